@@ -1,0 +1,268 @@
+#include "sheet/Form1.h"
+
+#include "sheet/Layout.h"
+
+#include <filesystem>
+#include <utility>
+
+namespace zifferon {
+
+namespace {
+const Text kNoText;
+}
+
+Form1::Form1() {
+    text1_.text = U"9434";
+    text2_.text = U"13";
+    for (auto& cell : dividend_) {
+        cell.enabled = false;
+    }
+    for (auto& cell : divisor_) {
+        cell.enabled = false;
+    }
+    command1_.caption = Text(texts::Eingabe);
+    command2_.caption = Text(texts::NaechsteAufgabe);
+    label1_.caption = Text(texts::Maximal);
+    label2_.caption = Text(texts::Stellen);
+    label3_[0] = {U"4", true, colors::LightCyan, {}};
+    label3_[1] = {U"2", true, colors::Yellow, {}};
+    label4_ = {Text(texts::Beendet), false, colors::Yellow, {}};
+    for (auto& label : info_) {
+        label = {U"Label3", false, std::nullopt, {}};
+    }
+    for (auto& label : fehler_) {
+        label = {U"Label3", false, std::nullopt, {}};
+    }
+    // The window starts with the focus on the first control of the tab order.
+    focus_ = tabOrder().front();
+}
+
+Form1::TextState* Form1::textState(ControlId id) {
+    return const_cast<TextState*>(std::as_const(*this).textState(id));
+}
+
+const Form1::TextState* Form1::textState(ControlId id) const {
+    if (!isValid(id)) {
+        return nullptr;
+    }
+    const auto i = static_cast<std::size_t>(id.index);
+    switch (id.kind) {
+    case Kind::Text1:
+        return &text1_;
+    case Kind::Text2:
+        return &text2_;
+    case Kind::Dividend:
+        return &dividend_[i];
+    case Kind::Divisor:
+        return &divisor_[i];
+    case Kind::Resultat:
+        return &resultat_[i];
+    default:
+        if (isKontrolle(id.kind)) {
+            return &kontrolle_[static_cast<std::size_t>(kontrolleNumber(id.kind) - 1)][i];
+        }
+        return nullptr;
+    }
+}
+
+Form1::LabelState* Form1::labelState(ControlId id) {
+    return const_cast<LabelState*>(std::as_const(*this).labelState(id));
+}
+
+const Form1::LabelState* Form1::labelState(ControlId id) const {
+    if (!isValid(id)) {
+        return nullptr;
+    }
+    const auto i = static_cast<std::size_t>(id.index);
+    switch (id.kind) {
+    case Kind::Command1:
+        return &command1_;
+    case Kind::Command2:
+        return &command2_;
+    case Kind::Label1:
+        return &label1_;
+    case Kind::Label2:
+        return &label2_;
+    case Kind::Label4:
+        return &label4_;
+    case Kind::Label3:
+        return &label3_[i];
+    case Kind::Info:
+        return &info_[i];
+    case Kind::Fehler:
+        return &fehler_[i];
+    default:
+        return nullptr;
+    }
+}
+
+const Text& Form1::text(ControlId id) const {
+    const TextState* s = textState(id);
+    return s ? s->text : kNoText;
+}
+
+void Form1::setText(ControlId id, TextView value) {
+    TextState* s = textState(id);
+    if (!s) {
+        return;
+    }
+    if (id.kind == Kind::Text1 && value.size() > kText1MaxLength) {
+        value = value.substr(0, kText1MaxLength);
+    } else if (id.kind == Kind::Text2 && value.size() > kText2MaxLength) {
+        value = value.substr(0, kText2MaxLength);
+    }
+    // A write that leaves the text as it was is no change: no change event.
+    if (s->text == value) {
+        return;
+    }
+    s->text.assign(value);
+    ++revision_;
+    if (isKontrolle(id.kind) && cellChangeHook_) {
+        cellChangeHook_(*this, kontrolleNumber(id.kind), id.index);
+    }
+}
+
+const Text& Form1::caption(ControlId id) const {
+    const LabelState* s = labelState(id);
+    return s ? s->caption : kNoText;
+}
+
+void Form1::setCaption(ControlId id, TextView value) {
+    LabelState* s = labelState(id);
+    if (s && s->caption != value) {
+        s->caption.assign(value);
+        ++revision_;
+    }
+}
+
+bool Form1::enabled(ControlId id) const {
+    const TextState* s = textState(id);
+    if (s) {
+        return s->enabled;
+    }
+    return isValid(id);
+}
+
+void Form1::setEnabled(ControlId id, bool on) {
+    TextState* s = textState(id);
+    if (!s || s->enabled == on) {
+        return;
+    }
+    s->enabled = on;
+    ++revision_;
+    // A control that is switched off passes the focus on to the next control
+    // of the tab order that can take it, as the toolkit does.
+    if (!on && focus_ == id) {
+        focus_ = nextInTabOrder(id);
+    }
+}
+
+bool Form1::visible(ControlId id) const {
+    const LabelState* s = labelState(id);
+    if (s) {
+        return s->visible;
+    }
+    return isValid(id);
+}
+
+void Form1::setVisible(ControlId id, bool on) {
+    if (!isLabel(id.kind)) {
+        return;
+    }
+    LabelState* s = labelState(id);
+    if (s && s->visible != on) {
+        s->visible = on;
+        ++revision_;
+    }
+}
+
+std::optional<Rgb> Form1::background(ControlId id) const {
+    const LabelState* s = labelState(id);
+    return s ? s->background : std::nullopt;
+}
+
+void Form1::setBackground(ControlId id, Rgb colour) {
+    if (!isLabel(id.kind)) {
+        return;
+    }
+    LabelState* s = labelState(id);
+    if (s && s->background != colour) {
+        s->background = colour;
+        ++revision_;
+    }
+}
+
+const Text& Form1::toolTip(ControlId id) const {
+    const LabelState* s = labelState(id);
+    return s ? s->toolTip : kNoText;
+}
+
+void Form1::setToolTip(ControlId id, TextView value) {
+    LabelState* s = labelState(id);
+    if (s && s->toolTip != value) {
+        s->toolTip.assign(value);
+        ++revision_;
+    }
+}
+
+bool Form1::canTakeFocus(ControlId id) const {
+    if (!isValid(id)) {
+        return false;
+    }
+    if (isButton(id.kind)) {
+        return true;
+    }
+    const TextState* s = textState(id);
+    return s && s->enabled;
+}
+
+ControlId Form1::nextInTabOrder(ControlId from) const {
+    const auto& order = tabOrder();
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (order[i] == from) {
+            start = i;
+            break;
+        }
+    }
+    for (std::size_t step = 1; step <= order.size(); ++step) {
+        ControlId candidate = order[(start + step) % order.size()];
+        if (canTakeFocus(candidate)) {
+            return candidate;
+        }
+    }
+    return {};
+}
+
+bool Form1::setFocus(ControlId id) {
+    if (!canTakeFocus(id)) {
+        return false;
+    }
+    if (focus_ != id) {
+        focus_ = id;
+        ++revision_;
+    }
+    return true;
+}
+
+void Form1::setTimer1Enabled(bool on) {
+    if (timer1Enabled_ != on) {
+        timer1Enabled_ = on;
+        ++revision_;
+    }
+}
+
+void Form1::setAppPath(std::string path) {
+    appPath_ = std::move(path);
+}
+
+void Form_Load(Form1& form, const std::string& executablePath) {
+    std::filesystem::path folder = std::filesystem::path(executablePath).parent_path();
+    std::string s = folder.string();
+    while (s.size() > 1 && (s.back() == '/' || s.back() == '\\')) {
+        s.pop_back();
+    }
+    form.setAppPath(s);
+}
+
+} // namespace zifferon

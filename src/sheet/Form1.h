@@ -1,0 +1,159 @@
+#pragma once
+
+// Form1: the window as data.
+//
+// The program keeps its whole state in the window's controls: the digits in
+// the cells' texts, the progress of the work in the captions, visibility and
+// colours of the row labels and in the enabled state of the cells. Form1
+// models exactly those properties, without any toolkit:
+//
+//   pupil / timer / menu  ->  platform binding  ->  handlers (task, input,
+//   tracker, check, taskfile) read and write Form1  ->  binding mirrors
+//   Form1 onto the widgets (whenever revision() has moved)
+//
+// Every write that changes the text of a work cell (kontrolle1 ... kontrolle10)
+// calls the cell-change hook at once, whoever writes; the input subsystem
+// installs its change rule there.
+
+#include "sheet/ControlId.h"
+#include "sheet/Text.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace zifferon {
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    friend constexpr bool operator==(Rgb, Rgb) = default;
+};
+
+// Palette entries of the classic 16-colour text modes, and the fixed colours.
+namespace colors {
+inline constexpr Rgb LightGreen{0, 255, 0}; // 10
+inline constexpr Rgb LightRed{255, 0, 0};   // 12
+inline constexpr Rgb Yellow{255, 255, 0};   // 14
+inline constexpr Rgb LightCyan{128, 255, 255};
+} // namespace colors
+
+// The window's own texts.
+namespace texts {
+inline constexpr TextView Caption = U"Schriftliche Zifferon";
+inline constexpr TextView Korrekt = U"korrekt";
+inline constexpr TextView Pending = U"korrekt?";
+inline constexpr TextView Fehler = U"Fehler";
+inline constexpr TextView Beendet = U"Berechnung beendet";
+inline constexpr TextView Eingabe = U"Eingabe";
+inline constexpr TextView NaechsteAufgabe = U"nächste Aufgabe";
+inline constexpr TextView Maximal = U"maximal";
+inline constexpr TextView Stellen = U"Stellen";
+inline constexpr TextView MenuDatei = U"&Datei";
+inline constexpr TextView MenuLaden = U"&Laden";
+inline constexpr TextView MenuSpeichern = U"&Speichern";
+} // namespace texts
+
+class Form1 {
+  public:
+    // Called after the text of kontrolleN(index) changed; n is 1..10.
+    using CellChangeHook = std::function<void(Form1&, int n, int index)>;
+
+    Form1();
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // Text of a text box or cell (Text1, Text2, dividend, divisor, resultat, kontrolleN).
+    const Text& text(ControlId id) const;
+    void setText(ControlId id, TextView value);
+
+    // Caption of a label or button.
+    const Text& caption(ControlId id) const;
+    void setCaption(ControlId id, TextView value);
+
+    bool enabled(ControlId id) const;
+    void setEnabled(ControlId id, bool on);
+
+    // Labels only; every other control is always visible.
+    bool visible(ControlId id) const;
+    void setVisible(ControlId id, bool on);
+
+    // Background of a label; nullopt means the system's window colour.
+    std::optional<Rgb> background(ControlId id) const;
+    void setBackground(ControlId id, Rgb colour);
+
+    // Tooltip of a label (empty when it has none).
+    const Text& toolTip(ControlId id) const;
+    void setToolTip(ControlId id, TextView value);
+
+    // Keyboard focus. A move to a control that cannot take the focus (disabled,
+    // a label, None) is refused and leaves the focus where it is.
+    ControlId focus() const { return focus_; }
+    bool setFocus(ControlId id);
+    bool canTakeFocus(ControlId id) const;
+    // The next control after `from` in the tab order that can take the focus.
+    ControlId nextInTabOrder(ControlId from) const;
+
+    bool timer1Enabled() const { return timer1Enabled_; }
+    void setTimer1Enabled(bool on);
+
+    // The program's folder, without a trailing separator; set by Form_Load.
+    const std::string& appPath() const { return appPath_; }
+    void setAppPath(std::string path);
+
+    void setCellChangeHook(CellChangeHook hook) { cellChangeHook_ = std::move(hook); }
+
+    // Moves on every change of any property; the binding mirrors when it moved.
+    std::uint64_t revision() const { return revision_; }
+
+    // Largest number of characters Text1 and Text2 accept (the grid's room).
+    static constexpr std::size_t kText1MaxLength = 6;
+    static constexpr std::size_t kText2MaxLength = 3;
+
+  private:
+    struct TextState {
+        Text text;
+        bool enabled = true;
+    };
+    struct LabelState {
+        Text caption;
+        bool visible = true;
+        std::optional<Rgb> background;
+        Text toolTip;
+    };
+
+    TextState* textState(ControlId id);
+    const TextState* textState(ControlId id) const;
+    LabelState* labelState(ControlId id);
+    const LabelState* labelState(ControlId id) const;
+
+    TextState text1_;
+    TextState text2_;
+    std::array<TextState, kDividendCells> dividend_;
+    std::array<TextState, kDivisorCells> divisor_;
+    std::array<TextState, kResultatCells> resultat_;
+    std::array<std::array<TextState, kRowCells>, kWorkRows> kontrolle_;
+
+    LabelState command1_;
+    LabelState command2_;
+    LabelState label1_;
+    LabelState label2_;
+    LabelState label4_;
+    std::array<LabelState, 2> label3_;
+    std::array<LabelState, kWorkRows> info_;
+    std::array<LabelState, kFehlerLabels> fehler_;
+
+    ControlId focus_;
+    bool timer1Enabled_ = false;
+    std::string appPath_;
+    CellChangeHook cellChangeHook_;
+    std::uint64_t revision_ = 0;
+};
+
+// Load event of the window: records the folder of the running executable.
+void Form_Load(Form1& form, const std::string& executablePath);
+
+} // namespace zifferon

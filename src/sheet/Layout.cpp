@@ -1,0 +1,149 @@
+#include "sheet/Layout.h"
+
+#include <algorithm>
+
+namespace zifferon {
+
+namespace {
+constexpr std::array<int, kWorkRows> kRowTops{1440, 1920, 2280, 2760, 3120,
+                                              3600, 3960, 4440, 4800, 5280};
+constexpr int kTopLine = 1080;
+} // namespace
+
+int rowTop(int row) {
+    return row >= 0 && row < kWorkRows ? kRowTops[static_cast<std::size_t>(row)] : 0;
+}
+
+Geometry geometry(ControlId id) {
+    if (!isValid(id)) {
+        return {};
+    }
+    const int i = id.index;
+    switch (id.kind) {
+    case Kind::Command2:
+        return {0, 360, 1815, 375};
+    case Kind::Label1:
+        return {960, 120, 1095, 255};
+    case Kind::Label3:
+        return i == 0 ? Geometry{2160, 120, 615, 255} : Geometry{3600, 120, 615, 255};
+    case Kind::Text1:
+        return {2040, 360, 1215, 375};
+    case Kind::Text2:
+        return {3600, 360, 735, 375};
+    case Kind::Label2:
+        return {4440, 120, 735, 255};
+    case Kind::Command1:
+        return {4560, 360, 975, 375};
+    case Kind::Label4:
+        return {4200, 1560, 2415, 375};
+    case Kind::Info:
+        return {0, rowTop(i), 1455, 255};
+    case Kind::Fehler:
+        return i < kWorkRows ? Geometry{1560, rowTop(i), 495, 255}
+                             : Geometry{1560, 5760, 2415, 255};
+    case Kind::Dividend:
+        return {columnLeft(i), kTopLine, kCellWidth, kCellHeight};
+    case Kind::Divisor:
+        return {4680 - 240 * i, kTopLine, kCellWidth, kCellHeight};
+    case Kind::Resultat:
+        return {5400 + 240 * i, kTopLine, kCellWidth, kCellHeight};
+    default:
+        if (isKontrolle(id.kind)) {
+            return {columnLeft(i), rowTop(kontrolleNumber(id.kind) - 1), kCellWidth, kCellHeight};
+        }
+        return {};
+    }
+}
+
+const std::array<LineGeometry, 6>& lines() {
+    static const std::array<LineGeometry, 6> table{{
+        {"Line1", 2280, 1800, 3720, 1800, false},
+        {"Line2", 2280, 2640, 3840, 2640, true},
+        {"Line3", 2280, 3480, 3840, 3480, true},
+        {"Line4", 2280, 4320, 3840, 4320, true},
+        {"Line5", 2400, 5160, 3960, 5160, true},
+        {"Line6", 2280, 1800, 3840, 1800, true},
+    }};
+    return table;
+}
+
+int tabIndex(ControlId id) {
+    if (!isValid(id)) {
+        return -1;
+    }
+    const int i = id.index;
+    switch (id.kind) {
+    case Kind::Command2:
+        return 0;
+    case Kind::Text1:
+        return 2;
+    case Kind::Text2:
+        return 3;
+    case Kind::Command1:
+        return 5;
+    case Kind::Dividend:
+        return 11 + i;
+    case Kind::Divisor:
+        return 17 + i;
+    case Kind::Resultat:
+        return 20 + i;
+    default:
+        break;
+    }
+    if (!isKontrolle(id.kind)) {
+        return -1;
+    }
+    switch (kontrolleNumber(id.kind)) {
+    case 1:
+        return i == 0 ? 25 : 26 + i;
+    case 2:
+        return i == 0 ? 26 : 31 + i;
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+        return 37 + 6 * (kontrolleNumber(id.kind) - 3) + i;
+    case 8:
+        return 69 + i;
+    case 9:
+        return i == 5 ? 68 : 75 + i;
+    case 10: {
+        constexpr std::array<int, 6> k10{67, 10, 9, 6, 4, 1};
+        return k10[static_cast<std::size_t>(i)];
+    }
+    default:
+        return -1;
+    }
+}
+
+const std::vector<ControlId>& allControls() {
+    static const std::vector<ControlId> all = [] {
+        std::vector<ControlId> v;
+        for (int k = static_cast<int>(Kind::Text1); k <= static_cast<int>(Kind::Kontrolle10); ++k) {
+            const auto kind = static_cast<Kind>(k);
+            for (int i = 0; i < arraySize(kind); ++i) {
+                v.push_back({kind, i});
+            }
+        }
+        return v;
+    }();
+    return all;
+}
+
+const std::vector<ControlId>& tabOrder() {
+    static const std::vector<ControlId> order = [] {
+        std::vector<ControlId> v;
+        for (ControlId id : allControls()) {
+            if (tabIndex(id) >= 0) {
+                v.push_back(id);
+            }
+        }
+        std::sort(v.begin(), v.end(),
+                  [](ControlId a, ControlId b) { return tabIndex(a) < tabIndex(b); });
+        return v;
+    }();
+    return order;
+}
+
+} // namespace zifferon

@@ -1,0 +1,178 @@
+#include "sheet/Text.h"
+
+#include <cmath>
+
+namespace zifferon {
+
+namespace {
+bool isDigit(char32_t c) {
+    return c >= U'0' && c <= U'9';
+}
+bool isLeadingBlank(char32_t c) {
+    return c == U' ' || c == U'\t';
+}
+} // namespace
+
+bool isBlank(TextView t) {
+    for (char32_t c : t) {
+        if (c != U' ') {
+            return false;
+        }
+    }
+    return true;
+}
+
+double leadingNumber(TextView t) {
+    std::size_t i = 0;
+    while (i < t.size() && isLeadingBlank(t[i])) {
+        ++i;
+    }
+    double sign = 1.0;
+    if (i < t.size() && (t[i] == U'+' || t[i] == U'-')) {
+        sign = t[i] == U'-' ? -1.0 : 1.0;
+        ++i;
+    }
+    double value = 0.0;
+    bool anyDigit = false;
+    for (; i < t.size() && isDigit(t[i]); ++i) {
+        value = value * 10.0 + static_cast<double>(t[i] - U'0');
+        anyDigit = true;
+    }
+    if (i < t.size() && t[i] == U'.') {
+        ++i;
+        double scale = 0.1;
+        for (; i < t.size() && isDigit(t[i]); ++i) {
+            value += scale * static_cast<double>(t[i] - U'0');
+            scale /= 10.0;
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit) {
+        return 0.0;
+    }
+    if (i < t.size() && (t[i] == U'e' || t[i] == U'E')) {
+        std::size_t j = i + 1;
+        int expSign = 1;
+        if (j < t.size() && (t[j] == U'+' || t[j] == U'-')) {
+            expSign = t[j] == U'-' ? -1 : 1;
+            ++j;
+        }
+        if (j < t.size() && isDigit(t[j])) {
+            int exponent = 0;
+            for (; j < t.size() && isDigit(t[j]); ++j) {
+                if (exponent < 10000) {
+                    exponent = exponent * 10 + static_cast<int>(t[j] - U'0');
+                }
+            }
+            value *= std::pow(10.0, expSign * exponent);
+        }
+    }
+    if (!std::isfinite(value)) {
+        value = 0.0;
+    }
+    return sign * value;
+}
+
+bool parseDigitString(TextView t, double& value) {
+    std::size_t begin = 0;
+    std::size_t end = t.size();
+    while (begin < end && t[begin] == U' ') {
+        ++begin;
+    }
+    while (end > begin && t[end - 1] == U' ') {
+        --end;
+    }
+    if (begin == end) {
+        return false;
+    }
+    double v = 0.0;
+    for (std::size_t i = begin; i < end; ++i) {
+        if (!isDigit(t[i])) {
+            return false;
+        }
+        v = v * 10.0 + static_cast<double>(t[i] - U'0');
+    }
+    // Hundreds of digits overflow to infinity; keep the value finite so that
+    // products and comparisons stay well defined (it still equals no row).
+    if (!std::isfinite(v)) {
+        v = 1e300;
+    }
+    value = v;
+    return true;
+}
+
+Text decimalText(long long value) {
+    std::string s = std::to_string(value);
+    return Text(s.begin(), s.end());
+}
+
+std::string toUtf8(TextView t) {
+    std::string out;
+    out.reserve(t.size());
+    for (char32_t c : t) {
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+Text fromUtf8(std::string_view s) {
+    Text out;
+    out.reserve(s.size());
+    std::size_t i = 0;
+    while (i < s.size()) {
+        auto b = static_cast<unsigned char>(s[i]);
+        char32_t c = 0xFFFD;
+        std::size_t len = 1;
+        if (b < 0x80) {
+            c = b;
+        } else if ((b >> 5) == 0x6) {
+            len = 2;
+            c = b & 0x1F;
+        } else if ((b >> 4) == 0xE) {
+            len = 3;
+            c = b & 0x0F;
+        } else if ((b >> 3) == 0x1E) {
+            len = 4;
+            c = b & 0x07;
+        } else {
+            out += 0xFFFD;
+            ++i;
+            continue;
+        }
+        if (i + len > s.size()) {
+            out += 0xFFFD;
+            break;
+        }
+        bool ok = true;
+        for (std::size_t k = 1; k < len; ++k) {
+            auto cb = static_cast<unsigned char>(s[i + k]);
+            if ((cb >> 6) != 0x2) {
+                ok = false;
+                break;
+            }
+            c = (c << 6) | (cb & 0x3F);
+        }
+        out += ok ? c : char32_t{0xFFFD};
+        i += ok ? len : 1;
+    }
+    return out;
+}
+
+} // namespace zifferon

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zifferon {
+
+// Control texts are kept as code points, so that "one character" means one
+// character whatever the pupil types (umlauts and emoji included).
+using Text = std::u32string;
+using TextView = std::u32string_view;
+
+// Empty: exactly "". Blank: empty once leading and trailing spaces are removed.
+inline bool isEmpty(TextView t) {
+    return t.empty();
+}
+bool isBlank(TextView t);
+
+// The leading number of a text: leading blanks are skipped and the number at
+// the start is taken (optional sign, digits, optional fraction and exponent);
+// 0 when the text does not start with a number.
+double leadingNumber(TextView t);
+
+// The whole text as a whole number: digits with optional spaces around them.
+// Returns false for anything else (signs, decimal points, letters, no digit).
+// Any number of digits is accepted; large values lose precision but stay finite.
+bool parseDigitString(TextView t, double& value);
+
+// Plain decimal text of a whole number (no sign for values >= 0, no grouping).
+Text decimalText(long long value);
+
+std::string toUtf8(TextView t);
+Text fromUtf8(std::string_view s);
+
+} // namespace zifferon

@@ -1,0 +1,72 @@
+#include "task/RandomTask.h"
+
+#include <cmath>
+
+namespace zifferon {
+
+namespace {
+
+// A limit caption read back as a whole digit count, kept where 10^d stays exact.
+int digitLimit(const Form1& form, int index, int lowest, int highest) {
+    double d = std::floor(leadingNumber(form.caption(ctl::label3(index))));
+    if (!(d >= lowest)) {
+        d = lowest;
+    }
+    if (d > highest) {
+        d = highest;
+    }
+    return static_cast<int>(d);
+}
+
+long long draw(RandomSource& random, int digits) {
+    double r = random.next();
+    if (!(r >= 0.0 && r < 1.0)) {
+        r = 0.0;
+    }
+    return static_cast<long long>(std::floor(r * std::pow(10.0, digits))) + 1;
+}
+
+} // namespace
+
+void Command2_Click(Form1& form, RandomSource& random) {
+    // Limits outside the cycles can only come from a caption written by hand;
+    // clamp them so the loops below always end.
+    const int d = digitLimit(form, 0, 1, 6);
+    const int e = digitLimit(form, 1, 2, 3);
+    random.reseedFromClock();
+
+    Text dividend;
+    do {
+        dividend = decimalText(draw(random, d));
+    } while (dividend.size() > Form1::kText1MaxLength);
+    form.setText(ctl::Text1, dividend);
+
+    for (;;) {
+        const Text divisor = decimalText(draw(random, e));
+        if (divisor.size() > Form1::kText2MaxLength) {
+            continue;
+        }
+        form.setText(ctl::Text2, divisor);
+        if (leadingNumber(form.text(ctl::Text2)) > 10) {
+            break;
+        }
+    }
+}
+
+void Label3_Click(Form1& form, int index) {
+    if (index == 0) {
+        double d = leadingNumber(form.caption(ctl::label3(0))) + 1;
+        if (d > 6) {
+            d = 1;
+        }
+        form.setCaption(ctl::label3(0), decimalText(static_cast<long long>(d)));
+    } else {
+        double e = leadingNumber(form.caption(ctl::label3(1))) + 1;
+        if (e > 3) {
+            e = 2;
+        }
+        form.setCaption(ctl::label3(1), decimalText(static_cast<long long>(e)));
+    }
+}
+
+} // namespace zifferon

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "sheet/Form1.h"
+#include "task/RandomSource.h"
+
+namespace zifferon {
+
+// "nächste Aufgabe": a random dividend of up to Label3(0) digits into Text1 and
+// a random divisor above 10 of up to Label3(1) digits into Text2. A number that
+// would not fit its cells (10^6, 1000) is drawn again. The grid is not touched.
+void Command2_Click(Form1& form, RandomSource& random);
+
+// Click on a digit limit: Label3(0) runs 1..6, any other index 2..3, cyclically.
+void Label3_Click(Form1& form, int index);
+
+} // namespace zifferon

@@ -1,0 +1,56 @@
+#include "task/TaskEntry.h"
+
+#include <algorithm>
+
+namespace zifferon {
+
+void EnterTask(Form1& form) {
+    const Text dividendText = form.text(ctl::Text1);
+    const int n = static_cast<int>(std::min<std::size_t>(dividendText.size(), kDividendCells));
+    for (int c = 0; c < kDividendCells; ++c) {
+        form.setText(ctl::dividend(c), U"");
+    }
+    for (int k = 1; k <= n; ++k) {
+        form.setText(ctl::dividend(6 - k), TextView(dividendText).substr(k - 1, 1));
+    }
+
+    const Text divisorText = form.text(ctl::Text2);
+    const int m = static_cast<int>(std::min<std::size_t>(divisorText.size(), kDivisorCells));
+    for (int c = 0; c < kDivisorCells; ++c) {
+        form.setText(ctl::divisor(c), U"");
+    }
+    for (int k = 1; k <= m; ++k) {
+        form.setText(ctl::divisor(m - k), TextView(divisorText).substr(k - 1, 1));
+    }
+
+    for (int j = 0; j < kResultatCells; ++j) {
+        form.setText(ctl::resultat(j), U"");
+        form.setEnabled(ctl::resultat(j), true);
+    }
+    for (int c = 0; c < kRowCells; ++c) {
+        for (int n = 1; n <= kWorkRows; ++n) {
+            form.setText(ctl::kontrolle(n, c), U"");
+        }
+        for (int n = 1; n <= kWorkRows; ++n) {
+            form.setEnabled(ctl::kontrolle(n, c), true);
+        }
+    }
+    for (int i = 0; i < kWorkRows; ++i) {
+        form.setVisible(ctl::info(i), false);
+        form.setBackground(ctl::info(i), colors::LightGreen);
+        form.setCaption(ctl::info(i), texts::Fehler);
+    }
+    for (int i = 0; i < kFehlerLabels; ++i) {
+        form.setVisible(ctl::fehler(i), false);
+        form.setCaption(ctl::fehler(i), U"0");
+    }
+    form.setFocus(ctl::resultat(0));
+    form.setTimer1Enabled(true);
+}
+
+void Command1_Click(Form1& form) {
+    form.setVisible(ctl::Label4, false);
+    EnterTask(form);
+}
+
+} // namespace zifferon
