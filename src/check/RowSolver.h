@@ -20,6 +20,7 @@ struct RowJudgement {
     bool notAboveUpper = true;   // W <= N
     bool differenceSmall = true; // N - W <= P (or the zero exception)
     bool equalsProduct = true;   // W == P
+    bool zeroFilled = false;     // the solver wrote the zero product (digit 0)
 };
 
 enum class SolveOutcome {

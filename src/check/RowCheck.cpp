@@ -1,0 +1,61 @@
+#include "check/RowCheck.h"
+
+#include "check/RowSolver.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zifferon {
+
+namespace {
+
+// Beyond 2^53 a double no longer tells n from n + 1: the count stops there.
+constexpr double kLargestCount = 9007199254740992.0;
+
+void lockRow(Form1& form, int row) {
+    for (int c = 0; c < kRowCells; ++c) {
+        form.setEnabled(ctl::kontrolle(row + 1, c), false);
+    }
+    if (row % 2 == 0) {
+        form.setEnabled(ctl::resultat(row / 2), false);
+    }
+}
+
+// One more failed check: the counter shows the whole part of its caption's
+// number plus one. A caption reading as a negative count hides the counter.
+void countError(Form1& form, int row) {
+    const ControlId counter = ctl::fehler(row);
+    const double n = std::floor(leadingNumber(form.caption(counter))) + 1.0;
+    if (n > 0.0) {
+        const auto count = static_cast<long long>(std::min(n, kLargestCount));
+        form.setCaption(counter, decimalText(count));
+        form.setVisible(counter, true);
+    } else {
+        form.setVisible(counter, false);
+    }
+}
+
+} // namespace
+
+void CheckRow(Form1& form, int row) {
+    if (row < 0 || row >= kWorkRows) {
+        return;
+    }
+    if (SolveRow(form, row).outcome == SolveOutcome::Failed) {
+        return;
+    }
+    // The label decides, whether the solver has just written it or left it
+    // as it was (blank quotient cell).
+    const Text verdict = form.caption(ctl::info(row));
+    if (verdict == texts::Korrekt) {
+        lockRow(form, row);
+    } else if (verdict == texts::Fehler) {
+        countError(form, row);
+    }
+}
+
+void info_Click(Form1& form, int index) {
+    CheckRow(form, index);
+}
+
+} // namespace zifferon

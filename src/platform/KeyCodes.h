@@ -1,0 +1,14 @@
+#pragma once
+
+class QKeyEvent;
+
+namespace zifferon {
+
+// The virtual-key code of a Qt key event: Enter, the arrows and the usual
+// editing keys get their classic codes, letters and digits their ASCII code,
+// everything else 0 (a key the cells treat like any other).
+int virtualKeyCode(const QKeyEvent& event);
+// Shift state bits: 1 Shift, 2 Ctrl, 4 Alt.
+int shiftState(const QKeyEvent& event);
+
+} // namespace zifferon

@@ -1,0 +1,49 @@
+#include "platform/SheetWidgets.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace zifferon {
+
+void CellEdit::keyPressEvent(QKeyEvent* event) {
+    if (onKeyDown) {
+        onKeyDown(event);
+    }
+    QLineEdit::keyPressEvent(event);
+    if (afterKey) {
+        afterKey();
+    }
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit clicked();
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void SheetPage::setZoom(double zoom) {
+    zoom_ = zoom;
+    update();
+}
+
+void SheetPage::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::WindowText));
+    pen.setWidthF(std::max(1.0, zoom_));
+    painter.setPen(pen);
+    const double scale = zoom_ / kTwipsPerPixel;
+    for (const LineGeometry& line : lines()) {
+        if (line.visible) {
+            painter.drawLine(QPointF(line.x1 * scale, line.y1 * scale),
+                             QPointF(line.x2 * scale, line.y2 * scale));
+        }
+    }
+}
+
+} // namespace zifferon

@@ -1,0 +1,57 @@
+#pragma once
+
+// The few widget classes the sheet is built from: cells that report a key
+// before they handle it, labels that report clicks, and the page that draws
+// the underlines.
+
+#include "sheet/Layout.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <functional>
+
+namespace zifferon {
+
+// A one-line text box that reports each key before it takes effect, so that a
+// handler can move the focus while the key's character still lands here.
+class CellEdit : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit CellEdit(QWidget* parent = nullptr) : QLineEdit(parent) {}
+
+    std::function<void(QKeyEvent*)> onKeyDown;
+    std::function<void()> afterKey;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit ClickableLabel(QWidget* parent = nullptr) : QLabel(parent) {}
+
+  signals:
+    void clicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// The client area: paints the underlines below the product rows.
+class SheetPage : public QWidget {
+    Q_OBJECT
+  public:
+    explicit SheetPage(QWidget* parent = nullptr) : QWidget(parent) {}
+    void setZoom(double zoom);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    double zoom_ = 1.0;
+};
+
+} // namespace zifferon

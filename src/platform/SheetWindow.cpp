@@ -1,0 +1,327 @@
+#include "platform/SheetWindow.h"
+
+#include "check/RowCheck.h"
+#include "input/CellInput.h"
+#include "platform/ClockRandom.h"
+#include "platform/KeyCodes.h"
+#include "platform/SheetWidgets.h"
+#include "sheet/Layout.h"
+#include "task/RandomTask.h"
+#include "task/TaskEntry.h"
+#include "tracker/ProgressTracker.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace zifferon {
+
+namespace {
+
+int packId(ControlId id) {
+    return static_cast<int>(id.kind) * 64 + id.index;
+}
+
+QString toQString(const Text& text) {
+    return QString::fromStdU32String(text);
+}
+
+QString controlName(ControlId id) {
+    static const char* const names[] = {
+        "",           "Text1",      "Text2",      "Command1",   "Command2",   "Label1",
+        "Label2",     "Label4",     "Label3",     "info",       "fehler",     "dividend",
+        "divisor",    "resultat",   "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4",
+        "kontrolle5", "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10",
+    };
+    const QString base = QString::fromLatin1(names[static_cast<int>(id.kind)]);
+    return arraySize(id.kind) > 1 || id.kind == Kind::Label3 ? base + QString("_%1").arg(id.index)
+                                                             : base;
+}
+
+} // namespace
+
+SheetWindow::SheetWindow(const Services& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+    if (!services_.random) {
+        ownRandom_ = std::make_unique<ClockRandom>();
+        services_.random = ownRandom_.get();
+    }
+    setWindowTitle(toQString(Text(texts::Caption)));
+
+    page_ = new SheetPage(this);
+    setCentralWidget(page_);
+    buildControls();
+    buildMenu();
+    applyFonts();
+    applyGeometry();
+    // A fixed sheet: the window takes exactly the size of the client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    timer_.setInterval(kTickInterval);
+    connect(&timer_, &QTimer::timeout, this, &SheetWindow::tick);
+    connectFocusTracking();
+
+    Form_Load(form(), QCoreApplication::applicationFilePath().toStdString());
+    mirror();
+}
+
+SheetWindow::~SheetWindow() = default;
+
+void SheetWindow::buildControls() {
+    for (ControlId id : allControls()) {
+        QWidget* w = nullptr;
+        if (isTextBox(id.kind)) {
+            auto* edit = new CellEdit(page_);
+            edit->setAlignment(isCell(id.kind) ? Qt::AlignCenter : Qt::AlignLeft);
+            if (isCell(id.kind)) {
+                edit->setTextMargins(0, 0, 0, 0);
+            }
+            if (id.kind == Kind::Text1) {
+                edit->setMaxLength(static_cast<int>(Form1::kText1MaxLength));
+            } else if (id.kind == Kind::Text2) {
+                edit->setMaxLength(static_cast<int>(Form1::kText2MaxLength));
+            }
+            if (id.kind == Kind::Resultat || isKontrolle(id.kind)) {
+                edit->onKeyDown = [this, id](QKeyEvent* e) {
+                    keyInProgress_ = true;
+                    onCellKeyDown(id, e);
+                };
+                edit->afterKey = [this] {
+                    keyInProgress_ = false;
+                    afterEvent();
+                };
+            }
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, id](const QString& text) { onCellEdited(id, text); });
+            w = edit;
+        } else if (isButton(id.kind)) {
+            auto* button = new QPushButton(page_);
+            button->setAutoDefault(false);
+            connect(button, &QPushButton::clicked, this, [this, id] {
+                if (id.kind == Kind::Command1) {
+                    Command1_Click(form());
+                } else {
+                    Command2_Click(form(), *services_.random);
+                }
+                afterEvent();
+            });
+            w = button;
+        } else if (isLabel(id.kind)) {
+            auto* label = new ClickableLabel(page_);
+            label->setAlignment(id.kind == Kind::Label4 ? Qt::AlignCenter
+                                                        : Qt::AlignLeft | Qt::AlignVCenter);
+            if (id.kind == Kind::Info || id.kind == Kind::Label3) {
+                label->setCursor(Qt::PointingHandCursor);
+                connect(label, &ClickableLabel::clicked, this, [this, id] {
+                    if (id.kind == Kind::Info) {
+                        info_Click(form(), id.index);
+                    } else {
+                        Label3_Click(form(), id.index);
+                    }
+                    afterEvent();
+                });
+            }
+            w = label;
+        }
+        if (w) {
+            w->setObjectName(controlName(id));
+            widgets_[packId(id)] = w;
+        }
+    }
+    // Tab follows the window's tab order; disabled cells are skipped by Qt.
+    const auto& order = tabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(widget(order[i - 1]), widget(order[i]));
+    }
+}
+
+void SheetWindow::buildMenu() {
+    QMenu* datei = menuBar()->addMenu(toQString(Text(texts::MenuDatei)));
+    datei->setObjectName("mDatei");
+    loadAction_ = datei->addAction(toQString(Text(texts::MenuLaden)));
+    loadAction_->setObjectName("mLaden");
+    loadAction_->setShortcut(QKeySequence::Open);
+    saveAction_ = datei->addAction(toQString(Text(texts::MenuSpeichern)));
+    saveAction_->setObjectName("mSpeichern");
+    saveAction_->setShortcut(QKeySequence::Save);
+    connect(loadAction_, &QAction::triggered, this, &SheetWindow::loadTaskFile);
+    connect(saveAction_, &QAction::triggered, this, &SheetWindow::saveTaskFile);
+}
+
+void SheetWindow::connectFocusTracking() {
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget* /*old*/, QWidget* now) { onFocusChanged(now); });
+}
+
+int SheetWindow::toPixels(int twips) const {
+    return static_cast<int>(std::lround(twips * zoom_ / kTwipsPerPixel));
+}
+
+void SheetWindow::applyGeometry() {
+    page_->setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
+    page_->setZoom(zoom_);
+    for (ControlId id : allControls()) {
+        const Geometry g = zifferon::geometry(id);
+        if (QWidget* w = widget(id)) {
+            w->setGeometry(toPixels(g.left), toPixels(g.top), toPixels(g.width),
+                           toPixels(g.height));
+        }
+    }
+}
+
+void SheetWindow::applyFonts() {
+    // The sheet's font: a bold sans of 8.25 point, scaled with the zoom.
+    QFont font = QApplication::font();
+    font.setStyleHint(QFont::SansSerif);
+    font.setFamilies({"MS Sans Serif", "DejaVu Sans", "Liberation Sans", "Sans Serif"});
+    font.setPointSizeF(8.25 * zoom_);
+    font.setBold(true);
+    page_->setFont(font);
+}
+
+QWidget* SheetWindow::widget(ControlId id) const {
+    auto it = widgets_.find(packId(id));
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+QLineEdit* SheetWindow::cell(ControlId id) const {
+    return qobject_cast<QLineEdit*>(widget(id));
+}
+
+QLabel* SheetWindow::label(ControlId id) const {
+    return qobject_cast<QLabel*>(widget(id));
+}
+
+QPushButton* SheetWindow::button(ControlId id) const {
+    return qobject_cast<QPushButton*>(widget(id));
+}
+
+void SheetWindow::onCellKeyDown(ControlId id, QKeyEvent* event) {
+    const int key = virtualKeyCode(*event);
+    const int shift = shiftState(*event);
+    if (id.kind == Kind::Resultat) {
+        resultat_KeyDown(form(), id.index, key, shift);
+    } else {
+        kontrolle_KeyDown(form(), kontrolleNumber(id.kind), id.index, key, shift);
+    }
+    // The key's own character still lands in this cell: the focus follows the
+    // model only once the key has been handled (afterKey).
+}
+
+void SheetWindow::onCellEdited(ControlId id, const QString& text) {
+    form().setText(id, text.toStdU32String());
+    // The cell shows at once what the change rule left of the edit; the rest of
+    // the window follows when the key has been handled (afterKey), or now for
+    // edits without a key (paste from the context menu).
+    mirrorControl(id);
+    if (!keyInProgress_) {
+        afterEvent();
+    }
+}
+
+void SheetWindow::onFocusChanged(QWidget* now) {
+    if (mirroring_ || !now) {
+        return;
+    }
+    for (const auto& [packed, w] : widgets_) {
+        if (w == now) {
+            const ControlId id{static_cast<Kind>(packed / 64), packed % 64};
+            if (form().focus() != id) {
+                form().setFocus(id);
+                afterEvent();
+            }
+            return;
+        }
+    }
+}
+
+void SheetWindow::tick() {
+    Timer1_Timer(form());
+    mirror();
+}
+
+void SheetWindow::afterEvent() {
+    if (form().timer1Enabled()) {
+        Timer1_Timer(form());
+    }
+    mirror();
+}
+
+void SheetWindow::mirrorControl(ControlId id) {
+    QWidget* w = widget(id);
+    if (!w) {
+        return;
+    }
+    const Form1& f = form();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        const QString text = toQString(f.text(id));
+        if (edit->text() != text) {
+            edit->setText(text);
+        }
+        if (edit->isEnabled() != f.enabled(id)) {
+            edit->setEnabled(f.enabled(id));
+        }
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        const QString caption = toQString(f.caption(id));
+        if (label->text() != caption) {
+            label->setText(caption);
+        }
+        const QString tip = toQString(f.toolTip(id));
+        if (label->toolTip() != tip) {
+            label->setToolTip(tip);
+        }
+        const auto background = f.background(id);
+        const bool fill = background.has_value();
+        QPalette palette = label->palette();
+        const QColor colour = fill ? QColor(background->r, background->g, background->b)
+                                   : page_->palette().color(QPalette::Window);
+        if (label->autoFillBackground() != fill || palette.color(QPalette::Window) != colour) {
+            palette.setColor(QPalette::Window, colour);
+            label->setPalette(palette);
+            label->setAutoFillBackground(fill);
+        }
+        if (label->isVisibleTo(page_) != f.visible(id)) {
+            label->setVisible(f.visible(id));
+        }
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        const QString caption = toQString(f.caption(id));
+        if (button->text() != caption) {
+            button->setText(caption);
+        }
+    }
+}
+
+void SheetWindow::mirror() {
+    const Form1& f = form();
+    if (f.timer1Enabled() && !timer_.isActive()) {
+        timer_.start();
+    }
+    if (f.revision() == mirroredRevision_) {
+        return;
+    }
+    mirroring_ = true;
+    for (ControlId id : allControls()) {
+        mirrorControl(id);
+    }
+    if (QWidget* target = widget(f.focus())) {
+        if (target->isEnabled() && QApplication::focusWidget() != target) {
+            target->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    mirroring_ = false;
+    mirroredRevision_ = f.revision();
+}
+
+void SheetWindow::loadTaskFile() {
+    afterEvent();
+}
+
+void SheetWindow::saveTaskFile() {
+    afterEvent();
+}
+
+} // namespace zifferon

@@ -1,0 +1,101 @@
+#pragma once
+
+// SheetWindow: the Qt face of Form1.
+//
+// It builds one widget per control from the layout table, forwards every
+// widget event to the handler of that control, and after each event mirrors
+// the model back onto the widgets (only when the model's revision moved).
+// It holds no rule of its own.
+
+#include "input/Worksheet.h"
+#include "sheet/ControlId.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace zifferon {
+
+class CellEdit;
+class ClickableLabel;
+class RandomSource;
+class SheetPage;
+class TaskFileServices;
+
+class SheetWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Services that tests replace; null means the real ones.
+    struct Services {
+        RandomSource* random = nullptr;
+        TaskFileServices* taskFiles = nullptr;
+    };
+
+    explicit SheetWindow(const Services& services, QWidget* parent = nullptr);
+    SheetWindow() : SheetWindow(Services{}) {}
+    ~SheetWindow() override;
+
+    Form1& form() { return sheet_.form; }
+    Worksheet& sheet() { return sheet_; }
+
+    // The widget that shows a control (nullptr for None).
+    QWidget* widget(ControlId id) const;
+    QLineEdit* cell(ControlId id) const;
+    QLabel* label(ControlId id) const;
+    QPushButton* button(ControlId id) const;
+    QAction* loadAction() const { return loadAction_; }
+    QAction* saveAction() const { return saveAction_; }
+
+    // One tick of Timer1, as the timer delivers it.
+    void tick();
+    const QTimer& timer1() const { return timer_; }
+
+    // Milliseconds between ticks of Timer1 while it is enabled.
+    static constexpr int kTickInterval = 50;
+
+    // Pixel position of a twip coordinate at the current zoom.
+    int toPixels(int twips) const;
+
+  private:
+    void buildControls();
+    void buildMenu();
+    void connectFocusTracking();
+    void applyGeometry();
+    void applyFonts();
+
+    void onCellKeyDown(ControlId id, QKeyEvent* event);
+    void onCellEdited(ControlId id, const QString& text);
+    void onFocusChanged(QWidget* now);
+    void loadTaskFile();
+    void saveTaskFile();
+
+    // Runs after every event the window forwards: a tracker pass is due as soon
+    // as anything happened, then the widgets show the model.
+    void afterEvent();
+    void mirror();
+    void mirrorControl(ControlId id);
+
+    Worksheet sheet_;
+    Services services_;
+    std::unique_ptr<RandomSource> ownRandom_;
+
+    SheetPage* page_ = nullptr;
+    std::map<int, QWidget*> widgets_; // key: packed ControlId
+    QAction* loadAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QTimer timer_;
+    double zoom_ = 1.0;
+    std::uint64_t mirroredRevision_ = ~std::uint64_t{0};
+    bool mirroring_ = false;
+    bool keyInProgress_ = false;
+};
+
+} // namespace zifferon

@@ -1,0 +1,154 @@
+#include "tracker/ProgressTracker.h"
+
+#include <array>
+
+namespace zifferon {
+
+namespace {
+
+// A pass runs on every tick of a 1 ms timer. It reads the sheet through
+// references and compares before it writes, so a pass over a sheet that needs
+// nothing allocates nothing and changes nothing (Form1 skips no-op writes too,
+// and a cell rewritten with its own text runs no change rule).
+
+// Product rows 2k and their quotient cells resultat(k): a row stays empty
+// until its quotient digit has been written (a space counts as written).
+// kontrolle9 is guarded like the other four.
+struct QuotientGuard {
+    int n; // kontrolleN
+    int quotient;
+};
+constexpr std::array<QuotientGuard, 5> kQuotientGuards{{
+    {1, 0},
+    {3, 1},
+    {5, 2},
+    {7, 3},
+    {9, 4},
+}};
+
+// Remainder rows 2k+1: a row stays empty until the product above it reads
+// "korrekt".
+struct VerdictGuard {
+    int n; // kontrolleN
+    int productRow;
+};
+constexpr std::array<VerdictGuard, 5> kVerdictGuards{{
+    {2, 0},
+    {4, 2},
+    {6, 4},
+    {8, 6},
+    {10, 8},
+}};
+
+struct BringDown {
+    int n;        // remainder row kontrolleN
+    int product;  // product row kontrolleN above it
+    int first;    // first candidate column; candidates run down to `last`
+    int last;     //
+    int quotient; // next quotient cell
+};
+// The fourth and the fifth remainder row both lead on to resultat(4): there
+// is no sixth quotient cell.
+constexpr std::array<BringDown, 5> kBringDowns{{
+    {2, 1, 4, 1, 1},
+    {4, 3, 3, 0, 2},
+    {6, 5, 2, 0, 3},
+    {8, 7, 1, 0, 4},
+    {10, 9, 0, 0, 4},
+}};
+
+bool isKorrekt(const Form1& form, int row) {
+    return form.caption(ctl::info(row)) == texts::Korrekt;
+}
+
+void emptyRow(Form1& form, int n) {
+    for (int c = 0; c < kRowCells; ++c) {
+        const ControlId cell = ctl::kontrolle(n, c);
+        if (!form.text(cell).empty()) {
+            form.setText(cell, TextView{});
+        }
+    }
+}
+
+void guardStep(Form1& form) {
+    for (const QuotientGuard& g : kQuotientGuards) {
+        if (isEmpty(form.text(ctl::resultat(g.quotient)))) {
+            emptyRow(form, g.n);
+        }
+    }
+    for (const VerdictGuard& g : kVerdictGuards) {
+        if (!isKorrekt(form, g.productRow)) {
+            emptyRow(form, g.n);
+        }
+    }
+}
+
+// Rows 0 to 2 count any text, also a lone space; rows 3 to 9 only text that is
+// not blank.
+bool isWritten(const Form1& form, int row) {
+    const int n = row + 1;
+    for (int c = 0; c < kRowCells; ++c) {
+        const Text& t = form.text(ctl::kontrolle(n, c));
+        if (row <= 2 ? !isEmpty(t) : !isBlank(t)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void labelStep(Form1& form) {
+    for (int row = 0; row < kWorkRows; ++row) {
+        const ControlId label = ctl::info(row);
+        const bool written = isWritten(form, row);
+        // Only a label that comes back from hidden is reset to the prompt; a
+        // visible one keeps its verdict while the pupil corrects the row.
+        if (written && !form.visible(label)) {
+            form.setCaption(label, texts::Pending);
+            form.setBackground(label, colors::Yellow);
+        }
+        form.setVisible(label, written);
+    }
+}
+
+// The quotient cell only takes the focus from the grid and the buttons: a
+// pupil typing a new task into Text1 or Text2 keeps the focus there.
+bool mayPullFocus(const Form1& form) {
+    const ControlId focus = form.focus();
+    return focus != ctl::Text1 && focus != ctl::Text2;
+}
+
+void bringDownStep(Form1& form) {
+    for (const BringDown& b : kBringDowns) {
+        if (!isKorrekt(form, b.n - 1)) {
+            continue;
+        }
+        int column = -1;
+        for (int c = b.first; c >= b.last; --c) {
+            if (isBlank(form.text(ctl::kontrolle(b.product, c))) &&
+                !isBlank(form.text(ctl::dividend(c)))) {
+                column = c;
+                break;
+            }
+        }
+        if (column < 0) {
+            form.setVisible(ctl::Label4, true);
+            continue;
+        }
+        // Whatever the cell holds, it gets the dividend digit of its column.
+        form.setText(ctl::kontrolle(b.n, column), form.text(ctl::dividend(column)));
+        const ControlId next = ctl::resultat(b.quotient);
+        if (isBlank(form.text(next)) && form.focus() != next && mayPullFocus(form)) {
+            form.setFocus(next); // refused, and harmless, if the cell is disabled
+        }
+    }
+}
+
+} // namespace
+
+void Timer1_Timer(Form1& form) {
+    guardStep(form);
+    labelStep(form);
+    bringDownStep(form);
+}
+
+} // namespace zifferon

@@ -1,0 +1,145 @@
+// The real window on Qt's offscreen platform: a task typed with real keys.
+
+#include "platform/SheetWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace zifferon;
+
+class TestWindow : public QObject {
+    Q_OBJECT
+  private slots:
+    void startsAsAnEmptySheetOfTheRightSize();
+    void typedTaskLandsInTheTopLine();
+    void taskCellsRefuseTheFocus();
+    void workColumnsLineUpUnderTheDividend();
+    void numberBoxesTakeAtMostTheGridsRoom();
+    void digitLimitsReactToClicks();
+};
+
+void TestWindow::startsAsAnEmptySheetOfTheRightSize() {
+    SheetWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QString("Schriftliche Zifferon"));
+    QCOMPARE(window.centralWidget()->size(), QSize(531, 431));
+    QCOMPARE(window.cell(ctl::Text1)->text(), QString("9434"));
+    QCOMPARE(window.cell(ctl::Text2)->text(), QString("13"));
+    QCOMPARE(window.label(ctl::label3(0))->text(), QString("4"));
+    QCOMPARE(window.label(ctl::label3(1))->text(), QString("2"));
+    QCOMPARE(window.button(ctl::Command1)->text(), QString("Eingabe"));
+    QCOMPARE(window.button(ctl::Command2)->text(), QString::fromUtf8("nächste Aufgabe"));
+    QVERIFY(!window.label(ctl::Label4)->isVisible());
+    for (int i = 0; i < kWorkRows; ++i) {
+        QVERIFY(!window.label(ctl::info(i))->isVisible());
+        QVERIFY(!window.label(ctl::fehler(i))->isVisible());
+    }
+    for (int n = 1; n <= kWorkRows; ++n) {
+        for (int c = 0; c < kRowCells; ++c) {
+            QVERIFY(window.cell(ctl::kontrolle(n, c))->text().isEmpty());
+        }
+    }
+    QVERIFY(!window.timer1().isActive());
+    const QStringList menus{window.menuBar()->actions().first()->text()};
+    QCOMPARE(menus.first(), QString("&Datei"));
+}
+
+void TestWindow::typedTaskLandsInTheTopLine() {
+    SheetWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLineEdit* text1 = window.cell(ctl::Text1);
+    QLineEdit* text2 = window.cell(ctl::Text2);
+    text1->setFocus();
+    text1->selectAll();
+    QTest::keyClicks(text1, "875");
+    text2->setFocus();
+    text2->selectAll();
+    QTest::keyClicks(text2, "25");
+    QCOMPARE(window.form().text(ctl::Text1), std::u32string(U"875"));
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+
+    const QStringList dividend{"8", "7", "5", "", "", ""};
+    for (int k = 0; k < 6; ++k) {
+        QCOMPARE(window.cell(ctl::dividend(5 - k))->text(), dividend[k]);
+    }
+    QCOMPARE(window.cell(ctl::divisor(2))->text(), QString());
+    QCOMPARE(window.cell(ctl::divisor(1))->text(), QString("2"));
+    QCOMPARE(window.cell(ctl::divisor(0))->text(), QString("5"));
+    QTRY_COMPARE(QApplication::focusWidget(), window.cell(ctl::resultat(0)));
+    QVERIFY(window.timer1().isActive());
+}
+
+void TestWindow::taskCellsRefuseTheFocus() {
+    SheetWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    for (int c = 0; c < kDividendCells; ++c) {
+        QLineEdit* cell = window.cell(ctl::dividend(c));
+        QVERIFY(!cell->isEnabled());
+        QTest::mouseClick(cell, Qt::LeftButton);
+        QVERIFY(QApplication::focusWidget() != cell);
+    }
+    // Tab from the last quotient cell skips nothing but the task cells.
+    window.cell(ctl::resultat(4))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.cell(ctl::kontrolle(1, 0)));
+    window.cell(ctl::Command1)->setFocus();
+}
+
+void TestWindow::workColumnsLineUpUnderTheDividend() {
+    SheetWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (int c = 0; c < kRowCells; ++c) {
+        const QRect top = window.cell(ctl::dividend(c))->geometry();
+        for (int n = 1; n <= kWorkRows; ++n) {
+            const QRect cell = window.cell(ctl::kontrolle(n, c))->geometry();
+            QCOMPARE(cell.left(), top.left());
+            QCOMPARE(cell.width(), top.width());
+            QVERIFY(cell.top() > top.top());
+        }
+    }
+    QVERIFY(window.cell(ctl::resultat(0))->x() < window.cell(ctl::resultat(1))->x());
+}
+
+void TestWindow::numberBoxesTakeAtMostTheGridsRoom() {
+    SheetWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLineEdit* text1 = window.cell(ctl::Text1);
+    text1->setFocus();
+    text1->selectAll();
+    QTest::keyClicks(text1, "123456789");
+    QCOMPARE(text1->text(), QString("123456"));
+    QCOMPARE(window.form().text(ctl::Text1), std::u32string(U"123456"));
+    QLineEdit* text2 = window.cell(ctl::Text2);
+    text2->setFocus();
+    text2->selectAll();
+    QApplication::clipboard()->setText("98765");
+    QTest::keyClick(text2, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(window.form().text(ctl::Text2), std::u32string(U"987"));
+}
+
+void TestWindow::digitLimitsReactToClicks() {
+    SheetWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.label(ctl::label3(0)), Qt::LeftButton);
+    QCOMPARE(window.label(ctl::label3(0))->text(), QString("5"));
+    QTest::mouseClick(window.label(ctl::label3(1)), Qt::LeftButton);
+    QCOMPARE(window.label(ctl::label3(1))->text(), QString("3"));
+    QTest::mouseClick(window.button(ctl::Command2), Qt::LeftButton);
+    const int dividend = window.cell(ctl::Text1)->text().toInt();
+    const int divisor = window.cell(ctl::Text2)->text().toInt();
+    QVERIFY(dividend >= 1 && dividend <= 100000);
+    QVERIFY(divisor >= 11 && divisor <= 999);
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
