@@ -5,17 +5,20 @@
 #include "platform/ClockRandom.h"
 #include "platform/KeyCodes.h"
 #include "platform/SheetWidgets.h"
+#include "sheet/ControlNames.h"
 #include "sheet/Layout.h"
 #include "task/RandomTask.h"
 #include "task/TaskEntry.h"
 #include "tracker/ProgressTracker.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zifferon {
@@ -53,6 +56,11 @@ SheetWindow::SheetWindow(const Services& services, QWidget* parent)
     setWindowTitle(toQString(Text(texts::Caption)));
 
     page_ = new SheetPage(this);
+    // Locked digits stay legible on a projector: a darker grey than the
+    // usual disabled text, still set apart from the digits being written.
+    QPalette pagePalette = page_->palette();
+    pagePalette.setColor(QPalette::Disabled, QPalette::Text, QColor(90, 90, 90));
+    page_->setPalette(pagePalette);
     setCentralWidget(page_);
     buildControls();
     buildMenu();
@@ -150,6 +158,50 @@ void SheetWindow::buildMenu() {
     saveAction_->setShortcut(QKeySequence::Save);
     connect(loadAction_, &QAction::triggered, this, &SheetWindow::loadTaskFile);
     connect(saveAction_, &QAction::triggered, this, &SheetWindow::saveTaskFile);
+
+    QMenu* ansicht = menuBar()->addMenu(QString::fromUtf8("&Ansicht"));
+    ansicht->setObjectName("mAnsicht");
+    QAction* zoomIn = ansicht->addAction(QString::fromUtf8("Ver&größern"));
+    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(zoomIn, &QAction::triggered, this, [this] { stepZoom(+1); });
+    QAction* zoomOut = ansicht->addAction(QString::fromUtf8("Ver&kleinern"));
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    connect(zoomOut, &QAction::triggered, this, [this] { stepZoom(-1); });
+    QAction* zoomReset = ansicht->addAction(QString::fromUtf8("&Originalgröße"));
+    zoomReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(zoomReset, &QAction::triggered, this, [this] { setZoom(1.0); });
+}
+
+void SheetWindow::setZoom(double zoom) {
+    zoom = std::clamp(zoom, kZoomSteps.front(), kZoomSteps.back());
+    if (zoom == zoom_) {
+        return;
+    }
+    zoom_ = zoom;
+    applyFonts();
+    applyGeometry();
+    adjustSize();
+}
+
+void SheetWindow::stepZoom(int direction) {
+    // The next step above (or below) the current zoom.
+    double target = zoom_;
+    if (direction > 0) {
+        for (double step : kZoomSteps) {
+            if (step > zoom_ + 1e-9) {
+                target = step;
+                break;
+            }
+        }
+    } else {
+        for (auto it = kZoomSteps.rbegin(); it != kZoomSteps.rend(); ++it) {
+            if (*it < zoom_ - 1e-9) {
+                target = *it;
+                break;
+            }
+        }
+    }
+    setZoom(target);
 }
 
 void SheetWindow::connectFocusTracking() {
@@ -257,6 +309,10 @@ void SheetWindow::mirrorControl(ControlId id) {
         return;
     }
     const Form1& f = form();
+    const QString name = toQString(zifferon::accessibleName(f, id));
+    if (w->accessibleName() != name) {
+        w->setAccessibleName(name);
+    }
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         const QString text = toQString(f.text(id));
         if (edit->text() != text) {
@@ -269,6 +325,7 @@ void SheetWindow::mirrorControl(ControlId id) {
         const QString caption = toQString(f.caption(id));
         if (label->text() != caption) {
             label->setText(caption);
+            announceVerdict(id, label);
         }
         const QString tip = toQString(f.toolTip(id));
         if (label->toolTip() != tip) {
@@ -292,6 +349,16 @@ void SheetWindow::mirrorControl(ControlId id) {
         if (button->text() != caption) {
             button->setText(caption);
         }
+    }
+}
+
+void SheetWindow::announceVerdict(ControlId id, QLabel* label) {
+    // A verdict written beside a row is spoken at once by a screen reader.
+    const Text& caption = form().caption(id);
+    if (id.kind == Kind::Info && form().visible(id) &&
+        (caption == texts::Korrekt || caption == texts::Fehler)) {
+        QAccessibleEvent alert(label, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
     }
 }
 

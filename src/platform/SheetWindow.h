@@ -13,6 +13,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
 #include <map>
 #include <memory>
 
@@ -64,6 +65,12 @@ class SheetWindow : public QMainWindow {
     // Pixel position of a twip coordinate at the current zoom.
     int toPixels(int twips) const;
 
+    // Zoom of the whole sheet (1.0 = the designed size), for the run only.
+    static constexpr std::array<double, 8> kZoomSteps{0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 2.5, 3.0};
+    double zoom() const { return zoom_; }
+    void setZoom(double zoom);
+    void stepZoom(int direction);
+
   private:
     void buildControls();
     void buildMenu();
@@ -82,6 +89,7 @@ class SheetWindow : public QMainWindow {
     void afterEvent();
     void mirror();
     void mirrorControl(ControlId id);
+    void announceVerdict(ControlId id, QLabel* label);
 
     Worksheet sheet_;
     Services services_;

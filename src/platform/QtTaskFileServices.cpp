@@ -1,0 +1,157 @@
+#include "platform/QtTaskFileServices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace zifferon {
+
+namespace {
+
+QString qt(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+std::string utf8(const QString& s) {
+    return s.toStdString();
+}
+
+// Task files first; the load takes a file of any name.
+QString filterFor(const std::string& pattern) {
+    return QStringLiteral("Aufgaben (%1);;Alle Dateien (*)").arg(qt(pattern));
+}
+
+std::optional<std::string> chosenPath(const QString& path) {
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return utf8(path);
+}
+
+ReadResult readFailure(std::string reason) {
+    ReadResult r;
+    r.reason = std::move(reason);
+    return r;
+}
+
+WriteResult writeFailure(std::string reason) {
+    WriteResult r;
+    r.reason = std::move(reason);
+    return r;
+}
+
+const std::string kIsFolder = "Das ist ein Ordner, keine Datei.";
+const std::string kNotRegular = "Das ist keine gew\u00F6hnliche Datei.";
+
+} // namespace
+
+std::optional<std::string> QtTaskFileDialogs::askOpenPath(const std::string& startFolder,
+                                                          const std::string& pattern) {
+    return chosenPath(
+        QFileDialog::getOpenFileName(parent_, QString(), qt(startFolder), filterFor(pattern)));
+}
+
+std::optional<std::string> QtTaskFileDialogs::askSavePath(const std::string& startFolder,
+                                                          const std::string& pattern) {
+    return chosenPath(
+        QFileDialog::getSaveFileName(parent_, QString(), qt(startFolder), filterFor(pattern)));
+}
+
+ReadResult QtTaskFileStorage::readPrefix(const std::string& path, std::size_t limit) {
+    const QString name = qt(path);
+    const QFileInfo info(name);
+    if (info.isDir()) {
+        return readFailure(kIsFolder);
+    }
+    if (!info.exists()) {
+        return readFailure("Die Datei existiert nicht.");
+    }
+    // Devices and pipes could block or never end.
+    if (!info.isFile()) {
+        return readFailure(kNotRegular);
+    }
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        return readFailure("Die Datei kann nicht gelesen werden: " + utf8(file.errorString()) +
+                           ".");
+    }
+    ReadResult result;
+    result.bytes.resize(limit);
+    std::size_t got = 0;
+    while (got < limit) {
+        const qint64 n = file.read(reinterpret_cast<char*>(result.bytes.data() + got),
+                                   static_cast<qint64>(limit - got));
+        if (n < 0) {
+            return readFailure("Die Datei kann nicht gelesen werden: " + utf8(file.errorString()) +
+                               ".");
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    result.bytes.resize(got);
+    result.ok = true;
+    return result;
+}
+
+WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
+                                               std::span<const std::uint8_t> bytes) {
+    const QString name = qt(path);
+    const QFileInfo info(name);
+    if (info.isDir()) {
+        return writeFailure(kIsFolder);
+    }
+    if (info.exists() && !info.isFile()) {
+        return writeFailure(kNotRegular);
+    }
+    const QString folder = info.absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        return writeFailure("Der Ordner \u201E" + utf8(QDir::toNativeSeparators(folder)) +
+                            "\u201C existiert nicht.");
+    }
+
+    // QSaveFile writes a temporary file beside the target and renames it over
+    // the target on commit; until then the old file stays untouched.
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return writeFailure("Die Datei kann nicht angelegt werden: " + utf8(file.errorString()) +
+                            ".");
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+        const std::string detail = utf8(file.errorString());
+        file.cancelWriting();
+        return writeFailure("Die Datei kann nicht geschrieben werden: " + detail + ".");
+    }
+    if (!file.commit()) {
+        return writeFailure("Die Datei kann nicht geschrieben werden: " + utf8(file.errorString()) +
+                            ".");
+    }
+    WriteResult result;
+    result.ok = true;
+    return result;
+}
+
+bool QtTaskFileStorage::isWritableFolder(const std::string& folder) {
+    const QFileInfo info(qt(folder));
+    return info.isDir() && info.isWritable();
+}
+
+std::string QtTaskFileStorage::documentsFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) {
+        folder = QDir::homePath();
+    }
+    return utf8(folder);
+}
+
+void QtMessageSink::showError(const std::string& title, const std::string& text) {
+    QMessageBox::warning(parent_, qt(title), qt(text));
+}
+
+} // namespace zifferon

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "sheet/Form1.h"
+
+namespace zifferon {
+
+// The name a screen reader speaks for a control, in German, from the sheet as
+// it stands (a work column is named by its place in the current dividend,
+// a verdict label by its row and verdict).
+Text accessibleName(const Form1& form, ControlId id);
+
+} // namespace zifferon

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# End-to-end test: starts the built program in a virtual X server and works
+# two tasks with real key presses and mouse clicks (xdotool), saves them
+# through the menu and the real file dialog, and compares the files byte for
+# byte with the expected ones; then loads each file into a fresh start of the
+# program and saves it again.
+#
+# Usage: e2e_test.sh PATH/TO/zifferon EXPECTED_DIR
+# Exit 77 (skipped) when Xvfb or xdotool is missing.
+set -uo pipefail
+
+program=$1
+expected_dir=$2
+
+for tool in Xvfb xdotool xwininfo import convert; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+
+source "$(dirname "$0")/xdriver.sh"
+
+# Builds the expected file from its record fixture: six characters per
+# record, padded with zero bytes to 128.
+build_expected() {
+    local fixture=$1 out=$2
+    : >"$out"
+    grep '^|' "$fixture" | while IFS= read -r line; do
+        local data=${line:1:6}
+        printf '%s' "$data" >>"$out"
+        head -c 122 /dev/zero >>"$out"
+    done
+}
+
+# Saves through the menu (Alt+D, S) and the save dialog.
+save_as() {
+    key alt+d
+    key s
+    sleep 0.8
+    key ctrl+a
+    type_keys "$1"
+    key Return
+    sleep 0.8
+}
+
+# Loads through Ctrl+O and the open dialog.
+load_file() {
+    key ctrl+o
+    sleep 0.8
+    key ctrl+a
+    type_keys "$1"
+    key Return
+    sleep 0.8
+}
+
+compare_file() {
+    local actual=$1 expected=$2 what=$3
+    if [[ ! -f $actual ]]; then
+        fail "$what: no file was saved at $actual"
+    elif ! cmp -s "$actual" "$expected"; then
+        fail "$what: saved file differs from the expected one"
+        cmp -l "$actual" "$expected" | head -20
+    else
+        echo "ok: $what"
+    fi
+}
+
+start_xvfb
+export DISPLAY=$display
+
+started=$SECONDS
+for task in 9434_13 1313_13; do
+    build_expected "$expected_dir/$task.records" "$work/expected-$task.AUF"
+
+    start_program
+    "work_$task"
+    expect_finished "$task"
+    save_as "$work/$task"
+    compare_file "$work/$task.AUF" "$work/expected-$task.AUF" "$task worked and saved"
+    stop_program
+
+    # A fresh start loads the file and saves it again, unchanged.
+    start_program
+    load_file "$work/$task.AUF"
+    expect_finished "$task after loading"
+    save_as "$work/$task-again"
+    compare_file "$work/$task-again.AUF" "$work/expected-$task.AUF" "$task loaded and saved again"
+    stop_program
+done
+elapsed=$((SECONDS - started))
+
+if ((failures > 0)); then
+    echo "$failures end-to-end check(s) failed"
+    exit 1
+fi
+echo "end-to-end test passed (${elapsed}s)"

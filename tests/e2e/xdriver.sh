@@ -1,0 +1,192 @@
+#!/usr/bin/env bash
+# Drives the real program in a virtual X server with xdotool: starts Xvfb and
+# the program, clicks controls by their twip rectangles, types keys, reads
+# pixels. Sourced by the end-to-end test and the screenshot script.
+# Expects: $program (the executable). Sets: $work, $display, $win.
+
+work=$(mktemp -d)
+display=""
+xvfb_pid=""
+app_pid=""
+failures=0
+
+cleanup() {
+    [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+start_xvfb() {
+    for n in $(seq 90 140); do
+        if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
+            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+            xvfb_pid=$!
+            display=":$n"
+            for _ in $(seq 50); do
+                DISPLAY=$display xwininfo -root >/dev/null 2>&1 && return 0
+                sleep 0.1
+            done
+        fi
+    done
+    echo "could not start Xvfb"
+    exit 1
+}
+
+# Geometry of the program's window: origin of the client area below the menu.
+win=""
+origin_x=0
+origin_y=0
+
+start_program() {
+    (cd "$work" && QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 exec "$program" >"$work/program.log" 2>&1) &
+    app_pid=$!
+    win=""
+    for _ in $(seq 100); do
+        win=$(xdotool search --onlyvisible --name '^Schriftliche Zifferon$' 2>/dev/null | head -1 || true)
+        [[ -n $win ]] && break
+        sleep 0.1
+    done
+    if [[ -z $win ]]; then
+        echo "the window did not appear"
+        cat "$work/program.log"
+        exit 1
+    fi
+    sleep 0.3
+    local info x y h
+    info=$(xwininfo -id "$win")
+    x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+    h=$(awk '/Height:/ {print $2}' <<<"$info")
+    # The client area is 431 pixels high; the menu bar sits above it.
+    origin_x=$x
+    origin_y=$((y + h - 431))
+    xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+}
+
+stop_program() {
+    kill "$app_pid" 2>/dev/null
+    wait "$app_pid" 2>/dev/null
+    app_pid=""
+    # Wait until the window is gone, so the next start finds its own.
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name '^Schriftliche Zifferon$' >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+}
+
+# Clicks the centre of a control given by its twip rectangle.
+click_twips() {
+    local left=$1 top=$2 width=$3 height=$4
+    local px=$((origin_x + (left + width / 2) / 15))
+    local py=$((origin_y + (top + height / 2) / 15))
+    xdotool mousemove --sync "$px" "$py" click 1
+    sleep 0.15
+}
+
+row_top() {
+    local tops=(1440 1920 2280 2760 3120 3600 3960 4440 4800 5280)
+    echo "${tops[$1]}"
+}
+
+click_cell() { # array number N (1..10), column c
+    click_twips $((3480 - 240 * $2)) "$(row_top $(($1 - 1)))" 255 285
+}
+click_info() { click_twips 0 "$(row_top "$1")" 1455 255; }
+click_text1() { click_twips 2040 360 1215 375; }
+click_text2() { click_twips 3600 360 735 375; }
+click_eingabe() { click_twips 4560 360 975 375; }
+
+type_keys() {
+    xdotool type --delay 60 "$1"
+    sleep 0.15
+}
+key() {
+    xdotool key --delay 60 "$@"
+    sleep 0.2
+}
+
+# Colour of the pixel in the middle of a twip rectangle, as "r,g,b".
+pixel_at() {
+    local px=$((origin_x + ($1 + $3 / 2) / 15 - 20))
+    local py=$((origin_y + ($2 + $4 / 2) / 15))
+    import -display "$display" -window root -crop "1x1+$px+$py" -depth 8 txt:- 2>/dev/null |
+        sed -n '2p' | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+expect_finished() {
+    local colour
+    colour=$(pixel_at 4200 1560 2415 375)
+    [[ $colour == "255,255,0" ]] || fail "$1: \"Berechnung beendet\" is not shown (pixel $colour)"
+}
+
+enter_task() {
+    click_text1
+    key ctrl+a
+    type_keys "$1"
+    click_text2
+    key ctrl+a
+    type_keys "$2"
+    click_eingabe
+}
+
+
+# The two worked tasks, key by key as a pupil types them.
+work_9434_13() {
+    enter_task 9434 13
+    type_keys 7
+    key Return         # to kontrolle1(5)
+    type_keys 91
+    key Return         # row 0 judged
+    click_cell 2 4
+    type_keys 4        # a wrong remainder
+    key Return         # row 1: Fehler, error count 1
+    click_cell 2 4
+    type_keys 3        # corrected
+    key Return         # row 1 korrekt; 3 comes down, focus to resultat(1)
+    type_keys 2
+    key Return
+    type_keys 26
+    key Return
+    click_cell 4 3
+    type_keys 7
+    key Return         # 4 comes down, focus to resultat(2)
+    type_keys 5
+    key Return
+    type_keys 65
+    key Return
+    click_cell 6 2
+    type_keys 9
+    key Return         # no digit left
+}
+
+work_1313_13() {
+    enter_task 1313 13
+    type_keys 1
+    key Return
+    type_keys 13
+    key Return
+    click_cell 2 4
+    type_keys 0
+    key Return         # 1 comes down
+    type_keys 0
+    key Return         # to kontrolle3(4), still empty
+    key Return         # the check writes the zeros and judges the row
+    click_info 2       # judged once more after the label asked again
+    click_cell 4 3
+    type_keys 1
+    key Return         # 3 comes down
+    type_keys 1
+    key Return
+    type_keys 13
+    key Return
+    click_cell 6 2
+    type_keys 0
+    key Return
+}
+
