@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Builds the Debian package and inspects it without installing anything:
+# the file list, file modes, control fields, and the desktop and AppStream files.
+#
+#   packaging/check-package.sh [--run] [BUILD_DIR]
+#
+# BUILD_DIR defaults to build-pkg in the source tree; it is configured as a Release
+# build without tests. --run also starts the packaged program for five seconds under
+# xvfb-run and expects it to be still running then.
+# Needs cmake, a compiler, Qt 6 development files and dpkg-dev (dpkg-shlibdeps).
+# desktop-file-validate (desktop-file-utils) and appstreamcli (appstream) are used
+# when present.
+set -euo pipefail
+
+run=0
+if [[ ${1:-} == --run ]]; then
+    run=1
+    shift
+fi
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+build_dir=${1:-$source_dir/build-pkg}
+app_id=de.zifferon.Zifferon
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DZIFFERON_BUILD_TESTS=OFF
+cmake --build "$build_dir" --parallel "$(nproc)"
+rm -f "$build_dir"/zifferon_*.deb
+(cd "$build_dir" && cpack -G DEB)
+
+shopt -s nullglob
+debs=("$build_dir"/zifferon_*.deb)
+if [[ ${#debs[@]} -ne 1 ]]; then
+    echo "FAIL: expected one zifferon_*.deb in $build_dir, found ${#debs[@]}" >&2
+    exit 1
+fi
+deb=${debs[0]}
+echo "Checking $deb"
+
+# Every regular file in the package, and nothing else.
+expected=$(
+    {
+        echo ./usr/bin/zifferon
+        echo ./usr/share/applications/$app_id.desktop
+        echo ./usr/share/metainfo/$app_id.metainfo.xml
+        echo ./usr/share/man/man1/zifferon.1.gz
+        echo ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
+        for size in 16 32 48 64 128 256; do
+            echo ./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
+        done
+    } | sort
+)
+listing=$(dpkg-deb -c "$deb")
+actual=$(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | sort)
+if [[ $actual != "$expected" ]]; then
+    fail "file list differs (< expected, > in package):"
+    diff <(echo "$expected") <(echo "$actual") >&2 || true
+fi
+
+# Owner and mode: the program executable, everything else plain readable files.
+while read -r mode owner _ _ _ path _; do
+    [[ $mode == d* ]] && continue
+    [[ $owner == root/root ]] || fail "$path is owned by $owner"
+    if [[ $path == ./usr/bin/zifferon ]]; then
+        [[ $mode == -rwxr-xr-x ]] || fail "$path has mode $mode"
+    else
+        [[ $mode == -rw-r--r-- ]] || fail "$path has mode $mode"
+    fi
+done <<<"$listing"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[[ $(field Package) == zifferon ]] || fail "Package is '$(field Package)'"
+[[ $(field Section) == education ]] || fail "Section is '$(field Section)'"
+[[ $(field Maintainer) == "Zifferon team <team@zifferon.invalid>" ]] ||
+    fail "Maintainer is '$(field Maintainer)'"
+[[ $(field Architecture) == "$(dpkg --print-architecture)" ]] ||
+    fail "Architecture is '$(field Architecture)'"
+depends=$(field Depends)
+echo "Depends: $depends"
+# libqt6widgets6 only appears when dpkg-shlibdeps ran on the executable.
+for package in libqt6widgets6 libqt6core6 libc6 qt6-translations-l10n; do
+    grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package"
+done
+
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+
+if ! head -c 4 "$unpacked/usr/bin/zifferon" | grep -q ELF; then
+    fail "usr/bin/zifferon is not an ELF executable"
+fi
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$unpacked/usr/share/applications/$app_id.desktop" ||
+        fail "desktop-file-validate rejected the desktop entry"
+else
+    echo "skipped: desktop-file-validate not installed"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$app_id.metainfo.xml" ||
+        fail "appstreamcli rejected the metainfo file"
+else
+    echo "skipped: appstreamcli not installed"
+fi
+for size in 16 32 48 64 128 256; do
+    png=$unpacked/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
+    [[ -f $png ]] || continue # already reported with the file list
+    # Width and height are the big-endian words at bytes 16 and 20 of the IHDR chunk.
+    dims=$(od -An -tu1 -j16 -N8 "$png" |
+        awk '{ print $1*16777216 + $2*65536 + $3*256 + $4 "x" $5*16777216 + $6*65536 + $7*256 + $8 }')
+    [[ $dims == "${size}x${size}" ]] || fail "${size}x${size} icon is $dims"
+done
+
+if [[ $run -eq 1 ]]; then
+    status=0
+    xvfb-run -a timeout 5 "$unpacked/usr/bin/zifferon" || status=$?
+    [[ $status -eq 124 ]] || fail "zifferon ended with status $status within five seconds"
+fi
+
+if [[ $failures -ne 0 ]]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "Package OK: $deb"
