@@ -1,0 +1,248 @@
+#include "SheetFixtures.h"
+
+#include "check/RowCheck.h"
+#include "check/RowSolver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace zifferon {
+namespace {
+
+// One step of the written method. The partial dividend ends in `column`; the
+// product and the remainder are written with their units digit there.
+struct Step {
+    int column;
+    long partial;
+    long digit;
+    long product;
+    long remainder;
+};
+
+// Long division as taught: the first partial dividend is the shortest leading
+// part of the dividend that is not below the divisor; each further step brings
+// the next digit down. Needs dividend >= divisor.
+std::vector<Step> divide(const std::string& dividend, long divisor) {
+    std::vector<Step> steps;
+    std::size_t used = 0;
+    long partial = 0;
+    while (partial < divisor) {
+        partial = partial * 10 + (dividend[used++] - '0');
+    }
+    int column = 6 - static_cast<int>(used); // the dividend starts in column 5
+    for (;;) {
+        const long digit = partial / divisor;
+        const long remainder = partial - digit * divisor;
+        steps.push_back({column, partial, digit, digit * divisor, remainder});
+        if (used == dividend.size()) {
+            return steps;
+        }
+        partial = remainder * 10 + (dividend[used++] - '0');
+        --column;
+    }
+}
+
+Text digitsOf(long value) {
+    const std::string s = std::to_string(value);
+    return Text(s.begin(), s.end());
+}
+
+// Writes `value` into kontrolleN, units digit in `column`; returns the columns used.
+std::vector<int> writeNumber(Form1& form, int n, int column, long value) {
+    std::vector<int> columns;
+    do {
+        form.setText(ctl::kontrolle(n, column), Text(1, static_cast<char32_t>(U'0' + value % 10)));
+        columns.push_back(column++);
+        value /= 10;
+    } while (value > 0);
+    return columns;
+}
+
+struct Options {
+    bool everyOtherDigit; // try all nine wrong digits per cell, else one
+    bool checkCommand;    // judge through CheckRow (locks, counters), else SolveRow
+};
+
+// Works the task on the sheet the way a pupil does, judging each row after
+// writing it, and tries each written digit of a product or remainder wrong.
+// Returns a description of the first unexpected verdict, empty if none.
+std::string workTask(Form1& form, long dividend, long divisor, const Options& opt) {
+    const std::string digits = std::to_string(dividend);
+    const std::vector<Step> steps = divide(digits, divisor);
+    const std::string task = digits + " : " + std::to_string(divisor);
+    if (steps.size() > kResultatCells || steps.front().digit == 0) {
+        return task + " does not fit the grid";
+    }
+    test::enterTask(form, digitsOf(dividend), digitsOf(divisor));
+
+    std::vector<int> wrongChecks(kWorkRows, 0);
+    auto judge = [&](int row) {
+        if (opt.checkCommand) {
+            CheckRow(form, row);
+        } else {
+            SolveRow(form, row);
+        }
+        const Text& caption = form.caption(ctl::info(row));
+        const auto colour = form.background(ctl::info(row));
+        if (caption == texts::Korrekt && colour == colors::LightGreen) {
+            return std::string("korrekt");
+        }
+        if (caption == texts::Fehler && colour == colors::LightRed) {
+            return std::string("Fehler");
+        }
+        return "\"" + test::utf8(caption) + "\"";
+    };
+    auto tryWrongDigits = [&](int row, const std::vector<int>& columns) -> std::string {
+        for (int c : columns) {
+            const ControlId cell = ctl::kontrolle(row + 1, c);
+            const Text written = form.text(cell);
+            const int d = static_cast<int>(written[0] - U'0');
+            for (int offset = 1; offset <= 9; ++offset) {
+                const int wrong =
+                    opt.everyOtherDigit ? (d + offset) % 10 : (d + 1 + (dividend + c) % 9) % 10;
+                form.setText(cell, Text(1, static_cast<char32_t>(U'0' + wrong)));
+                const std::string v = judge(row);
+                if (v != "Fehler") {
+                    return task + " row " + std::to_string(row) + ": " +
+                           test::rowText(form, row + 1) + " judged " + v;
+                }
+                ++wrongChecks[static_cast<std::size_t>(row)];
+                if (!opt.everyOtherDigit) {
+                    break;
+                }
+            }
+            form.setText(cell, written);
+        }
+        return {};
+    };
+
+    std::vector<int> above; // written columns of the remainder row above
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        const Step& st = steps[k];
+        const int productRow = 2 * static_cast<int>(k);
+        const int remainderRow = productRow + 1;
+        form.setText(ctl::resultat(static_cast<int>(k)), digitsOf(st.digit));
+
+        // A zero digit's product row is left to the program.
+        std::vector<int> written;
+        if (st.digit != 0) {
+            written = writeNumber(form, productRow + 1, st.column, st.product);
+        }
+        if (std::string e = tryWrongDigits(productRow, written); !e.empty()) {
+            return e;
+        }
+        if (std::string v = judge(productRow); v != "korrekt") {
+            return task + " product row " + std::to_string(productRow) + " judged " + v;
+        }
+        if (st.digit == 0) {
+            std::string zeros = "......";
+            for (int c : above) {
+                zeros[static_cast<std::size_t>(5 - c)] = '0';
+            }
+            if (test::rowText(form, productRow + 1) != zeros) {
+                return task + " zero fill gave " + test::rowText(form, productRow + 1);
+            }
+        }
+
+        written = writeNumber(form, remainderRow + 1, st.column, st.remainder);
+        if (std::string e = tryWrongDigits(remainderRow, written); !e.empty()) {
+            return e;
+        }
+        if (std::string v = judge(remainderRow); v != "korrekt") {
+            return task + " remainder row " + std::to_string(remainderRow) + " judged " + v;
+        }
+        if (k + 1 < steps.size()) {
+            const char32_t next =
+                static_cast<char32_t>(digits[digits.size() - steps.size() + k + 1]);
+            form.setText(ctl::kontrolle(remainderRow + 1, st.column - 1), Text(1, next));
+            written.push_back(st.column - 1);
+        }
+        above = written;
+    }
+
+    if (opt.checkCommand) {
+        for (int row = 0; row < 2 * static_cast<int>(steps.size()); ++row) {
+            const int count = wrongChecks[static_cast<std::size_t>(row)];
+            if (form.caption(ctl::fehler(row)) != digitsOf(count) ||
+                form.visible(ctl::fehler(row)) != (count > 0) ||
+                form.enabled(ctl::kontrolle(row + 1, 0)) || form.enabled(ctl::resultat(row / 2))) {
+                return task + " row " + std::to_string(row) + " counter or lock wrong";
+            }
+        }
+    }
+    return {};
+}
+
+TEST(CheckPropertyDivide, ReferenceMatchesTheWorkedExamples) {
+    const std::vector<Step> a = divide("9434", 13);
+    ASSERT_EQ(a.size(), 3u);
+    EXPECT_EQ(a[0].column, 4);
+    EXPECT_EQ(a[0].partial, 94);
+    EXPECT_EQ(a[1].partial, 33);
+    EXPECT_EQ(a[2].partial, 74);
+    EXPECT_EQ(a[2].remainder, 9);
+    const std::vector<Step> b = divide("1313", 13);
+    ASSERT_EQ(b.size(), 3u);
+    EXPECT_EQ(b[1].digit, 0);
+    EXPECT_EQ(b[1].partial, 1);
+    EXPECT_EQ(b[2].column, 2);
+}
+
+// Every task with a dividend up to 9999 and a two-digit divisor.
+TEST(CheckPropertyExhaustive, SmallTasksAreKorrektAndEveryWrongDigitFehler) {
+    Form1 form;
+    long tasks = 0;
+    long zeroDigits = 0;
+    int failures = 0;
+    for (long divisor = 11; divisor <= 99; ++divisor) {
+        for (long dividend = divisor; dividend <= 9999; ++dividend) {
+            ++tasks;
+            for (const Step& st : divide(std::to_string(dividend), divisor)) {
+                zeroDigits += st.digit == 0;
+            }
+            const std::string e = workTask(form, dividend, divisor, {false, false});
+            if (!e.empty()) {
+                ADD_FAILURE() << e;
+                if (++failures == 10) {
+                    return;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(tasks, 885105);
+    EXPECT_GT(zeroDigits, 10000); // the zero fill was exercised
+}
+
+// Tasks of every size up to six and three digits, judged with the check
+// command, every wrong digit tried.
+TEST(CheckPropertyRandom, TasksOfEverySizeThroughTheCheckCommand) {
+    std::mt19937_64 rng(20240607);
+    auto pick = [&rng](long lo, long hi) {
+        return std::uniform_int_distribution<long>(lo, hi)(rng);
+    };
+    const long powers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    Form1 form;
+    int failures = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const long divisorDigits = pick(2, 3);
+        const long divisor =
+            pick(std::max(11L, powers[divisorDigits - 1]), powers[divisorDigits] - 1);
+        const long dividendDigits = pick(divisorDigits, 6);
+        const long dividend =
+            std::max(divisor, pick(powers[dividendDigits - 1], powers[dividendDigits] - 1));
+        const std::string e = workTask(form, dividend, divisor, {true, true});
+        if (!e.empty()) {
+            ADD_FAILURE() << e;
+            if (++failures == 10) {
+                return;
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace zifferon

@@ -1,0 +1,248 @@
+#include "SheetFixtures.h"
+
+#include "check/RowCheck.h"
+#include "sheet/Layout.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zifferon {
+namespace {
+
+// The task, the quotient cells from resultat(0) on and the work rows from
+// kontrolle1 on ('.' empty).
+void setUp(Form1& form, std::u32string_view dividend, std::u32string_view divisor,
+           const std::vector<std::u32string>& quotient, const std::vector<std::string>& rows) {
+    test::enterTask(form, dividend, divisor);
+    for (std::size_t j = 0; j < quotient.size(); ++j) {
+        form.setText(ctl::resultat(static_cast<int>(j)), quotient[j]);
+    }
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        test::writeRow(form, static_cast<int>(n) + 1, rows[n]);
+    }
+}
+
+// 123456 : 12 = 10288, all ten rows written right (the zero product of the
+// digit 0 already in kontrolle3).
+void fullTask(Form1& form) {
+    setUp(form, U"123456", U"12", {U"1", U"0", U"2", U"8", U"8"},
+          {"12....", ".03...", ".00...", "..34..", "..24..", "..105.", "...96.", "....96", "....96",
+           ".....0"});
+}
+
+// 9434 : 13 with a wrong remainder in row 1.
+void wrongRemainder(Form1& form) {
+    setUp(form, U"9434", U"13", {U"7"}, {"91....", ".4...."});
+}
+
+void expectCounter(const Form1& form, int row, TextView caption, bool visible) {
+    EXPECT_EQ(test::utf8(form.caption(ctl::fehler(row))), test::utf8(Text(caption)));
+    EXPECT_EQ(form.visible(ctl::fehler(row)), visible);
+}
+
+struct LockCase {
+    int row;
+    int quotientCell; // -1: none
+};
+
+void PrintTo(const LockCase& c, std::ostream* os) {
+    *os << "row " << c.row;
+}
+
+class CheckRowLock : public testing::TestWithParam<LockCase> {};
+
+TEST_P(CheckRowLock, RightRowLocksExactlyItsCellsAndQuotientCell) {
+    const LockCase& c = GetParam();
+    Form1 form;
+    fullTask(form);
+    CheckRow(form, c.row);
+    EXPECT_EQ(form.caption(ctl::info(c.row)), texts::Korrekt);
+    EXPECT_EQ(form.background(ctl::info(c.row)), colors::LightGreen);
+    for (ControlId id : allControls()) {
+        if (!isCell(id.kind)) {
+            continue;
+        }
+        const bool taskCell = id.kind == Kind::Dividend || id.kind == Kind::Divisor;
+        const bool locked =
+            id.kind == kontrolleKind(c.row + 1) || id == ctl::resultat(c.quotientCell);
+        EXPECT_EQ(form.enabled(id), !taskCell && !locked)
+            << "kind " << static_cast<int>(id.kind) << " index " << id.index;
+    }
+    expectCounter(form, c.row, U"0", false);
+}
+
+INSTANTIATE_TEST_SUITE_P(CheckRowAllRows, CheckRowLock,
+                         testing::Values(LockCase{0, 0}, LockCase{1, -1}, LockCase{2, 1},
+                                         LockCase{3, -1}, LockCase{4, 2}, LockCase{5, -1},
+                                         LockCase{6, 3}, LockCase{7, -1}, LockCase{8, 4},
+                                         LockCase{9, -1}),
+                         [](const auto& info) { return "Row" + std::to_string(info.param.row); });
+
+TEST(CheckRowCounter, CaptionBeforeGivesCaptionAfter) {
+    struct Case {
+        std::u32string before;
+        bool shownBefore;
+        std::u32string after;
+        bool shownAfter;
+    };
+    const std::vector<Case> cases{
+        {U"0", false, U"1", true},
+        {U"", false, U"1", true},
+        {U"x", true, U"1", true},
+        {U" ", false, U"1", true},
+        {U"99", true, U"100", true},
+        {U" 4", true, U"5", true},
+        {U"7 Fehler", true, U"8", true},
+        {U"2.5", true, U"3", true},  // a count is whole: the fraction is dropped
+        {U"-1", true, U"-1", false}, // reads below 0: hidden, caption kept
+        {U"-1", false, U"-1", false},
+        {U"-0.5", true, U"-0.5", false},
+        {U"-7", true, U"-7", false},
+        // Counting stops where a double can no longer add one exactly.
+        {U"1e300", true, U"9007199254740992", true},
+        {U"9007199254740991", true, U"9007199254740992", true},
+        {U"9007199254740992", true, U"9007199254740992", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(test::utf8(c.before));
+        Form1 form;
+        wrongRemainder(form);
+        form.setCaption(ctl::fehler(1), c.before);
+        form.setVisible(ctl::fehler(1), c.shownBefore);
+        CheckRow(form, 1);
+        EXPECT_EQ(form.caption(ctl::info(1)), texts::Fehler);
+        expectCounter(form, 1, c.after, c.shownAfter);
+    }
+}
+
+TEST(CheckRowCounter, ThreeWrongChecksCountOneTwoThree) {
+    Form1 form;
+    wrongRemainder(form);
+    for (TextView expected : {U"1", U"2", U"3"}) {
+        CheckRow(form, 1);
+        EXPECT_EQ(form.caption(ctl::info(1)), texts::Fehler);
+        EXPECT_EQ(form.background(ctl::info(1)), colors::LightRed);
+        expectCounter(form, 1, expected, true);
+        EXPECT_TRUE(form.enabled(ctl::kontrolle(2, 4)));
+    }
+    expectCounter(form, 10, U"0", false);
+}
+
+TEST(CheckRowCounter, CorrectedRowIsLockedAndKeepsItsCount) {
+    Form1 form;
+    wrongRemainder(form);
+    CheckRow(form, 1);
+    CheckRow(form, 1);
+    form.setText(ctl::kontrolle(2, 4), U"3");
+    info_Click(form, 1);
+    EXPECT_EQ(form.caption(ctl::info(1)), texts::Korrekt);
+    EXPECT_EQ(form.background(ctl::info(1)), colors::LightGreen);
+    for (int c = 0; c < kRowCells; ++c) {
+        EXPECT_FALSE(form.enabled(ctl::kontrolle(2, c))) << c;
+    }
+    expectCounter(form, 1, U"2", true);
+    // Clicking the right row again runs the check again and changes nothing.
+    const std::uint64_t revision = form.revision();
+    info_Click(form, 1);
+    EXPECT_EQ(form.revision(), revision);
+}
+
+TEST(CheckRowCounter, LastRowCountsInItsOwnCounterOnly) {
+    Form1 form;
+    fullTask(form);
+    test::writeRow(form, 10, ".....1");
+    CheckRow(form, 9);
+    EXPECT_EQ(form.caption(ctl::info(9)), texts::Fehler);
+    expectCounter(form, 9, U"1", true);
+    expectCounter(form, 10, U"0", false);
+}
+
+TEST(CheckRowClick, RightFirstProductLocksItAndItsDigitOnly) {
+    Form1 form;
+    setUp(form, U"9434", U"13", {U"7"}, {"91...."});
+    ASSERT_TRUE(form.setFocus(ctl::kontrolle(2, 4)));
+    info_Click(form, 0);
+    EXPECT_EQ(form.caption(ctl::info(0)), texts::Korrekt);
+    EXPECT_EQ(form.background(ctl::info(0)), colors::LightGreen);
+    for (int c = 0; c < kRowCells; ++c) {
+        EXPECT_FALSE(form.enabled(ctl::kontrolle(1, c))) << c;
+        EXPECT_TRUE(form.enabled(ctl::kontrolle(2, c))) << c;
+    }
+    EXPECT_FALSE(form.enabled(ctl::resultat(0)));
+    EXPECT_TRUE(form.enabled(ctl::resultat(1)));
+    EXPECT_EQ(form.focus(), ctl::kontrolle(2, 4));
+}
+
+// With a blank quotient cell the label decides alone.
+TEST(CheckRowBlankQuotient, HiddenResetLabelCountsAnError) {
+    Form1 form;
+    setUp(form, U"9434", U"13", {U"7"}, {"91....", ".3...."});
+    CheckRow(form, 3);
+    EXPECT_FALSE(form.visible(ctl::info(3)));
+    EXPECT_EQ(form.caption(ctl::info(3)), texts::Fehler);
+    EXPECT_EQ(form.background(ctl::info(3)), colors::LightGreen);
+    expectCounter(form, 3, U"1", true);
+    EXPECT_TRUE(form.enabled(ctl::kontrolle(4, 0)));
+}
+
+TEST(CheckRowBlankQuotient, PendingLabelChangesNothing) {
+    Form1 form;
+    setUp(form, U"9434", U"13", {U"7"}, {"91....", ".3....", ".26..."});
+    form.setCaption(ctl::info(2), texts::Pending);
+    form.setBackground(ctl::info(2), colors::Yellow);
+    form.setVisible(ctl::info(2), true);
+    const std::uint64_t revision = form.revision();
+    CheckRow(form, 2);
+    info_Click(form, 2);
+    EXPECT_EQ(form.revision(), revision);
+}
+
+TEST(CheckRowBlankQuotient, KorrektLabelLocksTheRowAgain) {
+    Form1 form;
+    setUp(form, U"9434", U"13", {U"7"}, {"91....", ".33...", ".26..."});
+    form.setCaption(ctl::info(2), texts::Korrekt);
+    CheckRow(form, 2);
+    for (int c = 0; c < kRowCells; ++c) {
+        EXPECT_FALSE(form.enabled(ctl::kontrolle(3, c))) << c;
+    }
+    EXPECT_FALSE(form.enabled(ctl::resultat(1)));
+    expectCounter(form, 2, U"0", false);
+}
+
+// A row that cannot be evaluated ends the check: no verdict, lock or count,
+// whatever the label said.
+TEST(CheckRowFailure, NothingChanges) {
+    struct Case {
+        const char* what;
+        std::vector<std::u32string> quotient;
+        std::vector<std::string> rows;
+        int row;
+    };
+    const std::vector<Case> cases{
+        {"empty product row", {U"7"}, {}, 0},
+        {"product row of spaces", {U"7"}, {"______"}, 0},
+        {"remainder under an empty product", {U"7"}, {"......", ".3...."}, 1},
+        {"letter as quotient", {U"x"}, {"91...."}, 0},
+        {"negative quotient", {U"-1"}, {"91....", ".3...."}, 1},
+        {"row -1", {U"7"}, {"91...."}, -1},
+        {"row 10", {U"7"}, {"91...."}, 10},
+    };
+    for (const Case& c : cases) {
+        for (TextView label : {texts::Fehler, texts::Pending, texts::Korrekt}) {
+            SCOPED_TRACE(std::string(c.what) + " / " + test::utf8(Text(label)));
+            Form1 form;
+            setUp(form, U"9434", U"13", c.quotient, c.rows);
+            if (c.row >= 0 && c.row < kWorkRows) {
+                form.setCaption(ctl::info(c.row), label);
+            }
+            const std::uint64_t revision = form.revision();
+            CheckRow(form, c.row);
+            info_Click(form, c.row);
+            EXPECT_EQ(form.revision(), revision);
+        }
+    }
+}
+
+} // namespace
+} // namespace zifferon
