@@ -44,7 +44,7 @@ struct BringDown {
     int n;        // remainder row kontrolleN
     int product;  // product row kontrolleN above it
     int first;    // first candidate column; candidates run down to `last`
-    int last;     //
+    int last;     // last candidate column
     int quotient; // next quotient cell
 };
 // The fourth and the fifth remainder row both lead on to resultat(4): there
@@ -70,17 +70,25 @@ void emptyRow(Form1& form, int n) {
     }
 }
 
-void guardStep(Form1& form) {
+// Rows emptied by the guard step, one bit per row: the label step need not
+// read them again in the same pass.
+using RowMask = unsigned;
+
+RowMask guardStep(Form1& form) {
+    RowMask emptied = 0;
     for (const QuotientGuard& g : kQuotientGuards) {
         if (isEmpty(form.text(ctl::resultat(g.quotient)))) {
             emptyRow(form, g.n);
+            emptied |= 1u << (g.n - 1);
         }
     }
     for (const VerdictGuard& g : kVerdictGuards) {
         if (!isKorrekt(form, g.productRow)) {
             emptyRow(form, g.n);
+            emptied |= 1u << (g.n - 1);
         }
     }
+    return emptied;
 }
 
 // Rows 0 to 2 count any text, also a lone space; rows 3 to 9 only text that is
@@ -96,10 +104,10 @@ bool isWritten(const Form1& form, int row) {
     return false;
 }
 
-void labelStep(Form1& form) {
+void labelStep(Form1& form, RowMask emptied) {
     for (int row = 0; row < kWorkRows; ++row) {
         const ControlId label = ctl::info(row);
-        const bool written = isWritten(form, row);
+        const bool written = (emptied & (1u << row)) == 0 && isWritten(form, row);
         // Only a label that comes back from hidden is reset to the prompt; a
         // visible one keeps its verdict while the pupil corrects the row.
         if (written && !form.visible(label)) {
@@ -146,8 +154,8 @@ void bringDownStep(Form1& form) {
 } // namespace
 
 void Timer1_Timer(Form1& form) {
-    guardStep(form);
-    labelStep(form);
+    const RowMask emptied = guardStep(form);
+    labelStep(form, emptied);
     bringDownStep(form);
 }
 

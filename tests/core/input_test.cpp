@@ -1,0 +1,312 @@
+#include "KeyboardFixtures.h"
+#include "SheetFixtures.h"
+
+#include "input/CellInput.h"
+#include "input/Worksheet.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace zifferon {
+namespace {
+
+using test::Caret;
+using test::enterTask;
+using test::pressKey;
+using test::rowText;
+using test::typeChar;
+
+std::string name(ControlId id) {
+    std::string s;
+    if (isKontrolle(id.kind)) {
+        s = "kontrolle" + std::to_string(kontrolleNumber(id.kind));
+    } else if (id.kind == Kind::Resultat) {
+        s = "resultat";
+    } else if (id.kind == Kind::Dividend) {
+        s = "dividend";
+    } else {
+        s = "control" + std::to_string(static_cast<int>(id.kind));
+    }
+    return s + "(" + std::to_string(id.index) + ")";
+}
+
+// A sheet with a task entered and the focus in `cell`.
+struct Sheet {
+    explicit Sheet(ControlId cell = ctl::resultat(0)) {
+        enterTask(ws.form, U"9434", U"13");
+        EXPECT_TRUE(ws.form.setFocus(cell)) << name(cell);
+    }
+    Worksheet ws;
+    Form1& form = ws.form;
+};
+
+// ----------------------------------------------------------------- change rule
+
+TEST(CellInputRule, RememberedCharStartsAsNul) {
+    Worksheet ws;
+    EXPECT_EQ(ws.rule.lastCellChar(), U'\0');
+    // Entering a task into an untouched grid empties no cell: nothing changes.
+    enterTask(ws.form, U"9434", U"13");
+    EXPECT_EQ(ws.rule.lastCellChar(), U'\0');
+}
+
+TEST(CellInputRule, KeepsOneOfTheFirstTwoCharacters) {
+    struct Case {
+        const char* what;
+        std::u32string_view before; // the cell's text before the write
+        std::u32string_view other;  // then written into another cell ("" = none)
+        std::u32string_view written;
+        std::u32string_view after;
+    };
+    const Case cases[] = {
+        {"start state, two chars", U"", U"", U"12", U"1"},
+        {"same cell again, behind", U"3", U"", U"35", U"5"},
+        {"same cell again, in front", U"3", U"", U"53", U"5"},
+        {"same digit twice", U"3", U"", U"33", U"3"},
+        {"older cell, behind", U"4", U"7", U"49", U"4"},
+        {"older cell, in front", U"4", U"7", U"94", U"9"},
+        {"older cell holding the remembered char", U"7", U"7", U"79", U"9"},
+        {"paste, first char remembered", U"", U"1", U"123", U"2"},
+        {"paste, first char not remembered", U"", U"9", U"123", U"1"},
+        {"umlaut kept", U"", U"5", U"\u00e45", U"\u00e4"},
+        {"space then digit, space remembered", U" ", U"", U" 5", U"5"},
+        {"emptied", U"4", U"", U"", U""},
+        {"single char replaced", U"4", U"7", U"8", U"8"},
+    };
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(tc.what);
+        Worksheet ws;
+        const ControlId cell = ctl::kontrolle(4, 2);
+        ws.form.setText(cell, tc.before);
+        if (!tc.other.empty()) {
+            ws.form.setText(ctl::kontrolle(9, 5), tc.other);
+        }
+        ws.form.setText(cell, tc.written);
+        EXPECT_EQ(ws.form.text(cell), tc.after);
+        const char32_t remembered = tc.after.empty() ? U' ' : tc.after[0];
+        EXPECT_EQ(ws.rule.lastCellChar(), remembered);
+    }
+}
+
+TEST(CellInputRule, TypingTwiceInTheRightmostCellReplacesWhereverTheCaretStands) {
+    for (Caret caret : {Caret::End, Caret::Start}) {
+        SCOPED_TRACE(caret == Caret::End ? "caret at end" : "caret at start");
+        Sheet s(ctl::kontrolle(2, 0));
+        typeChar(s.form, U'3');
+        typeChar(s.form, U'5', caret);
+        EXPECT_EQ(s.form.text(ctl::kontrolle(2, 0)), U"5");
+        EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 0));
+    }
+}
+
+TEST(CellInputRule, GoingBackToAnOlderCell) {
+    struct Case {
+        Caret caret;
+        std::u32string_view stays;
+    };
+    const Case cases[] = {{Caret::End, U"4"}, {Caret::Start, U"9"}};
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(tc.caret == Caret::End ? "typed behind" : "typed in front");
+        Sheet s(ctl::kontrolle(3, 4));
+        typeChar(s.form, U'4');
+        typeChar(s.form, U'7');
+        ASSERT_EQ(rowText(s.form, 3), ".47...");
+        pressKey(s.form, vk::Left);
+        pressKey(s.form, vk::Left);
+        ASSERT_EQ(s.form.focus(), ctl::kontrolle(3, 4));
+        typeChar(s.form, U'9', tc.caret);
+        EXPECT_EQ(s.form.text(ctl::kontrolle(3, 4)), tc.stays);
+        EXPECT_EQ(s.form.text(ctl::kontrolle(3, 3)), U"7");
+        EXPECT_EQ(s.form.focus(), ctl::kontrolle(3, 3));
+    }
+}
+
+TEST(CellInputRule, ProgramWritesSetTheRememberedChar) {
+    Sheet s(ctl::kontrolle(6, 1));
+    typeChar(s.form, U'8');
+    EXPECT_EQ(s.ws.rule.lastCellChar(), U'8');
+    s.form.setText(ctl::kontrolle(1, 5), U"6");
+    EXPECT_EQ(s.ws.rule.lastCellChar(), U'6');
+    // The reset empties the written cells; the last of them leaves a space.
+    enterTask(s.form, U"9434", U"13");
+    EXPECT_EQ(s.ws.rule.lastCellChar(), U' ');
+    EXPECT_EQ(rowText(s.form, 1), "......");
+    EXPECT_EQ(rowText(s.form, 6), "......");
+}
+
+TEST(CellInputRule, TypedDigitStaysWhereItWasTypedAndTheFocusMovesRight) {
+    Sheet s(ctl::kontrolle(3, 4));
+    typeChar(s.form, U'2');
+    EXPECT_EQ(rowText(s.form, 3), ".2....");
+    EXPECT_EQ(s.form.focus(), ctl::kontrolle(3, 3));
+}
+
+// ---------------------------------------------------------------- arrow keys
+
+TEST(CellInputKeys, UpAndDownForEveryRowAndColumn) {
+    struct Case {
+        int n;
+        int up;   // kontrolleN above, 0: the dividend (the focus stays)
+        int down; // kontrolleN below, 0: none (Down types like any other key)
+    };
+    const Case cases[] = {
+        {1, 0, 2}, {2, 1, 3}, {3, 2, 4}, {4, 3, 5},  {5, 4, 6},
+        {6, 5, 7}, {7, 6, 8}, {8, 7, 9}, {9, 8, 10}, {10, 9, 0},
+    };
+    for (const Case& tc : cases) {
+        for (int c = 0; c < kRowCells; ++c) {
+            const ControlId from = ctl::kontrolle(tc.n, c);
+            SCOPED_TRACE(name(from));
+            Sheet s(from);
+            pressKey(s.form, vk::Up);
+            EXPECT_EQ(s.form.focus(), tc.up ? ctl::kontrolle(tc.up, c) : from);
+
+            ASSERT_TRUE(s.form.setFocus(from));
+            pressKey(s.form, vk::Down);
+            const ControlId advanced = c > 0 ? ctl::kontrolle(tc.n, c - 1) : from;
+            EXPECT_EQ(s.form.focus(), tc.down ? ctl::kontrolle(tc.down, c) : advanced);
+        }
+    }
+}
+
+TEST(CellInputKeys, LeftAndRightStayInTheirRow) {
+    struct Case {
+        int column;
+        int left;  // column after Left, -1: stays
+        int right; // column after Right, -1: stays
+    };
+    const Case cases[] = {{5, -1, 4}, {4, 5, 3}, {3, 4, 2}, {2, 3, 1}, {1, 2, 0}, {0, 1, -1}};
+    for (int n : {1, 6, 10}) {
+        for (const Case& tc : cases) {
+            const ControlId from = ctl::kontrolle(n, tc.column);
+            SCOPED_TRACE(name(from));
+            Sheet s(from);
+            pressKey(s.form, vk::Left);
+            EXPECT_EQ(s.form.focus(), tc.left < 0 ? from : ctl::kontrolle(n, tc.left));
+            ASSERT_TRUE(s.form.setFocus(from));
+            pressKey(s.form, vk::Right);
+            EXPECT_EQ(s.form.focus(), tc.right < 0 ? from : ctl::kontrolle(n, tc.right));
+        }
+    }
+}
+
+TEST(CellInputKeys, AnyOtherKeyAdvancesOneCellToTheRight) {
+    struct Case {
+        const char* key;
+        int code;
+    };
+    const Case cases[] = {
+        {"digit 5", '5'},    {"letter A", 'A'},   {"space", 32},  {"Backspace", 8},
+        {"Delete", 46},      {"Shift alone", 16}, {"Tab", 9},     {"F1", 112},
+        {"unmapped key", 0}, {"Home", 36},        {"Escape", 27},
+    };
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(tc.key);
+        Sheet s(ctl::kontrolle(2, 3));
+        pressKey(s.form, tc.code);
+        EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 2));
+        ASSERT_TRUE(s.form.setFocus(ctl::kontrolle(2, 0)));
+        pressKey(s.form, tc.code);
+        EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 0));
+    }
+}
+
+// ------------------------------------------------------------------- Enter
+
+TEST(CellInputKeys, EnterChecksTheRowOfItsCellAndLeavesTheFocus) {
+    // On a fresh sheet every row still carries the reset's "Fehler" and no
+    // quotient digit, so checking row i counts one error in fehler(i) alone.
+    for (int n = 1; n <= kWorkRows; ++n) {
+        for (int c = 0; c < kRowCells; ++c) {
+            const ControlId from = ctl::kontrolle(n, c);
+            SCOPED_TRACE(name(from));
+            Sheet s(from);
+            pressKey(s.form, vk::Return);
+            EXPECT_EQ(s.form.focus(), from);
+            for (int i = 0; i < kWorkRows; ++i) {
+                const bool checked = i == n - 1;
+                EXPECT_EQ(s.form.visible(ctl::fehler(i)), checked) << "fehler(" << i << ")";
+                EXPECT_EQ(s.form.caption(ctl::fehler(i)), checked ? U"1" : U"0")
+                    << "fehler(" << i << ")";
+            }
+        }
+    }
+}
+
+TEST(CellInputKeys, EnterInAQuotientCellJumpsToItsProductRow) {
+    struct Case {
+        int j;
+        ControlId target;
+    };
+    const Case cases[] = {
+        {0, ctl::kontrolle(1, 5)}, {1, ctl::kontrolle(3, 4)}, {2, ctl::kontrolle(5, 3)},
+        {3, ctl::kontrolle(7, 2)}, {4, ctl::kontrolle(9, 1)},
+    };
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(name(ctl::resultat(tc.j)));
+        Sheet s(ctl::resultat(tc.j));
+        pressKey(s.form, vk::Return);
+        EXPECT_EQ(s.form.focus(), tc.target);
+    }
+}
+
+TEST(CellInputKeys, OtherKeysInAQuotientCellDoNothing) {
+    for (int code : {int{vk::Left}, int{vk::Up}, int{vk::Right}, int{vk::Down}, 16, 8, 46, 0}) {
+        SCOPED_TRACE(code);
+        Sheet s(ctl::resultat(2));
+        pressKey(s.form, code);
+        EXPECT_EQ(s.form.focus(), ctl::resultat(2));
+    }
+    // Typing neither advances nor limits a quotient cell to one character.
+    Sheet s(ctl::resultat(2));
+    typeChar(s.form, U'1');
+    typeChar(s.form, U'2');
+    EXPECT_EQ(s.form.focus(), ctl::resultat(2));
+    EXPECT_EQ(s.form.text(ctl::resultat(2)), U"12");
+}
+
+// ---------------------------------------------------- moves onto locked cells
+
+TEST(CellInputKeys, MoveAimedAtALockedCellLeavesTheFocus) {
+    struct Case {
+        ControlId from;
+        int code;
+        ControlId locked;
+    };
+    const Case cases[] = {
+        {ctl::kontrolle(1, 3), vk::Up, ctl::dividend(3)},
+        {ctl::kontrolle(4, 2), vk::Up, ctl::kontrolle(3, 2)},
+        {ctl::kontrolle(2, 2), vk::Down, ctl::kontrolle(3, 2)},
+        {ctl::kontrolle(3, 3), vk::Right, ctl::kontrolle(3, 2)},
+        {ctl::kontrolle(3, 1), vk::Left, ctl::kontrolle(3, 2)},
+        {ctl::kontrolle(3, 3), '7', ctl::kontrolle(3, 2)},
+        {ctl::kontrolle(10, 3), vk::Down, ctl::kontrolle(10, 2)},
+        {ctl::resultat(1), vk::Return, ctl::kontrolle(3, 4)},
+    };
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(name(tc.from) + " towards " + name(tc.locked));
+        Sheet s(tc.from);
+        s.form.setEnabled(tc.locked, false);
+        pressKey(s.form, tc.code);
+        EXPECT_EQ(s.form.focus(), tc.from);
+    }
+}
+
+TEST(CellInputKeys, HandlersIgnoreCellsOutsideTheGrid) {
+    Sheet s(ctl::kontrolle(5, 5));
+    const auto revision = s.form.revision();
+    for (int code : {int{vk::Return}, int{vk::Up}, int{vk::Down}, int{vk::Left}, int{'5'}}) {
+        kontrolle_KeyDown(s.form, 0, 2, code, 0);
+        kontrolle_KeyDown(s.form, 11, 2, code, 0);
+        kontrolle_KeyDown(s.form, 5, -1, code, 0);
+        kontrolle_KeyDown(s.form, 5, 6, code, 0);
+        resultat_KeyDown(s.form, -1, code, 0);
+        resultat_KeyDown(s.form, 5, code, 0);
+    }
+    EXPECT_EQ(s.form.revision(), revision);
+    EXPECT_EQ(s.form.focus(), ctl::kontrolle(5, 5));
+}
+
+} // namespace
+} // namespace zifferon

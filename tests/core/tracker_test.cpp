@@ -1,0 +1,643 @@
+#include "KeyboardFixtures.h"
+#include "SheetFixtures.h"
+
+#include "check/RowCheck.h"
+#include "input/CellInput.h"
+#include "task/TaskEntry.h"
+#include "tracker/ProgressTracker.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zifferon {
+namespace {
+
+using test::enterTask;
+using test::rowText;
+using test::tick;
+using test::writeRow;
+
+// A label in the state the row check leaves for a right row.
+void markRight(Form1& form, int row) {
+    form.setCaption(ctl::info(row), texts::Korrekt);
+    form.setBackground(ctl::info(row), colors::LightGreen);
+    form.setVisible(ctl::info(row), true);
+}
+
+void expectPending(const Form1& form, int row) {
+    EXPECT_TRUE(form.visible(ctl::info(row))) << "info(" << row << ")";
+    EXPECT_EQ(form.caption(ctl::info(row)), texts::Pending) << "info(" << row << ")";
+    EXPECT_EQ(form.background(ctl::info(row)), colors::Yellow) << "info(" << row << ")";
+}
+
+// ---------------------------------------------------------------- guard step
+
+TEST(TrackerGuard, EachRowStaysEmptyUntilItMayBeWritten) {
+    // Product rows open with their quotient digit, remainder rows once the
+    // product above reads "korrekt". kontrolle9 is guarded like the others.
+    struct Case {
+        int n;
+        std::optional<int> quotient;   // product row: resultat cell that opens it
+        std::optional<int> productRow; // remainder row: label that opens it
+    };
+    const std::vector<Case> cases = {
+        {1, 0, {}}, {3, 1, {}}, {5, 2, {}}, {7, 3, {}}, {9, 4, {}},
+        {2, {}, 0}, {4, {}, 2}, {6, {}, 4}, {8, {}, 6}, {10, {}, 8},
+    };
+    for (const Case& tc : cases) {
+        SCOPED_TRACE("kontrolle" + std::to_string(tc.n));
+        Worksheet sheet;
+        Form1& form = sheet.form;
+        enterTask(form, U"9434", U"13");
+
+        ASSERT_TRUE(form.setFocus(ctl::kontrolle(tc.n, 3)));
+        test::typeChar(form, U'5');
+        ASSERT_EQ(rowText(form, tc.n), "..5...");
+        tick(form);
+        EXPECT_EQ(rowText(form, tc.n), "......");
+        EXPECT_FALSE(form.visible(ctl::info(tc.n - 1)));
+
+        if (tc.quotient) {
+            form.setText(ctl::resultat(*tc.quotient), U"1");
+        } else {
+            form.setText(ctl::resultat(*tc.productRow / 2), U"1");
+            writeRow(form, tc.n - 1, "91....");
+            markRight(form, *tc.productRow);
+        }
+        writeRow(form, tc.n, "..5...");
+        tick(form);
+        EXPECT_EQ(rowText(form, tc.n), "..5...");
+        expectPending(form, tc.n - 1);
+    }
+}
+
+TEST(TrackerGuard, RemainderRowOpensOnlyForTheExactCaptionKorrekt) {
+    struct Case {
+        std::u32string_view caption;
+        bool visible;
+        bool kept;
+    };
+    const Case cases[] = {
+        {U"korrekt", true, true},   {U"korrekt", false, true}, {U"korrekt?", true, false},
+        {U"Fehler", true, false},   {U"Fehler", false, false}, {U"Korrekt", true, false},
+        {U"korrekt ", true, false}, {U"", true, false},
+    };
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(test::utf8(Text(tc.caption)) + (tc.visible ? " visible" : " hidden"));
+        Worksheet sheet;
+        Form1& form = sheet.form;
+        enterTask(form, U"9434", U"13");
+        form.setText(ctl::resultat(0), U"7");
+        writeRow(form, 1, "91....");
+        form.setCaption(ctl::info(0), tc.caption);
+        form.setVisible(ctl::info(0), tc.visible);
+        writeRow(form, 2, ".3....");
+        tick(form);
+        EXPECT_EQ(rowText(form, 2), tc.kept ? ".3...." : "......");
+        EXPECT_EQ(form.visible(ctl::info(1)), tc.kept);
+    }
+}
+
+TEST(TrackerGuard, QuotientCellCountsAsWrittenUnlessExactlyEmpty) {
+    struct Case {
+        std::u32string_view quotient;
+        bool kept;
+    };
+    const Case cases[] = {{U"", false}, {U" ", true}, {U"7", true}, {U"x", true}, {U"  ", true}};
+    for (const Case& tc : cases) {
+        SCOPED_TRACE("resultat(1) = '" + test::utf8(Text(tc.quotient)) + "'");
+        Worksheet sheet;
+        Form1& form = sheet.form;
+        enterTask(form, U"9434", U"13");
+        form.setText(ctl::resultat(1), tc.quotient);
+        writeRow(form, 3, ".26...");
+        tick(form);
+        EXPECT_EQ(rowText(form, 3), tc.kept ? ".26..." : "......");
+    }
+}
+
+TEST(TrackerGuard, EmptyingARowSetsTheRememberedCharToASpace) {
+    Worksheet sheet;
+    Form1& form = sheet.form;
+    enterTask(form, U"9434", U"13");
+    writeRow(form, 5, "....7.");
+    ASSERT_EQ(sheet.rule.lastCellChar(), U'7');
+    tick(form);
+    EXPECT_EQ(sheet.rule.lastCellChar(), U' ');
+}
+
+// ---------------------------------------------------------------- label step
+
+TEST(TrackerLabel, LoneSpaceWritesRowsZeroToTwoOnly) {
+    // Every row open: quotient digits written, every product row right.
+    for (int row = 0; row < kWorkRows; ++row) {
+        for (const char* fixture : {"....._", ".....4"}) {
+            SCOPED_TRACE("row " + std::to_string(row) + " " + fixture);
+            Worksheet sheet;
+            Form1& form = sheet.form;
+            enterTask(form, U"9434", U"13");
+            for (int j = 0; j < kResultatCells; ++j) {
+                form.setText(ctl::resultat(j), U"1");
+            }
+            for (int p = 0; p < kWorkRows; p += 2) {
+                form.setCaption(ctl::info(p), texts::Korrekt);
+            }
+            writeRow(form, row + 1, fixture);
+            tick(form);
+            const bool written = fixture[5] != '_' || row <= 2;
+            EXPECT_EQ(form.visible(ctl::info(row)), written);
+            if (written) {
+                expectPending(form, row);
+            }
+            EXPECT_EQ(rowText(form, row + 1), fixture);
+        }
+    }
+}
+
+TEST(TrackerLabel, VerdictStaysWhileTheRowIsCorrectedUntilTheRowWasEmptyAtAPass) {
+    Worksheet sheet;
+    Form1& form = sheet.form;
+    enterTask(form, U"9434", U"13");
+    form.setText(ctl::resultat(0), U"7");
+    writeRow(form, 1, "92....");
+    tick(form);
+    expectPending(form, 0);
+
+    form.setCaption(ctl::info(0), texts::Fehler);
+    form.setBackground(ctl::info(0), colors::LightRed);
+    auto expectWrong = [&](bool visible) {
+        EXPECT_EQ(form.visible(ctl::info(0)), visible);
+        EXPECT_EQ(form.caption(ctl::info(0)), texts::Fehler);
+        EXPECT_EQ(form.background(ctl::info(0)), colors::LightRed);
+    };
+
+    writeRow(form, 1, "91....");
+    tick(form);
+    expectWrong(true);
+
+    // Emptied and written again between two passes: the pass never saw it empty.
+    writeRow(form, 1, "......");
+    writeRow(form, 1, "9.....");
+    tick(form);
+    expectWrong(true);
+
+    writeRow(form, 1, "......");
+    tick(form);
+    expectWrong(false);
+
+    writeRow(form, 1, "9.....");
+    tick(form);
+    expectPending(form, 0);
+}
+
+TEST(TrackerLabel, ZeroFilledRowJudgedWhileHiddenIsShownAsPendingAgain) {
+    // 1313 : 13 = 101. The second quotient digit is 0: Enter in the empty
+    // product row fills in the zeros and judges it right while its label is
+    // still hidden.
+    Worksheet sheet;
+    Form1& form = sheet.form;
+    enterTask(form, U"1313", U"13");
+    form.setText(ctl::resultat(0), U"1");
+    writeRow(form, 1, "13....");
+    tick(form);
+    CheckRow(form, 0);
+    writeRow(form, 2, ".0....");
+    tick(form);
+    CheckRow(form, 1);
+    tick(form);
+    ASSERT_EQ(rowText(form, 2), ".01...");
+    ASSERT_EQ(form.focus(), ctl::resultat(1));
+
+    test::typeChar(form, U'0');
+    test::pressKey(form, vk::Return);
+    ASSERT_EQ(form.focus(), ctl::kontrolle(3, 4));
+    tick(form);
+    test::pressKey(form, vk::Return);
+    ASSERT_EQ(rowText(form, 3), ".00...");
+    ASSERT_EQ(form.caption(ctl::info(2)), texts::Korrekt);
+    ASSERT_FALSE(form.visible(ctl::info(2)));
+
+    tick(form);
+    expectPending(form, 2);
+    for (int c = 0; c < kRowCells; ++c) {
+        EXPECT_FALSE(form.enabled(ctl::kontrolle(3, c))) << c;
+    }
+    EXPECT_FALSE(form.enabled(ctl::resultat(1)));
+
+    // The remainder row is closed again until the product is judged anew.
+    writeRow(form, 4, "..1...");
+    tick(form);
+    EXPECT_EQ(rowText(form, 4), "......");
+
+    info_Click(form, 2);
+    EXPECT_EQ(form.caption(ctl::info(2)), texts::Korrekt);
+    writeRow(form, 4, "..1...");
+    tick(form);
+    EXPECT_EQ(rowText(form, 4), "..1...");
+    EXPECT_EQ(form.caption(ctl::info(2)), texts::Korrekt);
+}
+
+// ----------------------------------------------------------- bring-down step
+
+TEST(TrackerBringDown, TakesTheFirstQualifyingCandidateColumn) {
+    struct Case {
+        std::u32string_view dividend;
+        int n;               // remainder row kontrolleN
+        const char* product; // product row above it
+        const char* after;   // remainder row after the pass ("" = Label4 instead)
+    };
+    const Case cases[] = {
+        {U"9434", 2, "91....", "..3..."},
+        {U"9434", 2, "891...", "...4.."},
+        {U"9434", 2, "9.1...", ".4...."}, // gap left of the last digit
+        {U"9434", 2, "9_1...", ".4...."}, // a space is blank too
+        {U"9434", 2, "......", ".4...."},
+        {U"943", 2, "891...", ""},
+        {U"9434", 2, "9434..", ""},
+        {U"123456", 2, "12345.", ""}, // column 0 is no candidate for row 1
+        {U"123456", 4, "..12..", "....5."},
+        {U"123456", 4, "...123", "..3..."},
+        {U"123456", 4, "..1234", ""},
+        {U"123456", 6, "...12.", ".....6"},
+        {U"123456", 6, "...123", ""},
+        {U"123456", 8, "....1.", ".....6"},
+        {U"12345", 8, "....1.", ""},
+        {U"123456", 10, "....12", ""},
+        {U"123456", 10, ".....x", ""},
+        {U"123456", 10, "....1.", ".....6"},
+    };
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(test::utf8(Text(tc.dividend)) + " kontrolle" + std::to_string(tc.n) + " " +
+                     tc.product);
+        Worksheet sheet;
+        Form1& form = sheet.form;
+        enterTask(form, tc.dividend, U"7");
+        for (int j = 0; j < kResultatCells; ++j) {
+            form.setText(ctl::resultat(j), U"1");
+        }
+        writeRow(form, tc.n - 1, tc.product);
+        markRight(form, tc.n - 2);
+        markRight(form, tc.n - 1);
+        tick(form);
+        const bool complete = std::string(tc.after).empty();
+        EXPECT_EQ(rowText(form, tc.n), complete ? "......" : tc.after);
+        EXPECT_EQ(form.visible(ctl::Label4), complete);
+        EXPECT_EQ(rowText(form, tc.n - 1), tc.product);
+    }
+}
+
+TEST(TrackerBringDown, RemainderRowsAreHandledIndependently) {
+    // Row 1 has nothing left to bring down; row 3 still has, in the same pass.
+    Worksheet sheet;
+    Form1& form = sheet.form;
+    enterTask(form, U"123456", U"7");
+    for (int j = 0; j < kResultatCells; ++j) {
+        form.setText(ctl::resultat(j), U" ");
+    }
+    form.setText(ctl::resultat(1), U"1");
+    writeRow(form, 1, "12345.");
+    writeRow(form, 2, "7.....");
+    writeRow(form, 3, "..12..");
+    writeRow(form, 4, "7.....");
+    for (int row = 0; row < 4; ++row) {
+        markRight(form, row);
+    }
+    ASSERT_TRUE(form.setFocus(ctl::Command2));
+    tick(form);
+    EXPECT_TRUE(form.visible(ctl::Label4));
+    EXPECT_EQ(rowText(form, 2), "7.....");
+    EXPECT_EQ(rowText(form, 4), "7...5.");
+    EXPECT_EQ(form.focus(), ctl::resultat(2));
+}
+
+TEST(TrackerBringDown, CellAlwaysGetsTheDividendDigitBack) {
+    for (std::u32string_view held : {U" ", U"x", U"9", U"", U"3"}) {
+        SCOPED_TRACE("'" + test::utf8(Text(held)) + "'");
+        Worksheet sheet;
+        Form1& form = sheet.form;
+        enterTask(form, U"9434", U"13");
+        form.setText(ctl::resultat(0), U"7");
+        writeRow(form, 1, "91....");
+        markRight(form, 0);
+        writeRow(form, 2, ".3....");
+        markRight(form, 1);
+        tick(form);
+        ASSERT_EQ(rowText(form, 2), ".33...");
+        form.setText(ctl::kontrolle(2, 3), held);
+        tick(form);
+        EXPECT_EQ(rowText(form, 2), ".33...");
+    }
+}
+
+TEST(TrackerBringDown, RewritingTheSameDigitRunsNoChangeRule) {
+    Worksheet sheet;
+    Form1& form = sheet.form;
+    enterTask(form, U"9434", U"13");
+    form.setText(ctl::resultat(0), U"7");
+    writeRow(form, 1, "91....");
+    markRight(form, 0);
+    writeRow(form, 2, ".3....");
+    markRight(form, 1);
+    tick(form);
+    EXPECT_EQ(sheet.rule.lastCellChar(), U'3');
+
+    // A digit typed elsewhere is what the rule remembers; the passes that
+    // follow write the brought-down 3 again without disturbing that.
+    form.setText(ctl::resultat(1), U"2");
+    writeRow(form, 3, ".2....");
+    ASSERT_EQ(sheet.rule.lastCellChar(), U'2');
+    tick(form);
+    EXPECT_EQ(sheet.rule.lastCellChar(), U'2');
+    const auto revision = form.revision();
+    tick(form, 3);
+    EXPECT_EQ(sheet.rule.lastCellChar(), U'2');
+    EXPECT_EQ(form.revision(), revision);
+}
+
+TEST(TrackerBringDown, Label4StaysOnceShown) {
+    Worksheet sheet;
+    Form1& form = sheet.form;
+    enterTask(form, U"943", U"99");
+    form.setText(ctl::resultat(0), U"9");
+    writeRow(form, 1, "891...");
+    markRight(form, 0);
+    writeRow(form, 2, ".52...");
+    markRight(form, 1);
+    tick(form);
+    ASSERT_TRUE(form.visible(ctl::Label4));
+
+    form.setCaption(ctl::info(1), texts::Fehler);
+    writeRow(form, 2, "......");
+    tick(form, 5);
+    EXPECT_TRUE(form.visible(ctl::Label4));
+    EXPECT_EQ(form.caption(ctl::Label4), texts::Beendet);
+
+    Command1_Click(form);
+    EXPECT_FALSE(form.visible(ctl::Label4));
+}
+
+// ----------------------------------------------------------------- focus pull
+
+// Sets up remainder row kontrolleN as right, with the digit still to come down
+// and the next quotient cell `next` holding `quotient`. The remainder's own
+// digit stands in column 5, which is never a bring-down column.
+void readyToBringDown(Form1& form, int n, int next, std::u32string_view quotient) {
+    enterTask(form, U"123456", U"7");
+    const int productRow = n - 2;
+    form.setText(ctl::resultat(productRow / 2), U"1");
+    writeRow(form, n, "7.....");
+    markRight(form, productRow);
+    markRight(form, n - 1);
+    form.setText(ctl::resultat(next), quotient);
+}
+
+TEST(TrackerFocus, NextQuotientCellOfEachRemainderRow) {
+    struct Case {
+        int n;
+        int next;
+    };
+    const Case cases[] = {{2, 1}, {4, 2}, {6, 3}, {8, 4}, {10, 4}};
+    for (const Case& tc : cases) {
+        SCOPED_TRACE("kontrolle" + std::to_string(tc.n));
+        Worksheet sheet;
+        Form1& form = sheet.form;
+        // For kontrolle10 the product row's quotient cell is the next one as
+        // well: a space opens the product row and is still blank.
+        readyToBringDown(form, tc.n, tc.next, tc.n == 10 ? U" " : U"");
+        ASSERT_TRUE(form.setFocus(ctl::Command2));
+        tick(form);
+        EXPECT_EQ(form.focus(), ctl::resultat(tc.next));
+    }
+}
+
+TEST(TrackerFocus, PullsFromEverywhereButTheTaskBoxesWhileTheQuotientCellIsBlank) {
+    struct Case {
+        ControlId from;
+        std::u32string_view quotient;
+        bool pulled;
+    };
+    const Case cases[] = {
+        {ctl::Command2, U"", true},
+        {ctl::Command1, U"", true},
+        {ctl::kontrolle(5, 0), U"", true},
+        {ctl::resultat(3), U"", true},
+        {ctl::kontrolle(5, 0), U" ", true},
+        {ctl::Text1, U"", false},
+        {ctl::Text2, U"", false},
+        {ctl::Text1, U" ", false},
+        {ctl::kontrolle(5, 0), U"4", false},
+        {ctl::Command2, U"x", false},
+    };
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << "from kind " << static_cast<int>(tc.from.kind) << "(" << tc.from.index
+                     << ") quotient '" << test::utf8(Text(tc.quotient)) << "'");
+        Worksheet sheet;
+        Form1& form = sheet.form;
+        readyToBringDown(form, 4, 2, tc.quotient);
+        ASSERT_TRUE(form.setFocus(tc.from));
+        tick(form);
+        EXPECT_EQ(form.focus(), tc.pulled ? ctl::resultat(2) : tc.from);
+        EXPECT_EQ(rowText(form, 4), "7.3...") << "the digit comes down either way";
+        // Every pass pulls again while the cell stays blank.
+        if (tc.pulled) {
+            ASSERT_TRUE(form.setFocus(tc.from));
+            tick(form);
+            EXPECT_EQ(form.focus(), ctl::resultat(2));
+        }
+    }
+}
+
+TEST(TrackerFocus, DisabledBlankQuotientCellLeavesTheFocus) {
+    Worksheet sheet;
+    Form1& form = sheet.form;
+    readyToBringDown(form, 2, 1, U"");
+    form.setEnabled(ctl::resultat(1), false);
+    ASSERT_TRUE(form.setFocus(ctl::kontrolle(7, 2)));
+    tick(form);
+    EXPECT_EQ(form.focus(), ctl::kontrolle(7, 2));
+    EXPECT_EQ(rowText(form, 2), "72....");
+}
+
+// ------------------------------------------------------------ walk-throughs
+
+// A pupil at the keyboard: after every action the timer ticks at least once,
+// and a second tick must find nothing left to do.
+class Pupil {
+  public:
+    explicit Pupil(Form1& form) : form_(form) {}
+
+    void type(std::u32string_view chars) {
+        for (char32_t ch : chars) {
+            test::typeChar(form_, ch);
+            settle();
+        }
+    }
+    void press(int keyCode) {
+        test::pressKey(form_, keyCode);
+        settle();
+    }
+    void click(ControlId cell) {
+        ASSERT_TRUE(form_.setFocus(cell));
+        settle();
+    }
+
+  private:
+    void settle() {
+        tick(form_);
+        const auto revision = form_.revision();
+        tick(form_);
+        EXPECT_EQ(form_.revision(), revision) << "a pass over a settled sheet wrote something";
+    }
+    Form1& form_;
+};
+
+void expectRowLocked(const Form1& form, int row) {
+    EXPECT_EQ(form.caption(ctl::info(row)), texts::Korrekt) << row;
+    EXPECT_EQ(form.background(ctl::info(row)), colors::LightGreen) << row;
+    for (int c = 0; c < kRowCells; ++c) {
+        EXPECT_FALSE(form.enabled(ctl::kontrolle(row + 1, c))) << row << "," << c;
+    }
+}
+
+TEST(Walkthrough, Task9434By13ToTheEnd) {
+    Worksheet sheet;
+    Form1& form = sheet.form;
+    Pupil pupil(form);
+    enterTask(form, U"9434", U"13");
+    ASSERT_EQ(form.focus(), ctl::resultat(0));
+    const auto fresh = form.revision();
+    tick(form, 3);
+    EXPECT_EQ(form.revision(), fresh) << "a pass over the fresh sheet wrote something";
+
+    // Step 0: 7, product 91, remainder 3.
+    pupil.type(U"7");
+    EXPECT_EQ(form.focus(), ctl::resultat(0));
+    pupil.press(vk::Return);
+    EXPECT_EQ(form.focus(), ctl::kontrolle(1, 5));
+    pupil.type(U"91");
+    EXPECT_EQ(rowText(form, 1), "91....");
+    EXPECT_EQ(form.focus(), ctl::kontrolle(1, 3));
+    expectPending(form, 0);
+    pupil.press(vk::Return);
+    expectRowLocked(form, 0);
+    EXPECT_FALSE(form.enabled(ctl::resultat(0)));
+    EXPECT_FALSE(form.visible(ctl::info(1)));
+
+    pupil.click(ctl::kontrolle(2, 4));
+    pupil.type(U"3");
+    expectPending(form, 1);
+    pupil.press(vk::Return);
+    expectRowLocked(form, 1);
+    EXPECT_EQ(rowText(form, 2), ".33...");
+    EXPECT_EQ(form.focus(), ctl::resultat(1));
+    EXPECT_FALSE(form.visible(ctl::Label4));
+
+    // While resultat(1) is blank the focus keeps coming back to it.
+    ASSERT_TRUE(form.setFocus(ctl::kontrolle(6, 0)));
+    tick(form);
+    EXPECT_EQ(form.focus(), ctl::resultat(1));
+
+    // Step 1: 2, product 26, remainder 7.
+    pupil.type(U"2");
+    pupil.press(vk::Return);
+    EXPECT_EQ(form.focus(), ctl::kontrolle(3, 4));
+    pupil.type(U"26");
+    pupil.press(vk::Return);
+    expectRowLocked(form, 2);
+    pupil.click(ctl::kontrolle(4, 3));
+    pupil.type(U"7");
+    pupil.press(vk::Return);
+    expectRowLocked(form, 3);
+    EXPECT_EQ(rowText(form, 4), "..74..");
+    EXPECT_EQ(form.focus(), ctl::resultat(2));
+
+    // Step 2: 5, product 65, remainder 9; nothing left to bring down.
+    pupil.type(U"5");
+    pupil.press(vk::Return);
+    EXPECT_EQ(form.focus(), ctl::kontrolle(5, 3));
+    pupil.type(U"65");
+    pupil.press(vk::Return);
+    expectRowLocked(form, 4);
+    pupil.click(ctl::kontrolle(6, 2));
+    pupil.type(U"9");
+    EXPECT_FALSE(form.visible(ctl::Label4));
+    pupil.press(vk::Return);
+    expectRowLocked(form, 5);
+    EXPECT_TRUE(form.visible(ctl::Label4));
+    EXPECT_EQ(rowText(form, 6), "...9..");
+
+    tick(form, 10);
+    EXPECT_TRUE(form.visible(ctl::Label4));
+    for (int i = 0; i < kFehlerLabels; ++i) {
+        EXPECT_FALSE(form.visible(ctl::fehler(i))) << i;
+    }
+    for (int i = 6; i < kWorkRows; ++i) {
+        EXPECT_FALSE(form.visible(ctl::info(i))) << i;
+    }
+    EXPECT_EQ(test::dividendText(form), "9434..");
+}
+
+TEST(Walkthrough, Task9434By99BringsTheLastDigitDownAndPullsTheFocus) {
+    Worksheet sheet;
+    Form1& form = sheet.form;
+    Pupil pupil(form);
+    enterTask(form, U"9434", U"99");
+
+    pupil.type(U"9");
+    pupil.press(vk::Return);
+    pupil.type(U"891");
+    EXPECT_EQ(rowText(form, 1), "891...");
+    pupil.press(vk::Return);
+    expectRowLocked(form, 0);
+    pupil.click(ctl::kontrolle(2, 4));
+    pupil.type(U"52");
+    pupil.press(vk::Return);
+    expectRowLocked(form, 1);
+    EXPECT_EQ(rowText(form, 2), ".524..");
+    EXPECT_EQ(form.focus(), ctl::resultat(1));
+    EXPECT_FALSE(form.visible(ctl::Label4));
+
+    pupil.type(U"5");
+    pupil.press(vk::Return);
+    EXPECT_EQ(form.focus(), ctl::kontrolle(3, 4));
+    pupil.type(U"495");
+    pupil.press(vk::Return);
+    expectRowLocked(form, 2);
+    pupil.click(ctl::kontrolle(4, 3));
+    pupil.type(U"29");
+    EXPECT_FALSE(form.visible(ctl::Label4));
+    pupil.press(vk::Return);
+    expectRowLocked(form, 3);
+    EXPECT_TRUE(form.visible(ctl::Label4));
+    EXPECT_EQ(rowText(form, 4), "..29..");
+}
+
+TEST(Walkthrough, Task943By99EndsAtTheFirstRemainder) {
+    Worksheet sheet;
+    Form1& form = sheet.form;
+    Pupil pupil(form);
+    enterTask(form, U"943", U"99");
+
+    pupil.type(U"9");
+    pupil.press(vk::Return);
+    pupil.type(U"891");
+    pupil.press(vk::Return);
+    pupil.click(ctl::kontrolle(2, 4));
+    pupil.type(U"52");
+    EXPECT_FALSE(form.visible(ctl::Label4));
+    pupil.press(vk::Return);
+    expectRowLocked(form, 1);
+    EXPECT_TRUE(form.visible(ctl::Label4));
+    EXPECT_EQ(rowText(form, 2), ".52...");
+    // Nothing came down, so nothing pulls the focus into resultat(1).
+    pupil.click(ctl::kontrolle(3, 0));
+    EXPECT_EQ(form.focus(), ctl::kontrolle(3, 0));
+    EXPECT_TRUE(form.text(ctl::resultat(1)).empty());
+}
+
+} // namespace
+} // namespace zifferon
