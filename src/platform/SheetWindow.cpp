@@ -4,11 +4,14 @@
 #include "input/CellInput.h"
 #include "platform/ClockRandom.h"
 #include "platform/KeyCodes.h"
+#include "platform/QtTaskFileServices.h"
+#include "platform/SheetPrinter.h"
 #include "platform/SheetWidgets.h"
 #include "sheet/ControlNames.h"
 #include "sheet/Layout.h"
 #include "task/RandomTask.h"
 #include "task/TaskEntry.h"
+#include "taskfile/TaskFileCommands.h"
 #include "tracker/ProgressTracker.h"
 
 #include <QAccessible>
@@ -16,6 +19,8 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 #include <algorithm>
@@ -52,6 +57,19 @@ SheetWindow::SheetWindow(const Services& services, QWidget* parent)
     if (!services_.random) {
         ownRandom_ = std::make_unique<ClockRandom>();
         services_.random = ownRandom_.get();
+    }
+    if (!services_.taskFiles) {
+        qtTaskFiles_ = std::make_unique<QtTaskFileServices>(this);
+        ownTaskFiles_ = std::make_unique<TaskFileServices>(qtTaskFiles_->services());
+        services_.taskFiles = ownTaskFiles_.get();
+    }
+    if (!services_.pdfDialog) {
+        ownPdfDialog_ = std::make_unique<QtPdfSaveDialog>(this);
+        services_.pdfDialog = ownPdfDialog_.get();
+    }
+    if (!services_.messages) {
+        ownMessages_ = std::make_unique<QtMessageSink>(this);
+        services_.messages = ownMessages_.get();
     }
     setWindowTitle(toQString(Text(texts::Caption)));
 
@@ -158,6 +176,14 @@ void SheetWindow::buildMenu() {
     saveAction_->setShortcut(QKeySequence::Save);
     connect(loadAction_, &QAction::triggered, this, &SheetWindow::loadTaskFile);
     connect(saveAction_, &QAction::triggered, this, &SheetWindow::saveTaskFile);
+    datei->addSeparator();
+    printAction_ = datei->addAction(QStringLiteral("&Drucken ..."));
+    printAction_->setObjectName("mDrucken");
+    printAction_->setShortcut(QKeySequence::Print);
+    connect(printAction_, &QAction::triggered, this, &SheetWindow::printSheet);
+    pdfAction_ = datei->addAction(QStringLiteral("Als &PDF exportieren ..."));
+    pdfAction_->setObjectName("mPdf");
+    connect(pdfAction_, &QAction::triggered, this, &SheetWindow::exportPdf);
 
     QMenu* ansicht = menuBar()->addMenu(QString::fromUtf8("&Ansicht"));
     ansicht->setObjectName("mAnsicht");
@@ -384,11 +410,32 @@ void SheetWindow::mirror() {
 }
 
 void SheetWindow::loadTaskFile() {
+    mLaden_Click(form(), *services_.taskFiles);
     afterEvent();
 }
 
 void SheetWindow::saveTaskFile() {
+    mSpeichern_Click(form(), *services_.taskFiles);
     afterEvent();
+}
+
+void SheetWindow::printSheet() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(taskHeading(form()));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    QString reason;
+    if (!SheetPrinter().print(form(), printer, &reason)) {
+        services_.messages->showError(kPrintFailedTitle,
+                                      ("Das Blatt kann nicht gedruckt werden.\n" + reason).toStdString());
+    }
+}
+
+void SheetWindow::exportPdf() {
+    exportSheetAsPdf(form(), *services_.pdfDialog, *services_.messages);
 }
 
 } // namespace zifferon

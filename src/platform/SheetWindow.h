@@ -29,6 +29,9 @@ class CellEdit;
 class ClickableLabel;
 class RandomSource;
 class SheetPage;
+class QtTaskFileServices;
+class MessageSink;
+class PdfSaveDialog;
 class TaskFileServices;
 
 class SheetWindow : public QMainWindow {
@@ -38,6 +41,8 @@ class SheetWindow : public QMainWindow {
     struct Services {
         RandomSource* random = nullptr;
         TaskFileServices* taskFiles = nullptr;
+        PdfSaveDialog* pdfDialog = nullptr;
+        MessageSink* messages = nullptr; // print and PDF export failures
     };
 
     explicit SheetWindow(const Services& services, QWidget* parent = nullptr);
@@ -54,6 +59,8 @@ class SheetWindow : public QMainWindow {
     QPushButton* button(ControlId id) const;
     QAction* loadAction() const { return loadAction_; }
     QAction* saveAction() const { return saveAction_; }
+    QAction* printAction() const { return printAction_; }
+    QAction* pdfAction() const { return pdfAction_; }
 
     // One tick of Timer1, as the timer delivers it.
     void tick();
@@ -83,6 +90,8 @@ class SheetWindow : public QMainWindow {
     void onFocusChanged(QWidget* now);
     void loadTaskFile();
     void saveTaskFile();
+    void printSheet();
+    void exportPdf();
 
     // Runs after every event the window forwards: a tracker pass is due as soon
     // as anything happened, then the widgets show the model.
@@ -94,11 +103,17 @@ class SheetWindow : public QMainWindow {
     Worksheet sheet_;
     Services services_;
     std::unique_ptr<RandomSource> ownRandom_;
+    std::unique_ptr<QtTaskFileServices> qtTaskFiles_;
+    std::unique_ptr<TaskFileServices> ownTaskFiles_;
+    std::unique_ptr<PdfSaveDialog> ownPdfDialog_;
+    std::unique_ptr<MessageSink> ownMessages_;
 
     SheetPage* page_ = nullptr;
     std::map<int, QWidget*> widgets_; // key: packed ControlId
     QAction* loadAction_ = nullptr;
     QAction* saveAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* pdfAction_ = nullptr;
     QTimer timer_;
     double zoom_ = 1.0;
     std::uint64_t mirroredRevision_ = ~std::uint64_t{0};

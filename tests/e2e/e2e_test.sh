@@ -9,8 +9,8 @@
 # Exit 77 (skipped) when Xvfb or xdotool is missing.
 set -uo pipefail
 
-program=$1
-expected_dir=$2
+program=$(realpath "$1")
+expected_dir=$(realpath "$2")
 
 for tool in Xvfb xdotool xwininfo import convert; do
     if ! command -v "$tool" >/dev/null; then
@@ -31,27 +31,6 @@ build_expected() {
         printf '%s' "$data" >>"$out"
         head -c 122 /dev/zero >>"$out"
     done
-}
-
-# Saves through the menu (Alt+D, S) and the save dialog.
-save_as() {
-    key alt+d
-    key s
-    sleep 0.8
-    key ctrl+a
-    type_keys "$1"
-    key Return
-    sleep 0.8
-}
-
-# Loads through Ctrl+O and the open dialog.
-load_file() {
-    key ctrl+o
-    sleep 0.8
-    key ctrl+a
-    type_keys "$1"
-    key Return
-    sleep 0.8
 }
 
 compare_file() {

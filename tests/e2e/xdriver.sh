@@ -111,10 +111,11 @@ key() {
     sleep 0.2
 }
 
-# Colour of the pixel in the middle of a twip rectangle, as "r,g,b".
+# Colour of a pixel just inside the top-left corner of a twip rectangle (clear
+# of any caption text), as "r,g,b".
 pixel_at() {
-    local px=$((origin_x + ($1 + $3 / 2) / 15 - 20))
-    local py=$((origin_y + ($2 + $4 / 2) / 15))
+    local px=$((origin_x + $1 / 15 + 3))
+    local py=$((origin_y + $2 / 15 + 3))
     import -display "$display" -window root -crop "1x1+$px+$py" -depth 8 txt:- 2>/dev/null |
         sed -n '2p' | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
 }
@@ -135,6 +136,31 @@ enter_task() {
     click_eingabe
 }
 
+
+# Saves through the menu (Alt+D, S) and the save dialog.
+save_as() {
+    # A click on an empty spot of the sheet gives the window the keyboard back
+    # after an earlier dialog (there is no window manager to do it).
+    click_twips 7000 6000 300 300
+    key alt+d
+    key s
+    sleep 0.8
+    key ctrl+a
+    type_keys "$1"
+    key Return
+    sleep 0.8
+}
+
+# Loads through Ctrl+O and the open dialog.
+load_file() {
+    click_twips 7000 6000 300 300
+    key ctrl+o
+    sleep 0.8
+    key ctrl+a
+    type_keys "$1"
+    key Return
+    sleep 0.8
+}
 
 # The two worked tasks, key by key as a pupil types them.
 work_9434_13() {
