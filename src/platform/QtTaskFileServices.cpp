@@ -8,6 +8,13 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace zifferon {
 
 namespace {
@@ -116,18 +123,32 @@ WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
     }
 
     // QSaveFile writes a temporary file beside the target and renames it over
-    // the target on commit; until then the old file stays untouched.
+    // the target on commit; until then the old file stays untouched. commit()
+    // itself does not notice a buffered write that the device cut short, so
+    // the write goes out unbuffered and is checked, and synced, before it.
     QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return writeFailure("Die Datei kann nicht angelegt werden: " + utf8(file.errorString()) +
                             ".");
     }
     const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        const std::string detail = utf8(file.errorString());
+    const qint64 written = file.write(reinterpret_cast<const char*>(bytes.data()), size);
+    // A write cut off part-way (full device, size limit) comes back short
+    // without an error of its own.
+    if (written != size || file.error() != QFileDevice::NoError) {
+        const std::string detail =
+            file.error() != QFileDevice::NoError ? ": " + utf8(file.errorString()) : "";
+        file.cancelWriting();
+        return writeFailure("Die Datei kann nicht vollst\u00E4ndig geschrieben werden" + detail +
+                            ".");
+    }
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0) {
+        const std::string detail = std::strerror(errno);
         file.cancelWriting();
         return writeFailure("Die Datei kann nicht geschrieben werden: " + detail + ".");
     }
+#endif
     if (!file.commit()) {
         return writeFailure("Die Datei kann nicht geschrieben werden: " + utf8(file.errorString()) +
                             ".");

@@ -47,12 +47,13 @@ class QtTaskFileServices {
     QtTaskFileServices(const QtTaskFileServices&) = delete;
     QtTaskFileServices& operator=(const QtTaskFileServices&) = delete;
 
-    TaskFileServices services() { return {dialogs_, storage_, messages_}; }
+    TaskFileServices& services() { return services_; }
 
   private:
     QtTaskFileDialogs dialogs_;
     QtTaskFileStorage storage_;
     QtMessageSink messages_;
+    TaskFileServices services_{dialogs_, storage_, messages_};
 };
 
 } // namespace zifferon

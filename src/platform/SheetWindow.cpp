@@ -60,8 +60,7 @@ SheetWindow::SheetWindow(const Services& services, QWidget* parent)
     }
     if (!services_.taskFiles) {
         qtTaskFiles_ = std::make_unique<QtTaskFileServices>(this);
-        ownTaskFiles_ = std::make_unique<TaskFileServices>(qtTaskFiles_->services());
-        services_.taskFiles = ownTaskFiles_.get();
+        services_.taskFiles = &qtTaskFiles_->services();
     }
     if (!services_.pdfDialog) {
         ownPdfDialog_ = std::make_unique<QtPdfSaveDialog>(this);
@@ -385,6 +384,15 @@ void SheetWindow::announceVerdict(ControlId id, QLabel* label) {
         (caption == texts::Korrekt || caption == texts::Fehler)) {
         QAccessibleEvent alert(label, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
+    }
+    // A row judged wrong once more keeps its caption "Fehler"; only its error
+    // count moves (the counter was already shown), so the verdict is spoken again.
+    if (id.kind == Kind::Fehler && id.index < kWorkRows && label->isVisibleTo(page_)) {
+        const ControlId verdict = ctl::info(id.index);
+        if (form().visible(verdict) && form().caption(verdict) == texts::Fehler) {
+            QAccessibleEvent alert(this->label(verdict), QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        }
     }
 }
 

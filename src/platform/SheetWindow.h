@@ -104,7 +104,6 @@ class SheetWindow : public QMainWindow {
     Services services_;
     std::unique_ptr<RandomSource> ownRandom_;
     std::unique_ptr<QtTaskFileServices> qtTaskFiles_;
-    std::unique_ptr<TaskFileServices> ownTaskFiles_;
     std::unique_ptr<PdfSaveDialog> ownPdfDialog_;
     std::unique_ptr<MessageSink> ownMessages_;
 

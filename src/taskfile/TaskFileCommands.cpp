@@ -1,0 +1,117 @@
+#include "taskfile/TaskFileCommands.h"
+
+#include "hints/RowExplanation.h"
+#include "task/TaskEntry.h"
+#include "taskfile/TaskRecords.h"
+
+namespace zifferon {
+
+namespace {
+
+constexpr std::string_view kExtension = ".AUF";
+
+std::string quoted(const std::string& path) {
+    return "\u201E" + path + "\u201C";
+}
+
+std::string shortFileReason(std::size_t size) {
+    const std::string count = size == 1 ? "1 Byte" : std::to_string(size) + " Bytes";
+    return "Die Datei ist zu kurz (" + count + ", erwartet " + std::to_string(kTaskFileSize) + ").";
+}
+
+void reportLoadFailure(const TaskFileServices& services, const std::string& path,
+                       const std::string& reason) {
+    services.messages.showError(kLoadFailedTitle, "Die Datei " + quoted(path) +
+                                                      " kann nicht geladen werden.\n" + reason +
+                                                      "\n\nDas Blatt bleibt, wie es war.");
+}
+
+void reportSaveFailure(const TaskFileServices& services, const std::string& path,
+                       const std::string& reason) {
+    services.messages.showError(kSaveFailedTitle, "Die Aufgabe kann nicht als " + quoted(path) +
+                                                      " gespeichert werden.\n" + reason +
+                                                      "\n\nEine vorhandene Datei dieses Namens "
+                                                      "bleibt unver\u00E4ndert.");
+}
+
+// The task as it would be typed: the cells' characters from left to right,
+// spaces left out, so that "Eingabe" and the row check see the loaded task.
+Text cellsLeftToRight(const Form1& form, Kind kind) {
+    Text out;
+    for (int index = arraySize(kind) - 1; index >= 0; --index) {
+        for (char32_t c : form.text({kind, index})) {
+            if (c != U' ') {
+                out += c;
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string taskFileStartFolder(const Form1& form, TaskFileStorage& storage) {
+    const std::string& appPath = form.appPath();
+    if (!appPath.empty() && storage.isWritableFolder(appPath)) {
+        return appPath;
+    }
+    return storage.documentsFolder();
+}
+
+std::string taskFileSavePath(const std::string& chosen) {
+    if (chosen.ends_with(kExtension)) {
+        return chosen;
+    }
+    return chosen + std::string(kExtension);
+}
+
+void mSpeichern_Click(Form1& form, const TaskFileServices& services) {
+    const std::optional<std::string> chosen =
+        services.dialogs.askSavePath(taskFileStartFolder(form, services.storage), kTaskFilePattern);
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    const std::string path = taskFileSavePath(*chosen);
+    const TaskFileBytes bytes = writeTaskRecords(form);
+    const WriteResult result = services.storage.writeAtomically(path, bytes);
+    if (!result.ok) {
+        reportSaveFailure(services, path, result.reason);
+    }
+}
+
+void mLaden_Click(Form1& form, const TaskFileServices& services) {
+    const std::optional<std::string> chosen =
+        services.dialogs.askOpenPath(taskFileStartFolder(form, services.storage), kTaskFilePattern);
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    const std::string& path = *chosen;
+    // Everything is read before the sheet is touched: a file that turns out
+    // to be unreadable or short must not cost the pupil the current work.
+    const ReadResult result = services.storage.readPrefix(path, kTaskFileSize);
+    if (!result.ok) {
+        reportLoadFailure(services, path, result.reason);
+        return;
+    }
+    if (result.bytes.size() < kTaskFileSize) {
+        reportLoadFailure(services, path, shortFileReason(result.bytes.size()));
+        return;
+    }
+
+    // EnterTask spreads the old Text1/Text2, but records 11 and 12 overwrite
+    // every dividend and divisor cell; Text1/Text2 follow the loaded cells.
+    EnterTask(form);
+    applyTaskRecords(
+        form, std::span<const std::uint8_t, kTaskFileSize>(result.bytes.data(), kTaskFileSize));
+    form.setText(ctl::Text1, cellsLeftToRight(form, Kind::Dividend));
+    form.setText(ctl::Text2, cellsLeftToRight(form, Kind::Divisor));
+    // A "Fehler" from the file comes without the values it was judged on:
+    // its reason is read from the loaded sheet.
+    explainRestoredVerdicts(form);
+    // "Berechnung beendet" belongs to the previous task; the tracker shows it
+    // again if the loaded one is complete.
+    form.setVisible(ctl::Label4, false);
+    form.setTimer1Enabled(true);
+}
+
+} // namespace zifferon

@@ -1,0 +1,95 @@
+#pragma once
+
+// The menu commands "&Laden" and "&Speichern".
+//
+// Neither command may lose work: a load that cannot read a whole task file
+// leaves the sheet exactly as it was and says why; a save replaces the file in
+// one step (the old file stays whole when writing fails) and says why it
+// failed. Cancelling a dialog changes nothing and says nothing.
+//
+// The dialogs, the file system and the message box are reached through the
+// small interfaces below, so that the commands run without a toolkit.
+
+#include "sheet/Form1.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace zifferon {
+
+// Paths and texts are UTF-8.
+class TaskFileDialogs {
+  public:
+    virtual ~TaskFileDialogs() = default;
+    // The chosen path, or nullopt when the user cancelled.
+    virtual std::optional<std::string> askOpenPath(const std::string& startFolder,
+                                                   const std::string& pattern) = 0;
+    virtual std::optional<std::string> askSavePath(const std::string& startFolder,
+                                                   const std::string& pattern) = 0;
+};
+
+struct ReadResult {
+    bool ok = false;
+    std::vector<std::uint8_t> bytes; // the file's first bytes, at most the limit asked for
+    std::string reason;              // German, when !ok
+};
+
+struct WriteResult {
+    bool ok = false;
+    std::string reason; // German, when !ok
+};
+
+class TaskFileStorage {
+  public:
+    virtual ~TaskFileStorage() = default;
+    // Reads the file from its start until `limit` bytes or its end, whichever
+    // comes first. Never creates a file.
+    virtual ReadResult readPrefix(const std::string& path, std::size_t limit) = 0;
+    // Replaces the file's whole content with `bytes` in one step: on failure
+    // the file is left as it was.
+    virtual WriteResult writeAtomically(const std::string& path,
+                                        std::span<const std::uint8_t> bytes) = 0;
+    virtual bool isWritableFolder(const std::string& folder) = 0;
+    // The user's documents folder, where the dialogs start when the program's
+    // folder cannot take files.
+    virtual std::string documentsFolder() = 0;
+};
+
+class MessageSink {
+  public:
+    virtual ~MessageSink() = default;
+    virtual void showError(const std::string& title, const std::string& text) = 0;
+};
+
+class TaskFileServices {
+  public:
+    TaskFileDialogs& dialogs;
+    TaskFileStorage& storage;
+    MessageSink& messages;
+};
+
+inline constexpr const char* kTaskFilePattern = "*.auf";
+inline constexpr const char* kLoadFailedTitle = "Laden fehlgeschlagen";
+inline constexpr const char* kSaveFailedTitle = "Speichern fehlgeschlagen";
+
+// Where both dialogs start: the program's folder if files can be written
+// there, otherwise the documents folder.
+std::string taskFileStartFolder(const Form1& form, TaskFileStorage& storage);
+
+// The name a task file is saved under: ".AUF" is appended unless the name
+// already ends in exactly ".AUF" (so "x.auf" becomes "x.auf.AUF").
+std::string taskFileSavePath(const std::string& chosen);
+
+// "&Speichern": asks for a name and writes the sheet; the sheet and the timer
+// stay as they are.
+void mSpeichern_Click(Form1& form, const TaskFileServices& services);
+
+// "&Laden": asks for a file and reads it; only a file of at least 23 whole
+// records is taken. Then the sheet is reset and filled from the file, Text1
+// and Text2 are set from the loaded task, Label4 is hidden and Timer1 runs.
+void mLaden_Click(Form1& form, const TaskFileServices& services);
+
+} // namespace zifferon

@@ -1,0 +1,166 @@
+#include "taskfile/TaskRecords.h"
+
+#include <algorithm>
+
+namespace zifferon {
+
+namespace {
+
+// Bytes 80..9F of Windows-1252; the five undefined ones keep their C1 control.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+constexpr std::uint8_t kSpace = ' ';
+
+using Record = std::array<std::uint8_t, kRecordChars>;
+
+// Position p (1..6) of record k starts at this byte.
+constexpr std::size_t at(int k, int p) {
+    return recordOffset(k) + static_cast<std::size_t>(p - 1);
+}
+
+// The first character of a text, or a space for an empty text.
+std::uint8_t firstChar(const Text& t) {
+    return t.empty() ? kSpace : toCp1252(t.front());
+}
+
+void putRecord(TaskFileBytes& out, int k, const Record& record) {
+    std::copy(record.begin(), record.end(), out.begin() + static_cast<std::ptrdiff_t>(at(k, 1)));
+}
+
+Record blankRecord() {
+    Record r;
+    r.fill(kSpace);
+    return r;
+}
+
+Record rowStateRecord(const Form1& form, int row) {
+    Record r = blankRecord();
+    const bool infoShown = form.visible(ctl::info(row));
+    r[0] = infoShown ? '1' : '0';
+    r[1] = 'F';
+    if (infoShown) {
+        const Text& caption = form.caption(ctl::info(row));
+        if (caption == texts::Korrekt) {
+            r[1] = 'k';
+        } else if (caption == texts::Pending) {
+            r[1] = '?';
+        }
+    }
+    const bool fehlerShown = form.visible(ctl::fehler(row));
+    r[2] = fehlerShown ? '1' : '0';
+    if (fehlerShown) {
+        r[3] = firstChar(form.caption(ctl::fehler(row)));
+    }
+    return r;
+}
+
+Record cellRecord(const Form1& form, Kind kind) {
+    Record r = blankRecord();
+    for (int index = 0; index < arraySize(kind); ++index) {
+        r[static_cast<std::size_t>(index)] = firstChar(form.text({kind, index}));
+    }
+    return r;
+}
+
+void applyRowState(Form1& form, int row, std::span<const std::uint8_t, kTaskFileSize> bytes) {
+    const int k = row + 1;
+    const ControlId info = ctl::info(row);
+    if (bytes[at(k, 1)] == '1') {
+        form.setVisible(info, true);
+        switch (bytes[at(k, 2)]) {
+        case 'k':
+            form.setCaption(info, texts::Korrekt);
+            form.setBackground(info, colors::LightGreen);
+            break;
+        case '?':
+            form.setCaption(info, texts::Pending);
+            form.setBackground(info, colors::Yellow);
+            break;
+        default:
+            form.setCaption(info, texts::Fehler);
+            form.setBackground(info, colors::LightRed);
+            break;
+        }
+    } else {
+        form.setVisible(info, false);
+    }
+
+    const ControlId fehler = ctl::fehler(row);
+    if (bytes[at(k, 3)] == '1') {
+        form.setVisible(fehler, true);
+        form.setCaption(fehler, Text(1, fromCp1252(bytes[at(k, 4)])));
+    } else {
+        form.setVisible(fehler, false);
+        form.setCaption(fehler, U"0");
+    }
+}
+
+// A cell's text from its position: a space stands for an empty cell.
+Text cellText(std::uint8_t byte) {
+    return byte == kSpace ? Text() : Text(1, fromCp1252(byte));
+}
+
+void applyCells(Form1& form, int k, Kind kind, std::span<const std::uint8_t, kTaskFileSize> bytes) {
+    for (int index = 0; index < arraySize(kind); ++index) {
+        form.setText({kind, index}, cellText(bytes[at(k, index + 1)]));
+    }
+}
+
+} // namespace
+
+char32_t fromCp1252(std::uint8_t byte) {
+    if (byte >= 0x80 && byte <= 0x9F) {
+        return kHighControls[byte - 0x80u];
+    }
+    return byte;
+}
+
+std::uint8_t toCp1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return static_cast<std::uint8_t>(c);
+    }
+    const auto* hit = std::find(kHighControls.begin(), kHighControls.end(), c);
+    if (hit != kHighControls.end()) {
+        return static_cast<std::uint8_t>(0x80 + (hit - kHighControls.begin()));
+    }
+    return '?';
+}
+
+TaskFileBytes writeTaskRecords(const Form1& form) {
+    TaskFileBytes out{};
+    for (int row = 0; row < kWorkRows; ++row) {
+        putRecord(out, row + 1, rowStateRecord(form, row));
+    }
+    putRecord(out, kDividendRecord, cellRecord(form, Kind::Dividend));
+    putRecord(out, kDivisorRecord, cellRecord(form, Kind::Divisor));
+    putRecord(out, kResultatRecord, cellRecord(form, Kind::Resultat));
+    for (int n = 1; n <= kWorkRows; ++n) {
+        putRecord(out, kontrolleRecord(n), cellRecord(form, kontrolleKind(n)));
+    }
+    return out;
+}
+
+void applyTaskRecords(Form1& form, std::span<const std::uint8_t, kTaskFileSize> bytes) {
+    for (int row = 0; row < kWorkRows; ++row) {
+        applyRowState(form, row, bytes);
+    }
+    applyCells(form, kDividendRecord, Kind::Dividend, bytes);
+    applyCells(form, kDivisorRecord, Kind::Divisor, bytes);
+    applyCells(form, kResultatRecord, Kind::Resultat, bytes);
+    for (int n = 1; n <= kWorkRows; ++n) {
+        const int k = kontrolleRecord(n);
+        const ControlId info = ctl::info(n - 1);
+        for (int column = 0; column < kRowCells; ++column) {
+            const ControlId cell = ctl::kontrolle(n, column);
+            form.setText(cell, cellText(bytes[at(k, column + 1)]));
+            if (form.caption(info) == texts::Korrekt) {
+                form.setEnabled(cell, false);
+            }
+        }
+    }
+}
+
+} // namespace zifferon

@@ -1,0 +1,596 @@
+#include "SheetFixtures.h"
+#include "TaskFileTestSupport.h"
+
+#include "taskfile/TaskFileCommands.h"
+#include "taskfile/TaskRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+#include <set>
+
+namespace zifferon {
+namespace {
+
+using test::enterTask;
+using test::rowText;
+using Bytes = std::vector<std::uint8_t>;
+
+struct DialogCall {
+    std::string startFolder;
+    std::string pattern;
+};
+
+class FakeDialogs : public TaskFileDialogs {
+  public:
+    std::optional<std::string> openAnswer, saveAnswer;
+    std::vector<DialogCall> openCalls, saveCalls;
+
+    std::optional<std::string> askOpenPath(const std::string& folder,
+                                           const std::string& pattern) override {
+        openCalls.push_back({folder, pattern});
+        return openAnswer;
+    }
+    std::optional<std::string> askSavePath(const std::string& folder,
+                                           const std::string& pattern) override {
+        saveCalls.push_back({folder, pattern});
+        return saveAnswer;
+    }
+};
+
+// Files in memory; a failure configured for a path is reported as the real
+// storage would, without touching the file.
+class FakeStorage : public TaskFileStorage {
+  public:
+    std::map<std::string, Bytes> files;
+    std::map<std::string, std::string> readFailures, writeFailures;
+    std::set<std::string> writableFolders{"/prog"};
+    std::vector<std::size_t> readLimits;
+    int writes = 0;
+
+    ReadResult readPrefix(const std::string& path, std::size_t limit) override {
+        readLimits.push_back(limit);
+        auto it = files.find(path);
+        if (readFailures.count(path) || it == files.end()) {
+            return {false,
+                    {},
+                    readFailures.count(path) ? readFailures[path] : "Die Datei existiert nicht."};
+        }
+        const auto n = static_cast<std::ptrdiff_t>(std::min(limit, it->second.size()));
+        return {true, Bytes(it->second.begin(), it->second.begin() + n), {}};
+    }
+    WriteResult writeAtomically(const std::string& path,
+                                std::span<const std::uint8_t> bytes) override {
+        ++writes;
+        if (writeFailures.count(path)) {
+            return {false, writeFailures[path]};
+        }
+        files[path] = Bytes(bytes.begin(), bytes.end());
+        return {true, {}};
+    }
+    bool isWritableFolder(const std::string& folder) override {
+        return writableFolders.count(folder) > 0;
+    }
+    std::string documentsFolder() override { return "/home/schueler/Dokumente"; }
+};
+
+class FakeMessages : public MessageSink {
+  public:
+    std::vector<std::pair<std::string, std::string>> shown; // title, text
+    void showError(const std::string& title, const std::string& text) override {
+        shown.emplace_back(title, text);
+    }
+};
+
+struct Services {
+    FakeDialogs dialogs;
+    FakeStorage storage;
+    FakeMessages messages;
+    TaskFileServices get() { return {dialogs, storage, messages}; }
+};
+
+Bytes toBytes(const TaskFileBytes& file) {
+    return Bytes(file.begin(), file.end());
+}
+
+Bytes randomBytes(std::size_t size, std::uint32_t seed) {
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<int> byte(0, 255);
+    Bytes b(size);
+    for (auto& x : b) {
+        x = static_cast<std::uint8_t>(byte(rng));
+    }
+    return b;
+}
+
+// A sheet in the middle of 9434 : 13: first step locked, second pending,
+// an error counted, the timer off so that any change to it shows.
+void workedSheet(Worksheet& sheet) {
+    Form1& form = sheet.form;
+    form.setAppPath("/prog");
+    enterTask(form, U"9434", U"13");
+    form.setText(ctl::resultat(0), U"7");
+    test::writeRow(form, 1, "91....");
+    form.setVisible(ctl::info(0), true);
+    form.setCaption(ctl::info(0), texts::Korrekt);
+    for (int c = 0; c < kRowCells; ++c) {
+        form.setEnabled(ctl::kontrolle(1, c), false);
+    }
+    test::writeRow(form, 2, ".34...");
+    form.setVisible(ctl::info(1), true);
+    form.setCaption(ctl::info(1), texts::Fehler);
+    form.setBackground(ctl::info(1), colors::LightRed);
+    form.setVisible(ctl::fehler(1), true);
+    form.setCaption(ctl::fehler(1), U"1");
+    form.setVisible(ctl::Label4, true);
+    form.setText(ctl::Text1, U"555");
+    form.setTimer1Enabled(false);
+}
+
+TEST(TaskFileCommandsCancel, NeitherDialogChangesAnything) {
+    for (const bool load : {true, false}) {
+        SCOPED_TRACE(load ? "load" : "save");
+        Worksheet sheet;
+        workedSheet(sheet);
+        const auto before = test::snapshot(sheet.form);
+        const char32_t lastChar = sheet.rule.lastCellChar();
+        Services s;
+        s.storage.files["/prog/a.AUF"] = toBytes(writeTaskRecords(sheet.form));
+        const auto files = s.storage.files;
+
+        load ? mLaden_Click(sheet.form, s.get()) : mSpeichern_Click(sheet.form, s.get());
+
+        EXPECT_EQ(s.dialogs.openCalls.size() + s.dialogs.saveCalls.size(), 1u);
+        test::expectSameSheet(before, test::snapshot(sheet.form));
+        EXPECT_EQ(sheet.rule.lastCellChar(), lastChar);
+        EXPECT_FALSE(sheet.form.timer1Enabled());
+        EXPECT_TRUE(s.messages.shown.empty());
+        EXPECT_TRUE(s.storage.readLimits.empty());
+        EXPECT_EQ(s.storage.writes, 0);
+        EXPECT_EQ(s.storage.files, files);
+    }
+}
+
+TEST(TaskFileCommandsLoad, RefusedFilesLeaveTheSheetExactlyAsItWas) {
+    struct Case {
+        const char* what;
+        std::optional<Bytes> content;    // nullopt: no such file
+        std::optional<std::string> fail; // a read failure of the storage
+        std::string reasonPart;
+    };
+    const std::vector<Case> cases{
+        {"empty", Bytes{}, {}, "Die Datei ist zu kurz (0 Bytes, erwartet 2944)."},
+        {"one byte", Bytes{'1'}, {}, "Die Datei ist zu kurz (1 Byte, erwartet 2944)."},
+        {"one byte short", Bytes(randomBytes(2943, 7)), {}, "(2943 Bytes, erwartet 2944)"},
+        {"record 23 cut", Bytes(2900, ' '), {}, "(2900 Bytes, erwartet 2944)"},
+        {"missing", std::nullopt, {}, "Die Datei existiert nicht."},
+        {"folder", std::nullopt, "Das ist ein Ordner, keine Datei.", "ist ein Ordner"},
+        {"unreadable", Bytes(2944, ' '), "Die Datei kann nicht gelesen werden: Permission denied.",
+         "Permission denied"},
+    };
+    for (const Case& c : cases) {
+        Worksheet sheet;
+        workedSheet(sheet);
+        const auto before = test::snapshot(sheet.form);
+        const char32_t lastChar = sheet.rule.lastCellChar();
+        Services s;
+        const std::string path = "/prog/kaputt.AUF";
+        if (c.content) {
+            s.storage.files[path] = *c.content;
+        }
+        if (c.fail) {
+            s.storage.readFailures[path] = *c.fail;
+        }
+        const auto filesBefore = s.storage.files;
+        s.dialogs.openAnswer = path;
+
+        mLaden_Click(sheet.form, s.get());
+
+        SCOPED_TRACE(c.what);
+        test::expectSameSheet(before, test::snapshot(sheet.form));
+        EXPECT_EQ(sheet.rule.lastCellChar(), lastChar);
+        ASSERT_EQ(s.messages.shown.size(), 1u);
+        EXPECT_EQ(s.messages.shown[0].first, "Laden fehlgeschlagen");
+        EXPECT_NE(s.messages.shown[0].second.find(path), std::string::npos)
+            << s.messages.shown[0].second;
+        EXPECT_NE(s.messages.shown[0].second.find(c.reasonPart), std::string::npos)
+            << s.messages.shown[0].second;
+        EXPECT_EQ(s.storage.files, filesBefore);
+        EXPECT_EQ(s.storage.writes, 0);
+    }
+}
+
+TEST(TaskFileCommandsLoad, AnyFileOfAtLeast23RecordsIsTakenAndOnlyItsStartIsRead) {
+    struct Case {
+        const char* what;
+        Bytes content;
+    };
+    const std::vector<Case> cases{
+        {"random 2944", randomBytes(2944, 1)},
+        {"random 2945", randomBytes(2945, 2)},
+        {"random 5000", randomBytes(5000, 3)},
+        {"10 MB", randomBytes(10 * 1024 * 1024, 4)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Services s;
+        s.storage.files["/prog/gross.xyz"] = c.content;
+        s.storage.files["/prog/anfang.AUF"] = Bytes(c.content.begin(), c.content.begin() + 2944);
+
+        Worksheet whole;
+        workedSheet(whole);
+        s.dialogs.openAnswer = "/prog/gross.xyz";
+        mLaden_Click(whole.form, s.get());
+
+        Worksheet start;
+        workedSheet(start);
+        s.dialogs.openAnswer = "/prog/anfang.AUF";
+        mLaden_Click(start.form, s.get());
+
+        EXPECT_TRUE(s.messages.shown.empty());
+        EXPECT_EQ(s.storage.readLimits, (std::vector<std::size_t>{2944, 2944}));
+        test::expectSameSheet(test::snapshot(start.form), test::snapshot(whole.form));
+        EXPECT_TRUE(whole.form.timer1Enabled());
+        EXPECT_LE(whole.form.text(ctl::Text1).size(), 6u);
+        EXPECT_LE(whole.form.text(ctl::Text2).size(), 3u);
+        for (ControlId id : allControls()) {
+            if (isCell(id.kind)) {
+                EXPECT_LE(whole.form.text(id).size(), 1u) << test::controlName(id);
+            }
+        }
+    }
+}
+
+TEST(TaskFileCommandsLoad, TaskBoxesFollowTheLoadedCells) {
+    struct Case {
+        const char* what;
+        Text dividend[6]; // dividend(0) ... dividend(5)
+        Text divisor[3];
+        Text text1, text2;
+    };
+    const std::vector<Case> cases{
+        {"9434 : 13", {U"", U"", U"4", U"3", U"4", U"9"}, {U"3", U"1", U""}, U"9434", U"13"},
+        {"six and three digits",
+         {U"6", U"5", U"4", U"3", U"2", U"1"},
+         {U"9", U"8", U"7"},
+         U"123456",
+         U"789"},
+        {"leading space dropped", {U"", U"", U"", U"2", U"1", U" "}, {U"5", U"", U""}, U"12", U"5"},
+        {"gap closed", {U"", U"7", U"", U"3", U"", U"9"}, {U"", U"4", U""}, U"937", U"4"},
+        {"letters kept", {U"", U"", U"", U"", U"b", U"a"}, {U"x", U"", U""}, U"ab", U"x"},
+        {"nothing", {U"", U"", U"", U"", U"", U""}, {U"", U"", U""}, U"", U""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Worksheet saved;
+        for (int i = 0; i < kDividendCells; ++i) {
+            saved.form.setText(ctl::dividend(i), c.dividend[i]);
+        }
+        for (int i = 0; i < kDivisorCells; ++i) {
+            saved.form.setText(ctl::divisor(i), c.divisor[i]);
+        }
+        Services s;
+        s.storage.files["/prog/t.AUF"] = toBytes(writeTaskRecords(saved.form));
+        s.dialogs.openAnswer = "/prog/t.AUF";
+
+        Worksheet sheet;
+        workedSheet(sheet);
+        mLaden_Click(sheet.form, s.get());
+        EXPECT_EQ(test::utf8(sheet.form.text(ctl::Text1)), test::utf8(c.text1));
+        EXPECT_EQ(test::utf8(sheet.form.text(ctl::Text2)), test::utf8(c.text2));
+        // The top line is the file's, not a new spread of the task boxes.
+        for (int i = 0; i < kDividendCells; ++i) {
+            const Text want = c.dividend[i] == U" " ? Text() : c.dividend[i];
+            EXPECT_EQ(test::utf8(sheet.form.text(ctl::dividend(i))), test::utf8(want)) << i;
+        }
+    }
+}
+
+TEST(TaskFileCommandsLoad, ThePathIsTakenAsChosenAndNothingIsCreated) {
+    for (const char* path : {"/prog/aufgabe.txt", "/prog/ohne_endung", "/prog/klein.auf"}) {
+        SCOPED_TRACE(path);
+        Worksheet saved;
+        enterTask(saved.form, U"9434", U"13");
+        Services s;
+        s.storage.files[path] = toBytes(writeTaskRecords(saved.form));
+        s.dialogs.openAnswer = path;
+        Worksheet sheet;
+        mLaden_Click(sheet.form, s.get());
+        EXPECT_TRUE(s.messages.shown.empty());
+        EXPECT_EQ(test::dividendText(sheet.form), "9434..");
+        EXPECT_EQ(s.storage.files.size(), 1u);
+        EXPECT_EQ(s.storage.writes, 0);
+    }
+}
+
+TEST(TaskFileCommandsSave, ExtensionRule) {
+    struct Case {
+        std::string chosen;
+        std::string written;
+    };
+    const std::vector<Case> cases{
+        {"/prog/aufgabe", "/prog/aufgabe.AUF"},
+        {"/prog/aufgabe.AUF", "/prog/aufgabe.AUF"},
+        {"/prog/aufgabe.auf", "/prog/aufgabe.auf.AUF"},
+        {"/prog/aufgabe.Auf", "/prog/aufgabe.Auf.AUF"},
+        {"/prog/aufgabe.AUF.bak", "/prog/aufgabe.AUF.bak.AUF"},
+        {"/prog/aufgabe.txt", "/prog/aufgabe.txt.AUF"},
+        {"/prog/AUF", "/prog/AUF.AUF"},
+        {"/prog/xAUF", "/prog/xAUF.AUF"},
+        {"/prog/.AUF", "/prog/.AUF"},
+        {"/prog/Übung 1", "/prog/Übung 1.AUF"},
+        {"C:\\Schule\\Aufgabe", "C:\\Schule\\Aufgabe.AUF"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        Worksheet sheet;
+        workedSheet(sheet);
+        Services s;
+        s.dialogs.saveAnswer = c.chosen;
+        mSpeichern_Click(sheet.form, s.get());
+        ASSERT_EQ(s.storage.files.size(), 1u);
+        EXPECT_EQ(s.storage.files.begin()->first, c.written);
+        EXPECT_EQ(taskFileSavePath(c.chosen), c.written);
+    }
+}
+
+TEST(TaskFileCommandsSave, WritesExactlyTheRecordsAndLeavesSheetAndTimer) {
+    for (bool timerOn : {false, true}) {
+        Worksheet sheet;
+        workedSheet(sheet);
+        sheet.form.setTimer1Enabled(timerOn);
+        const auto before = test::snapshot(sheet.form);
+        Services s;
+        s.storage.files["/prog/alt.AUF"] = Bytes(5000, 'x');
+        s.dialogs.saveAnswer = "/prog/alt.AUF";
+        mSpeichern_Click(sheet.form, s.get());
+        EXPECT_EQ(s.storage.files["/prog/alt.AUF"], toBytes(writeTaskRecords(sheet.form)));
+        EXPECT_EQ(s.storage.files["/prog/alt.AUF"].size(), 2944u);
+        EXPECT_TRUE(s.messages.shown.empty());
+        test::expectSameSheet(before, test::snapshot(sheet.form));
+    }
+}
+
+TEST(TaskFileCommandsSave, FailureIsReportedWithFileAndReason) {
+    const std::vector<std::string> reasons{
+        "Der Ordner \u201E/weg\u201C existiert nicht.",
+        "Die Datei kann nicht angelegt werden: Permission denied.",
+        "Die Datei kann nicht geschrieben werden: No space left on device.",
+    };
+    for (const std::string& reason : reasons) {
+        SCOPED_TRACE(reason);
+        Worksheet sheet;
+        workedSheet(sheet);
+        const auto before = test::snapshot(sheet.form);
+        Services s;
+        s.storage.writeFailures["/weg/a.AUF"] = reason;
+        s.dialogs.saveAnswer = "/weg/a";
+        mSpeichern_Click(sheet.form, s.get());
+        ASSERT_EQ(s.messages.shown.size(), 1u);
+        EXPECT_EQ(s.messages.shown[0].first, "Speichern fehlgeschlagen");
+        EXPECT_NE(s.messages.shown[0].second.find("/weg/a.AUF"), std::string::npos);
+        EXPECT_NE(s.messages.shown[0].second.find(reason), std::string::npos);
+        test::expectSameSheet(before, test::snapshot(sheet.form));
+    }
+}
+
+TEST(TaskFileCommandsDialogs, StartInTheProgramFolderOnlyWhenItIsWritable) {
+    struct Case {
+        const char* what;
+        std::string appPath;
+        bool writable;
+        std::string start;
+    };
+    const std::vector<Case> cases{
+        {"writable", "/opt/zifferon", true, "/opt/zifferon"},
+        {"read-only", "/usr/bin", false, "/home/schueler/Dokumente"},
+        {"unknown", "", true, "/home/schueler/Dokumente"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Form1 form;
+        form.setAppPath(c.appPath);
+        Services s;
+        s.storage.writableFolders.clear();
+        if (c.writable) {
+            s.storage.writableFolders.insert(c.appPath);
+        }
+        mLaden_Click(form, s.get());
+        mSpeichern_Click(form, s.get());
+        ASSERT_EQ(s.dialogs.openCalls.size(), 1u);
+        ASSERT_EQ(s.dialogs.saveCalls.size(), 1u);
+        EXPECT_EQ(s.dialogs.openCalls[0].startFolder, c.start);
+        EXPECT_EQ(s.dialogs.saveCalls[0].startFolder, c.start);
+        EXPECT_EQ(s.dialogs.openCalls[0].pattern, "*.auf");
+        EXPECT_EQ(s.dialogs.saveCalls[0].pattern, "*.auf");
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Round trip: a random sheet, saved, then loaded into another random sheet,
+// comes back with the documented differences and no others.
+
+// A value written to the sheet and what a load of the saved file gives back.
+struct Sample {
+    Text written;
+    Text back;
+};
+
+const std::vector<Sample> kCellSamples{
+    {U"", U""},   {U" ", U""},           {U"0", U"0"},           {U"7", U"7"},
+    {U"9", U"9"}, {U"x", U"x"},          {U"\u00E9", U"\u00E9"}, {U"\u20AC", U"\u20AC"},
+    {U"-", U"-"}, {U"\U0001F600", U"?"}, {U"\u0100", U"?"},
+};
+// Quotient cells have no change rule and can hold more than one character.
+const std::vector<Sample> kQuotientOnlySamples{
+    {U"12", U"1"}, {U" 7", U""}, {U"\u00E97", U"\u00E9"}};
+const std::vector<Sample> kVerdictSamples{
+    {U"korrekt", U"korrekt"}, {U"korrekt?", U"korrekt?"}, {U"Fehler", U"Fehler"},
+    {U"Korrekt", U"Fehler"},  {U"korrekt ", U"Fehler"},   {U"", U"Fehler"},
+    {U"Label3", U"Fehler"},
+};
+const std::vector<Sample> kMarkSamples{
+    {U"0", U"0"},          {U"3", U"3"}, {U"12", U"1"}, {U"", U" "}, {U"\u20AC7", U"\u20AC"},
+    {U"\U0001F600", U"?"},
+};
+const std::vector<Rgb> kColours{colors::LightGreen, colors::LightRed, colors::Yellow,
+                                colors::LightCyan, Rgb{1, 2, 3}};
+
+// What the file holds of a sheet, as a load gives it back.
+struct Expected {
+    std::array<Text, kDividendCells> dividend;
+    std::array<Text, kDivisorCells> divisor;
+    std::array<Text, kResultatCells> resultat;
+    std::array<std::array<Text, kRowCells>, kWorkRows> kontrolle;
+    std::array<bool, kWorkRows> infoShown{};
+    std::array<Text, kWorkRows> verdict;
+    std::array<bool, kWorkRows> markShown{};
+    std::array<Text, kWorkRows> mark;
+};
+
+class RandomSheet {
+  public:
+    explicit RandomSheet(std::uint32_t seed) : rng_(seed) {}
+
+    // Puts a random state onto every control and returns what its save holds.
+    Expected apply(Form1& form) {
+        Expected e;
+        for (int i = 0; i < kDividendCells; ++i) {
+            e.dividend[i] = cell(form, ctl::dividend(i), kCellSamples);
+        }
+        for (int i = 0; i < kDivisorCells; ++i) {
+            e.divisor[i] = cell(form, ctl::divisor(i), kCellSamples);
+        }
+        std::vector<Sample> quotient = kCellSamples;
+        quotient.insert(quotient.end(), kQuotientOnlySamples.begin(), kQuotientOnlySamples.end());
+        for (int j = 0; j < kResultatCells; ++j) {
+            e.resultat[j] = cell(form, ctl::resultat(j), quotient);
+            form.setEnabled(ctl::resultat(j), coin());
+        }
+        for (int n = 1; n <= kWorkRows; ++n) {
+            for (int c = 0; c < kRowCells; ++c) {
+                e.kontrolle[n - 1][c] = cell(form, ctl::kontrolle(n, c), kCellSamples);
+                form.setEnabled(ctl::kontrolle(n, c), coin());
+            }
+        }
+        for (int i = 0; i < kWorkRows; ++i) {
+            e.infoShown[i] = coin();
+            form.setVisible(ctl::info(i), e.infoShown[i]);
+            const Sample& v = pick(kVerdictSamples);
+            form.setCaption(ctl::info(i), v.written);
+            e.verdict[i] = v.back;
+            form.setBackground(ctl::info(i), pick(kColours));
+            form.setToolTip(ctl::info(i), coin() ? U"Tipp" : U"");
+            e.markShown[i] = coin();
+            form.setVisible(ctl::fehler(i), e.markShown[i]);
+            const Sample& m = pick(kMarkSamples);
+            form.setCaption(ctl::fehler(i), m.written);
+            e.mark[i] = m.back;
+        }
+        form.setVisible(ctl::fehler(10), coin());
+        form.setCaption(ctl::fehler(10), pick(kMarkSamples).written);
+        form.setVisible(ctl::Label4, coin());
+        form.setCaption(ctl::label3(0), coin() ? U"4" : U"6");
+        form.setCaption(ctl::label3(1), coin() ? U"2" : U"3");
+        form.setText(ctl::Text1, pick(kCellSamples).written + U"12");
+        form.setText(ctl::Text2, pick(kCellSamples).written);
+        form.setTimer1Enabled(coin());
+        form.setFocus(tabOrder()[index(tabOrder().size())]);
+        return e;
+    }
+
+  private:
+    bool coin() { return std::uniform_int_distribution<int>(0, 1)(rng_) == 1; }
+    std::size_t index(std::size_t size) {
+        return std::uniform_int_distribution<std::size_t>(0, size - 1)(rng_);
+    }
+    template <typename T> const T& pick(const std::vector<T>& v) { return v[index(v.size())]; }
+    Text cell(Form1& form, ControlId id, const std::vector<Sample>& samples) {
+        const Sample& s = pick(samples);
+        form.setText(id, s.written);
+        return s.back;
+    }
+
+    std::mt19937 rng_;
+};
+
+// The documented result of loading `saved` onto a sheet: what the file holds,
+// everything else as the sheet had it, plus the load's own resets.
+void applyDocumentedLoad(Form1& form, const Expected& saved) {
+    Text text1, text2;
+    for (int i = kDividendCells - 1; i >= 0; --i) {
+        form.setText(ctl::dividend(i), saved.dividend[i]);
+        text1 += saved.dividend[i];
+    }
+    for (int i = kDivisorCells - 1; i >= 0; --i) {
+        form.setText(ctl::divisor(i), saved.divisor[i]);
+        text2 += saved.divisor[i];
+    }
+    form.setText(ctl::Text1, text1);
+    form.setText(ctl::Text2, text2);
+    for (int j = 0; j < kResultatCells; ++j) {
+        form.setText(ctl::resultat(j), saved.resultat[j]);
+        form.setEnabled(ctl::resultat(j), true);
+    }
+    for (int i = 0; i < kWorkRows; ++i) {
+        const bool locked = saved.infoShown[i] && saved.verdict[i] == U"korrekt";
+        for (int c = 0; c < kRowCells; ++c) {
+            form.setText(ctl::kontrolle(i + 1, c), saved.kontrolle[i][c]);
+            form.setEnabled(ctl::kontrolle(i + 1, c), !locked);
+        }
+        form.setVisible(ctl::info(i), saved.infoShown[i]);
+        if (saved.infoShown[i]) {
+            form.setCaption(ctl::info(i), saved.verdict[i]);
+            form.setBackground(ctl::info(i), saved.verdict[i] == U"korrekt"    ? colors::LightGreen
+                                             : saved.verdict[i] == U"korrekt?" ? colors::Yellow
+                                                                               : colors::LightRed);
+        } else {
+            form.setCaption(ctl::info(i), U"Fehler");
+            form.setBackground(ctl::info(i), colors::LightGreen);
+        }
+        form.setVisible(ctl::fehler(i), saved.markShown[i]);
+        form.setCaption(ctl::fehler(i), saved.markShown[i] ? saved.mark[i] : U"0");
+    }
+    form.setVisible(ctl::fehler(10), false);
+    form.setCaption(ctl::fehler(10), U"0");
+    form.setVisible(ctl::Label4, false);
+    form.setTimer1Enabled(true);
+    form.setFocus(ctl::resultat(0));
+}
+
+TEST(TaskFileCommandsRoundTrip, RandomSheetsComeBackWithOnlyTheDocumentedDifferences) {
+    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+        SCOPED_TRACE(seed);
+        Services s;
+        s.dialogs.saveAnswer = "/prog/runde";
+        s.dialogs.openAnswer = "/prog/runde.AUF";
+
+        Worksheet original;
+        original.form.setAppPath("/prog");
+        const Expected saved = RandomSheet(seed).apply(original.form);
+        mSpeichern_Click(original.form, s.get());
+        ASSERT_EQ(s.storage.files.count("/prog/runde.AUF"), 1u);
+
+        // The sheet that loads it has its own random state; the expected
+        // result starts from the same state.
+        Worksheet target;
+        target.form.setAppPath("/prog");
+        RandomSheet(seed + 100000).apply(target.form);
+        Worksheet expected;
+        expected.form.setAppPath("/prog");
+        RandomSheet(seed + 100000).apply(expected.form);
+        applyDocumentedLoad(expected.form, saved);
+
+        mLaden_Click(target.form, s.get());
+        EXPECT_TRUE(s.messages.shown.empty());
+        test::expectSameSheet(test::snapshot(expected.form), test::snapshot(target.form));
+        if (HasFailure()) {
+            break;
+        }
+    }
+}
+
+} // namespace
+} // namespace zifferon
