@@ -9,7 +9,8 @@ ZIFFERON_PACKAGES=(
     libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool x11-utils imagemagick poppler-utils dpkg-dev
+    xvfb xauth xdotool x11-utils imagemagick poppler-utils
+    dpkg-dev desktop-file-utils appstream
 )
 
 zifferon_install_packages() {

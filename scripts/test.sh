@@ -19,3 +19,6 @@ ctest --test-dir "$ZIFFERON_ROOT/build" --output-on-failure -j"$(nproc)"
 if ((quick)); then
     exit 0
 fi
+
+# The Debian package: built from a separate Release tree and inspected.
+"$ZIFFERON_ROOT/packaging/check-package.sh" "$ZIFFERON_ROOT/build-pkg"

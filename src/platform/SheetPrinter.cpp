@@ -1,0 +1,291 @@
+#include "platform/SheetPrinter.h"
+
+#include "platform/QtTaskFileServices.h"
+#include "taskfile/TaskFileCommands.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFont>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <span>
+
+namespace zifferon {
+
+namespace {
+
+// The page in twips: a header band, then the sheet's own area below it.
+constexpr double kHeaderTextHeight = 360;
+constexpr double kHeaderRuleY = 480;
+constexpr double kSheetTopOnPage = 720;
+// Font sizes (em height) in twips: the window's 8.25 point and 12 point.
+constexpr double kSheetFontHeight = 165;
+constexpr double kHeaderFontHeight = 240;
+constexpr double kFrameWidth = 12;
+constexpr double kUnderlineWidth = 20;
+constexpr double kLabelTextInset = 45;
+
+QString qtText(const Text& text) {
+    return QString::fromStdU32String(text);
+}
+
+// The controls of the upper edge (number boxes, buttons, digit limits) are
+// for setting up a task; the page shows the work only.
+bool onPage(ControlId id) {
+    return isCell(id.kind) || id.kind == Kind::Info || id.kind == Kind::Fehler ||
+           id.kind == Kind::Label4;
+}
+
+// The part of the window the page shows, in twips: every control on the page
+// and every underline.
+const QRectF& sheetArea() {
+    static const QRectF area = [] {
+        QRectF box;
+        for (ControlId id : allControls()) {
+            if (onPage(id)) {
+                const Geometry g = geometry(id);
+                box |= QRectF(g.left, g.top, g.width, g.height);
+            }
+        }
+        for (const LineGeometry& line : lines()) {
+            box |= QRectF(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2 + 1));
+        }
+        return box;
+    }();
+    return area;
+}
+
+// Device units per twip for a page.
+double scaleFor(const QRectF& page) {
+    const QRectF& area = sheetArea();
+    const double width = area.right();
+    const double height = kSheetTopOnPage + area.height();
+    return std::min(page.width() / width, page.height() / height);
+}
+
+QFont pageFont(double heightTwips, double scale) {
+    QFont font;
+    font.setStyleHint(QFont::SansSerif);
+    font.setFamilies({"MS Sans Serif", "DejaVu Sans", "Liberation Sans", "Sans Serif"});
+    font.setPixelSize(std::max(1, static_cast<int>(heightTwips * scale + 0.5)));
+    font.setBold(true);
+    return font;
+}
+
+// The digits of an array of task cells, highest column first.
+QString digitsOf(const Form1& form, Kind kind) {
+    QString digits;
+    for (int c = arraySize(kind) - 1; c >= 0; --c) {
+        digits += qtText(form.text({kind, c}));
+    }
+    return digits.trimmed();
+}
+
+void setError(QString* error, const QString& text) {
+    if (error) {
+        *error = text;
+    }
+}
+
+// A complete PDF starts with its version line and ends with the end marker.
+bool isCompletePdf(const QByteArray& bytes) {
+    return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
+}
+
+QString documentsFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+} // namespace
+
+QString sheetDocumentName(const Form1& form) {
+    const QString dividend = digitsOf(form, Kind::Dividend);
+    const QString divisor = digitsOf(form, Kind::Divisor);
+    if (dividend.isEmpty() && divisor.isEmpty()) {
+        return QStringLiteral("Aufgabe");
+    }
+    return QStringLiteral("Aufgabe %1 durch %2").arg(dividend, divisor);
+}
+
+QString taskHeading(const Form1& form) {
+    const QString dividend = digitsOf(form, Kind::Dividend);
+    const QString divisor = digitsOf(form, Kind::Divisor);
+    if (dividend.isEmpty() && divisor.isEmpty()) {
+        return QString::fromUtf8("Aufgabe: \u2013");
+    }
+    return QStringLiteral("Aufgabe: %1 : %2").arg(dividend, divisor);
+}
+
+QString pdfSavePath(const QString& chosen) {
+    return chosen.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+               ? chosen
+               : chosen + QStringLiteral(".pdf");
+}
+
+QRectF SheetPrinter::placeOnPage(const QRectF& page, const Geometry& g) {
+    const QRectF& area = sheetArea();
+    const double s = scaleFor(page);
+    return {page.left() + (g.left - area.left()) * s,
+            page.top() + (kSheetTopOnPage + g.top - area.top()) * s, g.width * s, g.height * s};
+}
+
+void SheetPrinter::paint(QPainter& painter, const QRectF& page, const Form1& form,
+                         QDate date) const {
+    const QRectF& area = sheetArea();
+    const double s = scaleFor(page);
+    const double width = area.right() * s;
+    painter.save();
+
+    // Header: the task on the left, the date on the right, a rule below.
+    painter.setPen(Qt::black);
+    painter.setFont(pageFont(kHeaderFontHeight, s));
+    const QRectF headerBox(page.left(), page.top(), width, kHeaderTextHeight * s);
+    painter.drawText(headerBox, Qt::AlignLeft | Qt::AlignVCenter, taskHeading(form));
+    painter.drawText(headerBox, Qt::AlignRight | Qt::AlignVCenter,
+                     date.toString(QStringLiteral("dd.MM.yyyy")));
+    painter.setPen(QPen(Qt::black, kFrameWidth * s));
+    painter.drawLine(QPointF(page.left(), page.top() + kHeaderRuleY * s),
+                     QPointF(page.left() + width, page.top() + kHeaderRuleY * s));
+
+    const QFont sheetFont = pageFont(kSheetFontHeight, s);
+    painter.setFont(sheetFont);
+
+    // Row labels, error counts and "Berechnung beendet": only those shown.
+    for (ControlId id : allControls()) {
+        if (!(isLabel(id.kind) && onPage(id)) || !form.visible(id)) {
+            continue;
+        }
+        const QRectF box = placeOnPage(page, geometry(id));
+        if (const auto bg = form.background(id)) {
+            painter.fillRect(box, QColor(bg->r, bg->g, bg->b));
+        }
+        painter.setPen(Qt::black);
+        const Qt::Alignment align =
+            id.kind == Kind::Label4 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
+        const QRectF textBox =
+            id.kind == Kind::Label4 ? box : box.adjusted(kLabelTextInset * s, 0, 0, 0);
+        painter.drawText(textBox, align, qtText(form.caption(id)));
+    }
+
+    // The cells: a thin grey frame each, the written character centred in it.
+    const QPen framePen(QColor(150, 150, 150), kFrameWidth * s);
+    for (ControlId id : allControls()) {
+        if (!isCell(id.kind)) {
+            continue;
+        }
+        const QRectF box = placeOnPage(page, geometry(id));
+        painter.setPen(framePen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box);
+        const Text& text = form.text(id);
+        if (!text.empty()) {
+            painter.setPen(Qt::black);
+            painter.drawText(box, Qt::AlignCenter, qtText(text));
+        }
+    }
+
+    // The underlines below the product rows.
+    painter.setPen(QPen(Qt::black, kUnderlineWidth * s));
+    for (const LineGeometry& line : lines()) {
+        if (line.visible) {
+            const QRectF from = placeOnPage(page, {line.x1, line.y1, 0, 0});
+            const QRectF to = placeOnPage(page, {line.x2, line.y2, 0, 0});
+            painter.drawLine(from.topLeft(), to.topLeft());
+        }
+    }
+    painter.restore();
+}
+
+bool SheetPrinter::exportPdf(const Form1& form, const QString& path, QString* error,
+                             QDate date) const {
+    // The document is made in memory first, so that a failure while drawing
+    // never leaves a half-written file behind.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(taskHeading(form));
+        writer.setCreator(qtText(Text(texts::Caption)));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            setError(error, QStringLiteral("Das PDF-Dokument kann nicht angelegt werden."));
+            return false;
+        }
+        paint(painter, QRectF(0, 0, writer.width(), writer.height()), form, date);
+        if (!painter.end()) {
+            setError(error, QStringLiteral("Das PDF-Dokument kann nicht abgeschlossen werden."));
+            return false;
+        }
+    }
+    const QByteArray pdf = buffer.data();
+    if (!isCompletePdf(pdf)) {
+        setError(error, QStringLiteral("Das PDF-Dokument ist unvollst\u00E4ndig."));
+        return false;
+    }
+
+    QtTaskFileStorage storage;
+    const WriteResult written = storage.writeAtomically(
+        path.toStdString(), std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
+                                      static_cast<std::size_t>(pdf.size())));
+    if (!written.ok) {
+        setError(error, QString::fromStdString(written.reason));
+        return false;
+    }
+    // What is on disk now must be the whole document.
+    if (QFileInfo(path).size() != pdf.size()) {
+        setError(error,
+                 QStringLiteral("Die Datei wurde nicht vollst\u00E4ndig geschrieben."));
+        return false;
+    }
+    return true;
+}
+
+bool SheetPrinter::print(const Form1& form, QPrinter& printer, QString* error, QDate date) const {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        setError(error, QStringLiteral("Der Drucker kann nicht angesprochen werden."));
+        return false;
+    }
+    paint(painter, QRectF(0, 0, printer.width(), printer.height()), form, date);
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        setError(error, QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden."));
+        return false;
+    }
+    return true;
+}
+
+QString QtPdfSaveDialog::askPdfPath(const QString& suggestedPath) {
+    return QFileDialog::getSaveFileName(parent_, QStringLiteral("Als PDF exportieren"),
+                                        suggestedPath, QStringLiteral("PDF-Dokumente (*.pdf)"));
+}
+
+bool exportSheetAsPdf(const Form1& form, PdfSaveDialog& dialog, MessageSink& messages,
+                      QDate date) {
+    const QString chosen =
+        dialog.askPdfPath(QDir(documentsFolder()).filePath(sheetDocumentName(form) + ".pdf"));
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    const QString path = pdfSavePath(chosen);
+    QString reason;
+    if (SheetPrinter().exportPdf(form, path, &reason, date)) {
+        return true;
+    }
+    const QString text = QStringLiteral("Das Blatt kann nicht als \u201E%1\u201C exportiert werden.\n%2")
+                             .arg(QDir::toNativeSeparators(path), reason);
+    messages.showError(kPdfExportFailedTitle, text.toStdString());
+    return false;
+}
+
+} // namespace zifferon

@@ -1,0 +1,83 @@
+#pragma once
+
+// The worksheet on paper: printing and PDF export.
+//
+// The page is drawn from the model, not from the widgets: every written cell
+// in its framed box, the underlines, the visible row labels with their
+// colours, the error counts and "Berechnung beendet", under a header with the
+// task and the date. Everything is drawn as text and lines, so a PDF stays
+// sharp at any size and its text can be searched and read aloud.
+
+#include "sheet/Form1.h"
+#include "sheet/Layout.h"
+
+#include <QDate>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+class QPrinter;
+class QWidget;
+
+namespace zifferon {
+
+class MessageSink;
+
+class SheetPrinter {
+  public:
+    // Draws the sheet into `page` (device coordinates), as large as fits
+    // while keeping its proportions, anchored at the page's top-left corner.
+    void paint(QPainter& painter, const QRectF& page, const Form1& form, QDate date) const;
+
+    // Where a control of the sheet lands when painted into `page`.
+    static QRectF placeOnPage(const QRectF& page, const Geometry& g);
+
+    // Writes the sheet as a one-page A4 PDF. The file is replaced in one step
+    // and only by a complete document; on failure it is left as it was and
+    // `error` (if given) says why, in German.
+    bool exportPdf(const Form1& form, const QString& path, QString* error,
+                   QDate date = QDate::currentDate()) const;
+
+    // Prints the sheet on one page of a printer set up by the caller.
+    bool print(const Form1& form, QPrinter& printer, QString* error,
+               QDate date = QDate::currentDate()) const;
+};
+
+// The header's task, "Aufgabe: 9434 : 13", read from the task cells of the grid.
+QString taskHeading(const Form1& form);
+
+// The sheet's name for files and print jobs, "Aufgabe 9434 durch 13" (no
+// characters that file names cannot take).
+QString sheetDocumentName(const Form1& form);
+
+// The name the PDF is written under: ".pdf" is appended unless the name
+// already ends in it (any case).
+QString pdfSavePath(const QString& chosen);
+
+// The save dialog of the PDF export, replaceable for tests.
+class PdfSaveDialog {
+  public:
+    virtual ~PdfSaveDialog() = default;
+    // The chosen path, or an empty string when the user cancelled.
+    virtual QString askPdfPath(const QString& suggestedPath) = 0;
+};
+
+class QtPdfSaveDialog final : public PdfSaveDialog {
+  public:
+    explicit QtPdfSaveDialog(QWidget* parent) : parent_(parent) {}
+    QString askPdfPath(const QString& suggestedPath) override;
+
+  private:
+    QWidget* parent_;
+};
+
+inline constexpr const char* kPdfExportFailedTitle = "PDF-Export fehlgeschlagen";
+inline constexpr const char* kPrintFailedTitle = "Drucken fehlgeschlagen";
+
+// "Als PDF exportieren ...": asks for a file name, starting in the documents
+// folder, and writes the sheet there. Cancelling does nothing; a failed
+// export is reported through `messages`. Returns whether a file was written.
+bool exportSheetAsPdf(const Form1& form, PdfSaveDialog& dialog, MessageSink& messages,
+                      QDate date = QDate::currentDate());
+
+} // namespace zifferon

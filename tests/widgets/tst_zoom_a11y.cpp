@@ -1,0 +1,316 @@
+// Zoom and screen-reader support of the real window on the offscreen
+// platform: the whole sheet scales without anything moving out of its column,
+// the zoom keys work from inside a cell, every control has a German name that
+// follows the sheet, and each verdict is announced.
+
+// The event recorder below is a built-in accessibility bridge plugin.
+#define QT_STATICPLUGIN
+
+#include "platform/SheetWindow.h"
+
+#include "sheet/ControlNames.h"
+#include "sheet/Layout.h"
+
+#include <QAccessible>
+#include <QAccessibleBridge>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtPlugin>
+#include <QtTest>
+
+#include <cmath>
+#include <vector>
+
+using namespace zifferon;
+
+namespace {
+
+QString nameOf(ControlId id) {
+    static const char* const kinds[] = {
+        "None",       "Text1",      "Text2",      "Command1",   "Command2",   "Label1",
+        "Label2",     "Label4",     "Label3",     "info",       "fehler",     "dividend",
+        "divisor",    "resultat",   "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4",
+        "kontrolle5", "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10"};
+    return QString("%1(%2)").arg(kinds[static_cast<int>(id.kind)]).arg(id.index);
+}
+
+// What a screen reader is told a widget is called.
+QString spokenName(QObject* object) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+// Alerts that reach the platform's accessibility bridges (where a screen
+// reader's bridge gets them), with the name the alerted object had then.
+// QAccessible::installUpdateHandler would only see events while a screen
+// reader has switched accessibility on, which never happens here.
+struct Alert {
+    QObject* object = nullptr;
+    QString name;
+};
+std::vector<Alert> gAlerts;
+
+} // namespace
+
+class AlertRecorder : public QAccessibleBridge {
+  public:
+    void setRootObject(QAccessibleInterface*) override {}
+    void notifyAccessibilityUpdate(QAccessibleEvent* event) override {
+        if (event->type() == QAccessible::Alert) {
+            gAlerts.push_back({event->object(), spokenName(event->object())});
+        }
+    }
+};
+
+class AlertRecorderPlugin : public QAccessibleBridgePlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID "org.qt-project.Qt.QAccessibleBridgeFactoryInterface" FILE
+                          "a11y_event_recorder.json")
+  public:
+    QAccessibleBridge* create(const QString&) override { return new AlertRecorder; }
+};
+
+Q_IMPORT_PLUGIN(AlertRecorderPlugin)
+
+namespace {
+
+// Keys from the keyboard: each goes to the widget that has the focus then.
+// '\n' is Enter.
+void typeKeys(const QString& keys) {
+    for (QChar key : keys) {
+        QWidget* target = QApplication::focusWidget();
+        if (key == '\n') {
+            QTest::keyClick(target, Qt::Key_Return);
+        } else {
+            QTest::keyClick(target, key.toLatin1());
+        }
+    }
+}
+
+// Eingabe with the start task 9434 : 13, then the pupil's keys.
+bool startTask(SheetWindow& window, const QString& keys) {
+    window.show();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        return false;
+    }
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    if (!QTest::qWaitFor(
+            [&] { return QApplication::focusWidget() == window.cell(ctl::resultat(0)); })) {
+        return false;
+    }
+    typeKeys(keys);
+    return true;
+}
+
+} // namespace
+
+class TestZoomA11y : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyControlScalesWithTheSheet_data();
+    void everyControlScalesWithTheSheet();
+    void zoomKeysWorkFromACell_data();
+    void zoomKeysWorkFromACell();
+    void everyControlHasAName_data();
+    void everyControlHasAName();
+    void namesFollowTheSheet_data();
+    void namesFollowTheSheet();
+    void verdictsAreAnnounced_data();
+    void verdictsAreAnnounced();
+};
+
+void TestZoomA11y::everyControlScalesWithTheSheet_data() {
+    QTest::addColumn<double>("zoom");
+    for (double zoom : SheetWindow::kZoomSteps) {
+        QTest::newRow(qPrintable(QString("%1 %").arg(zoom * 100))) << zoom;
+    }
+}
+
+void TestZoomA11y::everyControlScalesWithTheSheet() {
+    QFETCH(double, zoom);
+    SheetWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.setZoom(zoom);
+    QCOMPARE(window.zoom(), zoom);
+
+    // Every control sits where its twip rectangle lands at this zoom, to the
+    // pixel (each edge is rounded on its own).
+    const double pixelsPerTwip = zoom / kTwipsPerPixel;
+    for (ControlId id : allControls()) {
+        const Geometry g = geometry(id);
+        const QRect actual = window.widget(id)->geometry();
+        const QRectF expected(g.left * pixelsPerTwip, g.top * pixelsPerTwip,
+                              g.width * pixelsPerTwip, g.height * pixelsPerTwip);
+        const bool near = std::abs(actual.x() - expected.x()) <= 1 &&
+                          std::abs(actual.y() - expected.y()) <= 1 &&
+                          std::abs(actual.width() - expected.width()) <= 1 &&
+                          std::abs(actual.height() - expected.height()) <= 1;
+        QVERIFY2(near, qPrintable(nameOf(id)));
+    }
+
+    // Column c of every work row stays exactly under dividend(c).
+    for (int c = 0; c < kRowCells; ++c) {
+        const QRect top = window.cell(ctl::dividend(c))->geometry();
+        int above = top.top();
+        for (int n = 1; n <= kWorkRows; ++n) {
+            const QRect cell = window.cell(ctl::kontrolle(n, c))->geometry();
+            QCOMPARE(cell.left(), top.left());
+            QCOMPARE(cell.width(), top.width());
+            QVERIFY(cell.top() > above);
+            above = cell.top();
+        }
+    }
+
+    // The client area grows by the factor and the window follows it.
+    const QSize client = window.centralWidget()->size();
+    QVERIFY(std::abs(client.width() - 531 * zoom) <= 0.5);
+    QVERIFY(std::abs(client.height() - 431 * zoom) <= 0.5);
+    if (zoom == 1.0) {
+        QCOMPARE(client, QSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel));
+        QCOMPARE(client, QSize(531, 431));
+    }
+    QTRY_COMPARE(window.width(), client.width());
+    QVERIFY(window.height() > client.height());
+}
+
+void TestZoomA11y::zoomKeysWorkFromACell_data() {
+    QTest::addColumn<QString>("keys"); // + = - 0, each with Ctrl
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("Ctrl++") << "+" << 1.25;
+    QTest::newRow("Ctrl++ twice") << "++" << 1.5;
+    QTest::newRow("Ctrl+= as Ctrl++") << "=" << 1.25;
+    QTest::newRow("Ctrl+-") << "-" << 0.75;
+    QTest::newRow("down to 50 % and no further") << "---" << 0.5;
+    QTest::newRow("up to 300 % and no further") << "++++++" << 3.0;
+    QTest::newRow("Ctrl+0 from above") << "++0" << 1.0;
+    QTest::newRow("Ctrl+0 from below") << "-0" << 1.0;
+    QTest::newRow("up and down again") << "+++-" << 1.5;
+}
+
+void TestZoomA11y::zoomKeysWorkFromACell() {
+    QFETCH(QString, keys);
+    QFETCH(double, zoom);
+    SheetWindow window;
+    QVERIFY(startTask(window, "7"));
+    QLineEdit* cell = window.cell(ctl::resultat(0));
+    QCOMPARE(QApplication::focusWidget(), cell);
+
+    for (QChar key : keys) {
+        const Qt::Key code = key == '+'   ? Qt::Key_Plus
+                             : key == '=' ? Qt::Key_Equal
+                             : key == '-' ? Qt::Key_Minus
+                                          : Qt::Key_0;
+        QTest::keyClick(QApplication::focusWidget(), code, Qt::ControlModifier);
+    }
+    QCOMPARE(window.zoom(), zoom);
+    QTRY_COMPARE(window.centralWidget()->width(), static_cast<int>(std::lround(531 * zoom)));
+    // The keys zoomed; none of them was typed into the cell.
+    QCOMPARE(cell->text(), QString("7"));
+    QCOMPARE(window.form().text(ctl::resultat(0)), Text(U"7"));
+    QCOMPARE(QApplication::focusWidget(), cell);
+}
+
+void TestZoomA11y::everyControlHasAName_data() {
+    QTest::addColumn<QString>("keys"); // after Eingabe; "-" for a fresh window
+    QTest::newRow("fresh window, all labels hidden") << "-";
+    QTest::newRow("task entered") << "";
+    QTest::newRow("row 0 pending") << "7\n91";
+    QTest::newRow("row 0 wrong") << "7\n92\n";
+}
+
+void TestZoomA11y::everyControlHasAName() {
+    QFETCH(QString, keys);
+    SheetWindow window;
+    if (keys == "-") {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    } else {
+        QVERIFY(startTask(window, keys));
+    }
+    for (ControlId id : allControls()) {
+        QWidget* w = window.widget(id);
+        QVERIFY2(w, qPrintable(nameOf(id)));
+        // The reader is told the name the sheet gives the control right now,
+        // whether or not the control is shown.
+        const QString spoken = spokenName(w);
+        QVERIFY2(!spoken.trimmed().isEmpty(), qPrintable(nameOf(id)));
+        QCOMPARE(spoken, QString::fromStdU32String(accessibleName(window.form(), id)));
+    }
+}
+
+void TestZoomA11y::namesFollowTheSheet_data() {
+    QTest::addColumn<QString>("keys"); // after Eingabe; "-" for a fresh window
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("name");
+    const auto k = [](Kind kind) { return static_cast<int>(kind); };
+    QTest::newRow("fresh: hidden verdict") << "-" << k(Kind::Info) << 0 << "Zeile 1 prüfen";
+    QTest::newRow("fresh: hidden counter") << "-" << k(Kind::Fehler) << 0 << "Fehler in Zeile 1";
+    QTest::newRow("fresh: Label4 hidden") << "-" << k(Kind::Label4) << 0 << "Berechnung beendet";
+    QTest::newRow("entered: first dividend digit")
+        << "" << k(Kind::Dividend) << 5 << "Dividend, Tausenderspalte";
+    QTest::newRow("entered: units digit") << "" << k(Kind::Dividend) << 2 << "Dividend, Einerspalte";
+    QTest::newRow("entered: first product")
+        << "" << k(Kind::Kontrolle1) << 4 << "1. Produkt, Hunderterspalte";
+    QTest::newRow("entered: first remainder")
+        << "" << k(Kind::Kontrolle2) << 3 << "1. Rest, Zehnerspalte";
+    QTest::newRow("entered: quotient") << "" << k(Kind::Resultat) << 1 << "Ergebnis, 2. Ziffer";
+    QTest::newRow("pending") << "7\n91" << k(Kind::Info) << 0 << "Zeile 1 prüfen: korrekt?";
+    QTest::newRow("right") << "7\n91\n" << k(Kind::Info) << 0 << "Zeile 1 prüfen: korrekt";
+    QTest::newRow("wrong") << "7\n92\n" << k(Kind::Info) << 0 << "Zeile 1 prüfen: Fehler";
+    QTest::newRow("wrong: counter") << "7\n92\n" << k(Kind::Fehler) << 0 << "Fehler in Zeile 1: 1";
+    QTest::newRow("wrong twice: counter")
+        << "7\n92\n\n" << k(Kind::Fehler) << 0 << "Fehler in Zeile 1: 2";
+}
+
+void TestZoomA11y::namesFollowTheSheet() {
+    QFETCH(QString, keys);
+    QFETCH(int, kind);
+    QFETCH(int, index);
+    QFETCH(QString, name);
+    SheetWindow window;
+    if (keys == "-") {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    } else {
+        QVERIFY(startTask(window, keys));
+    }
+    QCOMPARE(spokenName(window.widget({static_cast<Kind>(kind), index})), name);
+}
+
+void TestZoomA11y::verdictsAreAnnounced_data() {
+    QTest::addColumn<QString>("keys"); // after Eingabe
+    QTest::addColumn<QStringList>("announced"); // names of the alerted labels, in order
+    QTest::newRow("writing only: nothing") << "7\n91" << QStringList{};
+    QTest::newRow("right") << "7\n91\n" << QStringList{"Zeile 1 prüfen: korrekt"};
+    QTest::newRow("wrong") << "7\n92\n" << QStringList{"Zeile 1 prüfen: Fehler"};
+    QTest::newRow("wrong, then wrong again")
+        << "7\n92\n\n" << QStringList{"Zeile 1 prüfen: Fehler", "Zeile 1 prüfen: Fehler"};
+    QTest::newRow("wrong, corrected")
+        << "7\n92\n" << QStringList{"Zeile 1 prüfen: Fehler", "Zeile 1 prüfen: korrekt"};
+}
+
+void TestZoomA11y::verdictsAreAnnounced() {
+    QFETCH(QString, keys);
+    QFETCH(QStringList, announced);
+    SheetWindow window;
+    gAlerts.clear();
+    QVERIFY(startTask(window, keys));
+    if (QTest::currentDataTag() == QString("wrong, corrected")) {
+        // Back to the second cell of the row, the 2 overwritten by a 1.
+        QTest::mouseClick(window.cell(ctl::kontrolle(1, 4)), Qt::LeftButton);
+        typeKeys("1\n");
+    }
+
+    QStringList names;
+    for (const Alert& alert : gAlerts) {
+        QCOMPARE(alert.object, window.label(ctl::info(0)));
+        names << alert.name;
+    }
+    QCOMPARE(names, announced);
+}
+
+QTEST_MAIN(TestZoomA11y)
+#include "tst_zoom_a11y.moc"
