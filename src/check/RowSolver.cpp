@@ -1,5 +1,7 @@
 #include "check/RowSolver.h"
 
+#include "hints/RowExplanation.h"
+
 #include <optional>
 
 namespace zifferon {
@@ -115,6 +117,8 @@ SolveResult SolveRow(Form1& form, int row) {
     }
 
     const ControlId label = ctl::info(row);
+    // The label's tooltip says why a row is wrong; a right row has none.
+    form.setToolTip(label, explainRow(form, row, j));
     if (j.right) {
         form.setCaption(label, texts::Korrekt);
         form.setBackground(label, colors::LightGreen);

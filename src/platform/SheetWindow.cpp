@@ -3,6 +3,7 @@
 #include "check/RowCheck.h"
 #include "input/CellInput.h"
 #include "platform/ClockRandom.h"
+#include "platform/HintWindow.h"
 #include "platform/KeyCodes.h"
 #include "platform/QtTaskFileServices.h"
 #include "platform/SheetPrinter.h"
@@ -129,6 +130,7 @@ void SheetWindow::buildControls() {
             connect(button, &QPushButton::clicked, this, [this, id] {
                 if (id.kind == Kind::Command1) {
                     Command1_Click(form());
+                    hints_->restart();
                 } else {
                     Command2_Click(form(), *services_.random);
                 }
@@ -195,6 +197,9 @@ void SheetWindow::buildMenu() {
     QAction* zoomReset = ansicht->addAction(QString::fromUtf8("&Originalgröße"));
     zoomReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(zoomReset, &QAction::triggered, this, [this] { setZoom(1.0); });
+
+    hints_ = new HintController(*this, page_);
+    hints_->addMenu(menuBar());
 }
 
 void SheetWindow::setZoom(double zoom) {
@@ -352,9 +357,15 @@ void SheetWindow::mirrorControl(ControlId id) {
             label->setText(caption);
             announceVerdict(id, label);
         }
-        const QString tip = toQString(f.toolTip(id));
+        // A row label explains itself only while it shows "Fehler".
+        const bool explains =
+            id.kind != Kind::Info || (f.visible(id) && f.caption(id) == texts::Fehler);
+        const QString tip = explains ? toQString(f.toolTip(id)) : QString();
         if (label->toolTip() != tip) {
             label->setToolTip(tip);
+        }
+        if (id.kind == Kind::Info && label->accessibleDescription() != tip) {
+            label->setAccessibleDescription(tip);
         }
         const auto background = f.background(id);
         const bool fill = background.has_value();
@@ -415,10 +426,18 @@ void SheetWindow::mirror() {
     }
     mirroring_ = false;
     mirroredRevision_ = f.revision();
+    if (hints_) {
+        hints_->refresh();
+    }
 }
 
 void SheetWindow::loadTaskFile() {
+    // A load that took place changed the sheet; a cancelled or failed one did not.
+    const std::uint64_t before = form().revision();
     mLaden_Click(form(), *services_.taskFiles);
+    if (form().revision() != before) {
+        hints_->restart();
+    }
     afterEvent();
 }
 
@@ -429,7 +448,8 @@ void SheetWindow::saveTaskFile() {
 
 void SheetWindow::printSheet() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(taskHeading(form()));
+    // The job's name; the print dialog also offers it as the file name.
+    printer.setDocName(sheetDocumentName(form()));
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() != QDialog::Accepted) {

@@ -26,6 +26,7 @@ class QPushButton;
 namespace zifferon {
 
 class CellEdit;
+class HintController;
 class ClickableLabel;
 class RandomSource;
 class SheetPage;
@@ -60,6 +61,7 @@ class SheetWindow : public QMainWindow {
     QAction* loadAction() const { return loadAction_; }
     QAction* saveAction() const { return saveAction_; }
     QAction* printAction() const { return printAction_; }
+    HintController* hints() const { return hints_; }
     QAction* pdfAction() const { return pdfAction_; }
 
     // One tick of Timer1, as the timer delivers it.
@@ -118,6 +120,7 @@ class SheetWindow : public QMainWindow {
     std::uint64_t mirroredRevision_ = ~std::uint64_t{0};
     bool mirroring_ = false;
     bool keyInProgress_ = false;
+    HintController* hints_ = nullptr;
 };
 
 } // namespace zifferon

@@ -39,6 +39,7 @@ void EnterTask(Form1& form) {
         form.setVisible(ctl::info(i), false);
         form.setBackground(ctl::info(i), colors::LightGreen);
         form.setCaption(ctl::info(i), texts::Fehler);
+        form.setToolTip(ctl::info(i), U"");
     }
     for (int i = 0; i < kFehlerLabels; ++i) {
         form.setVisible(ctl::fehler(i), false);

@@ -1,6 +1,7 @@
 #include "SheetFixtures.h"
 #include "TaskFileTestSupport.h"
 
+#include "hints/RowExplanation.h"
 #include "taskfile/TaskFileCommands.h"
 #include "taskfile/TaskRecords.h"
 
@@ -558,6 +559,8 @@ void applyDocumentedLoad(Form1& form, const Expected& saved) {
     form.setVisible(ctl::Label4, false);
     form.setTimer1Enabled(true);
     form.setFocus(ctl::resultat(0));
+    // Rows loaded as "Fehler" carry the reason read from the loaded sheet.
+    explainRestoredVerdicts(form);
 }
 
 TEST(TaskFileCommandsRoundTrip, RandomSheetsComeBackWithOnlyTheDocumentedDifferences) {

@@ -1,0 +1,157 @@
+#include "hints/HintSteps.h"
+
+#include "hints/SheetReading.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zifferon {
+
+namespace {
+
+constexpr TextView kTimes = U" · ";
+
+// The column the tracker brings the next dividend digit down into once the
+// remainder of step k is right: the first candidate column, from 4 - k
+// downwards (the first remainder row stops at column 1), that is blank in the
+// product row and holds a dividend digit. -1 when there is none.
+int broughtDownColumn(const Form1& form, int k) {
+    const int productN = 2 * k + 1;
+    const int last = k == 0 ? 1 : 0;
+    for (int c = 4 - k; c >= last; --c) {
+        if (isBlank(form.text(ctl::kontrolle(productN, c))) &&
+            !isBlank(form.text(ctl::dividend(c)))) {
+            return c;
+        }
+    }
+    return -1;
+}
+
+// The units column of the first number the divisor is taken from: the
+// shortest leading part of the dividend that is not below the divisor (the
+// whole dividend when none is).
+int firstUnitsColumn(const Form1& form, int lowestDigit, double divisor) {
+    for (int c = kDividendCells - 1; c > lowestDigit; --c) {
+        if (anchoredValue(form, Kind::Dividend, c) >= divisor) {
+            return c;
+        }
+    }
+    return lowestDigit;
+}
+
+} // namespace
+
+bool sameStep(const HintStep& a, const HintStep& b) {
+    return a.kind == b.kind && a.step == b.step;
+}
+
+HintStep currentStep(const Form1& form) {
+    HintStep h;
+    h.divisor = leadingNumber(form.text(ctl::Text2));
+    const std::optional<int> lowestDigit = lowestWrittenColumn(form, Kind::Dividend);
+    if (!form.timer1Enabled() || !lowestDigit) {
+        return h;
+    }
+
+    Kind upper = Kind::Dividend;
+    int units = firstUnitsColumn(form, *lowestDigit, h.divisor);
+    for (int k = 0; k < kResultatCells; ++k) {
+        h.step = k;
+        h.upper = anchoredValue(form, upper, units);
+        const ControlId quotient = ctl::resultat(k);
+        const Kind productArray = kontrolleKind(2 * k + 1);
+        const Kind remainderArray = kontrolleKind(2 * k + 2);
+
+        if (isBlank(form.text(quotient))) {
+            h.kind = StepKind::Quotient;
+            h.cells = {quotient};
+            return h;
+        }
+        h.digitIsNumber = parseDigitString(form.text(quotient), h.digit);
+        if (form.caption(ctl::info(2 * k)) != texts::Korrekt) {
+            // Under the number worked on: from its first digit to its units.
+            h.kind = StepKind::Product;
+            h.cells = cellsBetween(productArray, highestWrittenColumn(form, upper, units), units);
+            return h;
+        }
+        if (form.caption(ctl::info(2 * k + 1)) != texts::Korrekt) {
+            // Under the product, with the numbers the solver will compare.
+            h.kind = StepKind::Remainder;
+            if (const std::optional<int> a = lowestWrittenColumn(form, productArray)) {
+                h.product = anchoredValue(form, productArray, *a);
+                h.upper = anchoredValue(form, upper, *a);
+                h.cells =
+                    cellsBetween(remainderArray, highestWrittenColumn(form, productArray, *a), *a);
+            }
+            return h;
+        }
+        const int column = broughtDownColumn(form, k);
+        if (column < 0) {
+            break;
+        }
+        upper = remainderArray;
+        units = column;
+    }
+    HintStep finished;
+    finished.kind = StepKind::Finished;
+    finished.divisor = h.divisor;
+    return finished;
+}
+
+Hint hintFor(const HintStep& step, int stage) {
+    Hint hint;
+    if (step.kind == StepKind::NoTask) {
+        hint.instruction = U"Gib zuerst eine Aufgabe ein und klicke auf „Eingabe“.";
+        return hint;
+    }
+    if (step.kind == StepKind::Finished) {
+        hint.instruction = U"Die Aufgabe ist fertig: hier ist nichts mehr zu schreiben.";
+        return hint;
+    }
+    if (step.cells.empty()) {
+        hint.instruction = U"Für diese Zeile gibt es keinen Tipp.";
+        return hint;
+    }
+    hint.stage = std::clamp(stage, 0, kHintStages);
+    if (hint.stage == 0) {
+        return hint;
+    }
+
+    const Text divisor = numberText(step.divisor);
+    hint.outline = step.cells;
+    switch (step.kind) {
+    case StepKind::Quotient:
+        hint.instruction =
+            U"Schreibe die nächste Ziffer des Ergebnisses in das markierte Kästchen.";
+        hint.question = U"Wie oft passt " + divisor + U" in " + numberText(step.upper) + U"?";
+        break;
+    case StepKind::Product:
+        hint.instruction = U"Schreibe das Produkt in die markierten Kästchen.";
+        hint.question =
+            step.digitIsNumber
+                ? U"Was ist " + divisor + Text(kTimes) + numberText(step.digit) + U"?"
+                : Text(U"Im Ergebnis steht keine Ziffer: welche Ziffer gehört dorthin?");
+        break;
+    default:
+        hint.instruction = U"Schreibe den Rest in die markierten Kästchen.";
+        hint.question = U"Was bleibt, wenn du " + numberText(step.product) + U" von " +
+                        numberText(step.upper) + U" abziehst?";
+        break;
+    }
+    if (hint.stage < 2) {
+        hint.question.clear();
+    }
+    if (hint.stage == 3) {
+        if (std::isfinite(step.divisor) && step.divisor > 0.0) {
+            for (int i = 1; i <= 9; ++i) {
+                hint.multiples.push_back(divisor + Text(kTimes) + decimalText(i) + U" = " +
+                                         numberText(step.divisor * i));
+            }
+        } else {
+            hint.multiples.push_back(U"Zum Divisor " + divisor + U" gibt es keine Reihe.");
+        }
+    }
+    return hint;
+}
+
+} // namespace zifferon

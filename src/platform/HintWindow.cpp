@@ -1,0 +1,286 @@
+#include "platform/HintWindow.h"
+
+#include "platform/SheetWindow.h"
+#include "sheet/ControlNames.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace zifferon {
+
+namespace {
+
+QString toQString(const Text& text) {
+    return QString::fromStdU32String(text);
+}
+
+// A frame colour apart from the verdict colours (green, red, yellow), the
+// light cyan of the digit limit and the blue of the keyboard focus.
+const QColor kFrameColour(170, 0, 200);
+
+// Read by a screen reader at once, like a verdict.
+void announce(QLabel* label) {
+    if (!label->text().isEmpty()) {
+        QAccessibleEvent alert(label, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
+const char* const kUsagePage =
+    "<h3>Wie geht das?</h3>"
+    "<p><b>Aufgabe:</b> Schreibe oben den Dividenden und den Divisor in die zwei Felder "
+    "und klicke auf <b>Eingabe</b>. <b>nächste Aufgabe</b> denkt sich eine Aufgabe aus; "
+    "ein Klick auf die Zahlen neben „maximal“ ändert, wie viele Stellen sie hat.</p>"
+    "<p><b>Rechnen:</b> Schreibe die erste Ziffer des Ergebnisses in das erste Kästchen "
+    "hinter der Aufgabe und drücke <b>Enter</b>. Schreibe dann das Produkt unter die Zahl, "
+    "von der du es abziehst, eine Ziffer in jedes Kästchen.</p>"
+    "<p><b>Prüfen:</b> Drücke <b>Enter</b> in der Zeile oder klicke auf das gelbe "
+    "„korrekt?“ daneben. Grün „korrekt“ heißt: richtig. Rot „Fehler“ heißt: da stimmt "
+    "etwas nicht; zeige mit der Maus auf „Fehler“, dann steht da, was nicht passt.</p>"
+    "<p>Schreibe den Rest darunter und lass ihn genauso prüfen. Die nächste Ziffer kommt "
+    "von selbst herunter, und es geht mit der nächsten Ziffer des Ergebnisses weiter, bis "
+    "„Berechnung beendet“ erscheint.</p>"
+    "<p><b>Tipp:</b> Drücke <b>F1</b> (Hilfe → Tipp). Jedes Mal hilft es ein Stück mehr: "
+    "zuerst werden die Kästchen markiert, dann kommt eine Frage, dann die Reihe des "
+    "Divisors.</p>"
+    "<p><b>Speichern:</b> Im Menü <b>Datei</b> speicherst du deine Rechnung als "
+    "<b>.AUF</b>-Datei und lädst sie später wieder.</p>";
+
+} // namespace
+
+HintOverlay::HintOverlay(QWidget* page) : QWidget(page) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(page->rect());
+    page->installEventFilter(this);
+    raise();
+}
+
+void HintOverlay::setTargets(const std::vector<QWidget*>& targets) {
+    // The sheet is mirrored after every change: repaint only when the frame moves.
+    if (this->targets() == targets) {
+        return;
+    }
+    targets_.assign(targets.begin(), targets.end());
+    raise();
+    update();
+}
+
+std::vector<QWidget*> HintOverlay::targets() const {
+    std::vector<QWidget*> out;
+    for (const QPointer<QWidget>& w : targets_) {
+        if (w) {
+            out.push_back(w);
+        }
+    }
+    return out;
+}
+
+bool HintOverlay::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize) {
+        setGeometry(parentWidget()->rect());
+        raise();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HintOverlay::paintEvent(QPaintEvent* /*event*/) {
+    if (targets_.empty()) {
+        return;
+    }
+    // One frame around the group: the cells of a hint lie side by side.
+    QRect group;
+    for (const QWidget* w : targets()) {
+        group = group.united(w->geometry());
+    }
+    if (group.isEmpty()) {
+        return;
+    }
+    // The frame grows with the cells, so it follows the zoom.
+    const int width = std::max(3, group.height() / 6);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kFrameColour, width));
+    const double inset = width / 2.0;
+    painter.drawRoundedRect(QRectF(group.adjusted(-width - 1, -width - 1, width + 1, width + 1))
+                                .adjusted(inset, inset, -inset, -inset),
+                            width, width);
+}
+
+HintWindow::HintWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
+    setWindowTitle(QString::fromUtf8("Tipp"));
+    setObjectName("hintWindow");
+    // Showing the hint must not take the keyboard away from the sheet.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+
+    auto* layout = new QVBoxLayout(this);
+    instruction_ = new QLabel(this);
+    question_ = new QLabel(this);
+    multiples_ = new QLabel(this);
+    count_ = new QLabel(this);
+    instruction_->setAccessibleName(QString::fromUtf8("Was zu tun ist"));
+    question_->setAccessibleName(QString::fromUtf8("Frage"));
+    multiples_->setAccessibleName(QString::fromUtf8("Reihe des Divisors"));
+    count_->setAccessibleName(QString::fromUtf8("Benutzte Tipps"));
+    QFont big = question_->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.2);
+    question_->setFont(big);
+    QFont mono = multiples_->font();
+    mono.setFamilies({"DejaVu Sans Mono", "Liberation Mono", "Monospace"});
+    multiples_->setFont(mono);
+    for (QLabel* label : {instruction_, question_, multiples_, count_}) {
+        label->setWordWrap(label != multiples_);
+        label->setTextInteractionFlags(Qt::NoTextInteraction);
+        layout->addWidget(label);
+    }
+    layout->addStretch(1);
+    setMinimumWidth(260);
+}
+
+void HintWindow::showHint(const Hint& hint, int hintsUsed, const QString& outlinedCells) {
+    const QString before = question_->text() + multiples_->text();
+    QString instruction = toQString(hint.instruction);
+    if (instruction.isEmpty()) {
+        instruction = QString::fromUtf8("Drücke F1 für einen Tipp zum nächsten Schritt.");
+    }
+    instruction_->setText(instruction);
+    instruction_->setAccessibleDescription(outlinedCells);
+    question_->setText(toQString(hint.question));
+    question_->setVisible(!hint.question.empty());
+    QStringList lines;
+    for (const Text& line : hint.multiples) {
+        lines << toQString(line);
+    }
+    multiples_->setText(lines.join('\n'));
+    multiples_->setVisible(!lines.isEmpty());
+    count_->setText(
+        QString::fromUtf8("Benutzte Tipps seit der letzten Eingabe: %1").arg(hintsUsed));
+    adjustSize();
+    if (question_->text() + multiples_->text() != before) {
+        announce(multiples_->text().isEmpty() ? question_ : multiples_);
+    }
+}
+
+QString HintWindow::instructionText() const {
+    return instruction_->text();
+}
+QString HintWindow::questionText() const {
+    return question_->text();
+}
+QString HintWindow::multiplesText() const {
+    return multiples_->text();
+}
+QString HintWindow::countText() const {
+    return count_->text();
+}
+
+HintController::HintController(SheetWindow& window, QWidget* page)
+    : QObject(&window), window_(window) {
+    overlay_ = new HintOverlay(page);
+    hintWindow_ = new HintWindow(&window);
+    window.installEventFilter(this);
+}
+
+bool HintController::eventFilter(QObject* watched, QEvent* event) {
+    // A sheet zoomed over the hint window pushes it aside again.
+    if (watched == &window_ && event->type() == QEvent::Resize && hintWindow_->isVisible() &&
+        hintWindow_->frameGeometry().intersects(window_.frameGeometry())) {
+        placeBesideSheet();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void HintController::addMenu(QMenuBar* bar) {
+    QMenu* hilfe = bar->addMenu(QString::fromUtf8("&Hilfe"));
+    hilfe->setObjectName("mHilfe");
+    tip_ = hilfe->addAction(QString::fromUtf8("&Tipp"));
+    tip_->setObjectName("mTipp");
+    tip_->setShortcut(QKeySequence(Qt::Key_F1));
+    usageAction_ = hilfe->addAction(QString::fromUtf8("&Wie geht das?"));
+    usageAction_->setObjectName("mWieGehtDas");
+    connect(tip_, &QAction::triggered, this, &HintController::giveHint);
+    connect(usageAction_, &QAction::triggered, this, &HintController::showUsage);
+}
+
+void HintController::giveHint() {
+    coach_.press(window_.form());
+    if (!hintWindow_->isVisible()) {
+        placeBesideSheet();
+        hintWindow_->show();
+    }
+    refresh();
+}
+
+void HintController::refresh() {
+    const Hint hint = coach_.shown(window_.form());
+    std::vector<QWidget*> targets;
+    QStringList names;
+    for (ControlId id : hint.outline) {
+        if (QWidget* w = window_.widget(id)) {
+            targets.push_back(w);
+            names << toQString(accessibleName(window_.form(), id));
+        }
+    }
+    overlay_->setTargets(targets);
+    if (hintWindow_->isVisible()) {
+        const QString marked =
+            names.isEmpty() ? QString() : QString::fromUtf8("Markiert: ") + names.join(", ");
+        hintWindow_->showHint(hint, coach_.hintsUsed(), marked);
+    }
+}
+
+void HintController::restart() {
+    coach_.restart();
+    refresh();
+}
+
+void HintController::showUsage() {
+    if (!usage_) {
+        usage_ = new QDialog(&window_);
+        usage_->setObjectName("usagePage");
+        usage_->setWindowTitle(QString::fromUtf8("Wie geht das?"));
+        auto* layout = new QVBoxLayout(usage_);
+        auto* text = new QLabel(QString::fromUtf8(kUsagePage), usage_);
+        text->setObjectName("usageText");
+        text->setWordWrap(true);
+        text->setTextFormat(Qt::RichText);
+        text->setFixedWidth(440);
+        layout->addWidget(text);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, usage_);
+        connect(buttons, &QDialogButtonBox::rejected, usage_, &QDialog::close);
+        layout->addWidget(buttons);
+    }
+    usage_->show();
+    usage_->raise();
+    usage_->activateWindow();
+}
+
+void HintController::placeBesideSheet() {
+    hintWindow_->adjustSize();
+    const QRect sheet = window_.frameGeometry();
+    const int gap = 8;
+    int x = sheet.right() + gap;
+    if (const QScreen* screen = window_.screen()) {
+        const QRect room = screen->availableGeometry();
+        if (x + hintWindow_->width() > room.right()) {
+            x = std::max(room.left(), sheet.left() - gap - hintWindow_->width());
+        }
+    }
+    hintWindow_->move(x, sheet.top());
+}
+
+} // namespace zifferon

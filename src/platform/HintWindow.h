@@ -1,0 +1,105 @@
+#pragma once
+
+// The "&Hilfe" menu: staged hints ("&Tipp", F1) and a short page on how the
+// program is used ("&Wie geht das?").
+//
+// A hint is drawn over the sheet (frames around the cells to be written next)
+// and shown in a small window beside it. Neither touches the model: the step
+// is read from the sheet (HintCoach), and a hint disappears as soon as the
+// sheet has moved on to another step.
+
+#include "hints/HintCoach.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+class QAction;
+class QDialog;
+class QLabel;
+class QMenuBar;
+
+namespace zifferon {
+
+class SheetWindow;
+
+// Frames around some widgets of the sheet, drawn above them. It takes no
+// mouse events and follows the size of the page it covers.
+class HintOverlay : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HintOverlay(QWidget* page);
+
+    void setTargets(const std::vector<QWidget*>& targets);
+    std::vector<QWidget*> targets() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::vector<QPointer<QWidget>> targets_;
+};
+
+// The small window beside the sheet: what to do, the question, the divisor's
+// multiples and how many hints were used since the last task entry or load.
+class HintWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HintWindow(QWidget* parent);
+
+    void showHint(const Hint& hint, int hintsUsed, const QString& outlinedCells);
+
+    QString instructionText() const;
+    QString questionText() const;
+    QString multiplesText() const;
+    QString countText() const;
+
+  private:
+    QLabel* instruction_ = nullptr;
+    QLabel* question_ = nullptr;
+    QLabel* multiples_ = nullptr;
+    QLabel* count_ = nullptr;
+};
+
+class HintController : public QObject {
+    Q_OBJECT
+  public:
+    HintController(SheetWindow& window, QWidget* page);
+
+    // Appends "&Hilfe" to the menu bar.
+    void addMenu(QMenuBar* bar);
+
+    // "&Tipp": the next stage for the current step.
+    void giveHint();
+    // After the sheet changed: a hint whose step is done disappears.
+    void refresh();
+    // A task was entered or loaded: the hint and the count start afresh.
+    void restart();
+    // "&Wie geht das?"
+    void showUsage();
+
+    QAction* tipAction() const { return tip_; }
+    QAction* usageAction() const { return usageAction_; }
+    HintOverlay* overlay() const { return overlay_; }
+    HintWindow* hintWindow() const { return hintWindow_; }
+    QDialog* usagePage() const { return usage_; }
+    const HintCoach& coach() const { return coach_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void placeBesideSheet();
+
+    SheetWindow& window_;
+    HintCoach coach_;
+    HintOverlay* overlay_ = nullptr;
+    HintWindow* hintWindow_ = nullptr;
+    QDialog* usage_ = nullptr;
+    QAction* tip_ = nullptr;
+    QAction* usageAction_ = nullptr;
+};
+
+} // namespace zifferon

@@ -1,0 +1,194 @@
+#include "SheetFixtures.h"
+
+#include "check/RowCheck.h"
+#include "hints/HintCoach.h"
+#include "taskfile/TaskRecords.h"
+#include "tracker/ProgressTracker.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+namespace zifferon {
+namespace {
+
+using Event = std::function<void(Form1&)>;
+
+Event digit(int k, const char32_t* d) {
+    return [=](Form1& f) { f.setText(ctl::resultat(k), d); };
+}
+
+// Writes row n and presses Enter in it (twice for a row the zero fill writes:
+// the tracker shows its label as pending first).
+Event row(int n, const char* cells, int enters = 1) {
+    return [=](Form1& f) {
+        test::writeRow(f, n, cells);
+        for (int i = 0; i < enters; ++i) {
+            Timer1_Timer(f);
+            CheckRow(f, n - 1);
+        }
+    };
+}
+
+std::vector<ControlId> cells(int n, int from, int to) {
+    std::vector<ControlId> out;
+    for (int c = from; c >= to; --c) {
+        out.push_back(ctl::kontrolle(n, c));
+    }
+    return out;
+}
+
+struct Stop {
+    Event event; // what the pupil did to get here
+    StepKind kind;
+    int step;
+    std::vector<ControlId> outline;
+    const char* question;
+};
+
+// Walks a task; at each stop four presses give stages 1, 2, 3 and 3 again,
+// and neither pressing nor reading the hint changes the sheet or its file.
+void walk(std::u32string_view dividend, const std::vector<Stop>& stops) {
+    std::vector<std::string> multiples;
+    for (int i = 1; i <= 9; ++i) {
+        multiples.push_back("13 · " + std::to_string(i) + " = " + std::to_string(13 * i));
+    }
+    Form1 form;
+    HintCoach coach;
+    EXPECT_EQ(coach.press(form).stage, 0); // no task yet
+    test::enterTask(form, dividend, U"13");
+    coach.restart();
+    int used = 0;
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        const Stop& s = stops[i];
+        SCOPED_TRACE(i);
+        if (s.event) {
+            s.event(form);
+            Timer1_Timer(form);
+        }
+        const HintStep step = currentStep(form);
+        ASSERT_EQ(step.kind, s.kind);
+        EXPECT_EQ(step.step, s.step);
+        const std::uint64_t revision = form.revision();
+        const TaskFileBytes file = writeTaskRecords(form);
+        EXPECT_EQ(coach.shown(form).stage, 0); // the last step's hint is gone
+        for (int press = 1; press <= kHintStages + 1; ++press) {
+            const Hint h = coach.press(form);
+            const int stage = s.kind == StepKind::Finished ? 0 : std::min(press, kHintStages);
+            ASSERT_EQ(h.stage, stage);
+            EXPECT_EQ(coach.shown(form).stage, stage);
+            if (stage > 0) {
+                EXPECT_EQ(h.outline, s.outline);
+                EXPECT_EQ(test::utf8(h.question), stage >= 2 ? s.question : "");
+                std::vector<std::string> shown;
+                for (const Text& line : h.multiples) {
+                    shown.push_back(test::utf8(line));
+                }
+                EXPECT_EQ(shown, stage == 3 ? multiples : std::vector<std::string>{});
+            }
+        }
+        used += s.kind == StepKind::Finished ? 0 : kHintStages;
+        EXPECT_EQ(coach.hintsUsed(), used);
+        EXPECT_EQ(form.revision(), revision);
+        EXPECT_EQ(writeTaskRecords(form), file);
+    }
+    coach.restart();
+    EXPECT_EQ(coach.hintsUsed(), 0);
+}
+
+TEST(HintStages, EveryStepOf9434By13) {
+    const auto Q = StepKind::Quotient, P = StepKind::Product, R = StepKind::Remainder;
+    // clang-format off
+    walk(U"9434",
+         {
+             {nullptr, Q, 0, {ctl::resultat(0)}, "Wie oft passt 13 in 94?"},
+             {digit(0, U"7"), P, 0, cells(1, 5, 4), "Was ist 13 · 7?"},
+             {row(1, "91...."), R, 0, cells(2, 5, 4), "Was bleibt, wenn du 91 von 94 abziehst?"},
+             {row(2, ".3...."), Q, 1, {ctl::resultat(1)}, "Wie oft passt 13 in 33?"},
+             {digit(1, U"2"), P, 1, cells(3, 4, 3), "Was ist 13 · 2?"},
+             {row(3, ".26..."), R, 1, cells(4, 4, 3), "Was bleibt, wenn du 26 von 33 abziehst?"},
+             {row(4, "..7..."), Q, 2, {ctl::resultat(2)}, "Wie oft passt 13 in 74?"},
+             {digit(2, U"5"), P, 2, cells(5, 3, 2), "Was ist 13 · 5?"},
+             {row(5, "..65.."), R, 2, cells(6, 3, 2), "Was bleibt, wenn du 65 von 74 abziehst?"},
+             {row(6, "...9.."), StepKind::Finished, 0, {}, ""},
+         });
+    // clang-format on
+}
+
+TEST(HintStages, EveryStepOf1313By13WithTheZeroDigit) {
+    const auto Q = StepKind::Quotient, P = StepKind::Product, R = StepKind::Remainder;
+    // clang-format off
+    walk(U"1313",
+         {
+             {nullptr, Q, 0, {ctl::resultat(0)}, "Wie oft passt 13 in 13?"},
+             {digit(0, U"1"), P, 0, cells(1, 5, 4), "Was ist 13 · 1?"},
+             {row(1, "13...."), R, 0, cells(2, 5, 4), "Was bleibt, wenn du 13 von 13 abziehst?"},
+             {row(2, ".0...."), Q, 1, {ctl::resultat(1)}, "Wie oft passt 13 in 1?"},
+             {digit(1, U"0"), P, 1, cells(3, 4, 3), "Was ist 13 · 0?"},
+             {row(3, "......", 2), R, 1, cells(4, 4, 3), "Was bleibt, wenn du 0 von 1 abziehst?"},
+             {row(4, "..1..."), Q, 2, {ctl::resultat(2)}, "Wie oft passt 13 in 13?"},
+             {digit(2, U"1"), P, 2, cells(5, 3, 2), "Was ist 13 · 1?"},
+             {row(5, "..13.."), R, 2, cells(6, 3, 2), "Was bleibt, wenn du 13 von 13 abziehst?"},
+             {row(6, "...0.."), StepKind::Finished, 0, {}, ""},
+         });
+    // clang-format on
+}
+
+// Random tasks solved by filling the outlined cells with each answer (with
+// leading zeros: the tracker brings the next digit down into the first blank
+// product cell of its candidate range, so a short remainder above a zero
+// product needs them). Every row must be "korrekt" and the quotient true.
+TEST(HintStages, FollowingTheOutlinesSolvesRandomTasks) {
+    std::mt19937 rng(7);
+    for (int tasks = 0; tasks < 300;) {
+        const long long divisor = std::uniform_int_distribution<long long>(1, 999)(rng);
+        const long long dividend = std::uniform_int_distribution<long long>(1, 999999)(rng);
+        const std::string ds = std::to_string(dividend);
+        std::size_t m = 1; // digits of the first partial dividend
+        while (m < ds.size() && std::stoll(ds.substr(0, m)) < divisor) {
+            ++m;
+        }
+        if (dividend < divisor || ds.size() - m + 1 > kResultatCells) {
+            continue; // the sheet has five quotient cells
+        }
+        ++tasks;
+        SCOPED_TRACE(ds + " : " + std::to_string(divisor));
+        Form1 form;
+        test::enterTask(form, fromUtf8(ds), fromUtf8(std::to_string(divisor)));
+        std::string quotient;
+        int stops = 0;
+        for (HintStep step = currentStep(form); step.kind != StepKind::Finished;
+             step = currentStep(form)) {
+            ASSERT_LT(++stops, 3 * kResultatCells + 1) << "the steps do not advance";
+            const Hint h = hintFor(step, kHintStages);
+            const auto upper = static_cast<long long>(step.upper);
+            const long long answer = step.kind == StepKind::Quotient ? upper / divisor
+                                     : step.kind == StepKind::Product
+                                         ? divisor * static_cast<long long>(step.digit)
+                                         : upper - static_cast<long long>(step.product);
+            const std::string q = test::utf8(h.question);
+            std::string digits = std::to_string(answer);
+            ASSERT_LE(digits.size(), h.outline.size()) << q;
+            if (step.kind == StepKind::Quotient) {
+                quotient += digits;
+            }
+            digits.insert(0, h.outline.size() - digits.size(), '0');
+            for (std::size_t i = 0; i < digits.size(); ++i) {
+                form.setText(h.outline[i], Text(1, static_cast<char32_t>(digits[i])));
+            }
+            Timer1_Timer(form);
+            if (step.kind != StepKind::Quotient) {
+                const int checked = 2 * step.step + (step.kind == StepKind::Remainder ? 1 : 0);
+                CheckRow(form, checked);
+                ASSERT_EQ(form.caption(ctl::info(checked)), texts::Korrekt) << q;
+                Timer1_Timer(form);
+            }
+        }
+        EXPECT_TRUE(form.visible(ctl::Label4));
+        EXPECT_EQ(std::stoll(quotient), dividend / divisor);
+    }
+}
+
+} // namespace
+} // namespace zifferon

@@ -1,0 +1,165 @@
+// The "Hilfe" menu on the real window: reached by keyboard, hints that leave
+// the sheet alone, and the reason beside a "Fehler".
+
+#include "platform/HintWindow.h"
+#include "platform/SheetWindow.h"
+#include "taskfile/TaskRecords.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace zifferon;
+
+class TestHints : public QObject {
+    Q_OBJECT
+  private slots:
+    void helpMenuIsReachedByKeyboard();
+    void f1GivesStagedHintsWithoutTouchingTheSheet();
+    void fehlerLabelExplainsItself();
+};
+
+namespace {
+
+void startTask(SheetWindow& window) {
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), window.cell(ctl::resultat(0)));
+}
+
+QStringList menuTitles(SheetWindow& window) {
+    QStringList titles;
+    for (QAction* a : window.menuBar()->actions()) {
+        titles << a->text();
+    }
+    return titles;
+}
+
+} // namespace
+
+void TestHints::helpMenuIsReachedByKeyboard() {
+    SheetWindow window;
+    startTask(window);
+    const QStringList titles = menuTitles(window);
+    QCOMPARE(titles.last(), QString("&Hilfe"));
+    QVERIFY(titles.indexOf("&Datei") >= 0 && titles.indexOf("&Datei") < titles.indexOf("&Hilfe"));
+    QVERIFY(titles.indexOf("&Ansicht") >= 0 &&
+            titles.indexOf("&Ansicht") < titles.indexOf("&Hilfe"));
+
+    QTest::keyClick(&window, Qt::Key_H, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QCOMPARE(menu->objectName(), QString("mHilfe"));
+    QCOMPARE(menu->actions().at(0)->text(), QString("&Tipp"));
+    QCOMPARE(menu->actions().at(0)->shortcut(), QKeySequence(Qt::Key_F1));
+
+    // "T" in the open menu gives the first hint, "W" opens the usage page.
+    QTest::keyClick(menu, Qt::Key_T);
+    QTRY_VERIFY(window.hints()->hintWindow()->isVisible());
+    QCOMPARE(window.hints()->coach().hintsUsed(), 1);
+    QTest::keyClick(&window, Qt::Key_H, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_W);
+    QTRY_VERIFY(window.hints()->usagePage() && window.hints()->usagePage()->isVisible());
+    const QString text = window.hints()->usagePage()->findChild<QLabel*>("usageText")->text();
+    for (const char* needle : {"Enter", "korrekt?", ".AUF", "F1", "Fehler"}) {
+        QVERIFY2(text.contains(QString::fromUtf8(needle)), needle);
+    }
+}
+
+void TestHints::f1GivesStagedHintsWithoutTouchingTheSheet() {
+    SheetWindow window;
+    startTask(window);
+    HintController& hints = *window.hints();
+    QLineEdit* quotient = window.cell(ctl::resultat(0));
+    const std::uint64_t revision = window.form().revision();
+    const TaskFileBytes file = writeTaskRecords(window.form());
+
+    QTest::keyClick(quotient, Qt::Key_F1);
+    QVERIFY(hints.hintWindow()->isVisible());
+    QCOMPARE(hints.overlay()->targets(), std::vector<QWidget*>{quotient});
+    QVERIFY(hints.hintWindow()->questionText().isEmpty());
+    QVERIFY(hints.hintWindow()->countText().endsWith(": 1"));
+
+    QTest::keyClick(quotient, Qt::Key_F1);
+    QCOMPARE(hints.hintWindow()->questionText(), QString("Wie oft passt 13 in 94?"));
+    QVERIFY(hints.hintWindow()->multiplesText().isEmpty());
+
+    QTest::keyClick(quotient, Qt::Key_F1);
+    const QStringList multiples = hints.hintWindow()->multiplesText().split('\n');
+    QCOMPARE(multiples.size(), 9);
+    QCOMPARE(multiples.at(6), QString::fromUtf8("13 · 7 = 91"));
+    QVERIFY(hints.hintWindow()->countText().endsWith(": 3"));
+
+    // Nothing on the sheet moved: no cell, no label, not the focus, not the file.
+    QCOMPARE(window.form().revision(), revision);
+    QVERIFY(writeTaskRecords(window.form()) == file);
+    QCOMPARE(QApplication::focusWidget(), quotient);
+    QVERIFY(quotient->text().isEmpty());
+    QVERIFY(!hints.hintWindow()->isActiveWindow());
+
+    // The digit is written: the step is done and its hint is gone.
+    QTest::keyClicks(quotient, "7");
+    QVERIFY(hints.overlay()->targets().empty());
+    QVERIFY(hints.hintWindow()->questionText().isEmpty());
+    QVERIFY(hints.hintWindow()->multiplesText().isEmpty());
+    QVERIFY(hints.hintWindow()->countText().endsWith(": 3"));
+
+    // The next step starts at stage 1 again: the product cells are framed.
+    QTest::keyClick(quotient, Qt::Key_F1);
+    const std::vector<QWidget*> productCells{window.cell(ctl::kontrolle(1, 5)),
+                                             window.cell(ctl::kontrolle(1, 4))};
+    QCOMPARE(hints.overlay()->targets(), productCells);
+    // The frames cover the whole sheet at any zoom.
+    window.setZoom(2.0);
+    QCOMPARE(hints.overlay()->geometry(), window.centralWidget()->rect());
+
+    // "Eingabe" starts the count afresh.
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    QVERIFY(hints.hintWindow()->countText().endsWith(": 0"));
+    QVERIFY(hints.overlay()->targets().empty());
+}
+
+void TestHints::fehlerLabelExplainsItself() {
+    SheetWindow window;
+    startTask(window);
+    QLabel* info0 = window.label(ctl::info(0));
+    QTest::keyClicks(window.cell(ctl::resultat(0)), "7");
+    QTest::keyClick(window.cell(ctl::resultat(0)), Qt::Key_Return);
+    QTRY_COMPARE(QApplication::focusWidget(), window.cell(ctl::kontrolle(1, 5)));
+    QTest::keyClicks(QApplication::focusWidget(), "9");
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    QTRY_COMPARE(info0->text(), QString("korrekt?"));
+    QVERIFY(info0->toolTip().isEmpty());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(info0->text(), QString("Fehler"));
+    const QString reason =
+        QString::fromUtf8("13 · 7 ist nicht 92: rechne das Malnehmen noch einmal nach.");
+    QCOMPARE(info0->toolTip(), reason);
+    QCOMPARE(info0->accessibleDescription(), reason);
+
+    // Emptying the row hides the label: no reason while it is hidden.
+    window.form().setText(ctl::kontrolle(1, 5), U"");
+    window.form().setText(ctl::kontrolle(1, 4), U"");
+    window.tick();
+    QVERIFY(!info0->isVisible());
+    QVERIFY(info0->toolTip().isEmpty());
+    QVERIFY(info0->accessibleDescription().isEmpty());
+
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    for (int i = 0; i < kWorkRows; ++i) {
+        QVERIFY(window.label(ctl::info(i))->toolTip().isEmpty());
+        QVERIFY(window.form().toolTip(ctl::info(i)).empty());
+    }
+}
+
+QTEST_MAIN(TestHints)
+#include "tst_hints.moc"
