@@ -1,6 +1,6 @@
 #include "check/RowSolver.h"
 
-#include "hints/RowExplanation.h"
+#include "check/RowExplanation.h"
 
 #include <optional>
 

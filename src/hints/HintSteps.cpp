@@ -1,6 +1,6 @@
 #include "hints/HintSteps.h"
 
-#include "hints/SheetReading.h"
+#include "check/SheetReading.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "taskfile/TaskFileCommands.h"
 
-#include "hints/RowExplanation.h"
+#include "check/RowExplanation.h"
 #include "task/TaskEntry.h"
 #include "taskfile/TaskRecords.h"
 

@@ -1,4 +1,4 @@
-#include "hints/SheetReading.h"
+#include "check/SheetReading.h"
 
 #include <cmath>
 #include <iomanip>

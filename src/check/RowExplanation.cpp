@@ -1,6 +1,6 @@
-#include "hints/RowExplanation.h"
+#include "check/RowExplanation.h"
 
-#include "hints/SheetReading.h"
+#include "check/SheetReading.h"
 
 #include <array>
 #include <cmath>

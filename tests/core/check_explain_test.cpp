@@ -2,7 +2,7 @@
 
 #include "check/RowCheck.h"
 #include "check/RowSolver.h"
-#include "hints/RowExplanation.h"
+#include "check/RowExplanation.h"
 #include "taskfile/TaskFileCommands.h"
 #include "taskfile/TaskRecords.h"
 #include "tracker/ProgressTracker.h"
