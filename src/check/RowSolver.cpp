@@ -1,43 +1,13 @@
 #include "check/RowSolver.h"
 
 #include "check/RowExplanation.h"
+#include "check/SheetReading.h"
 
 #include <optional>
 
 namespace zifferon {
 
 namespace {
-
-// The array whose number a product is taken from: the dividend for the first
-// step, otherwise the remainder row (with its brought-down digit) above the
-// step's product row. Remainder rows use the same upper number as their product.
-Kind upperArray(int row) {
-    const int productRow = row - row % 2;
-    return productRow == 0 ? Kind::Dividend : kontrolleKind(productRow);
-}
-
-// Lowest column holding something other than spaces: the units column of the
-// number written in `array`.
-std::optional<int> anchorColumn(const Form1& form, Kind array) {
-    for (int c = 0; c < kRowCells; ++c) {
-        if (!isBlank(form.text({array, c}))) {
-            return c;
-        }
-    }
-    return std::nullopt;
-}
-
-// The number read from column `anchor` leftwards; cells right of the anchor do
-// not count, blank cells count 0.
-double anchoredValue(const Form1& form, Kind array, int anchor) {
-    double value = 0.0;
-    double scale = 1.0;
-    for (int c = anchor; c < kRowCells; ++c) {
-        value += leadingNumber(form.text({array, c})) * scale;
-        scale *= 10.0;
-    }
-    return value;
-}
 
 // A product row: equals the product, is not above the number it is taken
 // from and leaves a difference no greater than itself. Rows after the first
@@ -56,7 +26,7 @@ bool judgeProductRow(Form1& form, int row, RowJudgement& j) {
         }
     }
 
-    const std::optional<int> s = anchorColumn(form, r);
+    const std::optional<int> s = lowestWrittenColumn(form, r);
     if (!s) {
         return false;
     }
@@ -77,7 +47,7 @@ bool judgeRemainderRow(const Form1& form, int row, RowJudgement& j) {
     const Kind q = kontrolleKind(row);
     const Kind u = upperArray(row);
 
-    const std::optional<int> s = anchorColumn(form, q);
+    const std::optional<int> s = lowestWrittenColumn(form, q);
     if (!s) {
         return false;
     }
