@@ -46,7 +46,7 @@ void CheckRow(Form1& form, int row) {
     }
     // The label decides, whether the solver has just written it or left it
     // as it was (blank quotient cell).
-    const Text verdict = form.caption(ctl::info(row));
+    const Text& verdict = form.caption(ctl::info(row));
     if (verdict == texts::Korrekt) {
         lockRow(form, row);
     } else if (verdict == texts::Fehler) {

@@ -17,6 +17,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -258,8 +259,11 @@ void SheetWindow::applyGeometry() {
 void SheetWindow::applyFonts() {
     // The sheet's font: a bold sans of 8.25 point, scaled with the zoom.
     QFont font = QApplication::font();
-    font.setStyleHint(QFont::SansSerif);
-    font.setFamilies({"MS Sans Serif", "DejaVu Sans", "Liberation Sans", "Sans Serif"});
+    // The system's sans font unless the classic one is installed; naming a
+    // list of fallbacks costs a fontconfig search each at every start.
+    if (QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))) {
+        font.setFamily(QStringLiteral("MS Sans Serif"));
+    }
     font.setPointSizeF(8.25 * zoom_);
     font.setBold(true);
     page_->setFont(font);

@@ -1,0 +1,207 @@
+#include "WorkedSheets.h"
+
+#include "check/RowCheck.h"
+#include "input/CellInput.h"
+#include "task/TaskEntry.h"
+#include "tracker/ProgressTracker.h"
+
+namespace zifferon::bench {
+
+namespace {
+
+void require(bool condition, const std::string& what) {
+    if (!condition) {
+        throw SheetError("987654 : 12: " + what);
+    }
+}
+
+void requireRow(const Form1& form, int n, const std::string& expected) {
+    const std::string actual = rowText(form, n);
+    require(actual == expected,
+            "kontrolle" + std::to_string(n) + " is " + actual + ", expected " + expected);
+}
+
+void requireCaption(const Form1& form, ControlId label, TextView expected,
+                    const std::string& what) {
+    require(form.caption(label) == expected, what);
+}
+
+// Digits and letters send their own code as the virtual key, like the window.
+int keyCodeOf(char32_t ch) {
+    if ((ch >= U'0' && ch <= U'9') || (ch >= U'A' && ch <= U'Z')) {
+        return static_cast<int>(ch);
+    }
+    return 0;
+}
+
+} // namespace
+
+void Pupil::afterEvent() {
+    if (sheet_.form.timer1Enabled()) {
+        Timer1_Timer(sheet_.form);
+    }
+}
+
+void Pupil::enterTask(std::u32string_view dividend, std::u32string_view divisor) {
+    sheet_.form.setText(ctl::Text1, dividend);
+    sheet_.form.setText(ctl::Text2, divisor);
+    Command1_Click(sheet_.form);
+    afterEvent();
+}
+
+void Pupil::type(std::u32string_view chars) {
+    Form1& form = sheet_.form;
+    for (char32_t ch : chars) {
+        const ControlId cell = form.focus();
+        if (cell.kind == Kind::Resultat) {
+            resultat_KeyDown(form, cell.index, keyCodeOf(ch), 0);
+        } else if (isKontrolle(cell.kind)) {
+            kontrolle_KeyDown(form, kontrolleNumber(cell.kind), cell.index, keyCodeOf(ch), 0);
+        } else {
+            throw SheetError("typing with the focus outside the grid");
+        }
+        Text text = form.text(cell);
+        text.push_back(ch);
+        form.setText(cell, text);
+        afterEvent();
+    }
+}
+
+void Pupil::pressEnter() {
+    Form1& form = sheet_.form;
+    const ControlId cell = form.focus();
+    if (cell.kind == Kind::Resultat) {
+        resultat_KeyDown(form, cell.index, vk::Return, 0);
+    } else if (isKontrolle(cell.kind)) {
+        kontrolle_KeyDown(form, kontrolleNumber(cell.kind), cell.index, vk::Return, 0);
+    } else {
+        throw SheetError("Enter with the focus outside the grid");
+    }
+    afterEvent();
+}
+
+void Pupil::clickCell(ControlId cell) {
+    require(sheet_.form.setFocus(cell), "a click into a cell that cannot take the focus");
+    afterEvent();
+}
+
+void Pupil::clickInfo(int row) {
+    info_Click(sheet_.form, row);
+    afterEvent();
+}
+
+std::string rowText(const Form1& form, int n) {
+    std::string out;
+    for (int c = kRowCells - 1; c >= 0; --c) {
+        const Text& t = form.text(ctl::kontrolle(n, c));
+        out += t.empty() ? std::string(".") : toUtf8(t);
+    }
+    return out;
+}
+
+void makeFresh(Worksheet& sheet) {
+    Pupil pupil(sheet);
+    pupil.enterTask(kDividend, kDivisor);
+    const Form1& form = sheet.form;
+    require(form.focus() == ctl::resultat(0), "the focus is not in resultat(0) after Eingabe");
+    require(form.timer1Enabled(), "Timer1 is not enabled after Eingabe");
+}
+
+// Step 0 (8: 98 - 96 = 2, 7 comes down) and step 1 (2: 27 - 24 = 3 after a
+// wrong 4, 6 comes down).
+void makeTwoStepsDone(Worksheet& sheet) {
+    makeFresh(sheet);
+    Pupil pupil(sheet);
+    const Form1& form = sheet.form;
+
+    pupil.type(U"8");
+    pupil.pressEnter(); // to kontrolle1(5)
+    pupil.type(U"96");
+    require(form.caption(ctl::info(0)) == texts::Pending && form.visible(ctl::info(0)),
+            "info(0) does not ask \"korrekt?\" for 96");
+    pupil.pressEnter();
+    requireCaption(form, ctl::info(0), texts::Korrekt, "96 is not judged korrekt");
+    pupil.clickCell(ctl::kontrolle(2, 4));
+    pupil.type(U"2");
+    pupil.pressEnter();
+    requireCaption(form, ctl::info(1), texts::Korrekt, "remainder 2 is not judged korrekt");
+    requireRow(form, 2, ".27...");
+    require(form.focus() == ctl::resultat(1), "the focus did not move to resultat(1)");
+
+    pupil.type(U"2");
+    pupil.pressEnter(); // to kontrolle3(4)
+    pupil.type(U"24");
+    pupil.pressEnter();
+    requireCaption(form, ctl::info(2), texts::Korrekt, "24 is not judged korrekt");
+    pupil.clickCell(ctl::kontrolle(4, 3));
+    pupil.type(U"4");
+    pupil.pressEnter();
+    requireCaption(form, ctl::info(3), texts::Fehler, "remainder 4 is not judged Fehler");
+    requireCaption(form, ctl::fehler(3), U"1", "the error count of row 3 is not 1");
+    pupil.clickCell(ctl::kontrolle(4, 3));
+    pupil.type(U"3"); // replaces the 4
+    pupil.pressEnter();
+    requireCaption(form, ctl::info(3), texts::Korrekt, "remainder 3 is not judged korrekt");
+    requireRow(form, 4, "..36..");
+    require(form.focus() == ctl::resultat(2), "the focus did not move to resultat(2)");
+}
+
+void makeHalfWorked(Worksheet& sheet) {
+    makeTwoStepsDone(sheet);
+    Pupil pupil(sheet);
+    pupil.type(U"3");
+    pupil.pressEnter(); // to kontrolle5(3)
+    pupil.type(U"3");
+    const Form1& form = sheet.form;
+    requireRow(form, 5, "..3...");
+    require(form.visible(ctl::info(4)) && form.caption(ctl::info(4)) == texts::Pending,
+            "info(4) does not ask \"korrekt?\"");
+    require(!form.visible(ctl::Label4), "Label4 shown half-way");
+}
+
+void makeFinished(Worksheet& sheet) {
+    makeHalfWorked(sheet);
+    Pupil pupil(sheet);
+    const Form1& form = sheet.form;
+
+    pupil.type(U"6");
+    pupil.pressEnter();
+    requireCaption(form, ctl::info(4), texts::Korrekt, "36 is not judged korrekt");
+    pupil.clickCell(ctl::kontrolle(6, 2));
+    pupil.type(U"0");
+    pupil.pressEnter();
+    requireCaption(form, ctl::info(5), texts::Korrekt, "remainder 0 is not judged korrekt");
+    requireRow(form, 6, "...05.");
+
+    // Quotient digit 0: Enter in the empty product row has the check write
+    // the zeros; the next pass asks again, and the pupil clicks the label.
+    pupil.type(U"0");
+    pupil.pressEnter(); // to kontrolle7(2)
+    pupil.pressEnter();
+    requireRow(form, 7, "...00.");
+    requireCaption(form, ctl::info(6), texts::Pending, "the zero row is not asked for again");
+    pupil.clickInfo(6);
+    requireCaption(form, ctl::info(6), texts::Korrekt, "the zero row is not judged korrekt");
+    pupil.clickCell(ctl::kontrolle(8, 1));
+    pupil.type(U"5");
+    pupil.pressEnter();
+    requireCaption(form, ctl::info(7), texts::Korrekt, "remainder 5 is not judged korrekt");
+    requireRow(form, 8, "....54");
+
+    pupil.type(U"4");
+    pupil.pressEnter(); // to kontrolle9(1)
+    pupil.type(U"48");
+    pupil.pressEnter();
+    requireCaption(form, ctl::info(8), texts::Korrekt, "48 is not judged korrekt");
+    pupil.clickCell(ctl::kontrolle(10, 0));
+    pupil.type(U"6");
+    pupil.pressEnter();
+    requireCaption(form, ctl::info(9), texts::Korrekt, "remainder 6 is not judged korrekt");
+
+    for (int j = 0; j < kResultatCells; ++j) {
+        require(form.text(ctl::resultat(j)) == Text(1, U"82304"[j]), "quotient is not 82304");
+    }
+    require(form.visible(ctl::Label4), "\"Berechnung beendet\" is not shown");
+}
+
+} // namespace zifferon::bench
