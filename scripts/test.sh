@@ -20,5 +20,8 @@ if ((quick)); then
     exit 0
 fi
 
+# The core suite under AddressSanitizer/UBSan, and a bounded fuzz run.
+"$ZIFFERON_ROOT/scripts/reliability.sh"
+
 # The Debian package: built from a separate Release tree and inspected.
 "$ZIFFERON_ROOT/packaging/check-package.sh" "$ZIFFERON_ROOT/build-pkg"

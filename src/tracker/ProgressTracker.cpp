@@ -127,7 +127,11 @@ bool mayPullFocus(const Form1& form) {
 
 void bringDownStep(Form1& form) {
     for (const BringDown& b : kBringDowns) {
-        if (!isKorrekt(form, b.n - 1)) {
+        // A remainder row only counts as done while the product above it is
+        // right too: a product judged again and found wrong empties the row
+        // (guard step), and bringing a digit into it again would undo that on
+        // every pass and keep pulling the focus away.
+        if (!isKorrekt(form, b.n - 1) || !isKorrekt(form, b.product - 1)) {
             continue;
         }
         int column = -1;

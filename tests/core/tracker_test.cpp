@@ -413,6 +413,36 @@ TEST(TrackerFocus, NextQuotientCellOfEachRemainderRow) {
     }
 }
 
+TEST(TrackerBringDown, StopsOnceTheProductAboveIsJudgedWrongAgain) {
+    // A right step whose product is judged again against a changed divisor:
+    // the guard empties the remainder row, and nothing is brought back into
+    // it nor is the focus pulled while the product stays wrong.
+    Worksheet sheet;
+    Form1& form = sheet.form;
+    enterTask(form, U"9434", U"13");
+    form.setText(ctl::resultat(0), U"7");
+    writeRow(form, 1, "91....");
+    tick(form);
+    CheckRow(form, 0);
+    tick(form);
+    writeRow(form, 2, ".3....");
+    tick(form);
+    CheckRow(form, 1);
+    tick(form);
+    ASSERT_EQ(rowText(form, 2), ".33...");
+    ASSERT_EQ(form.focus(), ctl::resultat(1));
+
+    form.setText(ctl::Text2, U"14");
+    info_Click(form, 0);
+    ASSERT_EQ(form.caption(ctl::info(0)), U"Fehler");
+    ASSERT_TRUE(form.setFocus(ctl::Command2));
+    for (int pass = 0; pass < 3; ++pass) {
+        tick(form);
+        EXPECT_EQ(rowText(form, 2), "......");
+        EXPECT_EQ(form.focus(), ctl::Command2);
+    }
+}
+
 TEST(TrackerFocus, PullsFromEverywhereButTheTaskBoxesWhileTheQuotientCellIsBlank) {
     struct Case {
         ControlId from;

@@ -1,0 +1,833 @@
+#include "Monkey.h"
+
+#include "KeyboardFixtures.h"
+#include "SheetFixtures.h"
+#include "TaskFileTestSupport.h"
+
+#include "check/RowCheck.h"
+#include "input/CellInput.h"
+#include "input/Worksheet.h"
+#include "task/RandomSource.h"
+#include "task/RandomTask.h"
+#include "task/TaskEntry.h"
+#include "taskfile/TaskFileCommands.h"
+#include "taskfile/TaskRecords.h"
+#include "tracker/ProgressTracker.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <map>
+#include <random>
+#include <sstream>
+
+namespace zifferon::test::monkey {
+
+namespace {
+
+constexpr int kVkDelete = 46;
+constexpr const char* kSavePath = "/prog/monkey";
+constexpr const char* kSavedFile = "/prog/monkey.AUF";
+constexpr const char* kOldFile = "/prog/aelter.AUF";
+constexpr const char* kCutFile = "/prog/kurz.AUF";
+
+class SeededRandom final : public RandomSource {
+  public:
+    explicit SeededRandom(std::uint32_t seed) : engine_(seed) {}
+    void reseedFromClock() override {}
+    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+
+  private:
+    std::mt19937 engine_;
+};
+
+// Dialogs answering with one preset path, files in memory, messages counted.
+class MemoryFiles final : public TaskFileDialogs, public TaskFileStorage, public MessageSink {
+  public:
+    std::optional<std::string> answer;
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    int messages = 0;
+
+    TaskFileServices services() { return {*this, *this, *this}; }
+
+    std::optional<std::string> askOpenPath(const std::string&, const std::string&) override {
+        return answer;
+    }
+    std::optional<std::string> askSavePath(const std::string&, const std::string&) override {
+        return answer;
+    }
+    ReadResult readPrefix(const std::string& path, std::size_t limit) override {
+        ReadResult r;
+        const auto it = files.find(path);
+        if (it == files.end()) {
+            r.reason = "fehlt";
+            return r;
+        }
+        const std::size_t n = std::min(limit, it->second.size());
+        r.bytes.assign(it->second.begin(), it->second.begin() + static_cast<std::ptrdiff_t>(n));
+        r.ok = true;
+        return r;
+    }
+    WriteResult writeAtomically(const std::string& path,
+                                std::span<const std::uint8_t> bytes) override {
+        files[path].assign(bytes.begin(), bytes.end());
+        return {true, {}};
+    }
+    bool isWritableFolder(const std::string&) override { return true; }
+    std::string documentsFolder() override { return "/home"; }
+    void showError(const std::string&, const std::string&) override { ++messages; }
+};
+
+// ------------------------------------------------------------ the right work
+
+// One step of the written method: the partial dividend ends in `column`, where
+// the product and the remainder have their units digit.
+struct Step {
+    int column;
+    long digit;
+    long product;
+    long remainder;
+};
+
+Text digitsOf(long value) {
+    const std::string s = std::to_string(value);
+    return Text(s.begin(), s.end());
+}
+
+// The characters of an array's cells from left to right, empty cells left out.
+Text cellsLeftToRight(const Form1& form, Kind kind) {
+    Text out;
+    for (int i = arraySize(kind) - 1; i >= 0; --i) {
+        out += form.text({kind, i});
+    }
+    return out;
+}
+
+bool allDigits(const Text& t) {
+    return !t.empty() && std::all_of(t.begin(), t.end(), [](char32_t c) {
+        return c >= U'0' && c <= U'9';
+    });
+}
+
+// The steps of the task in the top line divided by `divisorText`, when it is
+// a task the grid can take.
+std::optional<std::vector<Step>> solutionOf(const Form1& form, const Text& divisorText) {
+    Text dividend;
+    bool gap = false;
+    for (int c = kDividendCells - 1; c >= 0; --c) {
+        const Text& t = form.text(ctl::dividend(c));
+        if (t.empty()) {
+            gap = true;
+        } else if (gap || t.size() != 1) {
+            return std::nullopt;
+        } else {
+            dividend += t;
+        }
+    }
+    if (!allDigits(dividend) || !allDigits(divisorText)) {
+        return std::nullopt;
+    }
+    const long divisor = std::stol(toUtf8(divisorText));
+    const long whole = std::stol(toUtf8(dividend));
+    if (divisor == 0 || whole < divisor) {
+        return std::nullopt;
+    }
+    std::vector<Step> steps;
+    std::size_t used = 0;
+    long partial = 0;
+    while (partial < divisor) {
+        partial = partial * 10 + static_cast<long>(dividend[used++] - U'0');
+    }
+    int column = kDividendCells - static_cast<int>(used);
+    for (;;) {
+        const long digit = partial / divisor;
+        steps.push_back({column, digit, digit * divisor, partial - digit * divisor});
+        if (used == dividend.size()) {
+            break;
+        }
+        partial = steps.back().remainder * 10 + static_cast<long>(dividend[used++] - U'0');
+        --column;
+    }
+    if (steps.size() > static_cast<std::size_t>(kResultatCells)) {
+        return std::nullopt;
+    }
+    return steps;
+}
+
+// What column `column` holds of `value` written with its units digit in `units`.
+Text digitAt(long value, int units, int column) {
+    const Text d = digitsOf(value);
+    const int offset = column - units;
+    if (offset < 0 || offset >= static_cast<int>(d.size())) {
+        return {};
+    }
+    return Text(1, d[d.size() - 1 - static_cast<std::size_t>(offset)]);
+}
+
+std::string quoted(const Text& t) {
+    return "'" + toUtf8(t) + "'";
+}
+
+// The cells a right verdict on `row` locks.
+std::vector<ControlId> lockCells(int row) {
+    std::vector<ControlId> cells;
+    for (int c = 0; c < kRowCells; ++c) {
+        cells.push_back(ctl::kontrolle(row + 1, c));
+    }
+    if (row % 2 == 0) {
+        cells.push_back(ctl::resultat(row / 2));
+    }
+    return cells;
+}
+
+// ------------------------------------------------------------------ session
+
+class Session {
+  public:
+    explicit Session(const ExtraCheck& extra) : extra_(extra) { form_.setAppPath("/prog"); }
+
+    // Runs one event and the pass that follows it; returns what it did.
+    std::string apply(const Event& e);
+    std::optional<Violation> check(std::size_t index);
+
+    Coverage coverage;
+
+  private:
+    std::string typeInto(char32_t ch, test::Caret caret);
+    std::string key(int keyCode, const char* name);
+    std::string backspace();
+    std::string del();
+    std::string clickInfo(int row);
+    std::string eingabe();
+    std::string nextTask(std::uint32_t seed);
+    std::string saveLoad(const Event& e);
+    std::string pupil(const Event& e);
+    std::string fix(ControlId cell, const Text& want);
+    std::string checkRowAsPupil(int row, const Event& e);
+
+    void afterCheck(int row, bool wasKorrekt);
+    void resetModel();
+    void loaded();
+    void pass();
+
+    Worksheet sheet_;
+    Form1& form_ = sheet_.form;
+    MemoryFiles files_;
+    ExtraCheck extra_;
+
+    // The model the invariants are checked against.
+    // Rows judged (or loaded) right: their six cells stay disabled, and the
+    // quotient cell of a product row judged right.
+    std::array<bool, kWorkRows> lockedRow_{};
+    std::array<bool, kResultatCells> lockedQuotient_{};
+    std::array<double, kWorkRows> counts_{};
+    std::array<bool, kWorkRows> wasKorrekt_{};
+    bool label4_ = false;
+    bool passRan_ = false;
+    std::optional<Violation> pending_; // found inside an event (file round trips)
+};
+
+void Session::pass() {
+    if (form_.timer1Enabled()) {
+        Timer1_Timer(form_);
+        passRan_ = true;
+        ++coverage.passes;
+    }
+}
+
+void Session::resetModel() {
+    lockedRow_.fill(false);
+    lockedQuotient_.fill(false);
+    for (int i = 0; i < kWorkRows; ++i) {
+        counts_[static_cast<std::size_t>(i)] = leadingNumber(form_.caption(ctl::fehler(i)));
+    }
+    label4_ = form_.visible(ctl::Label4);
+}
+
+// A check of `row` has just run (before any pass). A verdict "korrekt" that
+// it wrote must have locked the row; one that stood before may also have been
+// left by a check that could not judge the row and so locked nothing.
+void Session::afterCheck(int row, bool wasKorrekt) {
+    const Text& caption = form_.caption(ctl::info(row));
+    if (caption == texts::Korrekt) {
+        const std::vector<ControlId> cells = lockCells(row);
+        const bool allLocked = std::none_of(cells.begin(), cells.end(),
+                                            [this](ControlId id) { return form_.enabled(id); });
+        if (!allLocked) {
+            if (!wasKorrekt) {
+                pending_ = Violation{0, "a row judged right was not locked",
+                                     "row " + std::to_string(row)};
+            }
+            return;
+        }
+        ++coverage.korrektVerdicts;
+        lockedRow_[static_cast<std::size_t>(row)] = true;
+        if (row % 2 == 0) {
+            lockedQuotient_[static_cast<std::size_t>(row / 2)] = true;
+        }
+    } else if (caption == texts::Fehler) {
+        ++coverage.fehlerVerdicts;
+    }
+}
+
+// A file was taken: the sheet starts over with the rows it marks right locked.
+void Session::loaded() {
+    ++coverage.loads;
+    resetModel();
+    bool any = false;
+    for (int row = 0; row < kWorkRows; ++row) {
+        if (form_.caption(ctl::info(row)) == texts::Korrekt) {
+            any = true;
+            lockedRow_[static_cast<std::size_t>(row)] = true;
+        }
+    }
+    coverage.loadsWithLockedRows += any ? 1 : 0;
+}
+
+std::string Session::typeInto(char32_t ch, test::Caret caret) {
+    const ControlId target = form_.focus();
+    test::typeChar(form_, ch, caret);
+    return "type " + quoted(Text(1, ch)) + (caret == test::Caret::Start ? " before the text" : "") +
+           " into " + test::controlName(target);
+}
+
+std::string Session::key(int keyCode, const char* name) {
+    const ControlId target = form_.focus();
+    const int row = isKontrolle(target.kind) ? kontrolleNumber(target.kind) - 1 : -1;
+    const bool wasKorrekt = row >= 0 && form_.caption(ctl::info(row)) == texts::Korrekt;
+    test::pressKey(form_, keyCode);
+    if (keyCode == vk::Return && row >= 0) {
+        afterCheck(row, wasKorrekt);
+    }
+    return std::string(name) + " in " + test::controlName(target);
+}
+
+std::string Session::backspace() {
+    const ControlId target = form_.focus();
+    test::backspace(form_);
+    return "Backspace in " + test::controlName(target);
+}
+
+// Delete with the caret at the start: the key-down, then the first character goes.
+std::string Session::del() {
+    const ControlId target = form_.focus();
+    test::keyDown(form_, target, kVkDelete);
+    Text t = form_.text(target);
+    if (!t.empty()) {
+        t.erase(t.begin());
+    }
+    form_.setText(target, t);
+    return "Delete in " + test::controlName(target);
+}
+
+std::string Session::clickInfo(int row) {
+    if (!form_.visible(ctl::info(row))) {
+        return "nothing (info(" + std::to_string(row) + ") hidden)";
+    }
+    const bool wasKorrekt = form_.caption(ctl::info(row)) == texts::Korrekt;
+    info_Click(form_, row);
+    afterCheck(row, wasKorrekt);
+    return "click info(" + std::to_string(row) + ")";
+}
+
+std::string Session::eingabe() {
+    Command1_Click(form_);
+    ++coverage.tasksEntered;
+    resetModel();
+    return "Eingabe " + quoted(form_.text(ctl::Text1)) + " : " + quoted(form_.text(ctl::Text2));
+}
+
+std::string Session::nextTask(std::uint32_t seed) {
+    SeededRandom random(seed);
+    Command2_Click(form_, random);
+    return "nächste Aufgabe -> " + quoted(form_.text(ctl::Text1)) + " : " +
+           quoted(form_.text(ctl::Text2));
+}
+
+std::string Session::saveLoad(const Event& e) {
+    const auto refusedOrCancelled = [&](const std::string& path, const char* what) {
+        const auto before = test::snapshot(form_);
+        const char32_t lastChar = sheet_.rule.lastCellChar();
+        files_.answer = path.empty() ? std::nullopt : std::optional<std::string>(path);
+        const int messages = files_.messages;
+        mLaden_Click(form_, files_.services());
+        if (test::snapshot(form_) != before || sheet_.rule.lastCellChar() != lastChar) {
+            pending_ = Violation{0, "a refused or cancelled load changed the sheet", what};
+        } else if (!path.empty() && files_.messages != messages + 1) {
+            pending_ = Violation{0, "a refused load said nothing", what};
+        }
+        ++coverage.refusedLoads;
+        return std::string(what);
+    };
+    const auto takeFile = [&](const std::string& path, const char* what) {
+        const std::vector<std::uint8_t> file = files_.files.at(path);
+        files_.answer = path;
+        const int messages = files_.messages;
+        mLaden_Click(form_, files_.services());
+        const TaskFileBytes back = writeTaskRecords(form_);
+        if (files_.messages != messages ||
+            !std::equal(back.begin(), back.end(), file.begin(), file.end())) {
+            pending_ = Violation{0, "a saved file does not load back as it was saved", what};
+        }
+        loaded();
+        return std::string(what);
+    };
+
+    switch (e.b % 8) {
+    case 5:
+        if (files_.files.count(kOldFile)) {
+            return takeFile(kOldFile, "load the save before the last one");
+        }
+        [[fallthrough]];
+    default: {
+        if (files_.files.count(kSavedFile)) {
+            files_.files[kOldFile] = files_.files[kSavedFile];
+        }
+        files_.answer = kSavePath;
+        mSpeichern_Click(form_, files_.services());
+        return takeFile(kSavedFile, "save and load again");
+    }
+    case 6: {
+        const TaskFileBytes whole = writeTaskRecords(form_);
+        std::vector<std::uint8_t> cut(whole.begin(),
+                                      whole.begin() + static_cast<std::ptrdiff_t>(e.a % kTaskFileSize));
+        files_.files[kCutFile] = cut;
+        return refusedOrCancelled(kCutFile, "load a file cut short");
+    }
+    case 7:
+        return refusedOrCancelled("", "load, dialog cancelled");
+    }
+}
+
+std::string Session::apply(const Event& e) {
+    static constexpr std::array<char32_t, 14> kOtherChars = {
+        U'a', U'x', U'K', U' ', U'ä', U'Ö', U'ü', U'ß', U'€', U'-', U'+', U'.', U',', U'\U0001F600'};
+    static const std::array<std::pair<Text, Text>, 12> kTyped = {{
+        {U"9434", U"13"},
+        {U"1313", U"13"},
+        {U"943", U"99"},
+        {U"123456", U"12"},
+        {U"100000", U"999"},
+        {U"98765", U"43"},
+        {U"7", U"7"},
+        {U"12", U"5"},
+        {U"0", U"0"},
+        {U"", U""},
+        {U"1a2", U"x"},
+        {U" 77 ", U" 3"},
+    }};
+
+    passRan_ = false;
+    std::string what;
+    switch (e.op) {
+    case Op::Digit:
+        what = typeInto(static_cast<char32_t>(U'0' + e.a % 10),
+                        e.b % 4 == 0 ? test::Caret::Start : test::Caret::End);
+        break;
+    case Op::OtherChar:
+        what = typeInto(kOtherChars[e.a % kOtherChars.size()],
+                        e.b % 2 == 0 ? test::Caret::Start : test::Caret::End);
+        break;
+    case Op::Left:
+        what = key(vk::Left, "Left");
+        break;
+    case Op::Right:
+        what = key(vk::Right, "Right");
+        break;
+    case Op::Up:
+        what = key(vk::Up, "Up");
+        break;
+    case Op::Down:
+        what = key(vk::Down, "Down");
+        break;
+    case Op::Enter:
+        what = key(vk::Return, "Enter");
+        break;
+    case Op::Shift:
+        what = key(test::kVkShift, "Shift");
+        break;
+    case Op::Backspace:
+        what = backspace();
+        break;
+    case Op::Delete:
+        what = del();
+        break;
+    case Op::InfoClick:
+        what = clickInfo(static_cast<int>(e.a % kWorkRows));
+        break;
+    case Op::Label3Click:
+        Label3_Click(form_, static_cast<int>(e.a % 2));
+        what = "click Label3(" + std::to_string(e.a % 2) + ")";
+        break;
+    case Op::NextTask:
+        what = nextTask(e.a);
+        break;
+    case Op::Eingabe:
+        what = eingabe();
+        break;
+    case Op::FocusClick: {
+        const std::uint32_t i = e.a % 67;
+        const ControlId target = i < 5    ? ctl::resultat(static_cast<int>(i))
+                                 : i < 65 ? ctl::kontrolle(static_cast<int>((i - 5) / 6) + 1,
+                                                           static_cast<int>((i - 5) % 6))
+                                 : i == 65 ? ctl::Text1
+                                           : ctl::Text2;
+        const bool taken = form_.setFocus(target);
+        what = "click into " + test::controlName(target) + (taken ? "" : " (refused)");
+        break;
+    }
+    case Op::TypeTask: {
+        const auto& [dividend, divisor] = kTyped[e.a % kTyped.size()];
+        form_.setText(ctl::Text1, dividend);
+        form_.setText(ctl::Text2, divisor);
+        what = "type the task " + quoted(dividend) + " : " + quoted(divisor);
+        break;
+    }
+    case Op::Tick:
+        what = "tick";
+        break;
+    case Op::SaveLoad:
+        what = saveLoad(e);
+        break;
+    case Op::Pupil:
+        what = "pupil: " + pupil(e);
+        break;
+    }
+    pass();
+    return what;
+}
+
+// ------------------------------------------------------------------- pupil
+
+// One move towards `want` in `cell`: click into it, clear it, or type.
+std::string Session::fix(ControlId cell, const Text& want) {
+    if (form_.focus() != cell) {
+        if (!form_.setFocus(cell)) {
+            return eingabe() + " (stuck: " + test::controlName(cell) + " locked)";
+        }
+        return "click into " + test::controlName(cell);
+    }
+    if (!form_.text(cell).empty()) {
+        return backspace();
+    }
+    return typeInto(want.front(), test::Caret::End);
+}
+
+std::string Session::checkRowAsPupil(int row, const Event& e) {
+    const ControlId label = ctl::info(row);
+    if (e.b % 2 == 1 && form_.visible(label)) {
+        return clickInfo(row);
+    }
+    if (form_.focus().kind == kontrolleKind(row + 1)) {
+        return key(vk::Return, "Enter");
+    }
+    for (int c = kRowCells - 1; c >= 0; --c) {
+        if (form_.setFocus(ctl::kontrolle(row + 1, c))) {
+            return "click into " + test::controlName(ctl::kontrolle(row + 1, c));
+        }
+    }
+    if (form_.visible(label)) {
+        return clickInfo(row);
+    }
+    return eingabe() + " (stuck: row " + std::to_string(row) + " locked and its label hidden)";
+}
+
+// The next move of a pupil who works the task in the top line right, row by
+// row, correcting whatever else is in the cells on the way.
+std::string Session::pupil(const Event& e) {
+    if (!form_.timer1Enabled()) {
+        return eingabe();
+    }
+    const Text dividend = cellsLeftToRight(form_, Kind::Dividend);
+    const Text divisor = cellsLeftToRight(form_, Kind::Divisor);
+    const bool boxesHoldTheGrid =
+        form_.text(ctl::Text1) == dividend && form_.text(ctl::Text2) == divisor;
+    const bool taskOpen = !form_.visible(ctl::Label4) && solutionOf(form_, divisor);
+    if (!boxesHoldTheGrid) {
+        if (!taskOpen) {
+            return eingabe();
+        }
+        // Something else landed in the boxes: the pupil types the task back.
+        form_.setText(ctl::Text1, dividend);
+        form_.setText(ctl::Text2, divisor);
+        return "type the task back into the boxes";
+    }
+    const std::optional<std::vector<Step>> steps = solutionOf(form_, divisor);
+    if (!steps || form_.visible(ctl::Label4)) {
+        // Random tasks worth working: a dividend two digits longer than the divisor.
+        if (leadingNumber(form_.caption(ctl::label3(0))) <
+            leadingNumber(form_.caption(ctl::label3(1))) + 2) {
+            Label3_Click(form_, 0);
+            return "click Label3(0)";
+        }
+        return nextTask(e.a);
+    }
+    for (std::size_t k = 0; k < steps->size(); ++k) {
+        const Step& s = (*steps)[k];
+        const int productRow = 2 * static_cast<int>(k);
+        for (int row : {productRow, productRow + 1}) {
+            if (form_.caption(ctl::info(row)) == texts::Korrekt) {
+                continue;
+            }
+            const int n = row + 1;
+            bool rowLocked = false;
+            for (int c = 0; c < kRowCells; ++c) {
+                rowLocked = rowLocked || !form_.enabled(ctl::kontrolle(n, c));
+            }
+            if (row == productRow) {
+                const ControlId quotient = ctl::resultat(static_cast<int>(k));
+                const Text want = digitsOf(s.digit);
+                if (form_.text(quotient) != want) {
+                    return fix(quotient, want);
+                }
+            }
+            if (rowLocked) {
+                // Locked but not right: judged again, it may come out right;
+                // locked and wrong, nothing the pupil types can mend it.
+                if (form_.caption(ctl::info(row)) == texts::Pending) {
+                    return checkRowAsPupil(row, e);
+                }
+                return eingabe() + " (stuck: row " + std::to_string(row) + " locked and wrong)";
+            }
+            bool empty = true;
+            for (int c = 0; c < kRowCells; ++c) {
+                empty = empty && form_.text(ctl::kontrolle(n, c)).empty();
+            }
+            // A zero digit after the first: Enter in the empty row has the
+            // zeros written in by the check.
+            if (row == productRow && row > 0 && s.digit == 0 && empty && e.a % 2 == 1) {
+                if (form_.focus().kind != kontrolleKind(n)) {
+                    return fix(ctl::kontrolle(n, s.column), {});
+                }
+                return key(vk::Return, "Enter");
+            }
+            // Product rows are read from their lowest written cell, so every
+            // cell counts; a remainder only from the product's units column on.
+            const long value = row == productRow ? s.product : s.remainder;
+            const int first = row == productRow ? 0 : s.column;
+            for (int c = first; c < kRowCells; ++c) {
+                const Text want = digitAt(value, s.column, c);
+                if (form_.text(ctl::kontrolle(n, c)) != want) {
+                    return fix(ctl::kontrolle(n, c), want);
+                }
+            }
+            return checkRowAsPupil(row, e);
+        }
+    }
+    return nextTask(e.a);
+}
+
+// -------------------------------------------------------------- invariants
+
+std::optional<Violation> Session::check(std::size_t index) {
+    auto violation = [index](std::string invariant, std::string detail) {
+        return Violation{index, std::move(invariant), std::move(detail)};
+    };
+    if (pending_) {
+        Violation v = *pending_;
+        pending_.reset();
+        v.index = index;
+        return v;
+    }
+    for (int n = 1; n <= kWorkRows; ++n) {
+        for (int c = 0; c < kRowCells; ++c) {
+            const ControlId cell = ctl::kontrolle(n, c);
+            if (form_.text(cell).size() > 1) {
+                return violation("a work cell holds more than one character",
+                                 test::controlName(cell) + " = " + quoted(form_.text(cell)));
+            }
+        }
+    }
+    const ControlId focus = form_.focus();
+    if (focus.kind != Kind::None && !form_.canTakeFocus(focus)) {
+        return violation("the focus is on a control that cannot take it",
+                         test::controlName(focus));
+    }
+    for (int row = 0; row < kWorkRows; ++row) {
+        for (ControlId cell : lockCells(row)) {
+            const bool locked = cell.kind == Kind::Resultat
+                                    ? lockedQuotient_[static_cast<std::size_t>(cell.index)]
+                                    : lockedRow_[static_cast<std::size_t>(row)];
+            if (locked && form_.enabled(cell)) {
+                return violation("a cell of a row judged right is enabled again",
+                                 test::controlName(cell));
+            }
+        }
+    }
+    for (int i = 0; i < kWorkRows; ++i) {
+        const double count = leadingNumber(form_.caption(ctl::fehler(i)));
+        double& before = counts_[static_cast<std::size_t>(i)];
+        if (count < before) {
+            return violation("an error counter went down",
+                             "fehler(" + std::to_string(i) + ") from " + std::to_string(before) +
+                                 " to " + quoted(form_.caption(ctl::fehler(i))));
+        }
+        before = count;
+    }
+    if (passRan_) {
+        for (int k = 0; k < kResultatCells; ++k) {
+            const int product = 2 * k + 1;
+            const int remainder = 2 * k + 2;
+            auto written = [this](int n) {
+                for (int c = 0; c < kRowCells; ++c) {
+                    if (!form_.text(ctl::kontrolle(n, c)).empty()) {
+                        return true;
+                    }
+                }
+                return false;
+            };
+            if (form_.text(ctl::resultat(k)).empty() && written(product)) {
+                return violation("a product row holds text after a pass while its quotient "
+                                 "cell is empty",
+                                 "kontrolle" + std::to_string(product) + " = " +
+                                     test::rowText(form_, product));
+            }
+            if (form_.caption(ctl::info(2 * k)) != texts::Korrekt && written(remainder)) {
+                return violation("a remainder row holds text after a pass while the product "
+                                 "above is not \"korrekt\"",
+                                 "kontrolle" + std::to_string(remainder) + " = " +
+                                     test::rowText(form_, remainder) + ", info(" +
+                                     std::to_string(2 * k) + ") = " +
+                                     quoted(form_.caption(ctl::info(2 * k))));
+            }
+        }
+    }
+    const bool label4 = form_.visible(ctl::Label4);
+    if (label4_ && !label4) {
+        return violation("Label4 was hidden without a new task", "");
+    }
+    coverage.tasksFinished += !label4_ && label4 ? 1 : 0;
+    label4_ = label4;
+
+    for (int row = 0; row < kWorkRows; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        const bool korrekt = form_.caption(ctl::info(row)) == texts::Korrekt;
+        if (lockedRow_[r] && wasKorrekt_[r] && form_.caption(ctl::info(row)) == texts::Pending) {
+            ++coverage.korrektRelabelled;
+        }
+        wasKorrekt_[r] = korrekt;
+        if (row % 2 == 1 && lockedRow_[r] && korrekt) {
+            coverage.deepestStep = std::max(coverage.deepestStep, static_cast<std::size_t>(row / 2 + 1));
+        }
+    }
+    if (extra_) {
+        if (std::optional<std::string> planted = extra_(form_)) {
+            return violation(*planted, "");
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::vector<Event> generate(std::uint32_t seed, std::size_t count) {
+    // Weights per thousand events: mostly the pupil's moves and typed digits,
+    // seldom a new task or a file, so that tasks get worked far enough.
+    static constexpr std::array<std::pair<Op, int>, 19> kWeights = {{
+        {Op::Pupil, 400},     {Op::Digit, 190},     {Op::OtherChar, 30}, {Op::Left, 25},
+        {Op::Right, 25},      {Op::Up, 20},         {Op::Down, 20},      {Op::Enter, 50},
+        {Op::Shift, 5},       {Op::Backspace, 30},  {Op::Delete, 15},    {Op::InfoClick, 50},
+        {Op::Label3Click, 5}, {Op::NextTask, 2},    {Op::Eingabe, 1},    {Op::FocusClick, 60},
+        {Op::TypeTask, 2},    {Op::Tick, 65},       {Op::SaveLoad, 5},
+    }};
+    std::vector<int> weights;
+    for (const auto& [op, w] : kWeights) {
+        weights.push_back(w);
+    }
+    std::mt19937 engine(seed);
+    std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
+    std::vector<Event> events;
+    events.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const Op op = kWeights[pick(engine)].first;
+        events.push_back({op, static_cast<std::uint32_t>(engine()),
+                          static_cast<std::uint32_t>(engine())});
+    }
+    return events;
+}
+
+Outcome play(const std::vector<Event>& events, bool withLog, const ExtraCheck& extra) {
+    Outcome out;
+    Session session(extra);
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        std::string what = session.apply(events[i]);
+        if (withLog) {
+            out.log.push_back("#" + std::to_string(i) + " " + what);
+        }
+        if (std::optional<Violation> v = session.check(i)) {
+            out.violation = std::move(v);
+            break;
+        }
+    }
+    out.coverage = session.coverage;
+    return out;
+}
+
+std::vector<Event> shrink(const std::vector<Event>& events, const Violation& violation,
+                          double budgetSeconds, const ExtraCheck& extra) {
+    const auto start = std::chrono::steady_clock::now();
+    auto overBudget = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() >
+               budgetSeconds;
+    };
+    // Fails the same way: then only the events up to the violation matter.
+    auto reproduces = [&](std::vector<Event>& candidate) {
+        const Outcome o = play(candidate, false, extra);
+        if (!o.violation || o.violation->invariant != violation.invariant) {
+            return false;
+        }
+        candidate.resize(o.violation->index + 1);
+        return true;
+    };
+
+    std::vector<Event> best(events.begin(),
+                            events.begin() + static_cast<std::ptrdiff_t>(
+                                                 std::min(events.size(), violation.index + 1)));
+    // Delta debugging: drop ever smaller chunks while the failure stays.
+    std::size_t parts = 2;
+    while (best.size() > 1 && !overBudget()) {
+        const std::size_t chunk = (best.size() + parts - 1) / parts;
+        bool dropped = false;
+        for (std::size_t from = 0; from < best.size() && !overBudget(); from += chunk) {
+            std::vector<Event> candidate;
+            candidate.reserve(best.size());
+            candidate.insert(candidate.end(), best.begin(),
+                             best.begin() + static_cast<std::ptrdiff_t>(from));
+            candidate.insert(candidate.end(),
+                             best.begin() + static_cast<std::ptrdiff_t>(
+                                                std::min(best.size(), from + chunk)),
+                             best.end());
+            if (reproduces(candidate)) {
+                best = std::move(candidate);
+                dropped = true;
+                break;
+            }
+        }
+        if (dropped) {
+            parts = std::max<std::size_t>(parts - 1, 2);
+        } else if (chunk == 1) {
+            break; // no single event can go
+        } else {
+            parts = std::min(best.size(), parts * 2);
+        }
+    }
+    return best;
+}
+
+std::string describe(const std::vector<Event>& events, const ExtraCheck& extra) {
+    const Outcome o = play(events, true, extra);
+    std::ostringstream s;
+    for (const std::string& line : o.log) {
+        s << "  " << line << "\n";
+    }
+    if (o.violation) {
+        s << "  => " << o.violation->invariant;
+        if (!o.violation->detail.empty()) {
+            s << ": " << o.violation->detail;
+        }
+        s << "\n";
+    }
+    return s.str();
+}
+
+} // namespace zifferon::test::monkey

@@ -1,0 +1,336 @@
+// Unusual input through the real way in: the task boxes and "Eingabe", keys
+// in the cells, Enter, and a tracker pass after every event as the window
+// runs one. The solver's and the counter's own rules on such texts are in the
+// check tests; here the whole path must give the same outcome and never more
+// than one character in a work cell.
+
+#include "KeyboardFixtures.h"
+#include "SheetFixtures.h"
+
+#include "input/CellInput.h"
+#include "task/TaskEntry.h"
+#include "taskfile/TaskFileCommands.h"
+#include "taskfile/TaskRecords.h"
+#include "tracker/ProgressTracker.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace zifferon {
+namespace {
+
+using test::dividendText;
+using test::divisorText;
+using test::rowText;
+using test::utf8;
+
+// A pupil at the window: each key, click and command is followed by a pass.
+struct Session {
+    Worksheet sheet;
+    Form1& form = sheet.form;
+
+    void pass() {
+        if (form.timer1Enabled()) {
+            Timer1_Timer(form);
+        }
+    }
+    void type(std::u32string_view chars) {
+        for (char32_t ch : chars) {
+            test::typeChar(form, ch);
+            pass();
+        }
+    }
+    void press(int keyCode) {
+        test::pressKey(form, keyCode);
+        pass();
+    }
+    void click(ControlId id) {
+        form.setFocus(id);
+        pass();
+    }
+    void eingabe() {
+        Command1_Click(form);
+        pass();
+    }
+    // A box emptied, then filled either key by key or in one paste.
+    void fillBox(ControlId box, std::u32string_view text, bool pasted) {
+        click(box);
+        form.setText(box, U"");
+        if (pasted) {
+            form.setText(box, text);
+            pass();
+        } else {
+            type(text);
+        }
+    }
+};
+
+// The state of a row's label as the pupil sees it.
+std::string labelOf(const Form1& form, int row) {
+    const ControlId info = ctl::info(row);
+    return form.visible(info) ? utf8(form.caption(info)) : "hidden";
+}
+
+// The error counter: its caption, or "hidden".
+std::string counterOf(const Form1& form, int row) {
+    const ControlId fehler = ctl::fehler(row);
+    return form.visible(fehler) ? utf8(form.caption(fehler)) : "hidden";
+}
+
+bool rowLocked(const Form1& form, int n) {
+    for (int c = 0; c < kRowCells; ++c) {
+        if (form.enabled(ctl::kontrolle(n, c))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void expectOneCharacterPerWorkCell(const Form1& form) {
+    for (int n = 1; n <= kWorkRows; ++n) {
+        for (int c = 0; c < kRowCells; ++c) {
+            EXPECT_LE(form.text(ctl::kontrolle(n, c)).size(), 1u) << "kontrolle" << n << "(" << c
+                                                                  << ")";
+        }
+    }
+}
+
+TEST(BadInput, TaskBoxesThroughEingabeAndTheFirstRowCheck) {
+    struct Case {
+        const char* what;
+        std::u32string text1, text2;
+        bool pasted;
+        std::u32string quotient;
+        std::u32string product; // typed from kontrolle1(5) on
+        std::string dividend;   // the top line after "Eingabe", leftmost first
+        std::string divisor;
+        std::string label; // info(0) after Enter in the row and a pass
+        std::string counter;
+        bool locked;
+    };
+    const std::vector<Case> cases{
+        {"the task typed", U"9434", U"13", false, U"7", U"91", "9434..", ".13", "korrekt", "hidden",
+         true},
+        {"empty boxes", U"", U"", false, U"7", U"91", "......", "...", "Fehler", "1", false},
+        // Spaces read as 0 and the empty divisor gives the product 0.
+        {"spaces only", U"   ", U"  ", true, U"7", U"0", "___...", ".__", "korrekt", "hidden",
+         true},
+        {"letters", U"abcdef", U"xyz", false, U"1", U"1", "abcdef", "xyz", "Fehler", "1", false},
+        // A sign in a cell counts 0; the leading number of "+13" is 13.
+        {"signs", U"-943", U"+13", false, U"7", U" 91", "-943..", "+13", "korrekt", "hidden",
+         true},
+        {"negative divisor", U"9434", U"-13", true, U"7", U"91", "9434..", "-13", "Fehler", "1",
+         false},
+        // The leading number takes an exponent: the row check divides by 100.
+        {"exponent divisor", U"9434", U"1e2", true, U"9", U"900", "9434..", "1e2", "korrekt",
+         "hidden", true},
+        {"divisor 0", U"9434", U"0", false, U"7", U"0", "9434..", "..0", "Fehler", "1", false},
+        {"umlaut in the dividend", U"9ä34", U"13", false, U"7", U"91", "9ä34..", ".13", "Fehler",
+         "1", false},
+        // One emoji is one cell; the product stands under 94.
+        {"emoji in the dividend", U"\U0001F6009434", U"13", false, U"7", U" 91",
+         "\U0001F6009434.", ".13", "korrekt", "hidden", true},
+        {"seven and four digits typed", U"9999999", U"9999", false, U"1", U"999", "999999", "999",
+         "korrekt", "hidden", true},
+        {"long texts pasted", U"94340000000000", U"13 Äpfel", true, U"7", U"91", "943400", "13_",
+         "korrekt", "hidden", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Session s;
+        s.fillBox(ctl::Text1, c.text1, c.pasted);
+        s.fillBox(ctl::Text2, c.text2, c.pasted);
+        s.eingabe();
+        EXPECT_EQ(dividendText(s.form), c.dividend);
+        EXPECT_EQ(divisorText(s.form), c.divisor);
+        ASSERT_EQ(s.form.focus(), ctl::resultat(0));
+
+        s.type(c.quotient);
+        s.press(vk::Return);
+        ASSERT_EQ(s.form.focus(), ctl::kontrolle(1, 5));
+        s.type(c.product);
+        s.press(vk::Return);
+
+        EXPECT_EQ(labelOf(s.form, 0), c.label);
+        EXPECT_EQ(counterOf(s.form, 0), c.counter);
+        EXPECT_EQ(rowLocked(s.form, 1), c.locked);
+        EXPECT_EQ(s.form.enabled(ctl::resultat(0)), !c.locked);
+        expectOneCharacterPerWorkCell(s.form);
+    }
+}
+
+TEST(BadInput, QuotientTextsTypedThenTheProductRowChecked) {
+    struct Case {
+        const char* what;
+        std::u32string quotient; // typed into resultat(0), which keeps every character
+        std::string row;         // kontrolle1 when Enter is pressed in it
+        std::string label;
+        std::string counter;
+        bool locked;
+    };
+    const std::string forty = "7" + std::string(39, '0');
+    const std::vector<Case> cases{
+        // The guard empties the product row after every key; the check finds
+        // the hidden "Fehler" of the reset and counts it.
+        {"nothing", U"", "......", "hidden", "1", false},
+        // A space is written for the guard but blank for the check: no verdict.
+        {"a space", U" ", "91....", "korrekt?", "hidden", false},
+        {"digit and space", U"7 ", "91....", "korrekt", "hidden", true},
+        {"space and digit", U" 7", "91....", "korrekt", "hidden", true},
+        {"leading zero", U"07", "91....", "korrekt", "hidden", true},
+        // Not a number: the check ends at once; the label stays as the pass set it.
+        {"letter", U"x", "91....", "korrekt?", "hidden", false},
+        {"minus one", U"-1", "91....", "korrekt?", "hidden", false},
+        {"exponent", U"1e5", "91....", "korrekt?", "hidden", false},
+        {"decimal point", U"3.5", "91....", "korrekt?", "hidden", false},
+        {"full-width digit", U"\uFF17", "91....", "korrekt?", "hidden", false},
+        {"forty digits", Text(forty.begin(), forty.end()), "91....", "Fehler", "1", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Session s;
+        s.eingabe();
+        s.type(c.quotient);
+        EXPECT_EQ(s.form.text(ctl::resultat(0)), c.quotient);
+        EXPECT_EQ(s.form.focus(), ctl::resultat(0));
+        s.press(vk::Return);
+        ASSERT_EQ(s.form.focus(), ctl::kontrolle(1, 5));
+        s.type(U"91");
+        EXPECT_EQ(rowText(s.form, 1), c.row);
+        s.press(vk::Return);
+
+        EXPECT_EQ(labelOf(s.form, 0), c.label);
+        EXPECT_EQ(counterOf(s.form, 0), c.counter);
+        EXPECT_EQ(rowLocked(s.form, 1), c.locked);
+        EXPECT_EQ(s.form.enabled(ctl::resultat(0)), !c.locked);
+        // A remainder row opens only under a right product.
+        s.click(ctl::kontrolle(2, 4));
+        s.type(U"3");
+        EXPECT_EQ(rowText(s.form, 2), c.locked ? ".3...." : "......");
+        expectOneCharacterPerWorkCell(s.form);
+    }
+}
+
+TEST(BadInput, CharactersTypedIntoTheProductRow) {
+    struct Case {
+        const char* what;
+        std::u32string typed; // from kontrolle1(5) on
+        std::string row;
+        std::string label;
+    };
+    const std::vector<Case> cases{
+        // Letters and umlauts count 0 but are not blank: they fix the units column.
+        {"umlaut as units", U"9ä", "9ä....", "Fehler"},
+        {"letter in front", U"x91", "x91...", "Fehler"},
+        {"space between", U"9 1", "9_1...", "Fehler"},
+        {"space in front", U" 91", "_91...", "Fehler"},
+        {"emoji then the product", U"\U0001F60091", "\U0001F60091...", "Fehler"},
+        {"the product itself", U"91", "91....", "korrekt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Session s;
+        s.eingabe();
+        s.type(U"7");
+        s.press(vk::Return);
+        s.type(c.typed);
+        EXPECT_EQ(rowText(s.form, 1), c.row);
+        s.press(vk::Return);
+        EXPECT_EQ(labelOf(s.form, 0), c.label);
+        expectOneCharacterPerWorkCell(s.form);
+    }
+}
+
+// Files in memory for the load command.
+class MemoryFiles final : public TaskFileDialogs, public TaskFileStorage, public MessageSink {
+  public:
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    std::optional<std::string> answer;
+
+    TaskFileServices services() { return {*this, *this, *this}; }
+    std::optional<std::string> askOpenPath(const std::string&, const std::string&) override {
+        return answer;
+    }
+    std::optional<std::string> askSavePath(const std::string&, const std::string&) override {
+        return answer;
+    }
+    ReadResult readPrefix(const std::string& path, std::size_t limit) override {
+        ReadResult r;
+        const auto& f = files.at(path);
+        r.bytes.assign(f.begin(), f.begin() + static_cast<std::ptrdiff_t>(std::min(limit, f.size())));
+        r.ok = true;
+        return r;
+    }
+    WriteResult writeAtomically(const std::string& path,
+                                std::span<const std::uint8_t> bytes) override {
+        files[path].assign(bytes.begin(), bytes.end());
+        return {true, {}};
+    }
+    bool isWritableFolder(const std::string&) override { return true; }
+    std::string documentsFolder() override { return "/home"; }
+    void showError(const std::string&, const std::string&) override {}
+};
+
+// An error mark comes from a file as any one byte; the next wrong check
+// counts on from its leading number.
+TEST(BadInput, ErrorMarksFromATaskFileCountOn) {
+    struct Case {
+        const char* what;
+        std::uint8_t shown; // position 3 of the row's record
+        std::uint8_t mark;  // position 4
+        std::string loaded; // fehler(1) after the load
+        std::string after;  // after one more wrong remainder
+    };
+    const std::vector<Case> cases{
+        {"digit", '1', '9', "9", "10"},
+        {"minus sign", '1', '-', "-", "1"},
+        {"letter", '1', 'x', "x", "1"},
+        {"space", '1', ' ', " ", "1"},
+        {"umlaut", '1', 0xE4, "ä", "1"},
+        {"control byte", '1', 0x00, std::string(1, '\0'), "1"},
+        {"hidden mark", '0', '7', "hidden", "1"},
+        {"mark shown by another byte", 'y', '7', "hidden", "1"},
+    };
+    // 9434 : 13 with the first product right and a wrong remainder judged once.
+    Session worked;
+    worked.eingabe();
+    worked.type(U"7");
+    worked.press(vk::Return);
+    worked.type(U"91");
+    worked.press(vk::Return);
+    worked.click(ctl::kontrolle(2, 4));
+    worked.type(U"4");
+    worked.press(vk::Return);
+    ASSERT_EQ(labelOf(worked.form, 1), "Fehler");
+    ASSERT_EQ(counterOf(worked.form, 1), "1");
+    const TaskFileBytes saved = writeTaskRecords(worked.form);
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MemoryFiles io;
+        std::vector<std::uint8_t> file(saved.begin(), saved.end());
+        file[recordOffset(2) + 2] = c.shown;
+        file[recordOffset(2) + 3] = c.mark;
+        io.files["/prog/fehler.AUF"] = file;
+        io.answer = "/prog/fehler.AUF";
+
+        Session s;
+        mLaden_Click(s.form, io.services());
+        s.pass();
+        EXPECT_EQ(counterOf(s.form, 1), c.loaded);
+        ASSERT_EQ(labelOf(s.form, 1), "Fehler");
+        s.click(ctl::kontrolle(2, 4));
+        ASSERT_EQ(s.form.focus(), ctl::kontrolle(2, 4));
+        s.type(U"5");
+        s.press(vk::Return);
+        EXPECT_EQ(labelOf(s.form, 1), "Fehler");
+        EXPECT_EQ(counterOf(s.form, 1), c.after);
+        expectOneCharacterPerWorkCell(s.form);
+    }
+}
+
+} // namespace
+} // namespace zifferon
