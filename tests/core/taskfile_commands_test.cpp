@@ -1,7 +1,7 @@
 #include "SheetFixtures.h"
 #include "TaskFileTestSupport.h"
 
-#include "hints/RowExplanation.h"
+#include "check/RowExplanation.h"
 #include "taskfile/TaskFileCommands.h"
 #include "taskfile/TaskRecords.h"
 
