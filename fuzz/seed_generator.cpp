@@ -171,7 +171,7 @@ class Pupil {
 };
 
 std::vector<std::uint8_t> save(Pupil& pupil) {
-    fuzz::MemoryTaskFiles io;
+    test::MemoryTaskFiles io;
     io.chosenPath = "/seed/aufgabe";
     mSpeichern_Click(pupil.form, io.services());
     return io.files.at("/seed/aufgabe.AUF");
@@ -179,7 +179,8 @@ std::vector<std::uint8_t> save(Pupil& pupil) {
 
 bool writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
 }
 

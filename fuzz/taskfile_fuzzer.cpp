@@ -57,8 +57,8 @@ SheetState stateOf(const Worksheet& sheet) {
     SheetState s;
     for (ControlId id : allControls()) {
         const Form1& f = sheet.form;
-        s.controls.push_back({f.text(id), f.caption(id), f.enabled(id), f.visible(id),
-                              f.background(id)});
+        s.controls.push_back(
+            {f.text(id), f.caption(id), f.enabled(id), f.visible(id), f.background(id)});
     }
     s.focus = sheet.form.focus();
     s.timer = sheet.form.timer1Enabled();
@@ -119,15 +119,15 @@ TaskFileBytes expectedRecords(std::span<const std::uint8_t> in) {
 }
 
 // Loads `file` onto `sheet` through the load command.
-void load(Worksheet& sheet, std::span<const std::uint8_t> file, fuzz::MemoryTaskFiles& io) {
-    io.files[kPath] = fuzz::MemoryTaskFiles::Bytes(file.begin(), file.end());
+void load(Worksheet& sheet, std::span<const std::uint8_t> file, test::MemoryTaskFiles& io) {
+    io.files[kPath] = test::MemoryTaskFiles::Bytes(file.begin(), file.end());
     io.chosenPath = kPath;
     mLaden_Click(sheet.form, io.services());
 }
 
 TaskFileBytes loadFreshAndWrite(std::span<const std::uint8_t> file) {
     Worksheet sheet;
-    fuzz::MemoryTaskFiles io;
+    test::MemoryTaskFiles io;
     load(sheet, file, io);
     require(io.messagesShown == 0, "a file written by the program is refused");
     requireSheetRules(sheet.form);
@@ -140,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> file(data, size);
     Worksheet sheet;
     sheet.form.setAppPath("/prog");
-    fuzz::MemoryTaskFiles io;
+    test::MemoryTaskFiles io;
     const SheetState before = stateOf(sheet);
     load(sheet, file, io);
 

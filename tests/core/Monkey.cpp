@@ -1,5 +1,7 @@
 #include "Monkey.h"
 
+#include "MemoryTaskFiles.h"
+
 #include "KeyboardFixtures.h"
 #include "SheetFixtures.h"
 #include "TaskFileTestSupport.h"
@@ -41,43 +43,6 @@ class SeededRandom final : public RandomSource {
     std::mt19937 engine_;
 };
 
-// Dialogs answering with one preset path, files in memory, messages counted.
-class MemoryFiles final : public TaskFileDialogs, public TaskFileStorage, public MessageSink {
-  public:
-    std::optional<std::string> answer;
-    std::map<std::string, std::vector<std::uint8_t>> files;
-    int messages = 0;
-
-    TaskFileServices services() { return {*this, *this, *this}; }
-
-    std::optional<std::string> askOpenPath(const std::string&, const std::string&) override {
-        return answer;
-    }
-    std::optional<std::string> askSavePath(const std::string&, const std::string&) override {
-        return answer;
-    }
-    ReadResult readPrefix(const std::string& path, std::size_t limit) override {
-        ReadResult r;
-        const auto it = files.find(path);
-        if (it == files.end()) {
-            r.reason = "fehlt";
-            return r;
-        }
-        const std::size_t n = std::min(limit, it->second.size());
-        r.bytes.assign(it->second.begin(), it->second.begin() + static_cast<std::ptrdiff_t>(n));
-        r.ok = true;
-        return r;
-    }
-    WriteResult writeAtomically(const std::string& path,
-                                std::span<const std::uint8_t> bytes) override {
-        files[path].assign(bytes.begin(), bytes.end());
-        return {true, {}};
-    }
-    bool isWritableFolder(const std::string&) override { return true; }
-    std::string documentsFolder() override { return "/home"; }
-    void showError(const std::string&, const std::string&) override { ++messages; }
-};
-
 // ------------------------------------------------------------ the right work
 
 // One step of the written method: the partial dividend ends in `column`, where
@@ -104,9 +69,8 @@ Text cellsLeftToRight(const Form1& form, Kind kind) {
 }
 
 bool allDigits(const Text& t) {
-    return !t.empty() && std::all_of(t.begin(), t.end(), [](char32_t c) {
-        return c >= U'0' && c <= U'9';
-    });
+    return !t.empty() &&
+           std::all_of(t.begin(), t.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; });
 }
 
 // The steps of the task in the top line divided by `divisorText`, when it is
@@ -212,7 +176,7 @@ class Session {
 
     Worksheet sheet_;
     Form1& form_ = sheet_.form;
-    MemoryFiles files_;
+    test::MemoryTaskFiles files_;
     ExtraCheck extra_;
 
     // The model the invariants are checked against.
@@ -255,8 +219,8 @@ void Session::afterCheck(int row, bool wasKorrekt) {
                                             [this](ControlId id) { return form_.enabled(id); });
         if (!allLocked) {
             if (!wasKorrekt) {
-                pending_ = Violation{0, "a row judged right was not locked",
-                                     "row " + std::to_string(row)};
+                pending_ =
+                    Violation{0, "a row judged right was not locked", "row " + std::to_string(row)};
             }
             return;
         }
@@ -348,12 +312,12 @@ std::string Session::saveLoad(const Event& e) {
     const auto refusedOrCancelled = [&](const std::string& path, const char* what) {
         const auto before = test::snapshot(form_);
         const char32_t lastChar = sheet_.rule.lastCellChar();
-        files_.answer = path.empty() ? std::nullopt : std::optional<std::string>(path);
-        const int messages = files_.messages;
+        files_.chosenPath = path.empty() ? std::nullopt : std::optional<std::string>(path);
+        const int messages = files_.messagesShown;
         mLaden_Click(form_, files_.services());
         if (test::snapshot(form_) != before || sheet_.rule.lastCellChar() != lastChar) {
             pending_ = Violation{0, "a refused or cancelled load changed the sheet", what};
-        } else if (!path.empty() && files_.messages != messages + 1) {
+        } else if (!path.empty() && files_.messagesShown != messages + 1) {
             pending_ = Violation{0, "a refused load said nothing", what};
         }
         ++coverage.refusedLoads;
@@ -361,11 +325,11 @@ std::string Session::saveLoad(const Event& e) {
     };
     const auto takeFile = [&](const std::string& path, const char* what) {
         const std::vector<std::uint8_t> file = files_.files.at(path);
-        files_.answer = path;
-        const int messages = files_.messages;
+        files_.chosenPath = path;
+        const int messages = files_.messagesShown;
         mLaden_Click(form_, files_.services());
         const TaskFileBytes back = writeTaskRecords(form_);
-        if (files_.messages != messages ||
+        if (files_.messagesShown != messages ||
             !std::equal(back.begin(), back.end(), file.begin(), file.end())) {
             pending_ = Violation{0, "a saved file does not load back as it was saved", what};
         }
@@ -383,14 +347,14 @@ std::string Session::saveLoad(const Event& e) {
         if (files_.files.count(kSavedFile)) {
             files_.files[kOldFile] = files_.files[kSavedFile];
         }
-        files_.answer = kSavePath;
+        files_.chosenPath = kSavePath;
         mSpeichern_Click(form_, files_.services());
         return takeFile(kSavedFile, "save and load again");
     }
     case 6: {
         const TaskFileBytes whole = writeTaskRecords(form_);
-        std::vector<std::uint8_t> cut(whole.begin(),
-                                      whole.begin() + static_cast<std::ptrdiff_t>(e.a % kTaskFileSize));
+        std::vector<std::uint8_t> cut(
+            whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(e.a % kTaskFileSize));
         files_.files[kCutFile] = cut;
         return refusedOrCancelled(kCutFile, "load a file cut short");
     }
@@ -400,8 +364,9 @@ std::string Session::saveLoad(const Event& e) {
 }
 
 std::string Session::apply(const Event& e) {
-    static constexpr std::array<char32_t, 14> kOtherChars = {
-        U'a', U'x', U'K', U' ', U'ä', U'Ö', U'ü', U'ß', U'€', U'-', U'+', U'.', U',', U'\U0001F600'};
+    static constexpr std::array<char32_t, 14> kOtherChars = {U'a', U'x', U'K', U' ',         U'ä',
+                                                             U'Ö', U'ü', U'ß', U'€',         U'-',
+                                                             U'+', U'.', U',', U'\U0001F600'};
     static const std::array<std::pair<Text, Text>, 12> kTyped = {{
         {U"9434", U"13"},
         {U"1313", U"13"},
@@ -467,9 +432,9 @@ std::string Session::apply(const Event& e) {
         break;
     case Op::FocusClick: {
         const std::uint32_t i = e.a % 67;
-        const ControlId target = i < 5    ? ctl::resultat(static_cast<int>(i))
-                                 : i < 65 ? ctl::kontrolle(static_cast<int>((i - 5) / 6) + 1,
-                                                           static_cast<int>((i - 5) % 6))
+        const ControlId target = i < 5     ? ctl::resultat(static_cast<int>(i))
+                                 : i < 65  ? ctl::kontrolle(static_cast<int>((i - 5) / 6) + 1,
+                                                            static_cast<int>((i - 5) % 6))
                                  : i == 65 ? ctl::Text1
                                            : ctl::Text2;
         const bool taken = form_.setFocus(target);
@@ -640,8 +605,7 @@ std::optional<Violation> Session::check(std::size_t index) {
     }
     const ControlId focus = form_.focus();
     if (focus.kind != Kind::None && !form_.canTakeFocus(focus)) {
-        return violation("the focus is on a control that cannot take it",
-                         test::controlName(focus));
+        return violation("the focus is on a control that cannot take it", test::controlName(focus));
     }
     for (int row = 0; row < kWorkRows; ++row) {
         for (ControlId cell : lockCells(row)) {
@@ -687,8 +651,8 @@ std::optional<Violation> Session::check(std::size_t index) {
                                  "above is not \"korrekt\"",
                                  "kontrolle" + std::to_string(remainder) + " = " +
                                      test::rowText(form_, remainder) + ", info(" +
-                                     std::to_string(2 * k) + ") = " +
-                                     quoted(form_.caption(ctl::info(2 * k))));
+                                     std::to_string(2 * k) +
+                                     ") = " + quoted(form_.caption(ctl::info(2 * k))));
             }
         }
     }
@@ -707,7 +671,8 @@ std::optional<Violation> Session::check(std::size_t index) {
         }
         wasKorrekt_[r] = korrekt;
         if (row % 2 == 1 && lockedRow_[r] && korrekt) {
-            coverage.deepestStep = std::max(coverage.deepestStep, static_cast<std::size_t>(row / 2 + 1));
+            coverage.deepestStep =
+                std::max(coverage.deepestStep, static_cast<std::size_t>(row / 2 + 1));
         }
     }
     if (extra_) {
@@ -724,11 +689,11 @@ std::vector<Event> generate(std::uint32_t seed, std::size_t count) {
     // Weights per thousand events: mostly the pupil's moves and typed digits,
     // seldom a new task or a file, so that tasks get worked far enough.
     static constexpr std::array<std::pair<Op, int>, 19> kWeights = {{
-        {Op::Pupil, 400},     {Op::Digit, 190},     {Op::OtherChar, 30}, {Op::Left, 25},
-        {Op::Right, 25},      {Op::Up, 20},         {Op::Down, 20},      {Op::Enter, 50},
-        {Op::Shift, 5},       {Op::Backspace, 30},  {Op::Delete, 15},    {Op::InfoClick, 50},
-        {Op::Label3Click, 5}, {Op::NextTask, 2},    {Op::Eingabe, 1},    {Op::FocusClick, 60},
-        {Op::TypeTask, 2},    {Op::Tick, 65},       {Op::SaveLoad, 5},
+        {Op::Pupil, 400},     {Op::Digit, 190},    {Op::OtherChar, 30}, {Op::Left, 25},
+        {Op::Right, 25},      {Op::Up, 20},        {Op::Down, 20},      {Op::Enter, 50},
+        {Op::Shift, 5},       {Op::Backspace, 30}, {Op::Delete, 15},    {Op::InfoClick, 50},
+        {Op::Label3Click, 5}, {Op::NextTask, 2},   {Op::Eingabe, 1},    {Op::FocusClick, 60},
+        {Op::TypeTask, 2},    {Op::Tick, 65},      {Op::SaveLoad, 5},
     }};
     std::vector<int> weights;
     for (const auto& [op, w] : kWeights) {
@@ -740,8 +705,8 @@ std::vector<Event> generate(std::uint32_t seed, std::size_t count) {
     events.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const Op op = kWeights[pick(engine)].first;
-        events.push_back({op, static_cast<std::uint32_t>(engine()),
-                          static_cast<std::uint32_t>(engine())});
+        events.push_back(
+            {op, static_cast<std::uint32_t>(engine()), static_cast<std::uint32_t>(engine())});
     }
     return events;
 }
@@ -780,9 +745,9 @@ std::vector<Event> shrink(const std::vector<Event>& events, const Violation& vio
         return true;
     };
 
-    std::vector<Event> best(events.begin(),
-                            events.begin() + static_cast<std::ptrdiff_t>(
-                                                 std::min(events.size(), violation.index + 1)));
+    std::vector<Event> best(
+        events.begin(),
+        events.begin() + static_cast<std::ptrdiff_t>(std::min(events.size(), violation.index + 1)));
     // Delta debugging: drop ever smaller chunks while the failure stays.
     std::size_t parts = 2;
     while (best.size() > 1 && !overBudget()) {
@@ -794,8 +759,8 @@ std::vector<Event> shrink(const std::vector<Event>& events, const Violation& vio
             candidate.insert(candidate.end(), best.begin(),
                              best.begin() + static_cast<std::ptrdiff_t>(from));
             candidate.insert(candidate.end(),
-                             best.begin() + static_cast<std::ptrdiff_t>(
-                                                std::min(best.size(), from + chunk)),
+                             best.begin() +
+                                 static_cast<std::ptrdiff_t>(std::min(best.size(), from + chunk)),
                              best.end());
             if (reproduces(candidate)) {
                 best = std::move(candidate);

@@ -5,6 +5,7 @@
 // than one character in a work cell.
 
 #include "KeyboardFixtures.h"
+#include "MemoryTaskFiles.h"
 #include "SheetFixtures.h"
 
 #include "input/CellInput.h"
@@ -92,8 +93,8 @@ bool rowLocked(const Form1& form, int n) {
 void expectOneCharacterPerWorkCell(const Form1& form) {
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
-            EXPECT_LE(form.text(ctl::kontrolle(n, c)).size(), 1u) << "kontrolle" << n << "(" << c
-                                                                  << ")";
+            EXPECT_LE(form.text(ctl::kontrolle(n, c)).size(), 1u)
+                << "kontrolle" << n << "(" << c << ")";
         }
     }
 }
@@ -120,8 +121,7 @@ TEST(BadInput, TaskBoxesThroughEingabeAndTheFirstRowCheck) {
          true},
         {"letters", U"abcdef", U"xyz", false, U"1", U"1", "abcdef", "xyz", "Fehler", "1", false},
         // A sign in a cell counts 0; the leading number of "+13" is 13.
-        {"signs", U"-943", U"+13", false, U"7", U" 91", "-943..", "+13", "korrekt", "hidden",
-         true},
+        {"signs", U"-943", U"+13", false, U"7", U" 91", "-943..", "+13", "korrekt", "hidden", true},
         {"negative divisor", U"9434", U"-13", true, U"7", U"91", "9434..", "-13", "Fehler", "1",
          false},
         // The leading number takes an exponent: the row check divides by 100.
@@ -131,8 +131,8 @@ TEST(BadInput, TaskBoxesThroughEingabeAndTheFirstRowCheck) {
         {"umlaut in the dividend", U"9ä34", U"13", false, U"7", U"91", "9ä34..", ".13", "Fehler",
          "1", false},
         // One emoji is one cell; the product stands under 94.
-        {"emoji in the dividend", U"\U0001F6009434", U"13", false, U"7", U" 91",
-         "\U0001F6009434.", ".13", "korrekt", "hidden", true},
+        {"emoji in the dividend", U"\U0001F6009434", U"13", false, U"7", U" 91", "\U0001F6009434.",
+         ".13", "korrekt", "hidden", true},
         {"seven and four digits typed", U"9999999", U"9999", false, U"1", U"999", "999999", "999",
          "korrekt", "hidden", true},
         {"long texts pasted", U"94340000000000", U"13 Äpfel", true, U"7", U"91", "943400", "13_",
@@ -244,36 +244,6 @@ TEST(BadInput, CharactersTypedIntoTheProductRow) {
     }
 }
 
-// Files in memory for the load command.
-class MemoryFiles final : public TaskFileDialogs, public TaskFileStorage, public MessageSink {
-  public:
-    std::map<std::string, std::vector<std::uint8_t>> files;
-    std::optional<std::string> answer;
-
-    TaskFileServices services() { return {*this, *this, *this}; }
-    std::optional<std::string> askOpenPath(const std::string&, const std::string&) override {
-        return answer;
-    }
-    std::optional<std::string> askSavePath(const std::string&, const std::string&) override {
-        return answer;
-    }
-    ReadResult readPrefix(const std::string& path, std::size_t limit) override {
-        ReadResult r;
-        const auto& f = files.at(path);
-        r.bytes.assign(f.begin(), f.begin() + static_cast<std::ptrdiff_t>(std::min(limit, f.size())));
-        r.ok = true;
-        return r;
-    }
-    WriteResult writeAtomically(const std::string& path,
-                                std::span<const std::uint8_t> bytes) override {
-        files[path].assign(bytes.begin(), bytes.end());
-        return {true, {}};
-    }
-    bool isWritableFolder(const std::string&) override { return true; }
-    std::string documentsFolder() override { return "/home"; }
-    void showError(const std::string&, const std::string&) override {}
-};
-
 // An error mark comes from a file as any one byte; the next wrong check
 // counts on from its leading number.
 TEST(BadInput, ErrorMarksFromATaskFileCountOn) {
@@ -310,12 +280,12 @@ TEST(BadInput, ErrorMarksFromATaskFileCountOn) {
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        MemoryFiles io;
+        test::MemoryTaskFiles io;
         std::vector<std::uint8_t> file(saved.begin(), saved.end());
         file[recordOffset(2) + 2] = c.shown;
         file[recordOffset(2) + 3] = c.mark;
         io.files["/prog/fehler.AUF"] = file;
-        io.answer = "/prog/fehler.AUF";
+        io.chosenPath = "/prog/fehler.AUF";
 
         Session s;
         mLaden_Click(s.form, io.services());

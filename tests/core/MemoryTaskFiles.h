@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace zifferon::fuzz {
+namespace zifferon::test {
 
 class MemoryTaskFiles final : public TaskFileDialogs, public TaskFileStorage, public MessageSink {
   public:
@@ -55,4 +55,4 @@ class MemoryTaskFiles final : public TaskFileDialogs, public TaskFileStorage, pu
     void showError(const std::string&, const std::string&) override { ++messagesShown; }
 };
 
-} // namespace zifferon::fuzz
+} // namespace zifferon::test
