@@ -3,6 +3,8 @@
 // (line by line, and word by word with positions); the page's colours painted
 // into an image; failed exports reported in German.
 
+#include "UnprivilegedUser.h"
+
 #include "platform/SheetPrinter.h"
 #include "platform/SheetWindow.h"
 
@@ -41,10 +43,10 @@
 #include <unistd.h>
 
 using namespace zifferon;
+using test::AsUnprivilegedUser;
+using test::kNobody;
 
 namespace {
-
-constexpr uid_t kNobody = 65534;
 
 class FixedPdfDialog : public PdfSaveDialog {
   public:
@@ -66,33 +68,6 @@ class Messages : public MessageSink {
     void showError(const std::string& title, const std::string& text) override {
         shown.push_back({QString::fromStdString(title), QString::fromStdString(text)});
     }
-};
-
-// Root passes every permission check; the read-only test writes with the
-// file-system identity of "nobody" while root.
-class AsUnprivilegedUser {
-  public:
-    AsUnprivilegedUser() {
-        if (geteuid() != 0) {
-            active_ = true;
-            return;
-        }
-        setfsgid(kNobody);
-        setfsuid(kNobody);
-        switched_ = true;
-        active_ = static_cast<uid_t>(setfsuid(static_cast<uid_t>(-1))) == kNobody;
-    }
-    ~AsUnprivilegedUser() {
-        if (switched_) {
-            setfsuid(0);
-            setfsgid(0);
-        }
-    }
-    bool active() const { return active_; }
-
-  private:
-    bool active_ = false;
-    bool switched_ = false;
 };
 
 QByteArray readFile(const QString& path) {
@@ -144,8 +119,7 @@ std::vector<Word> boxWords(const QString& html) {
     std::vector<Word> words;
     for (const QRegularExpressionMatch& m : re.globalMatch(html)) {
         words.push_back({m.captured(1).toDouble(),
-                         (m.captured(2).toDouble() + m.captured(3).toDouble()) / 2,
-                         m.captured(4)});
+                         (m.captured(2).toDouble() + m.captured(3).toDouble()) / 2, m.captured(4)});
     }
     return words;
 }
@@ -205,7 +179,6 @@ QString workTask9434By13(SheetWindow& window) {
     pressEnter(); // right: the 3 comes down
     if (!typeAt(window, ctl::resultat(1), "2")) {
         return "focus to resultat(1) after the first remainder";
-
     }
     pressEnter();
     typeKeys("26");
@@ -555,12 +528,18 @@ void TestPrint::printMenuOpensThePrintDialog() {
 void TestPrint::pdfNameGetsItsExtension_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("saved");
-    QTest::newRow("no extension") << "blatt" << "blatt.pdf";
-    QTest::newRow("pdf") << "blatt.pdf" << "blatt.pdf";
-    QTest::newRow("PDF in capitals") << "Blatt.PDF" << "Blatt.PDF";
-    QTest::newRow("other extension") << "blatt.txt" << "blatt.txt.pdf";
-    QTest::newRow("pdf inside the name") << "blatt.pdf.alt" << "blatt.pdf.alt.pdf";
-    QTest::newRow("cancelled") << "" << "";
+    QTest::newRow("no extension") << "blatt"
+                                  << "blatt.pdf";
+    QTest::newRow("pdf") << "blatt.pdf"
+                         << "blatt.pdf";
+    QTest::newRow("PDF in capitals") << "Blatt.PDF"
+                                     << "Blatt.PDF";
+    QTest::newRow("other extension") << "blatt.txt"
+                                     << "blatt.txt.pdf";
+    QTest::newRow("pdf inside the name") << "blatt.pdf.alt"
+                                         << "blatt.pdf.alt.pdf";
+    QTest::newRow("cancelled") << ""
+                               << "";
 }
 
 void TestPrint::pdfNameGetsItsExtension() {
@@ -588,10 +567,12 @@ void TestPrint::dialogStartsInTheDocumentsFolder_data() {
     QTest::addColumn<bool>("haveDocuments");
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("documents folder") << true << "pending" << "Aufgabe 9434 durch 13.pdf";
+    QTest::newRow("documents folder") << true << "pending"
+                                      << "Aufgabe 9434 durch 13.pdf";
     QTest::newRow("no documents folder: home") << false << "pending"
-                                                << "Aufgabe 9434 durch 13.pdf";
-    QTest::newRow("no task entered") << true << "none" << "Aufgabe.pdf";
+                                               << "Aufgabe 9434 durch 13.pdf";
+    QTest::newRow("no task entered") << true << "none"
+                                     << "Aufgabe.pdf";
 }
 
 void TestPrint::dialogStartsInTheDocumentsFolder() {
@@ -637,9 +618,12 @@ void TestPrint::dialogStartsInTheDocumentsFolder() {
 void TestPrint::failedExportSaysWhyInGerman_data() {
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("reasonPart");
-    QTest::newRow("missing folder") << "missing" << "existiert nicht";
-    QTest::newRow("folder as target") << "folder" << "Ordner";
-    QTest::newRow("read-only folder, old file stays") << "readonly" << "kann nicht angelegt";
+    QTest::newRow("missing folder") << "missing"
+                                    << "existiert nicht";
+    QTest::newRow("folder as target") << "folder"
+                                      << "Ordner";
+    QTest::newRow("read-only folder, old file stays") << "readonly"
+                                                      << "kann nicht angelegt";
 }
 
 void TestPrint::failedExportSaysWhyInGerman() {

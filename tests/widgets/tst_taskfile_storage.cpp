@@ -2,6 +2,8 @@
 // needed, refusing what cannot be a task file, and saves that either replace
 // the old file completely or leave it exactly as it was.
 
+#include "UnprivilegedUser.h"
+
 #include "platform/QtTaskFileServices.h"
 
 #include "input/Worksheet.h"
@@ -27,10 +29,10 @@
 #include <unistd.h>
 
 using namespace zifferon;
+using test::AsUnprivilegedUser;
+using test::kNobody;
 
 namespace {
-
-constexpr uid_t kNobody = 65534;
 
 QByteArray patternBytes(qsizetype size, char seed) {
     QByteArray b(size, Qt::Uninitialized);
@@ -67,34 +69,6 @@ QByteArray asQBytes(const std::vector<std::uint8_t>& v) {
 std::string s(const QString& path) {
     return path.toStdString();
 }
-
-// Root passes every permission check, so the permission tests run their file
-// operations with the file-system identity of "nobody" while root; as any
-// other user the permission bits already apply.
-class AsUnprivilegedUser {
-  public:
-    AsUnprivilegedUser() {
-        if (geteuid() != 0) {
-            active_ = true;
-            return;
-        }
-        setfsgid(kNobody);
-        setfsuid(kNobody);
-        switched_ = true;
-        active_ = static_cast<uid_t>(setfsuid(static_cast<uid_t>(-1))) == kNobody;
-    }
-    ~AsUnprivilegedUser() {
-        if (switched_) {
-            setfsuid(0);
-            setfsgid(0);
-        }
-    }
-    bool active() const { return active_; }
-
-  private:
-    bool active_ = false;
-    bool switched_ = false;
-};
 
 // Gives a path to "nobody" when running as root, so that its own mode bits
 // are what denies access.

@@ -251,7 +251,8 @@ void TestZoomA11y::namesFollowTheSheet_data() {
     QTest::newRow("fresh: Label4 hidden") << "-" << k(Kind::Label4) << 0 << "Berechnung beendet";
     QTest::newRow("entered: first dividend digit")
         << "" << k(Kind::Dividend) << 5 << "Dividend, Tausenderspalte";
-    QTest::newRow("entered: units digit") << "" << k(Kind::Dividend) << 2 << "Dividend, Einerspalte";
+    QTest::newRow("entered: units digit")
+        << "" << k(Kind::Dividend) << 2 << "Dividend, Einerspalte";
     QTest::newRow("entered: first product")
         << "" << k(Kind::Kontrolle1) << 4 << "1. Produkt, Hunderterspalte";
     QTest::newRow("entered: first remainder")
@@ -261,8 +262,8 @@ void TestZoomA11y::namesFollowTheSheet_data() {
     QTest::newRow("right") << "7\n91\n" << k(Kind::Info) << 0 << "Zeile 1 prüfen: korrekt";
     QTest::newRow("wrong") << "7\n92\n" << k(Kind::Info) << 0 << "Zeile 1 prüfen: Fehler";
     QTest::newRow("wrong: counter") << "7\n92\n" << k(Kind::Fehler) << 0 << "Fehler in Zeile 1: 1";
-    QTest::newRow("wrong twice: counter")
-        << "7\n92\n\n" << k(Kind::Fehler) << 0 << "Fehler in Zeile 1: 2";
+    QTest::newRow("wrong twice: counter") << "7\n92\n\n"
+                                          << k(Kind::Fehler) << 0 << "Fehler in Zeile 1: 2";
 }
 
 void TestZoomA11y::namesFollowTheSheet() {
@@ -281,15 +282,17 @@ void TestZoomA11y::namesFollowTheSheet() {
 }
 
 void TestZoomA11y::verdictsAreAnnounced_data() {
-    QTest::addColumn<QString>("keys"); // after Eingabe
+    QTest::addColumn<QString>("keys");          // after Eingabe
     QTest::addColumn<QStringList>("announced"); // names of the alerted labels, in order
     QTest::newRow("writing only: nothing") << "7\n91" << QStringList{};
     QTest::newRow("right") << "7\n91\n" << QStringList{"Zeile 1 prüfen: korrekt"};
     QTest::newRow("wrong") << "7\n92\n" << QStringList{"Zeile 1 prüfen: Fehler"};
     QTest::newRow("wrong, then wrong again")
-        << "7\n92\n\n" << QStringList{"Zeile 1 prüfen: Fehler", "Zeile 1 prüfen: Fehler"};
+        << "7\n92\n\n"
+        << QStringList{"Zeile 1 prüfen: Fehler", "Zeile 1 prüfen: Fehler"};
     QTest::newRow("wrong, corrected")
-        << "7\n92\n" << QStringList{"Zeile 1 prüfen: Fehler", "Zeile 1 prüfen: korrekt"};
+        << "7\n92\n"
+        << QStringList{"Zeile 1 prüfen: Fehler", "Zeile 1 prüfen: korrekt"};
 }
 
 void TestZoomA11y::verdictsAreAnnounced() {
