@@ -20,7 +20,28 @@ class TestWindow : public QObject {
     void workColumnsLineUpUnderTheDividend();
     void numberBoxesTakeAtMostTheGridsRoom();
     void digitLimitsReactToClicks();
+    void pupilWorksTheDefaultTaskWithTheKeyboard();
 };
+
+namespace {
+
+// Types into whatever has the keyboard focus, one key at a time, as a pupil.
+void typeKeys(const char* keys) {
+    for (const char* k = keys; *k; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), *k);
+    }
+}
+
+void pressEnter() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+void clickInto(QLineEdit* cell) {
+    QTest::mouseClick(cell, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), cell);
+}
+
+} // namespace
 
 void TestWindow::startsAsAnEmptySheetOfTheRightSize() {
     SheetWindow window;
@@ -139,6 +160,59 @@ void TestWindow::digitLimitsReactToClicks() {
     const int divisor = window.cell(ctl::Text2)->text().toInt();
     QVERIFY(dividend >= 1 && dividend <= 100000);
     QVERIFY(divisor >= 11 && divisor <= 999);
+}
+
+void TestWindow::pupilWorksTheDefaultTaskWithTheKeyboard() {
+    SheetWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), window.cell(ctl::resultat(0)));
+
+    const struct Step {
+        const char* digit;
+        const char* product;
+        ControlId remainderCell;
+        const char* remainder;
+    } steps[] = {
+        {"7", "91", ctl::kontrolle(2, 4), "3"},
+        {"2", "26", ctl::kontrolle(4, 3), "7"},
+        {"5", "65", ctl::kontrolle(6, 2), "9"},
+    };
+    for (int k = 0; k < 3; ++k) {
+        const Step& step = steps[k];
+        QCOMPARE(QApplication::focusWidget(), window.cell(ctl::resultat(k)));
+        typeKeys(step.digit);
+        pressEnter(); // to the first cell of the product row
+        typeKeys(step.product);
+        QCOMPARE(window.label(ctl::info(2 * k))->text(), QString("korrekt?"));
+        pressEnter();
+        QCOMPARE(window.label(ctl::info(2 * k))->text(), QString("korrekt"));
+        clickInto(window.cell(step.remainderCell));
+        typeKeys(step.remainder);
+        pressEnter();
+        QCOMPARE(window.label(ctl::info(2 * k + 1))->text(), QString("korrekt"));
+    }
+    QVERIFY(window.label(ctl::Label4)->isVisible());
+    for (int row = 0; row < 6; ++row) {
+        QVERIFY(window.label(ctl::info(row))->isVisible());
+        QCOMPARE(window.label(ctl::info(row))->palette().color(QPalette::Window),
+                 QColor(0, 255, 0));
+        for (int c = 0; c < kRowCells; ++c) {
+            QVERIFY(!window.cell(ctl::kontrolle(row + 1, c))->isEnabled());
+        }
+    }
+    const QStringList brought{window.cell(ctl::kontrolle(2, 3))->text(),
+                              window.cell(ctl::kontrolle(4, 2))->text()};
+    QCOMPARE(brought, QStringList({"3", "4"}));
+
+    // A locked cell takes neither the focus nor a key.
+    QLineEdit* locked = window.cell(ctl::kontrolle(1, 5));
+    QTest::mouseClick(locked, Qt::LeftButton);
+    QVERIFY(QApplication::focusWidget() != locked);
+    QTest::keyClick(locked, '8');
+    QCOMPARE(locked->text(), QString("9"));
+    QCOMPARE(window.form().text(ctl::kontrolle(1, 5)), std::u32string(U"9"));
 }
 
 QTEST_MAIN(TestWindow)
