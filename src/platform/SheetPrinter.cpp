@@ -244,8 +244,7 @@ bool SheetPrinter::exportPdf(const Form1& form, const QString& path, QString* er
     }
     // What is on disk now must be the whole document.
     if (QFileInfo(path).size() != pdf.size()) {
-        setError(error,
-                 QStringLiteral("Die Datei wurde nicht vollst\u00E4ndig geschrieben."));
+        setError(error, QStringLiteral("Die Datei wurde nicht vollst\u00E4ndig geschrieben."));
         return false;
     }
     return true;
@@ -270,8 +269,7 @@ QString QtPdfSaveDialog::askPdfPath(const QString& suggestedPath) {
                                         suggestedPath, QStringLiteral("PDF-Dokumente (*.pdf)"));
 }
 
-bool exportSheetAsPdf(const Form1& form, PdfSaveDialog& dialog, MessageSink& messages,
-                      QDate date) {
+bool exportSheetAsPdf(const Form1& form, PdfSaveDialog& dialog, MessageSink& messages, QDate date) {
     const QString chosen =
         dialog.askPdfPath(QDir(documentsFolder()).filePath(sheetDocumentName(form) + ".pdf"));
     if (chosen.isEmpty()) {
@@ -282,8 +280,9 @@ bool exportSheetAsPdf(const Form1& form, PdfSaveDialog& dialog, MessageSink& mes
     if (SheetPrinter().exportPdf(form, path, &reason, date)) {
         return true;
     }
-    const QString text = QStringLiteral("Das Blatt kann nicht als \u201E%1\u201C exportiert werden.\n%2")
-                             .arg(QDir::toNativeSeparators(path), reason);
+    const QString text =
+        QStringLiteral("Das Blatt kann nicht als \u201E%1\u201C exportiert werden.\n%2")
+            .arg(QDir::toNativeSeparators(path), reason);
     messages.showError(kPdfExportFailedTitle, text.toStdString());
     return false;
 }

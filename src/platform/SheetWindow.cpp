@@ -461,8 +461,8 @@ void SheetWindow::printSheet() {
     }
     QString reason;
     if (!SheetPrinter().print(form(), printer, &reason)) {
-        services_.messages->showError(kPrintFailedTitle,
-                                      ("Das Blatt kann nicht gedruckt werden.\n" + reason).toStdString());
+        services_.messages->showError(
+            kPrintFailedTitle, ("Das Blatt kann nicht gedruckt werden.\n" + reason).toStdString());
     }
 }
 

@@ -23,19 +23,19 @@ class Form1;
 namespace zifferon::test::monkey {
 
 enum class Op : std::uint8_t {
-    Digit,      // a digit typed into the focused control
-    OtherChar,  // a letter, space, umlaut, sign or emoji typed
+    Digit,     // a digit typed into the focused control
+    OtherChar, // a letter, space, umlaut, sign or emoji typed
     Left,
     Right,
     Up,
     Down,
     Enter,
-    Shift,      // Shift pressed on its own
+    Shift, // Shift pressed on its own
     Backspace,
     Delete,
-    InfoClick,  // click on info(a % 10), when it is shown
+    InfoClick, // click on info(a % 10), when it is shown
     Label3Click,
-    NextTask,   // "nächste Aufgabe", random source seeded from a
+    NextTask, // "nächste Aufgabe", random source seeded from a
     Eingabe,
     FocusClick, // click into a cell or a task box
     TypeTask,   // a task typed into Text1 and Text2
@@ -53,8 +53,8 @@ struct Event {
 std::vector<Event> generate(std::uint32_t seed, std::size_t count);
 
 struct Violation {
-    std::size_t index = 0;  // of the event after which it was seen
-    std::string invariant;  // short name, the same for the same fault
+    std::size_t index = 0; // of the event after which it was seen
+    std::string invariant; // short name, the same for the same fault
     std::string detail;
 };
 
@@ -83,8 +83,7 @@ struct Outcome {
 };
 
 // Plays `events` on a fresh sheet and stops at the first violation.
-Outcome play(const std::vector<Event>& events, bool withLog = false,
-             const ExtraCheck& extra = {});
+Outcome play(const std::vector<Event>& events, bool withLog = false, const ExtraCheck& extra = {});
 
 // The shortest list found (delta debugging, then single events) that still
 // ends in a violation of the same invariant; gives up refining after

@@ -1,8 +1,8 @@
 #include "SheetFixtures.h"
 
 #include "check/RowCheck.h"
-#include "check/RowSolver.h"
 #include "check/RowExplanation.h"
+#include "check/RowSolver.h"
 #include "taskfile/TaskFileCommands.h"
 #include "taskfile/TaskRecords.h"
 #include "tracker/ProgressTracker.h"
