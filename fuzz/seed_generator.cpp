@@ -4,6 +4,7 @@
 //
 //   taskfile_seed_generator <output folder>
 
+#include "LongDivision.h"
 #include "MemoryTaskFiles.h"
 
 #include "check/RowCheck.h"
@@ -25,35 +26,8 @@
 namespace {
 
 using namespace zifferon;
-
-// One step of the written method: the partial dividend ends in `column`,
-// where the product and the remainder have their units digit.
-struct Step {
-    int column;
-    long digit;
-    long product;
-    long remainder;
-};
-
-std::vector<Step> divide(const std::string& dividend, long divisor) {
-    std::vector<Step> steps;
-    std::size_t used = 0;
-    long partial = 0;
-    while (partial < divisor) {
-        partial = partial * 10 + (dividend[used++] - '0');
-    }
-    int column = 6 - static_cast<int>(used);
-    for (;;) {
-        const long digit = partial / divisor;
-        const long remainder = partial - digit * divisor;
-        steps.push_back({column, digit, digit * divisor, remainder});
-        if (used == dividend.size()) {
-            return steps;
-        }
-        partial = remainder * 10 + (dividend[used++] - '0');
-        --column;
-    }
-}
+using test::divide;
+using test::Step;
 
 Text textOf(const std::string& s) {
     return Text(s.begin(), s.end());

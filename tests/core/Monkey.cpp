@@ -1,5 +1,6 @@
 #include "Monkey.h"
 
+#include "LongDivision.h"
 #include "MemoryTaskFiles.h"
 
 #include "KeyboardFixtures.h"
@@ -45,15 +46,6 @@ class SeededRandom final : public RandomSource {
 
 // ------------------------------------------------------------ the right work
 
-// One step of the written method: the partial dividend ends in `column`, where
-// the product and the remainder have their units digit.
-struct Step {
-    int column;
-    long digit;
-    long product;
-    long remainder;
-};
-
 Text digitsOf(long value) {
     const std::string s = std::to_string(value);
     return Text(s.begin(), s.end());
@@ -96,22 +88,7 @@ std::optional<std::vector<Step>> solutionOf(const Form1& form, const Text& divis
     if (divisor == 0 || whole < divisor) {
         return std::nullopt;
     }
-    std::vector<Step> steps;
-    std::size_t used = 0;
-    long partial = 0;
-    while (partial < divisor) {
-        partial = partial * 10 + static_cast<long>(dividend[used++] - U'0');
-    }
-    int column = kDividendCells - static_cast<int>(used);
-    for (;;) {
-        const long digit = partial / divisor;
-        steps.push_back({column, digit, digit * divisor, partial - digit * divisor});
-        if (used == dividend.size()) {
-            break;
-        }
-        partial = steps.back().remainder * 10 + static_cast<long>(dividend[used++] - U'0');
-        --column;
-    }
+    std::vector<Step> steps = divide(toUtf8(dividend), divisor);
     if (steps.size() > static_cast<std::size_t>(kResultatCells)) {
         return std::nullopt;
     }

@@ -1,3 +1,4 @@
+#include "LongDivision.h"
 #include "SheetFixtures.h"
 
 #include "check/RowCheck.h"
@@ -13,38 +14,8 @@
 namespace zifferon {
 namespace {
 
-// One step of the written method. The partial dividend ends in `column`; the
-// product and the remainder are written with their units digit there.
-struct Step {
-    int column;
-    long partial;
-    long digit;
-    long product;
-    long remainder;
-};
-
-// Long division as taught: the first partial dividend is the shortest leading
-// part of the dividend that is not below the divisor; each further step brings
-// the next digit down. Needs dividend >= divisor.
-std::vector<Step> divide(const std::string& dividend, long divisor) {
-    std::vector<Step> steps;
-    std::size_t used = 0;
-    long partial = 0;
-    while (partial < divisor) {
-        partial = partial * 10 + (dividend[used++] - '0');
-    }
-    int column = 6 - static_cast<int>(used); // the dividend starts in column 5
-    for (;;) {
-        const long digit = partial / divisor;
-        const long remainder = partial - digit * divisor;
-        steps.push_back({column, partial, digit, digit * divisor, remainder});
-        if (used == dividend.size()) {
-            return steps;
-        }
-        partial = remainder * 10 + (dividend[used++] - '0');
-        --column;
-    }
-}
+using test::divide;
+using test::Step;
 
 Text digitsOf(long value) {
     const std::string s = std::to_string(value);
