@@ -14,7 +14,7 @@ constexpr double kLargestCount = 9007199254740992.0;
 
 void lockRow(Form1& form, int row) {
     for (int c = 0; c < kRowCells; ++c) {
-        form.setEnabled(ctl::kontrolle(row + 1, c), false);
+        form.setEnabled(ctl::workRow(row, c), false);
     }
     if (row % 2 == 0) {
         form.setEnabled(ctl::resultat(row / 2), false);
@@ -41,15 +41,19 @@ void CheckRow(Form1& form, int row) {
     if (row < 0 || row >= kWorkRows) {
         return;
     }
-    if (SolveRow(form, row).outcome == SolveOutcome::Failed) {
+    const SolveResult result = SolveRow(form, row);
+    // Only a verdict written now counts: a check that could not judge the row
+    // (no quotient digit, nothing written) is no attempt, whatever the label
+    // said before.
+    if (result.outcome != SolveOutcome::Judged) {
         return;
     }
-    // The label decides, whether the solver has just written it or left it
-    // as it was (blank quotient cell).
-    const Text& verdict = form.caption(ctl::info(row));
-    if (verdict == texts::Korrekt) {
+    // The verdict shows at once, also on a row the solver has just filled in
+    // (the zero product), before any pass of the tracker.
+    form.setVisible(ctl::info(row), true);
+    if (result.judgement.right) {
         lockRow(form, row);
-    } else if (verdict == texts::Fehler) {
+    } else {
         countError(form, row);
     }
 }

@@ -1,5 +1,6 @@
 #include "hints/HintSteps.h"
 
+#include "check/RowJudge.h"
 #include "check/SheetReading.h"
 
 #include <algorithm>
@@ -11,34 +12,6 @@ namespace {
 
 constexpr TextView kTimes = U" · ";
 
-// The column the tracker brings the next dividend digit down into once the
-// remainder of step k is right: the first candidate column, from 4 - k
-// downwards (the first remainder row stops at column 1), that is blank in the
-// product row and holds a dividend digit. -1 when there is none.
-int broughtDownColumn(const Form1& form, int k) {
-    const int productN = 2 * k + 1;
-    const int last = k == 0 ? 1 : 0;
-    for (int c = 4 - k; c >= last; --c) {
-        if (isBlank(form.text(ctl::kontrolle(productN, c))) &&
-            !isBlank(form.text(ctl::dividend(c)))) {
-            return c;
-        }
-    }
-    return -1;
-}
-
-// The units column of the first number the divisor is taken from: the
-// shortest leading part of the dividend that is not below the divisor (the
-// whole dividend when none is).
-int firstUnitsColumn(const Form1& form, int lowestDigit, double divisor) {
-    for (int c = kDividendCells - 1; c > lowestDigit; --c) {
-        if (anchoredValue(form, Kind::Dividend, c) >= divisor) {
-            return c;
-        }
-    }
-    return lowestDigit;
-}
-
 } // namespace
 
 bool sameStep(const HintStep& a, const HintStep& b) {
@@ -48,13 +21,12 @@ bool sameStep(const HintStep& a, const HintStep& b) {
 HintStep currentStep(const Form1& form) {
     HintStep h;
     h.divisor = leadingNumber(form.text(ctl::Text2));
-    const std::optional<int> lowestDigit = lowestWrittenColumn(form, Kind::Dividend);
-    if (!form.timer1Enabled() || !lowestDigit) {
+    int units = firstUnitsColumn(form);
+    if (!form.timer1Enabled() || units < 0) {
         return h;
     }
 
     Kind upper = Kind::Dividend;
-    int units = firstUnitsColumn(form, *lowestDigit, h.divisor);
     for (int k = 0; k < kResultatCells; ++k) {
         h.step = k;
         h.upper = anchoredValue(form, upper, units);
@@ -85,7 +57,7 @@ HintStep currentStep(const Form1& form) {
             }
             return h;
         }
-        const int column = broughtDownColumn(form, k);
+        const int column = bringDownColumn(form, k);
         if (column < 0) {
             break;
         }

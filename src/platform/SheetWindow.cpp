@@ -352,7 +352,11 @@ void SheetWindow::mirrorControl(ControlId id) {
         if (edit->text() != text) {
             edit->setText(text);
         }
-        if (edit->isEnabled() != f.enabled(id)) {
+        if (id.kind == Kind::Resultat || isKontrolle(id.kind)) {
+            if (edit->isReadOnly() == f.enabled(id)) {
+                showLocked(edit, !f.enabled(id));
+            }
+        } else if (edit->isEnabled() != f.enabled(id)) {
             edit->setEnabled(f.enabled(id));
         }
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -392,6 +396,27 @@ void SheetWindow::mirrorControl(ControlId id) {
     }
 }
 
+void SheetWindow::showLocked(QLineEdit* cell, bool locked) {
+    // A disabled widget would lose the focus, and the pupil's next key would
+    // land wherever the tab chain leads. A locked cell is read-only instead:
+    // it keeps the focus it has, takes none by click or Tab, and looks as
+    // a disabled cell does.
+    cell->setReadOnly(locked);
+    cell->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
+    if (locked) {
+        const QPalette& page = page_->palette();
+        QPalette look;
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            for (QPalette::ColorRole role : {QPalette::Text, QPalette::Base}) {
+                look.setColor(group, role, page.color(QPalette::Disabled, role));
+            }
+        }
+        cell->setPalette(look);
+    } else {
+        cell->setPalette(QPalette());
+    }
+}
+
 void SheetWindow::announceVerdict(ControlId id, QLabel* label) {
     // A verdict written beside a row is spoken at once by a screen reader.
     const Text& caption = form().caption(id);
@@ -424,7 +449,7 @@ void SheetWindow::mirror() {
         mirrorControl(id);
     }
     if (QWidget* target = widget(f.focus())) {
-        if (target->isEnabled() && QApplication::focusWidget() != target) {
+        if (QApplication::focusWidget() != target) {
             target->setFocus(Qt::OtherFocusReason);
         }
     }

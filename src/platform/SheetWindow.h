@@ -101,6 +101,7 @@ class SheetWindow : public QMainWindow {
     void mirror();
     void mirrorControl(ControlId id);
     void announceVerdict(ControlId id, QLabel* label);
+    void showLocked(QLineEdit* cell, bool locked);
 
     Worksheet sheet_;
     Services services_;

@@ -128,6 +128,10 @@ constexpr ControlId resultat(int j) {
 constexpr ControlId kontrolle(int n, int column) {
     return {kontrolleKind(n), column};
 }
+// Cell `column` of work row `row` (0..9), i.e. of kontrolle(row + 1).
+constexpr ControlId workRow(int row, int column) {
+    return {kontrolleKind(row + 1), column};
+}
 } // namespace ctl
 
 } // namespace zifferon

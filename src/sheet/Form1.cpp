@@ -9,7 +9,21 @@ namespace zifferon {
 
 namespace {
 const Text kNoText;
+
+// What is left of `after` in a cell of one character that held `before`:
+// the first character that was added, whichever side of the old one it went.
+char32_t singleCharacterOf(TextView before, TextView after) {
+    if (before.size() == 1 && after.size() > 1) {
+        if (after.front() == before.front()) {
+            return after[1];
+        }
+        if (after.back() == before.front()) {
+            return after.front();
+        }
+    }
+    return after.front();
 }
+} // namespace
 
 Form1::Form1() {
     text1_.text = U"9434";
@@ -111,6 +125,13 @@ void Form1::setText(ControlId id, TextView value) {
     } else if (id.kind == Kind::Text2 && value.size() > kText2MaxLength) {
         value = value.substr(0, kText2MaxLength);
     }
+    // A quotient cell holds one digit: a character typed beside the one it
+    // holds replaces it, a longer paste leaves its first character.
+    char32_t kept = 0;
+    if (id.kind == Kind::Resultat && value.size() > 1) {
+        kept = singleCharacterOf(s->text, value);
+        value = TextView(&kept, 1);
+    }
     // A write that leaves the text as it was is no change: no change event.
     if (s->text == value) {
         return;
@@ -148,13 +169,10 @@ void Form1::setEnabled(ControlId id, bool on) {
     if (!s || s->enabled == on) {
         return;
     }
+    // A cell locked while it has the focus keeps it: the pupil's next key
+    // must not land in whatever control the tab order offers next.
     s->enabled = on;
     ++revision_;
-    // A control that is switched off passes the focus on to the next control
-    // of the tab order that can take it, as the toolkit does.
-    if (!on && focus_ == id) {
-        focus_ = nextInTabOrder(id);
-    }
 }
 
 bool Form1::visible(ControlId id) const {

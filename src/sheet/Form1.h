@@ -67,6 +67,7 @@ class Form1 {
     Form1& operator=(const Form1&) = delete;
 
     // Text of a text box or cell (Text1, Text2, dividend, divisor, resultat, kontrolleN).
+    // A quotient cell keeps one character (see setText).
     const Text& text(ControlId id) const;
     void setText(ControlId id, TextView value);
 
@@ -90,7 +91,8 @@ class Form1 {
     void setToolTip(ControlId id, TextView value);
 
     // Keyboard focus. A move to a control that cannot take the focus (disabled,
-    // a label, None) is refused and leaves the focus where it is.
+    // a label, None) is refused and leaves the focus where it is. Disabling
+    // the focused cell leaves the focus in it.
     ControlId focus() const { return focus_; }
     bool setFocus(ControlId id);
     bool canTakeFocus(ControlId id) const;

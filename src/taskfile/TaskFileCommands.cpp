@@ -48,6 +48,30 @@ Text cellsLeftToRight(const Form1& form, Kind kind) {
     return out;
 }
 
+// After a load the focus goes where the work goes on: the first quotient
+// cell still blank, or the first row of a step not yet judged right; on a
+// finished sheet to "nächste Aufgabe". The reset's resultat(0) may be locked
+// by then, and a garbled file may lock any cell: those are passed over.
+void focusWhereTheWorkGoesOn(Form1& form) {
+    for (int k = 0; k < kResultatCells; ++k) {
+        const int productRow = 2 * k;
+        // Where Enter in the quotient cell leads: the product's first column.
+        const int column = kRowCells - 1 - k;
+        ControlId next;
+        if (isBlank(form.text(ctl::resultat(k)))) {
+            next = ctl::resultat(k);
+        } else if (form.caption(ctl::info(productRow)) != texts::Korrekt) {
+            next = ctl::workRow(productRow, column);
+        } else if (form.caption(ctl::info(productRow + 1)) != texts::Korrekt) {
+            next = ctl::workRow(productRow + 1, column);
+        }
+        if (next.kind != Kind::None && form.setFocus(next)) {
+            return;
+        }
+    }
+    form.setFocus(ctl::Command2);
+}
+
 } // namespace
 
 std::string taskFileStartFolder(const Form1& form, TaskFileStorage& storage) {
@@ -108,6 +132,7 @@ void mLaden_Click(Form1& form, const TaskFileServices& services) {
     // A "Fehler" from the file comes without the values it was judged on:
     // its reason is read from the loaded sheet.
     explainRestoredVerdicts(form);
+    focusWhereTheWorkGoesOn(form);
     // "Berechnung beendet" belongs to the previous task; the tracker shows it
     // again if the loaded one is complete.
     form.setVisible(ctl::Label4, false);

@@ -150,6 +150,13 @@ void applyTaskRecords(Form1& form, std::span<const std::uint8_t, kTaskFileSize> 
     applyCells(form, kDividendRecord, Kind::Dividend, bytes);
     applyCells(form, kDivisorRecord, Kind::Divisor, bytes);
     applyCells(form, kResultatRecord, Kind::Resultat, bytes);
+    // A product row restored as right keeps its quotient digit, as the check
+    // that judged it right left it: locked.
+    for (int k = 0; k < kResultatCells; ++k) {
+        if (form.caption(ctl::info(2 * k)) == texts::Korrekt) {
+            form.setEnabled(ctl::resultat(k), false);
+        }
+    }
     for (int n = 1; n <= kWorkRows; ++n) {
         const int k = kontrolleRecord(n);
         const ControlId info = ctl::info(n - 1);

@@ -47,7 +47,8 @@ TaskFileBytes writeTaskRecords(const Form1& form);
 
 // Puts the records onto the sheet in file order: row states first, then the
 // cells; each work cell of a row whose info caption is "korrekt" is disabled
-// right after its text is set. A space at a cell position gives an empty cell.
+// right after its text is set, and the quotient cell of such a product row
+// too. A space at a cell position gives an empty cell.
 // The caller resets the sheet first (EnterTask): labels that the file marks
 // hidden keep their state, and no cell is enabled here.
 void applyTaskRecords(Form1& form, std::span<const std::uint8_t, kTaskFileSize> bytes);

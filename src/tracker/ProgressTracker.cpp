@@ -1,5 +1,7 @@
 #include "tracker/ProgressTracker.h"
 
+#include "check/RowJudge.h"
+
 #include <array>
 
 namespace zifferon {
@@ -40,22 +42,12 @@ constexpr std::array<VerdictGuard, 5> kVerdictGuards{{
     {10, 8},
 }};
 
-struct BringDown {
-    int n;        // remainder row kontrolleN
-    int product;  // product row kontrolleN above it
-    int first;    // first candidate column; candidates run down to `last`
-    int last;     // last candidate column
-    int quotient; // next quotient cell
-};
-// The fourth and the fifth remainder row both lead on to resultat(4): there
-// is no sixth quotient cell.
-constexpr std::array<BringDown, 5> kBringDowns{{
-    {2, 1, 4, 1, 1},
-    {4, 3, 3, 0, 2},
-    {6, 5, 2, 0, 3},
-    {8, 7, 1, 0, 4},
-    {10, 9, 0, 0, 4},
-}};
+// Remainder row 2k + 1 of step k leads on to quotient cell k + 1; the
+// fourth and the fifth remainder row both lead on to resultat(4): there is
+// no sixth quotient cell.
+int nextQuotientCell(int step) {
+    return step + 1 < kResultatCells ? step + 1 : kResultatCells - 1;
+}
 
 bool isKorrekt(const Form1& form, int row) {
     return form.caption(ctl::info(row)) == texts::Korrekt;
@@ -114,7 +106,10 @@ void labelStep(Form1& form, RowMask emptied) {
             form.setCaption(label, texts::Pending);
             form.setBackground(label, colors::Yellow);
         }
-        form.setVisible(label, written);
+        // A row judged right stays shown, also a remainder row judged right
+        // with nothing written in it (a remainder of 0): hidden, its label
+        // would come back as the prompt once a digit is brought down into it.
+        form.setVisible(label, written || isKorrekt(form, row));
     }
 }
 
@@ -126,29 +121,25 @@ bool mayPullFocus(const Form1& form) {
 }
 
 void bringDownStep(Form1& form) {
-    for (const BringDown& b : kBringDowns) {
+    for (int k = 0; k < kResultatCells; ++k) {
+        const int productRow = 2 * k;
+        const int remainderRow = productRow + 1;
         // A remainder row only counts as done while the product above it is
         // right too: a product judged again and found wrong empties the row
         // (guard step), and bringing a digit into it again would undo that on
         // every pass and keep pulling the focus away.
-        if (!isKorrekt(form, b.n - 1) || !isKorrekt(form, b.product - 1)) {
+        if (!isKorrekt(form, remainderRow) || !isKorrekt(form, productRow)) {
             continue;
         }
-        int column = -1;
-        for (int c = b.first; c >= b.last; --c) {
-            if (isBlank(form.text(ctl::kontrolle(b.product, c))) &&
-                !isBlank(form.text(ctl::dividend(c)))) {
-                column = c;
-                break;
-            }
-        }
+        // The next digit comes down beside the product's units digit.
+        const int column = bringDownColumn(form, k);
         if (column < 0) {
             form.setVisible(ctl::Label4, true);
             continue;
         }
         // Whatever the cell holds, it gets the dividend digit of its column.
-        form.setText(ctl::kontrolle(b.n, column), form.text(ctl::dividend(column)));
-        const ControlId next = ctl::resultat(b.quotient);
+        form.setText(ctl::workRow(remainderRow, column), form.text(ctl::dividend(column)));
+        const ControlId next = ctl::resultat(nextQuotientCell(k));
         if (isBlank(form.text(next)) && form.focus() != next && mayPullFocus(form)) {
             form.setFocus(next); // refused, and harmless, if the cell is disabled
         }

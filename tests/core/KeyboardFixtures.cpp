@@ -30,6 +30,9 @@ int keyCodeOf(char32_t ch) {
 void typeChar(Form1& form, char32_t ch, Caret caret) {
     const ControlId target = form.focus();
     keyDown(form, target, keyCodeOf(ch));
+    if (!form.enabled(target)) {
+        return; // a locked cell takes no characters
+    }
     Text t = form.text(target);
     if (caret == Caret::Start) {
         t.insert(t.begin(), ch);
@@ -48,6 +51,9 @@ void typeChars(Form1& form, std::u32string_view chars) {
 void backspace(Form1& form) {
     const ControlId target = form.focus();
     keyDown(form, target, kVkBackspace);
+    if (!form.enabled(target)) {
+        return;
+    }
     Text t = form.text(target);
     if (!t.empty()) {
         t.pop_back();

@@ -21,13 +21,14 @@ struct Step {
 };
 
 // The first partial dividend is the shortest leading part of the dividend
-// (decimal digits, at most six) that is not below the divisor; each further
-// step brings the next digit down. Needs dividend >= divisor > 0.
+// (decimal digits, at most six) that is not below the divisor, or the whole
+// dividend when it is below the divisor (one step with the digit 0); each
+// further step brings the next digit down. Needs divisor > 0.
 inline std::vector<Step> divide(const std::string& dividend, long divisor) {
     std::vector<Step> steps;
     std::size_t used = 0;
     long partial = 0;
-    while (partial < divisor) {
+    while (partial < divisor && used < dividend.size()) {
         partial = partial * 10 + (dividend[used++] - '0');
     }
     int column = 6 - static_cast<int>(used); // the dividend starts in column 5

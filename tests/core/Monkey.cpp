@@ -164,6 +164,7 @@ class Session {
     std::array<double, kWorkRows> counts_{};
     std::array<bool, kWorkRows> wasKorrekt_{};
     bool label4_ = false;
+    ControlId focusBefore_;
     bool passRan_ = false;
     std::optional<Violation> pending_; // found inside an event (file round trips)
 };
@@ -208,6 +209,12 @@ void Session::afterCheck(int row, bool wasKorrekt) {
         }
     } else if (caption == texts::Fehler) {
         ++coverage.fehlerVerdicts;
+    }
+    const bool counted =
+        leadingNumber(form_.caption(ctl::fehler(row))) > counts_[static_cast<std::size_t>(row)];
+    if (counted && !(caption == texts::Fehler && form_.visible(ctl::info(row)))) {
+        pending_ = Violation{0, "an error was counted without a \"Fehler\" shown",
+                             "row " + std::to_string(row)};
     }
 }
 
@@ -580,10 +587,14 @@ std::optional<Violation> Session::check(std::size_t index) {
             }
         }
     }
+    // A cell locked while it has the focus keeps it; the focus never moves
+    // onto a control that cannot take it.
     const ControlId focus = form_.focus();
-    if (focus.kind != Kind::None && !form_.canTakeFocus(focus)) {
-        return violation("the focus is on a control that cannot take it", test::controlName(focus));
+    if (focus != focusBefore_ && focus.kind != Kind::None && !form_.canTakeFocus(focus)) {
+        return violation("the focus moved onto a control that cannot take it",
+                         test::controlName(focus));
     }
+    focusBefore_ = focus;
     for (int row = 0; row < kWorkRows; ++row) {
         for (ControlId cell : lockCells(row)) {
             const bool locked = cell.kind == Kind::Resultat
@@ -644,7 +655,8 @@ std::optional<Violation> Session::check(std::size_t index) {
         const auto r = static_cast<std::size_t>(row);
         const bool korrekt = form_.caption(ctl::info(row)) == texts::Korrekt;
         if (lockedRow_[r] && wasKorrekt_[r] && form_.caption(ctl::info(row)) == texts::Pending) {
-            ++coverage.korrektRelabelled;
+            return violation("a row judged right shows the prompt again",
+                             "info(" + std::to_string(row) + ")");
         }
         wasKorrekt_[r] = korrekt;
         if (row % 2 == 1 && lockedRow_[r] && korrekt) {

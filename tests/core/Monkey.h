@@ -68,8 +68,7 @@ struct Coverage {
     std::size_t loads = 0;           // files taken
     std::size_t loadsWithLockedRows = 0;
     std::size_t refusedLoads = 0;
-    std::size_t korrektRelabelled = 0; // a right row shown as "korrekt?" again
-    std::size_t deepestStep = 0;       // highest step k whose remainder row was judged right
+    std::size_t deepestStep = 0; // highest step k whose remainder row was judged right
 };
 
 // An extra check run after every event besides the sheet's invariants; it

@@ -116,9 +116,8 @@ TEST(BadInput, TaskBoxesThroughEingabeAndTheFirstRowCheck) {
         {"the task typed", U"9434", U"13", false, U"7", U"91", "9434..", ".13", "korrekt", "hidden",
          true},
         {"empty boxes", U"", U"", false, U"7", U"91", "......", "...", "Fehler", "1", false},
-        // Spaces read as 0 and the empty divisor gives the product 0.
-        {"spaces only", U"   ", U"  ", true, U"7", U"0", "___...", ".__", "korrekt", "hidden",
-         true},
+        // Spaces read as 0: there is no divisor to divide by.
+        {"spaces only", U"   ", U"  ", true, U"7", U"0", "___...", ".__", "Fehler", "1", false},
         {"letters", U"abcdef", U"xyz", false, U"1", U"1", "abcdef", "xyz", "Fehler", "1", false},
         // A sign in a cell counts 0; the leading number of "+13" is 13.
         {"signs", U"-943", U"+13", false, U"7", U" 91", "-943..", "+13", "korrekt", "hidden", true},
@@ -165,7 +164,8 @@ TEST(BadInput, TaskBoxesThroughEingabeAndTheFirstRowCheck) {
 TEST(BadInput, QuotientTextsTypedThenTheProductRowChecked) {
     struct Case {
         const char* what;
-        std::u32string quotient; // typed into resultat(0), which keeps every character
+        std::u32string typed;    // typed into resultat(0), which keeps one character
+        std::u32string quotient; // what it holds then: the last character typed
         std::string row;         // kontrolle1 when Enter is pressed in it
         std::string label;
         std::string counter;
@@ -173,27 +173,28 @@ TEST(BadInput, QuotientTextsTypedThenTheProductRowChecked) {
     };
     const std::string forty = "7" + std::string(39, '0');
     const std::vector<Case> cases{
-        // The guard empties the product row after every key; the check finds
-        // the hidden "Fehler" of the reset and counts it.
-        {"nothing", U"", "......", "hidden", "1", false},
+        // The guard empties the product row after every key; a check that
+        // writes no verdict counts nothing.
+        {"nothing", U"", U"", "......", "hidden", "hidden", false},
         // A space is written for the guard but blank for the check: no verdict.
-        {"a space", U" ", "91....", "korrekt?", "hidden", false},
-        {"digit and space", U"7 ", "91....", "korrekt", "hidden", true},
-        {"space and digit", U" 7", "91....", "korrekt", "hidden", true},
-        {"leading zero", U"07", "91....", "korrekt", "hidden", true},
+        {"a space", U" ", U" ", "91....", "korrekt?", "hidden", false},
+        {"digit and space", U"7 ", U" ", "91....", "korrekt?", "hidden", false},
+        {"space and digit", U" 7", U"7", "91....", "korrekt", "hidden", true},
+        {"leading zero", U"07", U"7", "91....", "korrekt", "hidden", true},
         // Not a number: the check ends at once; the label stays as the pass set it.
-        {"letter", U"x", "91....", "korrekt?", "hidden", false},
-        {"minus one", U"-1", "91....", "korrekt?", "hidden", false},
-        {"exponent", U"1e5", "91....", "korrekt?", "hidden", false},
-        {"decimal point", U"3.5", "91....", "korrekt?", "hidden", false},
-        {"full-width digit", U"\uFF17", "91....", "korrekt?", "hidden", false},
-        {"forty digits", Text(forty.begin(), forty.end()), "91....", "Fehler", "1", false},
+        {"letter", U"x", U"x", "91....", "korrekt?", "hidden", false},
+        {"minus one", U"-1", U"1", "91....", "Fehler", "1", false},
+        {"exponent", U"1e5", U"5", "91....", "Fehler", "1", false},
+        {"decimal point", U"3.5", U"5", "91....", "Fehler", "1", false},
+        {"full-width digit", U"\uFF17", U"\uFF17", "91....", "korrekt?", "hidden", false},
+        // A first digit 0 is wrong while the divisor fits into the dividend.
+        {"forty digits", Text(forty.begin(), forty.end()), U"0", "91....", "Fehler", "1", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Session s;
         s.eingabe();
-        s.type(c.quotient);
+        s.type(c.typed);
         EXPECT_EQ(s.form.text(ctl::resultat(0)), c.quotient);
         EXPECT_EQ(s.form.focus(), ctl::resultat(0));
         s.press(vk::Return);

@@ -58,12 +58,21 @@ const Case kCases[] = {
     {"RightProduct", U"9434", {U"7"}, {"91...."}, 0, ""},
     {"DigitTooBig", U"8734", {U"7"}, {"91...."}, 0, "91 ist größer als 87: die Ziffer 7 ist zu groß."},
     {"DigitTooSmall", U"9434", {U"2"}, {"26...."}, 0,
-     "Wenn du 26 von 94 abziehst, bleibt mehr als 26 übrig: die Ziffer 2 ist zu klein."},
+     "Wenn du 26 von 94 abziehst, bleibt 68 übrig. Das ist nicht kleiner als 13: die Ziffer 2 ist zu klein."},
+    {"DigitSixTooSmall", U"9434", {U"6"}, {"78...."}, 0,
+     "Wenn du 78 von 94 abziehst, bleibt 16 übrig. Das ist nicht kleiner als 13: die Ziffer 6 ist zu klein."},
+    {"FirstDigitZero", U"9434", {U"0"}, {".0...."}, 0,
+     "Die erste Ziffer ist nur dann 0, wenn der Divisor größer ist als der ganze Dividend. 13 passt in 94: die Ziffer 0 ist zu klein."},
+    {"FirstZeroTooFarLeft", U"12", {U"0"}, {"0....."}, 0, "Die 0 steht zu weit links: sie gehört unter die letzte Ziffer von 12."},
+    {"LaterDigitZeroWhereTheDivisorFits", U"9434", {U"7", U"0"}, {"91....", ".33..."}, 2,
+     "Wenn du 0 von 33 abziehst, bleibt 33 übrig. Das ist nicht kleiner als 13: die Ziffer 0 ist zu klein."},
+    {"LaterProductTooFarLeft", U"9434", {U"7", U"2"}, {"91....", ".33...", "26...."}, 2,
+     "13 passt nicht in 3: das Produkt steht zu weit links."},
     {"SlipInMultiplying", U"9434", {U"7"}, {"92...."}, 0, "13 · 7 ist nicht 92: rechne das Malnehmen noch einmal nach."},
     // A wrong digit comes before the slip, without naming 104 or 26.
     {"DigitTooBigAndSlip", U"9434", {U"8"}, {"99...."}, 0, "13 · 8 ist größer als 94: die Ziffer 8 ist zu groß."},
     {"DigitTooSmallAndSlip", U"9434", {U"2"}, {"27...."}, 0,
-     "Wenn du 13 · 2 von 94 abziehst, bleibt mehr als 13 · 2 übrig: die Ziffer 2 ist zu klein."},
+     "Wenn du 13 · 2 von 94 abziehst, bleibt 68 übrig. Das ist nicht kleiner als 13: die Ziffer 2 ist zu klein."},
     {"ProductTooFarRight", U"9434", {U"7"}, {".91..."}, 0, "13 passt mehr als 9-mal in 943: das Produkt steht zu weit rechts."},
     {"LaterProductTooFarRight", U"9434", {U"7", U"2"}, {"91....", ".33...", "..26.."}, 2,
      "13 passt mehr als 9-mal in 330: das Produkt steht zu weit rechts."},
@@ -75,6 +84,8 @@ const Case kCases[] = {
     {"SlipInSubtracting", U"9434", {U"7"}, {"91....", ".4...."}, 1, "94 − 91 ist nicht 4: rechne das Abziehen noch einmal nach."},
     {"RemainderTooFarRight", U"9434", {U"7"}, {"91....", "..3..."}, 1,
      "Der Rest steht zu weit rechts: seine letzte Ziffer gehört unter die letzte Ziffer von 91."},
+    {"RemainderTooFarLeft", U"9434", {U"7"}, {"91....", "3....."}, 1,
+     "Der Rest steht zu weit links: seine letzte Ziffer gehört unter die letzte Ziffer von 91."},
 };
 // clang-format on
 
@@ -111,9 +122,10 @@ void randomSheet(Form1& form, std::uint32_t seed) {
     }
 }
 
-// The read-only evaluation explains rows loaded as "Fehler": it must reach
-// the solver's judgement, or the reason would not fit the verdict.
-TEST(Reason, ReadOnlyEvaluationAgreesWithTheSolver) {
+// The judgement reads a zero fill as if written: judging again after the
+// solver wrote it must give the same verdict, or a reason read off a loaded
+// sheet would not fit the verdict.
+TEST(Reason, ReadOnlyJudgementAgreesWithTheSolver) {
     int judged = 0;
     for (std::uint32_t seed = 1; seed <= 400; ++seed) {
         for (int row = 0; row < kWorkRows; ++row) {
@@ -121,21 +133,20 @@ TEST(Reason, ReadOnlyEvaluationAgreesWithTheSolver) {
             Form1 form;
             randomSheet(form, seed);
             const std::uint64_t revision = form.revision();
-            const std::optional<RowJudgement> read = evaluateRow(form, row);
+            const JudgeResult read = judgeRow(form, row);
             ASSERT_EQ(form.revision(), revision);
             const SolveResult solved = SolveRow(form, row);
-            ASSERT_EQ(read.has_value(), solved.outcome == SolveOutcome::Judged);
-            if (!read) {
+            ASSERT_EQ(read.outcome == JudgeOutcome::Judged, solved.outcome == SolveOutcome::Judged);
+            if (read.outcome != JudgeOutcome::Judged) {
                 continue;
             }
             ++judged;
-            const RowJudgement& s = solved.judgement;
-            EXPECT_EQ(std::tie(read->right, read->anchor, read->W, read->N, read->P, read->D,
-                               read->notAboveUpper, read->differenceSmall, read->equalsProduct,
-                               read->zeroFilled),
-                      std::tie(s.right, s.anchor, s.W, s.N, s.P, s.D, s.notAboveUpper,
-                               s.differenceSmall, s.equalsProduct, s.zeroFilled));
-            EXPECT_EQ(explainRow(form, row, *read), form.toolTip(ctl::info(row)));
+            const RowJudgement& r = read.judgement;
+            const RowJudgement again = judgeRow(form, row).judgement;
+            EXPECT_EQ(std::tie(r.right, r.mistake, r.anchor, r.W, r.N, r.P, r.D),
+                      std::tie(again.right, again.mistake, again.anchor, again.W, again.N, again.P,
+                               again.D));
+            EXPECT_EQ(explainJudgement(r), form.toolTip(ctl::info(row)));
         }
     }
     EXPECT_GT(judged, 1000);

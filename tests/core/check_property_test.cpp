@@ -3,6 +3,7 @@
 
 #include "check/RowCheck.h"
 #include "check/RowSolver.h"
+#include "tracker/ProgressTracker.h"
 
 #include <gtest/gtest.h>
 
@@ -35,24 +36,49 @@ std::vector<int> writeNumber(Form1& form, int n, int column, long value) {
 
 struct Options {
     bool everyOtherDigit; // try all nine wrong digits per cell, else one
-    bool checkCommand;    // judge through CheckRow (locks, counters), else SolveRow
+    bool checkCommand;    // judge wrong tries through CheckRow (counters), else SolveRow
 };
 
-// Works the task on the sheet the way a pupil does, judging each row after
-// writing it, and tries each written digit of a product or remainder wrong.
-// Returns a description of the first unexpected verdict, empty if none.
+void clearRow(Form1& form, int row) {
+    for (int c = 0; c < kRowCells; ++c) {
+        form.setText(ctl::workRow(row, c), U"");
+    }
+}
+
+// The quotient digits and the last remainder as the finished sheet shows them.
+std::string resultOf(const Form1& form, int steps) {
+    std::string quotient;
+    for (int k = 0; k < steps; ++k) {
+        quotient += test::utf8(form.text(ctl::resultat(k)));
+    }
+    const int last = 2 * steps - 1;
+    std::string remainder;
+    for (int c = kRowCells - 1; c >= 0; --c) {
+        const Text& t = form.text(ctl::workRow(last, c));
+        remainder += t.empty() ? "" : test::utf8(t);
+    }
+    return quotient + " R " + remainder;
+}
+
+// Works the task on the sheet the way a pupil does: every product and
+// remainder right-aligned under its number without leading zeros, a later
+// zero step left to the zero fill, each row judged with the check command,
+// and the tracker bringing the next digit down. On the way every other
+// quotient digit (with its own product) and wrong digits in the written
+// products and remainders are tried. Returns a description of the first
+// unexpected outcome, empty if none.
 std::string workTask(Form1& form, long dividend, long divisor, const Options& opt) {
     const std::string digits = std::to_string(dividend);
     const std::vector<Step> steps = divide(digits, divisor);
     const std::string task = digits + " : " + std::to_string(divisor);
-    if (steps.size() > kResultatCells || steps.front().digit == 0) {
+    if (steps.size() > kResultatCells) {
         return task + " does not fit the grid";
     }
     test::enterTask(form, digitsOf(dividend), digitsOf(divisor));
 
     std::vector<int> wrongChecks(kWorkRows, 0);
-    auto judge = [&](int row) {
-        if (opt.checkCommand) {
+    auto judge = [&](int row, bool check) {
+        if (check) {
             CheckRow(form, row);
         } else {
             SolveRow(form, row);
@@ -63,25 +89,31 @@ std::string workTask(Form1& form, long dividend, long divisor, const Options& op
             return std::string("korrekt");
         }
         if (caption == texts::Fehler && colour == colors::LightRed) {
+            ++wrongChecks[static_cast<std::size_t>(row)];
             return std::string("Fehler");
         }
         return "\"" + test::utf8(caption) + "\"";
     };
+    auto wrongVerdict = [&](int row) -> std::string {
+        const std::string v = judge(row, opt.checkCommand);
+        if (v == "Fehler") {
+            return {};
+        }
+        return task + " row " + std::to_string(row) + ": " + test::rowText(form, row + 1) +
+               " with the digit " + test::utf8(form.text(ctl::resultat(row / 2))) + " judged " + v;
+    };
     auto tryWrongDigits = [&](int row, const std::vector<int>& columns) -> std::string {
         for (int c : columns) {
-            const ControlId cell = ctl::kontrolle(row + 1, c);
+            const ControlId cell = ctl::workRow(row, c);
             const Text written = form.text(cell);
             const int d = static_cast<int>(written[0] - U'0');
             for (int offset = 1; offset <= 9; ++offset) {
                 const int wrong =
                     opt.everyOtherDigit ? (d + offset) % 10 : (d + 1 + (dividend + c) % 9) % 10;
                 form.setText(cell, Text(1, static_cast<char32_t>(U'0' + wrong)));
-                const std::string v = judge(row);
-                if (v != "Fehler") {
-                    return task + " row " + std::to_string(row) + ": " +
-                           test::rowText(form, row + 1) + " judged " + v;
+                if (std::string e = wrongVerdict(row); !e.empty()) {
+                    return e;
                 }
-                ++wrongChecks[static_cast<std::size_t>(row)];
                 if (!opt.everyOtherDigit) {
                     break;
                 }
@@ -90,26 +122,48 @@ std::string workTask(Form1& form, long dividend, long divisor, const Options& op
         }
         return {};
     };
+    // Every other quotient digit, with its product written right, is wrong.
+    auto tryOtherQuotientDigits = [&](int k, const Step& st) -> std::string {
+        const int row = 2 * k;
+        for (long q = 0; q <= 9; ++q) {
+            if (q == st.digit) {
+                continue;
+            }
+            form.setText(ctl::resultat(k), digitsOf(q));
+            clearRow(form, row);
+            if (q != 0 || k == 0) {
+                writeNumber(form, row + 1, st.column, q * divisor);
+            }
+            if (std::string e = wrongVerdict(row); !e.empty()) {
+                return e;
+            }
+        }
+        clearRow(form, row);
+        return {};
+    };
 
     std::vector<int> above; // written columns of the remainder row above
     for (std::size_t k = 0; k < steps.size(); ++k) {
         const Step& st = steps[k];
         const int productRow = 2 * static_cast<int>(k);
         const int remainderRow = productRow + 1;
+        if (std::string e = tryOtherQuotientDigits(static_cast<int>(k), st); !e.empty()) {
+            return e;
+        }
         form.setText(ctl::resultat(static_cast<int>(k)), digitsOf(st.digit));
 
         // A zero digit's product row is left to the program.
         std::vector<int> written;
-        if (st.digit != 0) {
+        if (st.digit != 0 || k == 0) {
             written = writeNumber(form, productRow + 1, st.column, st.product);
         }
         if (std::string e = tryWrongDigits(productRow, written); !e.empty()) {
             return e;
         }
-        if (std::string v = judge(productRow); v != "korrekt") {
+        if (std::string v = judge(productRow, true); v != "korrekt") {
             return task + " product row " + std::to_string(productRow) + " judged " + v;
         }
-        if (st.digit == 0) {
+        if (st.digit == 0 && k > 0) {
             std::string zeros = "......";
             for (int c : above) {
                 zeros[static_cast<std::size_t>(5 - c)] = '0';
@@ -118,21 +172,34 @@ std::string workTask(Form1& form, long dividend, long divisor, const Options& op
                 return task + " zero fill gave " + test::rowText(form, productRow + 1);
             }
         }
-
         written = writeNumber(form, remainderRow + 1, st.column, st.remainder);
         if (std::string e = tryWrongDigits(remainderRow, written); !e.empty()) {
             return e;
         }
-        if (std::string v = judge(remainderRow); v != "korrekt") {
+        if (std::string v = judge(remainderRow, true); v != "korrekt") {
             return task + " remainder row " + std::to_string(remainderRow) + " judged " + v;
         }
-        if (k + 1 < steps.size()) {
-            const char32_t next =
-                static_cast<char32_t>(digits[digits.size() - steps.size() + k + 1]);
-            form.setText(ctl::kontrolle(remainderRow + 1, st.column - 1), Text(1, next));
-            written.push_back(st.column - 1);
-        }
+        // The tracker brings the next digit down beside the product, or ends.
+        Timer1_Timer(form);
+        written.push_back(st.column - 1);
         above = written;
+        const bool last = k + 1 == steps.size();
+        if (form.visible(ctl::Label4) != last) {
+            return task + " step " + std::to_string(k) +
+                   (last ? " is the last, but the task is not finished" : ": finished too early");
+        }
+        if (!last) {
+            const Text next(1, static_cast<char32_t>(digits[digits.size() - steps.size() + k + 1]));
+            if (form.text(ctl::workRow(remainderRow, st.column - 1)) != next) {
+                return task + " step " + std::to_string(k) + ": brought down " +
+                       test::rowText(form, remainderRow + 1);
+            }
+        }
+    }
+    const std::string want =
+        std::to_string(dividend / divisor) + " R " + std::to_string(dividend % divisor);
+    if (resultOf(form, static_cast<int>(steps.size())) != want) {
+        return task + " finished as " + resultOf(form, static_cast<int>(steps.size()));
     }
 
     if (opt.checkCommand) {
@@ -140,7 +207,7 @@ std::string workTask(Form1& form, long dividend, long divisor, const Options& op
             const int count = wrongChecks[static_cast<std::size_t>(row)];
             if (form.caption(ctl::fehler(row)) != digitsOf(count) ||
                 form.visible(ctl::fehler(row)) != (count > 0) ||
-                form.enabled(ctl::kontrolle(row + 1, 0)) || form.enabled(ctl::resultat(row / 2))) {
+                form.enabled(ctl::workRow(row, 0)) || form.enabled(ctl::resultat(row / 2))) {
                 return task + " row " + std::to_string(row) + " counter or lock wrong";
             }
         }
@@ -163,14 +230,15 @@ TEST(CheckPropertyDivide, ReferenceMatchesTheWorkedExamples) {
     EXPECT_EQ(b[2].column, 2);
 }
 
-// Every task with a dividend up to 9999 and a two-digit divisor.
+// Every task with a dividend up to 9999 and a two-digit divisor is finished
+// with integer division's result, and every wrong digit is "Fehler".
 TEST(CheckPropertyExhaustive, SmallTasksAreKorrektAndEveryWrongDigitFehler) {
     Form1 form;
     long tasks = 0;
     long zeroDigits = 0;
     int failures = 0;
     for (long divisor = 11; divisor <= 99; ++divisor) {
-        for (long dividend = divisor; dividend <= 9999; ++dividend) {
+        for (long dividend = 1; dividend <= 9999; ++dividend) {
             ++tasks;
             for (const Step& st : divide(std::to_string(dividend), divisor)) {
                 zeroDigits += st.digit == 0;
@@ -184,7 +252,7 @@ TEST(CheckPropertyExhaustive, SmallTasksAreKorrektAndEveryWrongDigitFehler) {
             }
         }
     }
-    EXPECT_EQ(tasks, 885105);
+    EXPECT_EQ(tasks, 889911);
     EXPECT_GT(zeroDigits, 10000); // the zero fill was exercised
 }
 

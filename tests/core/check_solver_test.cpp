@@ -195,9 +195,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Case{"OneColumnTooFarRight", sheet9434({U"7"}, {".91..."}), 0, Expect::Fehler},
         Case{"WrongProduct", sheet9434({U"7"}, {"92...."}), 0, Expect::Fehler},
-        // The difference is compared with the product, not the divisor.
-        Case{"DigitSixTooSmallAccepted", sheet9434({U"6"}, {"78...."}), 0, Expect::Korrekt},
-        Case{"DigitFourTooSmallAccepted", sheet9434({U"4"}, {"52...."}), 0, Expect::Korrekt},
+        // What is left must be below the divisor: 94 - 78 = 16 is not.
+        Case{"DigitSixTooSmall", sheet9434({U"6"}, {"78...."}), 0, Expect::Fehler},
+        Case{"DigitFourTooSmall", sheet9434({U"4"}, {"52...."}), 0, Expect::Fehler},
+        Case{"LaterDigitZeroWhereTheDivisorFits", sheet9434({U"7", U"0"}, {"91....", ".33..."}), 2,
+             Expect::Fehler, ".00..."},
         Case{"DigitThreeDifferenceTooBig", sheet9434({U"3"}, {"39...."}), 0, Expect::Fehler},
         Case{"AboveUpperNumber", sheet9434({U"7", U"3"}, {"91....", ".33...", ".39..."}), 2,
              Expect::Fehler},
@@ -206,13 +208,17 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"SpacesAreBlank", sheet9434({U"7"}, {"91____"}), 0, Expect::Korrekt},
         Case{"NoDigitFails", sheet9434({U"7"}, {"______"}), 0, Expect::Failed},
         Case{"FirstDigitZeroFehler", sheet9434({U"0"}, {"0....."}), 0, Expect::Fehler},
-        Case{"FirstDigitZeroOverZero",
-             Sheet{.dividend = U"0434", .quotient = {U"0"}, .rows = {"0....."}}, 0,
-             Expect::Korrekt},
+        // A first digit 0 only where the whole dividend is below the divisor.
+        Case{"FirstDigitZeroOverALeadingZero",
+             Sheet{.dividend = U"0434", .quotient = {U"0"}, .rows = {"0....."}}, 0, Expect::Fehler},
         Case{"FirstDigitZeroHasNoZeroFill", sheet9434({U"0"}, {}), 0, Expect::Failed},
-        // A dividend below the divisor has no first step the first row accepts.
         Case{"DividendBelowDivisor",
-             Sheet{.dividend = U"12", .quotient = {U"0"}, .rows = {".0...."}}, 0, Expect::Fehler}),
+             Sheet{.dividend = U"12", .quotient = {U"0"}, .rows = {".0...."}}, 0, Expect::Korrekt},
+        // ... with the 0 under the dividend's last digit.
+        Case{"DividendBelowDivisorZeroTooFarLeft",
+             Sheet{.dividend = U"12", .quotient = {U"0"}, .rows = {"0....."}}, 0, Expect::Fehler},
+        Case{"DividendBelowDivisorDigitOne",
+             Sheet{.dividend = U"12", .quotient = {U"1"}, .rows = {"13...."}}, 0, Expect::Fehler}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -233,9 +239,10 @@ INSTANTIATE_TEST_SUITE_P(
              Expect::Korrekt, ".00..."},
         Case{"NotOnRemainderRows", sheet1313({U"1", U"0"}, {"13....", ".01...", "......"}), 3,
              Expect::Failed},
+        // No divisor: the zero fill is written, and no product row is right.
         Case{"EmptyText2ZeroFillsEveryDigit",
              withText2(sheet9434({U"7", U"2"}, {"91....", ".33...", ".26..."}), U""), 2,
-             Expect::Korrekt, ".00..."},
+             Expect::Fehler, ".00..."},
         Case{"EmptyText2FirstRowFehler", withText2(sheet9434({U"7"}, {"91...."}), U""), 0,
              Expect::Fehler},
         Case{"EmptyText2FirstRowZeroFehler", withText2(sheet9434({U"7"}, {"0....."}), U""), 0,
@@ -247,7 +254,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Case{"BlankRowWithNoDifference", sheet1313({U"1"}, {"13....", "......"}), 1,
              Expect::Korrekt},
-        Case{"BlankRowWithDifference", sheet9434({U"7"}, {"91....", "......"}), 1, Expect::Fehler},
+        // An empty row is no attempt: judged only where 0 is right.
+        Case{"BlankRowWithDifference", sheet9434({U"7"}, {"91....", "......"}), 1, Expect::Failed},
         Case{"LeadingZeroCounts3", sheet9434({U"7"}, {"91....", "03...."}), 1, Expect::Korrekt},
         Case{"WrongRemainder", sheet9434({U"7"}, {"91....", ".4...."}), 1, Expect::Fehler},
         Case{"CellRightOfProductIgnored", sheet9434({U"7"}, {"91....", ".39..."}), 1,
@@ -263,13 +271,14 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Case{"Letter", sheet9434({U"x"}, {"91...."}), 0, Expect::Failed},
         Case{"LetterOnRemainderRow", sheet9434({U"x"}, {"91....", ".3...."}), 1, Expect::Failed},
+        // A quotient cell keeps the first character of a longer text.
         Case{"MinusOne", sheet9434({U"-1"}, {"91...."}), 0, Expect::Failed},
-        Case{"Fraction", sheet9434({U"3.5"}, {"91...."}), 0, Expect::Failed},
-        Case{"Exponent", sheet9434({U"1e5"}, {"91...."}), 0, Expect::Failed},
-        Case{"DigitThenLetter", sheet9434({U"7a"}, {"91...."}), 0, Expect::Failed},
-        Case{"SpacesAround", sheet9434({U" 7 "}, {"91...."}), 0, Expect::Korrekt},
+        Case{"Fraction", sheet9434({U"3.5"}, {"91...."}), 0, Expect::Fehler},
+        Case{"Exponent", sheet9434({U"1e5"}, {"91...."}), 0, Expect::Fehler},
+        Case{"DigitThenLetter", sheet9434({U"7a"}, {"91...."}), 0, Expect::Korrekt},
+        Case{"SpacesAround", sheet9434({U" 7 "}, {"91...."}), 0, Expect::NoQuotient},
         Case{"FortyDigits", sheet9434({k40Digits}, {"91...."}), 0, Expect::Fehler},
-        Case{"FortyDigitsWorthSeven", sheet9434({k40DigitSeven}, {"91...."}), 0, Expect::Korrekt},
+        Case{"FortyDigitsWorthSeven", sheet9434({k40DigitSeven}, {"91...."}), 0, Expect::Fehler},
         Case{"FourHundredNines",
              withText2(sheet9434({std::u32string(400, U'9')}, {"91...."}), U"9e9"), 0,
              Expect::Fehler},
@@ -325,22 +334,37 @@ TEST(SolveRowJudgement, NamesTheConditionsThatFailed) {
         Sheet sheet;
         int row;
         bool notAbove, differenceSmall, equalsProduct, zeroFilled;
+        Mistake mistake;
     };
     const std::vector<Row> rows{
-        {sheet9434({U"7"}, {".91..."}), 0, true, false, true, false},
-        {sheet9434({U"7", U"3"}, {"91....", ".33...", ".39..."}), 2, false, true, true, false},
-        {sheet9434({U"7"}, {"92...."}), 0, true, true, false, false},
-        {sheet9434({U"3"}, {"39...."}), 0, true, false, true, false},
-        {sheet1313({U"1", U"0"}, {"13....", ".01...", "1....."}), 2, false, true, false, true},
+        {sheet9434({U"7"}, {".91..."}), 0, true, false, true, false, Mistake::Stellenwert},
+        {sheet9434({U"7", U"3"}, {"91....", ".33...", ".39..."}), 2, false, true, true, false,
+         Mistake::ZifferZuGross},
+        {sheet9434({U"7"}, {"92...."}), 0, true, true, false, false, Mistake::Einmaleins},
+        {sheet9434({U"3"}, {"39...."}), 0, true, false, true, false, Mistake::ZifferZuKlein},
+        {sheet9434({U"0"}, {".0...."}), 0, true, false, true, false, Mistake::ZifferZuKlein},
+        {sheet1313({U"1", U"0"}, {"13....", ".01...", "1....."}), 2, false, true, false, true,
+         Mistake::Einmaleins},
+        {sheet9434({U"7", U"2"}, {"91....", ".33...", "26...."}), 2, false, true, true, false,
+         Mistake::Stellenwert},
+        {Sheet{.dividend = U"12", .quotient = {U"0"}, .rows = {"0....."}}, 0, true, true, true,
+         false, Mistake::Stellenwert},
+        {withText2(sheet9434({U"7"}, {"91...."}), U"0"), 0, true, false, false, false,
+         Mistake::KeinDivisor},
+        {sheet9434({U"7"}, {"91....", ".4...."}), 1, true, true, true, false, Mistake::Abziehen},
+        {sheet9434({U"7"}, {"91....", "..3..."}), 1, true, true, true, false, Mistake::Stellenwert},
+        {sheet9434({U"7"}, {"91....", "3....."}), 1, true, true, true, false, Mistake::Stellenwert},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.sheet.rows.back());
         Form1 form;
         setUp(form, r.sheet);
         const RowJudgement j = SolveRow(form, r.row).judgement;
-        EXPECT_EQ(j.notAboveUpper, r.notAbove) << r.sheet.rows.back();
-        EXPECT_EQ(j.differenceSmall, r.differenceSmall) << r.sheet.rows.back();
-        EXPECT_EQ(j.equalsProduct, r.equalsProduct) << r.sheet.rows.back();
-        EXPECT_EQ(j.zeroFilled, r.zeroFilled) << r.sheet.rows.back();
+        EXPECT_EQ(j.notAboveUpper, r.notAbove);
+        EXPECT_EQ(j.differenceSmall, r.differenceSmall);
+        EXPECT_EQ(j.equalsProduct, r.equalsProduct);
+        EXPECT_EQ(j.zeroFilled, r.zeroFilled);
+        EXPECT_EQ(j.mistake, r.mistake);
         EXPECT_FALSE(j.right);
     }
 }

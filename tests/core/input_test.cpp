@@ -215,23 +215,48 @@ TEST(CellInputKeys, AnyOtherKeyAdvancesOneCellToTheRight) {
 // ------------------------------------------------------------------- Enter
 
 TEST(CellInputKeys, EnterChecksTheRowOfItsCellAndLeavesTheFocus) {
-    // On a fresh sheet every row still carries the reset's "Fehler" and no
-    // quotient digit, so checking row i counts one error in fehler(i) alone.
+    // On a fresh sheet no row has a quotient digit: the check of row i writes
+    // no verdict and counts nothing, and the focus stays.
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
             const ControlId from = ctl::kontrolle(n, c);
             SCOPED_TRACE(name(from));
             Sheet s(from);
+            const std::uint64_t revision = s.form.revision();
             pressKey(s.form, vk::Return);
             EXPECT_EQ(s.form.focus(), from);
-            for (int i = 0; i < kWorkRows; ++i) {
-                const bool checked = i == n - 1;
-                EXPECT_EQ(s.form.visible(ctl::fehler(i)), checked) << "fehler(" << i << ")";
-                EXPECT_EQ(s.form.caption(ctl::fehler(i)), checked ? U"1" : U"0")
-                    << "fehler(" << i << ")";
-            }
+            EXPECT_EQ(s.form.revision(), revision);
         }
     }
+    // With a digit the check of kontrolle3's row judges row 2 and no other.
+    Sheet s(ctl::kontrolle(3, 4));
+    s.form.setText(ctl::resultat(1), U"3");
+    typeChar(s.form, U'9');
+    s.form.setFocus(ctl::kontrolle(3, 4));
+    pressKey(s.form, vk::Return);
+    for (int i = 0; i < kWorkRows; ++i) {
+        EXPECT_EQ(s.form.visible(ctl::fehler(i)), i == 2) << "fehler(" << i << ")";
+    }
+}
+
+// A row locked by Enter keeps the focus in its cell: the next digit must not
+// land in whatever cell the tab order offers. The locked cell takes no
+// character, and its keys still lead on.
+TEST(CellInputKeys, ALockedCellKeepsTheFocusAndItsKeys) {
+    Sheet s(ctl::resultat(0));
+    typeChar(s.form, U'7');
+    pressKey(s.form, vk::Return);
+    typeChar(s.form, U'9');
+    typeChar(s.form, U'1');
+    ASSERT_EQ(s.form.focus(), ctl::kontrolle(1, 3));
+    pressKey(s.form, vk::Return);
+    ASSERT_EQ(s.form.caption(ctl::info(0)), texts::Korrekt);
+    EXPECT_EQ(s.form.focus(), ctl::kontrolle(1, 3));
+    typeChar(s.form, U'5');
+    EXPECT_EQ(rowText(s.form, 1), "91....");
+    EXPECT_EQ(s.form.focus(), ctl::kontrolle(1, 3));
+    pressKey(s.form, vk::Down);
+    EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 3));
 }
 
 TEST(CellInputKeys, EnterInAQuotientCellJumpsToItsProductRow) {
@@ -258,12 +283,29 @@ TEST(CellInputKeys, OtherKeysInAQuotientCellDoNothing) {
         pressKey(s.form, code);
         EXPECT_EQ(s.form.focus(), ctl::resultat(2));
     }
-    // Typing neither advances nor limits a quotient cell to one character.
+    // Typing does not advance; a quotient cell holds one digit: a digit typed
+    // beside it (either side) replaces it, a paste leaves its first character.
+    struct Case {
+        Caret caret;
+        std::u32string_view typed;
+        std::u32string_view after;
+    };
+    for (const Case& c : {Case{Caret::End, U"12", U"2"}, Case{Caret::Start, U"12", U"2"},
+                          Case{Caret::End, U"55", U"5"}, Case{Caret::End, U"725", U"5"}}) {
+        Sheet s(ctl::resultat(2));
+        for (char32_t ch : c.typed) {
+            typeChar(s.form, ch, c.caret);
+        }
+        EXPECT_EQ(s.form.focus(), ctl::resultat(2));
+        EXPECT_EQ(s.form.text(ctl::resultat(2)), c.after);
+    }
     Sheet s(ctl::resultat(2));
-    typeChar(s.form, U'1');
-    typeChar(s.form, U'2');
-    EXPECT_EQ(s.form.focus(), ctl::resultat(2));
-    EXPECT_EQ(s.form.text(ctl::resultat(2)), U"12");
+    s.form.setText(ctl::resultat(2), U"3");
+    s.form.setText(ctl::resultat(2), U"3725");
+    EXPECT_EQ(s.form.text(ctl::resultat(2)), U"7");
+    s.form.setText(ctl::resultat(2), U"");
+    s.form.setText(ctl::resultat(2), U"725");
+    EXPECT_EQ(s.form.text(ctl::resultat(2)), U"7");
 }
 
 // ---------------------------------------------------- moves onto locked cells

@@ -50,12 +50,14 @@ TEST(Sheet, TaskCellsNeverTakeTheFocus) {
     EXPECT_EQ(form.focus(), ctl::kontrolle(3, 2));
 }
 
-TEST(Sheet, DisablingTheFocusedCellPassesTheFocusOnInTabOrder) {
+TEST(Sheet, DisablingTheFocusedCellLeavesTheFocusThere) {
     Form1 form;
     ASSERT_TRUE(form.setFocus(ctl::resultat(4)));
     form.setEnabled(ctl::resultat(4), false);
-    EXPECT_EQ(form.focus(), ctl::kontrolle(1, 0));
-    EXPECT_TRUE(form.canTakeFocus(form.focus()));
+    EXPECT_EQ(form.focus(), ctl::resultat(4));
+    EXPECT_FALSE(form.canTakeFocus(ctl::resultat(4)));
+    EXPECT_TRUE(form.setFocus(ctl::resultat(3)));
+    EXPECT_FALSE(form.setFocus(ctl::resultat(4)));
 }
 
 TEST(Layout, EveryWorkColumnLiesUnderItsDividendCell) {

@@ -1,6 +1,7 @@
 #include "SheetFixtures.h"
 #include "TaskFileTestSupport.h"
 
+#include "check/RowCheck.h"
 #include "check/RowExplanation.h"
 #include "taskfile/TaskFileCommands.h"
 #include "taskfile/TaskRecords.h"
@@ -289,6 +290,40 @@ TEST(TaskFileCommandsLoad, TaskBoxesFollowTheLoadedCells) {
     }
 }
 
+// The reset's focus in resultat(0) may be locked by the file: the focus goes
+// where the work goes on instead.
+TEST(TaskFileCommandsLoad, FocusGoesWhereTheWorkGoesOn) {
+    struct Case {
+        const char* what;
+        std::u32string quotient;
+        std::vector<std::string> rows; // judged one after another
+        ControlId focus;
+    };
+    const std::vector<Case> cases{
+        {"fresh", U"", {}, ctl::resultat(0)},
+        {"digit written", U"7", {}, ctl::kontrolle(1, 5)},
+        {"product right", U"7", {"91...."}, ctl::kontrolle(2, 5)},
+        {"step done", U"7", {"91....", ".3...."}, ctl::resultat(1)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Worksheet saved;
+        enterTask(saved.form, U"9434", U"13");
+        saved.form.setText(ctl::resultat(0), c.quotient);
+        for (std::size_t row = 0; row < c.rows.size(); ++row) {
+            test::writeRow(saved.form, static_cast<int>(row) + 1, c.rows[row]);
+            CheckRow(saved.form, static_cast<int>(row));
+        }
+        Services s;
+        s.storage.files["/prog/t.AUF"] = toBytes(writeTaskRecords(saved.form));
+        s.dialogs.openAnswer = "/prog/t.AUF";
+        Worksheet sheet;
+        workedSheet(sheet);
+        mLaden_Click(sheet.form, s.get());
+        EXPECT_EQ(test::controlName(sheet.form.focus()), test::controlName(c.focus));
+    }
+}
+
 TEST(TaskFileCommandsLoad, ThePathIsTakenAsChosenAndNothingIsCreated) {
     for (const char* path : {"/prog/aufgabe.txt", "/prog/ohne_endung", "/prog/klein.auf"}) {
         SCOPED_TRACE(path);
@@ -537,6 +572,9 @@ void applyDocumentedLoad(Form1& form, const Expected& saved) {
     }
     for (int i = 0; i < kWorkRows; ++i) {
         const bool locked = saved.infoShown[i] && saved.verdict[i] == U"korrekt";
+        if (i % 2 == 0) {
+            form.setEnabled(ctl::resultat(i / 2), !locked);
+        }
         for (int c = 0; c < kRowCells; ++c) {
             form.setText(ctl::kontrolle(i + 1, c), saved.kontrolle[i][c]);
             form.setEnabled(ctl::kontrolle(i + 1, c), !locked);
@@ -558,7 +596,6 @@ void applyDocumentedLoad(Form1& form, const Expected& saved) {
     form.setCaption(ctl::fehler(10), U"0");
     form.setVisible(ctl::Label4, false);
     form.setTimer1Enabled(true);
-    form.setFocus(ctl::resultat(0));
     // Rows loaded as "Fehler" carry the reason read from the loaded sheet.
     explainRestoredVerdicts(form);
 }
@@ -588,6 +625,9 @@ TEST(TaskFileCommandsRoundTrip, RandomSheetsComeBackWithOnlyTheDocumentedDiffere
 
         mLaden_Click(target.form, s.get());
         EXPECT_TRUE(s.messages.shown.empty());
+        // Where the focus goes after a load has its own test.
+        EXPECT_TRUE(target.form.canTakeFocus(target.form.focus()));
+        expected.form.setFocus(target.form.focus());
         test::expectSameSheet(test::snapshot(expected.form), test::snapshot(target.form));
         if (HasFailure()) {
             break;

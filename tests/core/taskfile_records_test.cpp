@@ -233,7 +233,9 @@ TEST(TaskRecordsRead, CellRecords) {
     }
 }
 
-TEST(TaskRecordsRead, KorrektRowDisablesItsSixCellsAndNoOtherCell) {
+// A row saved as right comes back locked: its six cells and, for a product
+// row, its quotient cell, as the check that judged it right left them.
+TEST(TaskRecordsRead, KorrektRowLocksItsCellsAndNoOtherCell) {
     for (int row = 0; row < kWorkRows; ++row) {
         for (const char* state : {"1k0   ", "0k0   ", "1?0   ", "1F1   "}) {
             Worksheet sheet;
@@ -248,7 +250,8 @@ TEST(TaskRecordsRead, KorrektRowDisablesItsSixCellsAndNoOtherCell) {
                 if (id.kind == Kind::Dividend || id.kind == Kind::Divisor) {
                     EXPECT_FALSE(form.enabled(id));
                 } else if (isCell(id.kind)) {
-                    const bool inRow = id.kind == kontrolleKind(row + 1);
+                    const bool inRow = id.kind == kontrolleKind(row + 1) ||
+                                       (row % 2 == 0 && id == ctl::resultat(row / 2));
                     EXPECT_EQ(form.enabled(id), !(locked && inRow))
                         << state << " row " << row << " " << test::controlName(id);
                 }

@@ -148,7 +148,8 @@ TEST(TrackerLabel, LoneSpaceWritesRowsZeroToTwoOnly) {
             writeRow(form, row + 1, fixture);
             tick(form);
             const bool written = fixture[5] != '_' || row <= 2;
-            EXPECT_EQ(form.visible(ctl::info(row)), written);
+            // A product row reads "korrekt": its label stays shown all the same.
+            EXPECT_EQ(form.visible(ctl::info(row)), written || row % 2 == 0);
             if (written) {
                 expectPending(form, row);
             }
@@ -193,10 +194,10 @@ TEST(TrackerLabel, VerdictStaysWhileTheRowIsCorrectedUntilTheRowWasEmptyAtAPass)
     expectPending(form, 0);
 }
 
-TEST(TrackerLabel, ZeroFilledRowJudgedWhileHiddenIsShownAsPendingAgain) {
+TEST(TrackerLabel, ZeroFilledRowJudgedRightStaysKorrekt) {
     // 1313 : 13 = 101. The second quotient digit is 0: Enter in the empty
-    // product row fills in the zeros and judges it right while its label is
-    // still hidden.
+    // product row fills in the zeros and judges it right; the verdict shows
+    // at once and the remainder row below opens.
     Worksheet sheet;
     Form1& form = sheet.form;
     enterTask(form, U"1313", U"13");
@@ -217,32 +218,37 @@ TEST(TrackerLabel, ZeroFilledRowJudgedWhileHiddenIsShownAsPendingAgain) {
     tick(form);
     test::pressKey(form, vk::Return);
     ASSERT_EQ(rowText(form, 3), ".00...");
-    ASSERT_EQ(form.caption(ctl::info(2)), texts::Korrekt);
-    ASSERT_FALSE(form.visible(ctl::info(2)));
-
-    tick(form);
-    expectPending(form, 2);
-    for (int c = 0; c < kRowCells; ++c) {
-        EXPECT_FALSE(form.enabled(ctl::kontrolle(3, c))) << c;
-    }
-    EXPECT_FALSE(form.enabled(ctl::resultat(1)));
-
-    // The remainder row is closed again until the product is judged anew.
-    writeRow(form, 4, "..1...");
-    tick(form);
-    EXPECT_EQ(rowText(form, 4), "......");
-
-    info_Click(form, 2);
+    EXPECT_TRUE(form.visible(ctl::info(2)));
+    tick(form, 2);
+    EXPECT_TRUE(form.visible(ctl::info(2)));
     EXPECT_EQ(form.caption(ctl::info(2)), texts::Korrekt);
+    EXPECT_FALSE(form.enabled(ctl::resultat(1)));
     writeRow(form, 4, "..1...");
     tick(form);
     EXPECT_EQ(rowText(form, 4), "..1...");
-    EXPECT_EQ(form.caption(ctl::info(2)), texts::Korrekt);
+}
+
+// A remainder of 0 left unwritten is right, and its label stays when the
+// next digit comes down into the row.
+TEST(TrackerLabel, BlankRemainderJudgedRightKeepsItsVerdict) {
+    Worksheet sheet;
+    Form1& form = sheet.form;
+    enterTask(form, U"1313", U"13");
+    form.setText(ctl::resultat(0), U"1");
+    writeRow(form, 1, "13....");
+    CheckRow(form, 0);
+    tick(form);
+    CheckRow(form, 1);
+    tick(form, 2);
+    EXPECT_EQ(rowText(form, 2), "..1...");
+    EXPECT_TRUE(form.visible(ctl::info(1)));
+    EXPECT_EQ(form.caption(ctl::info(1)), texts::Korrekt);
+    EXPECT_EQ(form.focus(), ctl::resultat(1));
 }
 
 // ----------------------------------------------------------- bring-down step
 
-TEST(TrackerBringDown, TakesTheFirstQualifyingCandidateColumn) {
+TEST(TrackerBringDown, BringsTheDigitDownBesideTheProductsUnitsDigit) {
     struct Case {
         std::u32string_view dividend;
         int n;               // remainder row kontrolleN
@@ -252,14 +258,16 @@ TEST(TrackerBringDown, TakesTheFirstQualifyingCandidateColumn) {
     const Case cases[] = {
         {U"9434", 2, "91....", "..3..."},
         {U"9434", 2, "891...", "...4.."},
-        {U"9434", 2, "9.1...", ".4...."}, // gap left of the last digit
-        {U"9434", 2, "9_1...", ".4...."}, // a space is blank too
-        {U"9434", 2, "......", ".4...."},
+        {U"9434", 2, "9.1...", "...4.."}, // a gap left of the last digit does not count
+        {U"9434", 2, "9_1...", "...4.."},
+        {U"9434", 2, "......", ""}, // no product: nothing to bring down
         {U"943", 2, "891...", ""},
         {U"9434", 2, "9434..", ""},
-        {U"123456", 2, "12345.", ""}, // column 0 is no candidate for row 1
+        {U"123456", 2, "12345.", ".....6"},
         {U"123456", 4, "..12..", "....5."},
-        {U"123456", 4, "...123", "..3..."},
+        {U"123456", 4, "...123", ""},
+        // 455585 : 723 = 630 R 95: after the zero step no digit is left.
+        {U"455585", 6, "....00", ""},
         {U"123456", 4, "..1234", ""},
         {U"123456", 6, "...12.", ".....6"},
         {U"123456", 6, "...123", ""},
@@ -298,7 +306,7 @@ TEST(TrackerBringDown, RemainderRowsAreHandledIndependently) {
         form.setText(ctl::resultat(j), U" ");
     }
     form.setText(ctl::resultat(1), U"1");
-    writeRow(form, 1, "12345.");
+    writeRow(form, 1, "123456");
     writeRow(form, 2, "7.....");
     writeRow(form, 3, "..12..");
     writeRow(form, 4, "7.....");
@@ -382,12 +390,13 @@ TEST(TrackerBringDown, Label4StaysOnceShown) {
 // ----------------------------------------------------------------- focus pull
 
 // Sets up remainder row kontrolleN as right, with the digit still to come down
-// and the next quotient cell `next` holding `quotient`. The remainder's own
-// digit stands in column 5, which is never a bring-down column.
+// (into column 2, beside the product's 1 in column 3) and the next quotient
+// cell `next` holding `quotient`. The remainder's own digit stands in column 5.
 void readyToBringDown(Form1& form, int n, int next, std::u32string_view quotient) {
     enterTask(form, U"123456", U"7");
     const int productRow = n - 2;
     form.setText(ctl::resultat(productRow / 2), U"1");
+    writeRow(form, n - 1, "..1...");
     writeRow(form, n, "7.....");
     markRight(form, productRow);
     markRight(form, n - 1);
@@ -471,7 +480,7 @@ TEST(TrackerFocus, PullsFromEverywhereButTheTaskBoxesWhileTheQuotientCellIsBlank
         ASSERT_TRUE(form.setFocus(tc.from));
         tick(form);
         EXPECT_EQ(form.focus(), tc.pulled ? ctl::resultat(2) : tc.from);
-        EXPECT_EQ(rowText(form, 4), "7.3...") << "the digit comes down either way";
+        EXPECT_EQ(rowText(form, 4), "7..4..") << "the digit comes down either way";
         // Every pass pulls again while the cell stays blank.
         if (tc.pulled) {
             ASSERT_TRUE(form.setFocus(tc.from));
@@ -489,7 +498,7 @@ TEST(TrackerFocus, DisabledBlankQuotientCellLeavesTheFocus) {
     ASSERT_TRUE(form.setFocus(ctl::kontrolle(7, 2)));
     tick(form);
     EXPECT_EQ(form.focus(), ctl::kontrolle(7, 2));
-    EXPECT_EQ(rowText(form, 2), "72....");
+    EXPECT_EQ(rowText(form, 2), "7..4..");
 }
 
 // ------------------------------------------------------------ walk-throughs

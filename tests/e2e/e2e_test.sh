@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end test: starts the built program in a virtual X server and works
-# two tasks with real key presses and mouse clicks (xdotool), saves them
+# three tasks with real key presses and mouse clicks (xdotool), saves them
 # through the menu and the real file dialog, and compares the files byte for
 # byte with the expected ones; then loads each file into a fresh start of the
 # program and saves it again.
@@ -49,7 +49,7 @@ start_xvfb
 export DISPLAY=$display
 
 started=$SECONDS
-for task in 9434_13 1313_13; do
+for task in 9434_13 1313_13 455585_723; do
     build_expected "$expected_dir/$task.records" "$work/expected-$task.AUF"
 
     start_program

@@ -203,7 +203,6 @@ work_1313_13() {
     type_keys 0
     key Return         # to kontrolle3(4), still empty
     key Return         # the check writes the zeros and judges the row
-    click_info 2       # judged once more after the label asked again
     click_cell 4 3
     type_keys 1
     key Return         # 3 comes down
@@ -216,3 +215,29 @@ work_1313_13() {
     key Return
 }
 
+# 455585 : 723 = 630 R 95 with the keyboard alone: a locked row keeps the
+# focus, Down and the arrows lead to the remainder's place, the zero step is
+# filled in by the check, and no digit is left after it.
+work_455585_723() {
+    enter_task 455585 723
+    type_keys 6
+    key Return         # to kontrolle1(5)
+    type_keys 4338
+    key Return         # row 0 korrekt; the focus stays in kontrolle1(1)
+    key Down Left Left Left
+    type_keys 217
+    key Return         # 8 comes down, focus to resultat(1)
+    type_keys 3
+    key Return
+    type_keys 2169
+    key Return         # the focus stays in kontrolle3(0)
+    key Down Left
+    type_keys 9
+    key Return         # 5 comes down, focus to resultat(2)
+    type_keys 0
+    key Return         # to kontrolle5(3)
+    key Return         # the zeros are written under 95 and judged right
+    key Down Right Right
+    type_keys 95
+    key Return         # no digit left
+}
