@@ -14,7 +14,14 @@ Text unitsBelong(TextView what, bool tooFarLeft, double under) {
            U": seine letzte Ziffer gehört unter die letzte Ziffer von " + numberText(under) + U".";
 }
 
+Text explainNotADigit(const RowJudgement& j) {
+    return U"In der Zeile steht „" + Text(1, j.notADigit) + U"“: hier gehören nur Ziffern hin.";
+}
+
 Text explainRemainder(const RowJudgement& j) {
+    if (j.mistake == Mistake::KeineZiffer) {
+        return explainNotADigit(j);
+    }
     if (j.mistake == Mistake::Stellenwert) {
         return unitsBelong(U"Der Rest", !j.writingRightOfAnchor, j.W);
     }
@@ -52,6 +59,8 @@ Text explainProduct(const RowJudgement& j) {
     case Mistake::KeinDivisor:
         return U"Der Divisor ist " + divisor +
                U": teilen kann man hier nur durch eine Zahl größer als 0.";
+    case Mistake::KeineZiffer:
+        return explainNotADigit(j);
     case Mistake::Stellenwert:
         return explainColumns(j);
     case Mistake::ZifferZuGross:

@@ -10,6 +10,19 @@ namespace {
 
 constexpr TextView kZero = U"0";
 
+// The first character of the cells from `anchor` leftwards that is neither
+// a digit nor blank; 0 when there is none.
+template <typename CellText> char32_t firstNonDigit(CellText cellText, int anchor) {
+    for (int c = anchor; c < kRowCells; ++c) {
+        for (char32_t ch : TextView(cellText(c))) {
+            if (ch != U' ' && (ch < U'0' || ch > U'9')) {
+                return ch;
+            }
+        }
+    }
+    return 0;
+}
+
 bool canDivide(double divisor) {
     return std::isfinite(divisor) && divisor > 0.0;
 }
@@ -28,6 +41,9 @@ int productUnitsColumn(const Form1& form, int row) {
 Mistake productMistake(const RowJudgement& j, double whole) {
     if (!canDivide(j.divisor)) {
         return Mistake::KeinDivisor;
+    }
+    if (j.notADigit != 0) {
+        return Mistake::KeineZiffer;
     }
     if (j.row == 0 && j.digit == 0.0) {
         if (whole >= j.divisor) {
@@ -87,7 +103,8 @@ void judgeProductRow(const Form1& form, int row, RowJudgement& j, JudgeOutcome& 
     j.notAboveUpper = j.W <= j.N;
     j.differenceSmall = canDivide(j.divisor) && j.N - j.W < j.divisor;
     j.equalsProduct = j.W == j.P;
-    j.right = j.notAboveUpper && j.differenceSmall && j.equalsProduct;
+    j.notADigit = firstNonDigit([&](int c) { return cells[static_cast<std::size_t>(c)]; }, anchor);
+    j.right = j.notAboveUpper && j.differenceSmall && j.equalsProduct && j.notADigit == 0;
     const double whole = wholeDividend(form);
     if (row == 0 && j.digit == 0.0) {
         // 47 : 96 = 0 R 47: the 0 stands under the 7, the whole dividend.
@@ -112,7 +129,8 @@ void judgeRemainderRow(const Form1& form, int row, RowJudgement& j, JudgeOutcome
     j.W = anchoredValue(form, q, *s);
     j.N = anchoredValue(form, u, *s);
     j.D = anchoredValue(form, r, *s);
-    j.right = j.D == j.N - j.W;
+    j.notADigit = firstNonDigit([&](int c) -> const Text& { return form.text({r, c}); }, *s);
+    j.right = j.D == j.N - j.W && j.notADigit == 0;
     const std::optional<int> lowest = lowestWrittenColumn(form, r);
     if (!lowest && !j.right) {
         outcome = JudgeOutcome::Failed;
@@ -120,7 +138,9 @@ void judgeRemainderRow(const Form1& form, int row, RowJudgement& j, JudgeOutcome
     }
     j.writingRightOfAnchor = lowest && *lowest < *s;
     if (!j.right) {
-        j.mistake = lowest && *lowest != *s ? Mistake::Stellenwert : Mistake::Abziehen;
+        j.mistake = j.notADigit != 0          ? Mistake::KeineZiffer
+                    : lowest && *lowest != *s ? Mistake::Stellenwert
+                                              : Mistake::Abziehen;
     }
     outcome = JudgeOutcome::Judged;
 }

@@ -14,7 +14,8 @@
 //
 // A remainder row is right when, read from the product's units column, it is
 // N - W. A remainder row with nothing written is judged only when a
-// remainder of 0 is right: an empty row is no attempt.
+// remainder of 0 is right: an empty row is no attempt. A letter or sign among
+// the digits a row is read from makes it wrong, although it reads as 0.
 
 #include "sheet/Form1.h"
 
@@ -31,6 +32,7 @@ enum class Mistake {
     ZifferZuKlein, // the quotient digit is too small
     Stellenwert,   // a product or remainder in the wrong columns
     KeinDivisor,   // nothing can be divided by the number in Text2
+    KeineZiffer,   // a character other than a digit among the numbers read
 };
 
 struct RowJudgement {
@@ -55,6 +57,8 @@ struct RowJudgement {
     std::array<bool, kRowCells> zeroColumns{}; // the columns that get the "0"
     // Remainder rows: writing right of the product's units column, unread.
     bool writingRightOfAnchor = false;
+    // The first character read in the row that is neither a digit nor blank.
+    char32_t notADigit = 0;
 };
 
 enum class JudgeOutcome {

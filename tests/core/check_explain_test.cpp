@@ -84,6 +84,7 @@ const Case kCases[] = {
     {"SlipInSubtracting", U"9434", {U"7"}, {"91....", ".4...."}, 1, "94 − 91 ist nicht 4: rechne das Abziehen noch einmal nach."},
     {"RemainderTooFarRight", U"9434", {U"7"}, {"91....", "..3..."}, 1,
      "Der Rest steht zu weit rechts: seine letzte Ziffer gehört unter die letzte Ziffer von 91."},
+    {"LetterInTheRemainder", U"1313", {U"1"}, {"13....", ".o...."}, 1, "In der Zeile steht „o“: hier gehören nur Ziffern hin."},
     {"RemainderTooFarLeft", U"9434", {U"7"}, {"91....", "3....."}, 1,
      "Der Rest steht zu weit links: seine letzte Ziffer gehört unter die letzte Ziffer von 91."},
 };

@@ -206,6 +206,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ZeroLeftOfProductIgnored", sheet9434({U"7", U"2"}, {"91....", ".33...", "026..."}), 2,
              Expect::Korrekt},
         Case{"SpacesAreBlank", sheet9434({U"7"}, {"91____"}), 0, Expect::Korrekt},
+        // A letter reads as 0, but it is no digit: 90 written as "9x" is wrong.
+        Case{"LetterForAZero",
+             Sheet{.divisor = U"15", .quotient = {U"6"}, .rows = {"9x...."}}, 0, Expect::Fehler},
         Case{"NoDigitFails", sheet9434({U"7"}, {"______"}), 0, Expect::Failed},
         Case{"FirstDigitZeroFehler", sheet9434({U"0"}, {"0....."}), 0, Expect::Fehler},
         // A first digit 0 only where the whole dividend is below the divisor.
@@ -257,6 +260,8 @@ INSTANTIATE_TEST_SUITE_P(
         // An empty row is no attempt: judged only where 0 is right.
         Case{"BlankRowWithDifference", sheet9434({U"7"}, {"91....", "......"}), 1, Expect::Failed},
         Case{"LeadingZeroCounts3", sheet9434({U"7"}, {"91....", "03...."}), 1, Expect::Korrekt},
+        Case{"LetterForARemainderOfZero", sheet1313({U"1"}, {"13....", ".x...."}), 1,
+             Expect::Fehler},
         Case{"WrongRemainder", sheet9434({U"7"}, {"91....", ".4...."}), 1, Expect::Fehler},
         Case{"CellRightOfProductIgnored", sheet9434({U"7"}, {"91....", ".39..."}), 1,
              Expect::Korrekt},
@@ -354,6 +359,7 @@ TEST(SolveRowJudgement, NamesTheConditionsThatFailed) {
         {sheet9434({U"7"}, {"91....", ".4...."}), 1, true, true, true, false, Mistake::Abziehen},
         {sheet9434({U"7"}, {"91....", "..3..."}), 1, true, true, true, false, Mistake::Stellenwert},
         {sheet9434({U"7"}, {"91....", "3....."}), 1, true, true, true, false, Mistake::Stellenwert},
+        {sheet1313({U"1"}, {"13....", ".x...."}), 1, true, true, true, false, Mistake::KeineZiffer},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.sheet.rows.back());
