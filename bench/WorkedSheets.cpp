@@ -1,11 +1,13 @@
 #include "WorkedSheets.h"
 
-#include "check/RowCheck.h"
-#include "input/CellInput.h"
-#include "task/TaskEntry.h"
-#include "tracker/ProgressTracker.h"
+#include "SheetText.h"
+
+#include "input/KeyCodes.h"
 
 namespace zifferon::bench {
+
+using test::Pupil;
+using test::rowText;
 
 namespace {
 
@@ -26,78 +28,7 @@ void requireCaption(const Form1& form, ControlId label, TextView expected,
     require(form.caption(label) == expected, what);
 }
 
-// Digits and letters send their own code as the virtual key, like the window.
-int keyCodeOf(char32_t ch) {
-    if ((ch >= U'0' && ch <= U'9') || (ch >= U'A' && ch <= U'Z')) {
-        return static_cast<int>(ch);
-    }
-    return 0;
-}
-
 } // namespace
-
-void Pupil::afterEvent() {
-    if (sheet_.form.timer1Enabled()) {
-        Timer1_Timer(sheet_.form);
-    }
-}
-
-void Pupil::enterTask(std::u32string_view dividend, std::u32string_view divisor) {
-    sheet_.form.setText(ctl::Text1, dividend);
-    sheet_.form.setText(ctl::Text2, divisor);
-    Command1_Click(sheet_.form);
-    afterEvent();
-}
-
-void Pupil::type(std::u32string_view chars) {
-    Form1& form = sheet_.form;
-    for (char32_t ch : chars) {
-        const ControlId cell = form.focus();
-        if (cell.kind == Kind::Resultat) {
-            resultat_KeyDown(form, cell.index, keyCodeOf(ch), 0);
-        } else if (isKontrolle(cell.kind)) {
-            kontrolle_KeyDown(form, kontrolleNumber(cell.kind), cell.index, keyCodeOf(ch), 0);
-        } else {
-            throw SheetError("typing with the focus outside the grid");
-        }
-        Text text = form.text(cell);
-        text.push_back(ch);
-        form.setText(cell, text);
-        afterEvent();
-    }
-}
-
-void Pupil::pressEnter() {
-    Form1& form = sheet_.form;
-    const ControlId cell = form.focus();
-    if (cell.kind == Kind::Resultat) {
-        resultat_KeyDown(form, cell.index, vk::Return, 0);
-    } else if (isKontrolle(cell.kind)) {
-        kontrolle_KeyDown(form, kontrolleNumber(cell.kind), cell.index, vk::Return, 0);
-    } else {
-        throw SheetError("Enter with the focus outside the grid");
-    }
-    afterEvent();
-}
-
-void Pupil::clickCell(ControlId cell) {
-    require(sheet_.form.setFocus(cell), "a click into a cell that cannot take the focus");
-    afterEvent();
-}
-
-void Pupil::clickInfo(int row) {
-    info_Click(sheet_.form, row);
-    afterEvent();
-}
-
-std::string rowText(const Form1& form, int n) {
-    std::string out;
-    for (int c = kRowCells - 1; c >= 0; --c) {
-        const Text& t = form.text(ctl::kontrolle(n, c));
-        out += t.empty() ? std::string(".") : toUtf8(t);
-    }
-    return out;
-}
 
 void makeFresh(Worksheet& sheet) {
     Pupil pupil(sheet);
@@ -115,32 +46,32 @@ void makeTwoStepsDone(Worksheet& sheet) {
     const Form1& form = sheet.form;
 
     pupil.type(U"8");
-    pupil.pressEnter(); // to kontrolle1(5)
+    pupil.press(vk::Return); // to kontrolle1(5)
     pupil.type(U"96");
     require(form.caption(ctl::info(0)) == texts::Pending && form.visible(ctl::info(0)),
             "info(0) does not ask \"korrekt?\" for 96");
-    pupil.pressEnter();
+    pupil.press(vk::Return);
     requireCaption(form, ctl::info(0), texts::Korrekt, "96 is not judged korrekt");
-    pupil.clickCell(ctl::kontrolle(2, 4));
+    pupil.click(ctl::kontrolle(2, 4));
     pupil.type(U"2");
-    pupil.pressEnter();
+    pupil.press(vk::Return);
     requireCaption(form, ctl::info(1), texts::Korrekt, "remainder 2 is not judged korrekt");
     requireRow(form, 2, ".27...");
     require(form.focus() == ctl::resultat(1), "the focus did not move to resultat(1)");
 
     pupil.type(U"2");
-    pupil.pressEnter(); // to kontrolle3(4)
+    pupil.press(vk::Return); // to kontrolle3(4)
     pupil.type(U"24");
-    pupil.pressEnter();
+    pupil.press(vk::Return);
     requireCaption(form, ctl::info(2), texts::Korrekt, "24 is not judged korrekt");
-    pupil.clickCell(ctl::kontrolle(4, 3));
+    pupil.click(ctl::kontrolle(4, 3));
     pupil.type(U"4");
-    pupil.pressEnter();
+    pupil.press(vk::Return);
     requireCaption(form, ctl::info(3), texts::Fehler, "remainder 4 is not judged Fehler");
     requireCaption(form, ctl::fehler(3), U"1", "the error count of row 3 is not 1");
-    pupil.clickCell(ctl::kontrolle(4, 3));
+    pupil.click(ctl::kontrolle(4, 3));
     pupil.type(U"3"); // replaces the 4
-    pupil.pressEnter();
+    pupil.press(vk::Return);
     requireCaption(form, ctl::info(3), texts::Korrekt, "remainder 3 is not judged korrekt");
     requireRow(form, 4, "..36..");
     require(form.focus() == ctl::resultat(2), "the focus did not move to resultat(2)");
@@ -150,7 +81,7 @@ void makeHalfWorked(Worksheet& sheet) {
     makeTwoStepsDone(sheet);
     Pupil pupil(sheet);
     pupil.type(U"3");
-    pupil.pressEnter(); // to kontrolle5(3)
+    pupil.press(vk::Return); // to kontrolle5(3)
     pupil.type(U"3");
     const Form1& form = sheet.form;
     requireRow(form, 5, "..3...");
@@ -165,37 +96,37 @@ void makeFinished(Worksheet& sheet) {
     const Form1& form = sheet.form;
 
     pupil.type(U"6");
-    pupil.pressEnter();
+    pupil.press(vk::Return);
     requireCaption(form, ctl::info(4), texts::Korrekt, "36 is not judged korrekt");
-    pupil.clickCell(ctl::kontrolle(6, 2));
+    pupil.click(ctl::kontrolle(6, 2));
     pupil.type(U"0");
-    pupil.pressEnter();
+    pupil.press(vk::Return);
     requireCaption(form, ctl::info(5), texts::Korrekt, "remainder 0 is not judged korrekt");
     requireRow(form, 6, "...05.");
 
     // Quotient digit 0: Enter in the empty product row has the check write
     // the zeros and judge them; the pupil clicks the label once more.
     pupil.type(U"0");
-    pupil.pressEnter(); // to kontrolle7(2)
-    pupil.pressEnter();
+    pupil.press(vk::Return); // to kontrolle7(2)
+    pupil.press(vk::Return);
     requireRow(form, 7, "...00.");
     requireCaption(form, ctl::info(6), texts::Korrekt, "the zero row is not judged korrekt");
-    pupil.clickInfo(6);
+    pupil.click(ctl::info(6));
     requireCaption(form, ctl::info(6), texts::Korrekt, "the zero row is not judged korrekt");
-    pupil.clickCell(ctl::kontrolle(8, 1));
+    pupil.click(ctl::kontrolle(8, 1));
     pupil.type(U"5");
-    pupil.pressEnter();
+    pupil.press(vk::Return);
     requireCaption(form, ctl::info(7), texts::Korrekt, "remainder 5 is not judged korrekt");
     requireRow(form, 8, "....54");
 
     pupil.type(U"4");
-    pupil.pressEnter(); // to kontrolle9(1)
+    pupil.press(vk::Return); // to kontrolle9(1)
     pupil.type(U"48");
-    pupil.pressEnter();
+    pupil.press(vk::Return);
     requireCaption(form, ctl::info(8), texts::Korrekt, "48 is not judged korrekt");
-    pupil.clickCell(ctl::kontrolle(10, 0));
+    pupil.click(ctl::kontrolle(10, 0));
     pupil.type(U"6");
-    pupil.pressEnter();
+    pupil.press(vk::Return);
     requireCaption(form, ctl::info(9), texts::Korrekt, "remainder 6 is not judged korrekt");
 
     for (int j = 0; j < kResultatCells; ++j) {

@@ -1,6 +1,7 @@
 // The row solver and the check command, on each kind of row of 987654 : 12.
 
 #include "BenchSupport.h"
+#include "SheetText.h"
 
 #include "check/RowCheck.h"
 #include "check/RowSolver.h"
@@ -83,7 +84,7 @@ void solveZeroFillWrites(benchmark::State& state) {
         benchmark::DoNotOptimize(result);
     }
     allocations.report(state);
-    if (rowText(form, 7) != "...00." || !judged(state, SolveRow(form, 6)) ||
+    if (test::rowText(form, 7) != "...00." || !judged(state, SolveRow(form, 6)) ||
         !SolveRow(form, 6).judgement.zeroFilled) {
         state.SkipWithError("the zero row was not written back");
     }
@@ -112,7 +113,7 @@ void checkWrongRow(benchmark::State& state) {
     Worksheet sheet;
     if (!prepare(state, sheet, [](Worksheet& s) {
             makeHalfWorked(s);
-            Pupil(s).type(U"5");
+            test::Pupil(s).type(U"5");
         })) {
         return;
     }

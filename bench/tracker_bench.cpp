@@ -58,7 +58,7 @@ void passTogglesLabel(benchmark::State& state) {
     Worksheet sheet;
     if (!prepare(state, sheet, [](Worksheet& s) {
             makeFresh(s);
-            Pupil(s).type(U"8"); // quotient digit: kontrolle1 may be written
+            test::Pupil(s).type(U"8"); // quotient digit: kontrolle1 may be written
         })) {
         return;
     }

@@ -64,7 +64,7 @@ Mistake productMistake(const RowJudgement& j, double whole) {
 }
 
 void judgeProductRow(const Form1& form, int row, RowJudgement& j, JudgeOutcome& outcome) {
-    const Kind r = kontrolleKind(row + 1);
+    const Kind r = workRowKind(row);
     const Kind u = upperArray(row);
     // A later digit 0: its zero product is read (and written by the solver)
     // under every digit of the number above.
@@ -115,8 +115,8 @@ void judgeProductRow(const Form1& form, int row, RowJudgement& j, JudgeOutcome& 
 }
 
 void judgeRemainderRow(const Form1& form, int row, RowJudgement& j, JudgeOutcome& outcome) {
-    const Kind r = kontrolleKind(row + 1);
-    const Kind q = kontrolleKind(row);
+    const Kind r = workRowKind(row);
+    const Kind q = workRowKind(row - 1);
     const Kind u = upperArray(row);
     const std::optional<int> s = lowestWrittenColumn(form, q);
     if (!s) {
@@ -196,7 +196,7 @@ int bringDownColumn(const Form1& form, int step) {
     if (step < 0 || step >= kResultatCells) {
         return -1;
     }
-    const std::optional<int> s = lowestWrittenColumn(form, kontrolleKind(2 * step + 1));
+    const std::optional<int> s = lowestWrittenColumn(form, workRowKind(2 * step));
     if (!s || *s == 0 || isBlank(form.text(ctl::dividend(*s - 1)))) {
         return -1;
     }

@@ -36,7 +36,7 @@ double anchoredValue(const Form1& form, Kind array, int anchor) {
 
 Kind upperArray(int row) {
     const int productRow = row - row % 2;
-    return productRow == 0 ? Kind::Dividend : kontrolleKind(productRow);
+    return productRow == 0 ? Kind::Dividend : workRowKind(productRow - 1);
 }
 
 std::vector<ControlId> cellsBetween(Kind array, int from, int to) {

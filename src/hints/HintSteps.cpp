@@ -31,8 +31,8 @@ HintStep currentStep(const Form1& form) {
         h.step = k;
         h.upper = anchoredValue(form, upper, units);
         const ControlId quotient = ctl::resultat(k);
-        const Kind productArray = kontrolleKind(2 * k + 1);
-        const Kind remainderArray = kontrolleKind(2 * k + 2);
+        const Kind productArray = workRowKind(2 * k);
+        const Kind remainderArray = workRowKind(2 * k + 1);
 
         if (isBlank(form.text(quotient))) {
             h.kind = StepKind::Quotient;

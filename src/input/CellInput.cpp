@@ -75,7 +75,7 @@ void resultat_KeyDown(Form1& form, int index, int keyCode, int /*shift*/) {
     }
     // The product of quotient digit j starts in row 2j, one column further
     // right than the product before it.
-    form.setFocus(ctl::kontrolle(2 * index + 1, kRowCells - 1 - index));
+    form.setFocus(ctl::workRow(2 * index, kRowCells - 1 - index));
 }
 
 } // namespace zifferon

@@ -1,17 +1,9 @@
 #pragma once
 
+#include "input/KeyCodes.h"
 #include "sheet/Form1.h"
 
 namespace zifferon {
-
-// Virtual-key codes the cells react to.
-namespace vk {
-inline constexpr int Return = 13;
-inline constexpr int Left = 37;
-inline constexpr int Up = 38;
-inline constexpr int Right = 39;
-inline constexpr int Down = 40;
-} // namespace vk
 
 // The change rule of the work cells, with the character of the cell that
 // changed last (LastCellChar, NUL at start).

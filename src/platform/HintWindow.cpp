@@ -217,7 +217,7 @@ void HintController::addMenu(QMenuBar* bar) {
 }
 
 void HintController::giveHint() {
-    coach_.press(window_.form());
+    window_.sheet().askForHint();
     if (!hintWindow_->isVisible()) {
         placeBesideSheet();
         hintWindow_->show();
@@ -226,7 +226,7 @@ void HintController::giveHint() {
 }
 
 void HintController::refresh() {
-    const Hint hint = coach_.shown(window_.form());
+    const Hint hint = window_.sheet().shownHint();
     std::vector<QWidget*> targets;
     QStringList names;
     for (ControlId id : hint.outline) {
@@ -239,13 +239,8 @@ void HintController::refresh() {
     if (hintWindow_->isVisible()) {
         const QString marked =
             names.isEmpty() ? QString() : QString::fromUtf8("Markiert: ") + names.join(", ");
-        hintWindow_->showHint(hint, coach_.hintsUsed(), marked);
+        hintWindow_->showHint(hint, window_.sheet().hintsUsed(), marked);
     }
-}
-
-void HintController::restart() {
-    coach_.restart();
-    refresh();
 }
 
 void HintController::showUsage() {

@@ -75,8 +75,6 @@ class HintController : public QObject {
     void giveHint();
     // After the sheet changed: a hint whose step is done disappears.
     void refresh();
-    // A task was entered or loaded: the hint and the count start afresh.
-    void restart();
     // "&Wie geht das?"
     void showUsage();
 
@@ -85,7 +83,6 @@ class HintController : public QObject {
     HintOverlay* overlay() const { return overlay_; }
     HintWindow* hintWindow() const { return hintWindow_; }
     QDialog* usagePage() const { return usage_; }
-    const HintCoach& coach() const { return coach_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -94,7 +91,6 @@ class HintController : public QObject {
     void placeBesideSheet();
 
     SheetWindow& window_;
-    HintCoach coach_;
     HintOverlay* overlay_ = nullptr;
     HintWindow* hintWindow_ = nullptr;
     QDialog* usage_ = nullptr;

@@ -1,19 +1,13 @@
 #include "platform/SheetWindow.h"
 
-#include "check/RowCheck.h"
-#include "input/CellInput.h"
-#include "platform/ClockRandom.h"
 #include "platform/HintWindow.h"
-#include "platform/KeyCodes.h"
+#include "platform/QtKeyCodes.h"
 #include "platform/QtTaskFileServices.h"
 #include "platform/SheetPrinter.h"
 #include "platform/SheetWidgets.h"
 #include "sheet/ControlNames.h"
 #include "sheet/Layout.h"
-#include "task/RandomTask.h"
-#include "task/TaskEntry.h"
 #include "taskfile/TaskFileCommands.h"
-#include "tracker/ProgressTracker.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -55,11 +49,7 @@ QString controlName(ControlId id) {
 } // namespace
 
 SheetWindow::SheetWindow(const Services& services, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
-    if (!services_.random) {
-        ownRandom_ = std::make_unique<ClockRandom>();
-        services_.random = ownRandom_.get();
-    }
+    : QMainWindow(parent), services_(services), sheet_(services.random) {
     if (!services_.taskFiles) {
         qtTaskFiles_ = std::make_unique<QtTaskFileServices>(this);
         services_.taskFiles = &qtTaskFiles_->services();
@@ -88,8 +78,6 @@ SheetWindow::SheetWindow(const Services& services, QWidget* parent)
     // A fixed sheet: the window takes exactly the size of the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    timer_.setInterval(kTickInterval);
-    connect(&timer_, &QTimer::timeout, this, &SheetWindow::tick);
     connectFocusTracking();
 
     Form_Load(form(), QCoreApplication::applicationFilePath().toStdString());
@@ -112,31 +100,27 @@ void SheetWindow::buildControls() {
             } else if (id.kind == Kind::Text2) {
                 edit->setMaxLength(static_cast<int>(Form1::kText2MaxLength));
             }
-            if (id.kind == Kind::Resultat || isKontrolle(id.kind)) {
-                edit->onKeyDown = [this, id](QKeyEvent* e) {
-                    keyInProgress_ = true;
-                    onCellKeyDown(id, e);
-                };
-                edit->afterKey = [this] {
-                    keyInProgress_ = false;
-                    afterEvent();
-                };
-            }
-            connect(edit, &QLineEdit::textEdited, this,
-                    [this, id](const QString& text) { onCellEdited(id, text); });
+            edit->onKeyDown = [this, id](QKeyEvent* e) {
+                const int key = virtualKeyCode(*e);
+                const int shift = shiftState(*e);
+                handle([=](Worksheet& sheet) { sheet.keyDown(id, key, shift); });
+            };
+            edit->afterKey = [this] { handle([](Worksheet& sheet) { sheet.keyDone(); }); };
+            connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
+                sheet_.edited(id, text.toStdU32String());
+                // The box shows at once what the change rule left of the edit;
+                // the rest of the window follows with the pass.
+                mirrorControl(id);
+                if (!sheet_.keyInProgress()) {
+                    mirror();
+                }
+            });
             w = edit;
         } else if (isButton(id.kind)) {
             auto* button = new QPushButton(page_);
             button->setAutoDefault(false);
-            connect(button, &QPushButton::clicked, this, [this, id] {
-                if (id.kind == Kind::Command1) {
-                    Command1_Click(form());
-                    hints_->restart();
-                } else {
-                    Command2_Click(form(), *services_.random);
-                }
-                afterEvent();
-            });
+            connect(button, &QPushButton::clicked, this,
+                    [this, id] { handle([id](Worksheet& sheet) { sheet.click(id); }); });
             w = button;
         } else if (isLabel(id.kind)) {
             auto* label = new ClickableLabel(page_);
@@ -144,14 +128,8 @@ void SheetWindow::buildControls() {
                                                         : Qt::AlignLeft | Qt::AlignVCenter);
             if (id.kind == Kind::Info || id.kind == Kind::Label3) {
                 label->setCursor(Qt::PointingHandCursor);
-                connect(label, &ClickableLabel::clicked, this, [this, id] {
-                    if (id.kind == Kind::Info) {
-                        info_Click(form(), id.index);
-                    } else {
-                        Label3_Click(form(), id.index);
-                    }
-                    afterEvent();
-                });
+                connect(label, &ClickableLabel::clicked, this,
+                        [this, id] { handle([id](Worksheet& sheet) { sheet.click(id); }); });
             }
             w = label;
         }
@@ -286,29 +264,6 @@ QPushButton* SheetWindow::button(ControlId id) const {
     return qobject_cast<QPushButton*>(widget(id));
 }
 
-void SheetWindow::onCellKeyDown(ControlId id, QKeyEvent* event) {
-    const int key = virtualKeyCode(*event);
-    const int shift = shiftState(*event);
-    if (id.kind == Kind::Resultat) {
-        resultat_KeyDown(form(), id.index, key, shift);
-    } else {
-        kontrolle_KeyDown(form(), kontrolleNumber(id.kind), id.index, key, shift);
-    }
-    // The key's own character still lands in this cell: the focus follows the
-    // model only once the key has been handled (afterKey).
-}
-
-void SheetWindow::onCellEdited(ControlId id, const QString& text) {
-    form().setText(id, text.toStdU32String());
-    // The cell shows at once what the change rule left of the edit; the rest of
-    // the window follows when the key has been handled (afterKey), or now for
-    // edits without a key (paste from the context menu).
-    mirrorControl(id);
-    if (!keyInProgress_) {
-        afterEvent();
-    }
-}
-
 void SheetWindow::onFocusChanged(QWidget* now) {
     if (mirroring_ || !now) {
         return;
@@ -316,25 +271,10 @@ void SheetWindow::onFocusChanged(QWidget* now) {
     for (const auto& [packed, w] : widgets_) {
         if (w == now) {
             const ControlId id{static_cast<Kind>(packed / 64), packed % 64};
-            if (form().focus() != id) {
-                form().setFocus(id);
-                afterEvent();
-            }
+            handle([id](Worksheet& sheet) { sheet.focusChanged(id); });
             return;
         }
     }
-}
-
-void SheetWindow::tick() {
-    Timer1_Timer(form());
-    mirror();
-}
-
-void SheetWindow::afterEvent() {
-    if (form().timer1Enabled()) {
-        Timer1_Timer(form());
-    }
-    mirror();
 }
 
 void SheetWindow::mirrorControl(ControlId id) {
@@ -365,10 +305,7 @@ void SheetWindow::mirrorControl(ControlId id) {
             label->setText(caption);
             announceVerdict(id, label);
         }
-        // A row label explains itself only while it shows "Fehler".
-        const bool explains =
-            id.kind != Kind::Info || (f.visible(id) && f.caption(id) == texts::Fehler);
-        const QString tip = explains ? toQString(f.toolTip(id)) : QString();
+        const QString tip = toQString(shownToolTip(f, id));
         if (label->toolTip() != tip) {
             label->setToolTip(tip);
         }
@@ -438,9 +375,6 @@ void SheetWindow::announceVerdict(ControlId id, QLabel* label) {
 
 void SheetWindow::mirror() {
     const Form1& f = form();
-    if (f.timer1Enabled() && !timer_.isActive()) {
-        timer_.start();
-    }
     if (f.revision() == mirroredRevision_) {
         return;
     }
@@ -461,18 +395,16 @@ void SheetWindow::mirror() {
 }
 
 void SheetWindow::loadTaskFile() {
-    // A load that took place changed the sheet; a cancelled or failed one did not.
-    const std::uint64_t before = form().revision();
-    mLaden_Click(form(), *services_.taskFiles);
-    if (form().revision() != before) {
-        hints_->restart();
-    }
-    afterEvent();
+    handle([this](Worksheet& sheet) { sheet.load(*services_.taskFiles); });
 }
 
 void SheetWindow::saveTaskFile() {
-    mSpeichern_Click(form(), *services_.taskFiles);
-    afterEvent();
+    handle([this](Worksheet& sheet) { sheet.save(*services_.taskFiles); });
+}
+
+void SheetWindow::handle(const std::function<void(Worksheet&)>& event) {
+    event(sheet_);
+    mirror();
 }
 
 void SheetWindow::printSheet() {

@@ -1,19 +1,20 @@
 #pragma once
 
-// SheetWindow: the Qt face of Form1.
+// SheetWindow: the Qt face of the Worksheet.
 //
-// It builds one widget per control from the layout table, forwards every
-// widget event to the handler of that control, and after each event mirrors
+// It builds one widget per control from the layout table, turns every widget
+// event into a call of the Worksheet (handle()), and after each event mirrors
 // the model back onto the widgets (only when the model's revision moved).
-// It holds no rule of its own.
+// It holds no rule of its own, and no timer: the Worksheet runs the tracker
+// pass after every event.
 
-#include "input/Worksheet.h"
+#include "session/Worksheet.h"
 #include "sheet/ControlId.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -64,12 +65,9 @@ class SheetWindow : public QMainWindow {
     HintController* hints() const { return hints_; }
     QAction* pdfAction() const { return pdfAction_; }
 
-    // One tick of Timer1, as the timer delivers it.
-    void tick();
-    const QTimer& timer1() const { return timer_; }
-
-    // Milliseconds between ticks of Timer1 while it is enabled.
-    static constexpr int kTickInterval = 50;
+    // The one way an event reaches the rules: the call on the Worksheet,
+    // then the widgets show the model.
+    void handle(const std::function<void(Worksheet&)>& event);
 
     // Pixel position of a twip coordinate at the current zoom.
     int toPixels(int twips) const;
@@ -87,25 +85,19 @@ class SheetWindow : public QMainWindow {
     void applyGeometry();
     void applyFonts();
 
-    void onCellKeyDown(ControlId id, QKeyEvent* event);
-    void onCellEdited(ControlId id, const QString& text);
     void onFocusChanged(QWidget* now);
     void loadTaskFile();
     void saveTaskFile();
     void printSheet();
     void exportPdf();
 
-    // Runs after every event the window forwards: a tracker pass is due as soon
-    // as anything happened, then the widgets show the model.
-    void afterEvent();
     void mirror();
     void mirrorControl(ControlId id);
     void announceVerdict(ControlId id, QLabel* label);
     void showLocked(QLineEdit* cell, bool locked);
 
-    Worksheet sheet_;
     Services services_;
-    std::unique_ptr<RandomSource> ownRandom_;
+    Worksheet sheet_;
     std::unique_ptr<QtTaskFileServices> qtTaskFiles_;
     std::unique_ptr<PdfSaveDialog> ownPdfDialog_;
     std::unique_ptr<MessageSink> ownMessages_;
@@ -116,11 +108,9 @@ class SheetWindow : public QMainWindow {
     QAction* saveAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* pdfAction_ = nullptr;
-    QTimer timer_;
     double zoom_ = 1.0;
     std::uint64_t mirroredRevision_ = ~std::uint64_t{0};
     bool mirroring_ = false;
-    bool keyInProgress_ = false;
     HintController* hints_ = nullptr;
 };
 

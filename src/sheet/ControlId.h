@@ -57,6 +57,13 @@ constexpr int kontrolleNumber(Kind k) {
 constexpr Kind kontrolleKind(int n) {
     return static_cast<Kind>(static_cast<int>(Kind::Kontrolle1) + n - 1);
 }
+// Work row i (0..9) is the array kontrolle(i + 1).
+constexpr int workRowOf(Kind k) {
+    return kontrolleNumber(k) - 1;
+}
+constexpr Kind workRowKind(int row) {
+    return kontrolleKind(row + 1);
+}
 constexpr bool isCell(Kind k) {
     return k == Kind::Dividend || k == Kind::Divisor || k == Kind::Resultat || isKontrolle(k);
 }
@@ -130,7 +137,7 @@ constexpr ControlId kontrolle(int n, int column) {
 }
 // Cell `column` of work row `row` (0..9), i.e. of kontrolle(row + 1).
 constexpr ControlId workRow(int row, int column) {
-    return {kontrolleKind(row + 1), column};
+    return {workRowKind(row), column};
 }
 } // namespace ctl
 

@@ -77,11 +77,18 @@ Text accessibleName(const Form1& form, ControlId id) {
         break;
     }
     if (isKontrolle(id.kind)) {
-        const int row = kontrolleNumber(id.kind) - 1;
+        const int row = workRowOf(id.kind);
         const Text step = number(row / 2 + 1) + U". ";
         return step + (row % 2 == 0 ? U"Produkt, " : U"Rest, ") + columnName(form, i);
     }
     return {};
+}
+
+Text shownToolTip(const Form1& form, ControlId id) {
+    if (id.kind == Kind::Info && !(form.visible(id) && form.caption(id) == texts::Fehler)) {
+        return {};
+    }
+    return form.toolTip(id);
 }
 
 } // namespace zifferon

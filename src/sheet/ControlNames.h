@@ -9,4 +9,8 @@ namespace zifferon {
 // a verdict label by its row and verdict).
 Text accessibleName(const Form1& form, ControlId id);
 
+// The tooltip the window shows for a control: a row label explains itself
+// only while it shows "Fehler"; other controls show theirs as they are.
+Text shownToolTip(const Form1& form, ControlId id);
+
 } // namespace zifferon

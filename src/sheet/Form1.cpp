@@ -73,7 +73,7 @@ const Form1::TextState* Form1::textState(ControlId id) const {
         return &resultat_[i];
     default:
         if (isKontrolle(id.kind)) {
-            return &kontrolle_[static_cast<std::size_t>(kontrolleNumber(id.kind) - 1)][i];
+            return &kontrolle_[static_cast<std::size_t>(workRowOf(id.kind))][i];
         }
         return nullptr;
     }

@@ -49,7 +49,7 @@ Geometry geometry(ControlId id) {
         return {5400 + 240 * i, kTopLine, kCellWidth, kCellHeight};
     default:
         if (isKontrolle(id.kind)) {
-            return {columnLeft(i), rowTop(kontrolleNumber(id.kind) - 1), kCellWidth, kCellHeight};
+            return {columnLeft(i), rowTop(workRowOf(id.kind)), kCellWidth, kCellHeight};
         }
         return {};
     }

@@ -8,39 +8,12 @@ namespace zifferon {
 
 namespace {
 
-// A pass runs on every tick of a 1 ms timer. It reads the sheet through
-// references and compares before it writes, so a pass over a sheet that needs
-// nothing allocates nothing and changes nothing (Form1 skips no-op writes too,
-// and a cell rewritten with its own text runs no change rule).
-
-// Product rows 2k and their quotient cells resultat(k): a row stays empty
-// until its quotient digit has been written (a space counts as written).
-// kontrolle9 is guarded like the other four.
-struct QuotientGuard {
-    int n; // kontrolleN
-    int quotient;
-};
-constexpr std::array<QuotientGuard, 5> kQuotientGuards{{
-    {1, 0},
-    {3, 1},
-    {5, 2},
-    {7, 3},
-    {9, 4},
-}};
-
-// Remainder rows 2k+1: a row stays empty until the product above it reads
-// "korrekt".
-struct VerdictGuard {
-    int n; // kontrolleN
-    int productRow;
-};
-constexpr std::array<VerdictGuard, 5> kVerdictGuards{{
-    {2, 0},
-    {4, 2},
-    {6, 4},
-    {8, 6},
-    {10, 8},
-}};
+// A pass runs after every event. It reads the sheet through references and
+// compares before it writes, so a pass over a sheet that needs nothing
+// allocates nothing and changes nothing (Form1 skips no-op writes too, and a
+// cell rewritten with its own text runs no change rule).
+//
+// Step k is quotient cell resultat(k), product row 2k and remainder row 2k + 1.
 
 // Remainder row 2k + 1 of step k leads on to quotient cell k + 1; the
 // fourth and the fifth remainder row both lead on to resultat(4): there is
@@ -53,9 +26,9 @@ bool isKorrekt(const Form1& form, int row) {
     return form.caption(ctl::info(row)) == texts::Korrekt;
 }
 
-void emptyRow(Form1& form, int n) {
+void emptyRow(Form1& form, int row) {
     for (int c = 0; c < kRowCells; ++c) {
-        const ControlId cell = ctl::kontrolle(n, c);
+        const ControlId cell = ctl::workRow(row, c);
         if (!form.text(cell).empty()) {
             form.setText(cell, TextView{});
         }
@@ -66,18 +39,21 @@ void emptyRow(Form1& form, int n) {
 // read them again in the same pass.
 using RowMask = unsigned;
 
+// A product row stays empty until its quotient digit has been written (a
+// space counts as written; the fifth is guarded like the other four), a
+// remainder row until the product above it reads "korrekt".
 RowMask guardStep(Form1& form) {
     RowMask emptied = 0;
-    for (const QuotientGuard& g : kQuotientGuards) {
-        if (isEmpty(form.text(ctl::resultat(g.quotient)))) {
-            emptyRow(form, g.n);
-            emptied |= 1u << (g.n - 1);
+    for (int k = 0; k < kResultatCells; ++k) {
+        if (isEmpty(form.text(ctl::resultat(k)))) {
+            emptyRow(form, 2 * k);
+            emptied |= 1u << (2 * k);
         }
     }
-    for (const VerdictGuard& g : kVerdictGuards) {
-        if (!isKorrekt(form, g.productRow)) {
-            emptyRow(form, g.n);
-            emptied |= 1u << (g.n - 1);
+    for (int k = 0; k < kResultatCells; ++k) {
+        if (!isKorrekt(form, 2 * k)) {
+            emptyRow(form, 2 * k + 1);
+            emptied |= 1u << (2 * k + 1);
         }
     }
     return emptied;
@@ -86,9 +62,8 @@ RowMask guardStep(Form1& form) {
 // Rows 0 to 2 count any text, also a lone space; rows 3 to 9 only text that is
 // not blank.
 bool isWritten(const Form1& form, int row) {
-    const int n = row + 1;
     for (int c = 0; c < kRowCells; ++c) {
-        const Text& t = form.text(ctl::kontrolle(n, c));
+        const Text& t = form.text(ctl::workRow(row, c));
         if (row <= 2 ? !isEmpty(t) : !isBlank(t)) {
             return true;
         }
@@ -121,6 +96,9 @@ bool mayPullFocus(const Form1& form) {
 }
 
 void bringDownStep(Form1& form) {
+    // Of the quotient cells that would pull the focus, the last one gets it:
+    // set once, so that a pass over a sheet at rest moves nothing.
+    ControlId pull;
     for (int k = 0; k < kResultatCells; ++k) {
         const int productRow = 2 * k;
         const int remainderRow = productRow + 1;
@@ -140,9 +118,12 @@ void bringDownStep(Form1& form) {
         // Whatever the cell holds, it gets the dividend digit of its column.
         form.setText(ctl::workRow(remainderRow, column), form.text(ctl::dividend(column)));
         const ControlId next = ctl::resultat(nextQuotientCell(k));
-        if (isBlank(form.text(next)) && form.focus() != next && mayPullFocus(form)) {
-            form.setFocus(next); // refused, and harmless, if the cell is disabled
+        if (isBlank(form.text(next)) && form.canTakeFocus(next)) {
+            pull = next;
         }
+    }
+    if (pull.kind != Kind::None && form.focus() != pull && mayPullFocus(form)) {
+        form.setFocus(pull);
     }
 }
 

@@ -1,18 +1,9 @@
 #include "Monkey.h"
 
 #include "LongDivision.h"
-#include "MemoryTaskFiles.h"
+#include "Pupil.h"
+#include "SheetText.h"
 
-#include "KeyboardFixtures.h"
-#include "SheetFixtures.h"
-#include "TaskFileTestSupport.h"
-
-#include "check/RowCheck.h"
-#include "input/CellInput.h"
-#include "input/Worksheet.h"
-#include "task/RandomSource.h"
-#include "task/RandomTask.h"
-#include "task/TaskEntry.h"
 #include "taskfile/TaskFileCommands.h"
 #include "taskfile/TaskRecords.h"
 #include "tracker/ProgressTracker.h"
@@ -28,28 +19,12 @@ namespace zifferon::test::monkey {
 
 namespace {
 
-constexpr int kVkDelete = 46;
 constexpr const char* kSavePath = "/prog/monkey";
 constexpr const char* kSavedFile = "/prog/monkey.AUF";
 constexpr const char* kOldFile = "/prog/aelter.AUF";
 constexpr const char* kCutFile = "/prog/kurz.AUF";
 
-class SeededRandom final : public RandomSource {
-  public:
-    explicit SeededRandom(std::uint32_t seed) : engine_(seed) {}
-    void reseedFromClock() override {}
-    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
-
-  private:
-    std::mt19937 engine_;
-};
-
 // ------------------------------------------------------------ the right work
-
-Text digitsOf(long value) {
-    const std::string s = std::to_string(value);
-    return Text(s.begin(), s.end());
-}
 
 // The characters of an array's cells from left to right, empty cells left out.
 Text cellsLeftToRight(const Form1& form, Kind kind) {
@@ -113,7 +88,7 @@ std::string quoted(const Text& t) {
 std::vector<ControlId> lockCells(int row) {
     std::vector<ControlId> cells;
     for (int c = 0; c < kRowCells; ++c) {
-        cells.push_back(ctl::kontrolle(row + 1, c));
+        cells.push_back(ctl::workRow(row, c));
     }
     if (row % 2 == 0) {
         cells.push_back(ctl::resultat(row / 2));
@@ -134,7 +109,7 @@ class Session {
     Coverage coverage;
 
   private:
-    std::string typeInto(char32_t ch, test::Caret caret);
+    std::string typeInto(char32_t ch, Caret caret);
     std::string key(int keyCode, const char* name);
     std::string backspace();
     std::string del();
@@ -149,11 +124,12 @@ class Session {
     void afterCheck(int row, bool wasKorrekt);
     void resetModel();
     void loaded();
-    void pass();
 
-    Worksheet sheet_;
+    SeededRandom random_{0};
+    Worksheet sheet_{&random_};
     Form1& form_ = sheet_.form;
-    test::MemoryTaskFiles files_;
+    Pupil pupil_{sheet_};
+    MemoryTaskFiles files_;
     ExtraCheck extra_;
 
     // The model the invariants are checked against.
@@ -168,14 +144,6 @@ class Session {
     bool passRan_ = false;
     std::optional<Violation> pending_; // found inside an event (file round trips)
 };
-
-void Session::pass() {
-    if (form_.timer1Enabled()) {
-        Timer1_Timer(form_);
-        passRan_ = true;
-        ++coverage.passes;
-    }
-}
 
 void Session::resetModel() {
     lockedRow_.fill(false);
@@ -232,40 +200,35 @@ void Session::loaded() {
     coverage.loadsWithLockedRows += any ? 1 : 0;
 }
 
-std::string Session::typeInto(char32_t ch, test::Caret caret) {
+std::string Session::typeInto(char32_t ch, Caret caret) {
     const ControlId target = form_.focus();
-    test::typeChar(form_, ch, caret);
-    return "type " + quoted(Text(1, ch)) + (caret == test::Caret::Start ? " before the text" : "") +
-           " into " + test::controlName(target);
+    pupil_.type(ch, caret);
+    return "type " + quoted(Text(1, ch)) + (caret == Caret::Start ? " before the text" : "") +
+           " into " + controlName(target);
 }
 
 std::string Session::key(int keyCode, const char* name) {
     const ControlId target = form_.focus();
     const int row = isKontrolle(target.kind) ? kontrolleNumber(target.kind) - 1 : -1;
     const bool wasKorrekt = row >= 0 && form_.caption(ctl::info(row)) == texts::Korrekt;
-    test::pressKey(form_, keyCode);
+    pupil_.press(keyCode);
     if (keyCode == vk::Return && row >= 0) {
         afterCheck(row, wasKorrekt);
     }
-    return std::string(name) + " in " + test::controlName(target);
+    return std::string(name) + " in " + controlName(target);
 }
 
 std::string Session::backspace() {
     const ControlId target = form_.focus();
-    test::backspace(form_);
-    return "Backspace in " + test::controlName(target);
+    pupil_.backspace();
+    return "Backspace in " + controlName(target);
 }
 
 // Delete with the caret at the start: the key-down, then the first character goes.
 std::string Session::del() {
     const ControlId target = form_.focus();
-    test::keyDown(form_, target, kVkDelete);
-    Text t = form_.text(target);
-    if (!t.empty()) {
-        t.erase(t.begin());
-    }
-    form_.setText(target, t);
-    return "Delete in " + test::controlName(target);
+    pupil_.del();
+    return "Delete in " + controlName(target);
 }
 
 std::string Session::clickInfo(int row) {
@@ -273,47 +236,50 @@ std::string Session::clickInfo(int row) {
         return "nothing (info(" + std::to_string(row) + ") hidden)";
     }
     const bool wasKorrekt = form_.caption(ctl::info(row)) == texts::Korrekt;
-    info_Click(form_, row);
+    pupil_.click(ctl::info(row));
     afterCheck(row, wasKorrekt);
     return "click info(" + std::to_string(row) + ")";
 }
 
 std::string Session::eingabe() {
-    Command1_Click(form_);
+    pupil_.click(ctl::Command1);
     ++coverage.tasksEntered;
     resetModel();
     return "Eingabe " + quoted(form_.text(ctl::Text1)) + " : " + quoted(form_.text(ctl::Text2));
 }
 
 std::string Session::nextTask(std::uint32_t seed) {
-    SeededRandom random(seed);
-    Command2_Click(form_, random);
+    random_.seed(seed);
+    pupil_.click(ctl::Command2);
     return "nächste Aufgabe -> " + quoted(form_.text(ctl::Text1)) + " : " +
            quoted(form_.text(ctl::Text2));
 }
 
 std::string Session::saveLoad(const Event& e) {
     const auto refusedOrCancelled = [&](const std::string& path, const char* what) {
-        const auto before = test::snapshot(form_);
+        const auto before = snapshot(form_);
         const char32_t lastChar = sheet_.rule.lastCellChar();
-        files_.chosenPath = path.empty() ? std::nullopt : std::optional<std::string>(path);
-        const int messages = files_.messagesShown;
-        mLaden_Click(form_, files_.services());
-        if (test::snapshot(form_) != before || sheet_.rule.lastCellChar() != lastChar) {
+        const std::size_t messages = files_.messages.size();
+        pupil_.load(files_, path.empty() ? std::nullopt : std::optional<std::string>(path));
+        if (snapshot(form_) != before || sheet_.rule.lastCellChar() != lastChar) {
             pending_ = Violation{0, "a refused or cancelled load changed the sheet", what};
-        } else if (!path.empty() && files_.messagesShown != messages + 1) {
+        } else if (!path.empty() && files_.messages.size() != messages + 1) {
             pending_ = Violation{0, "a refused load said nothing", what};
         }
         ++coverage.refusedLoads;
         return std::string(what);
     };
     const auto takeFile = [&](const std::string& path, const char* what) {
+        // The file read onto a fresh sheet is written back as it was saved;
+        // then the pupil loads it, and the pass that follows does its work.
         const std::vector<std::uint8_t> file = files_.files.at(path);
-        files_.chosenPath = path;
-        const int messages = files_.messagesShown;
-        mLaden_Click(form_, files_.services());
-        const TaskFileBytes back = writeTaskRecords(form_);
-        if (files_.messagesShown != messages ||
+        const std::size_t messages = files_.messages.size();
+        Form1 scratch;
+        files_.answer(path);
+        mLaden_Click(scratch, files_.services());
+        const TaskFileBytes back = writeTaskRecords(scratch);
+        pupil_.load(files_, path);
+        if (files_.messages.size() != messages ||
             !std::equal(back.begin(), back.end(), file.begin(), file.end())) {
             pending_ = Violation{0, "a saved file does not load back as it was saved", what};
         }
@@ -331,8 +297,7 @@ std::string Session::saveLoad(const Event& e) {
         if (files_.files.count(kSavedFile)) {
             files_.files[kOldFile] = files_.files[kSavedFile];
         }
-        files_.chosenPath = kSavePath;
-        mSpeichern_Click(form_, files_.services());
+        pupil_.save(files_, kSavePath);
         return takeFile(kSavedFile, "save and load again");
     }
     case 6: {
@@ -366,16 +331,15 @@ std::string Session::apply(const Event& e) {
         {U" 77 ", U" 3"},
     }};
 
-    passRan_ = false;
     std::string what;
     switch (e.op) {
     case Op::Digit:
         what = typeInto(static_cast<char32_t>(U'0' + e.a % 10),
-                        e.b % 4 == 0 ? test::Caret::Start : test::Caret::End);
+                        e.b % 4 == 0 ? Caret::Start : Caret::End);
         break;
     case Op::OtherChar:
         what = typeInto(kOtherChars[e.a % kOtherChars.size()],
-                        e.b % 2 == 0 ? test::Caret::Start : test::Caret::End);
+                        e.b % 2 == 0 ? Caret::Start : Caret::End);
         break;
     case Op::Left:
         what = key(vk::Left, "Left");
@@ -393,7 +357,7 @@ std::string Session::apply(const Event& e) {
         what = key(vk::Return, "Enter");
         break;
     case Op::Shift:
-        what = key(test::kVkShift, "Shift");
+        what = key(vk::Shift, "Shift");
         break;
     case Op::Backspace:
         what = backspace();
@@ -405,7 +369,7 @@ std::string Session::apply(const Event& e) {
         what = clickInfo(static_cast<int>(e.a % kWorkRows));
         break;
     case Op::Label3Click:
-        Label3_Click(form_, static_cast<int>(e.a % 2));
+        pupil_.click(ctl::label3(static_cast<int>(e.a % 2)));
         what = "click Label3(" + std::to_string(e.a % 2) + ")";
         break;
     case Op::NextTask:
@@ -421,18 +385,19 @@ std::string Session::apply(const Event& e) {
                                                             static_cast<int>((i - 5) % 6))
                                  : i == 65 ? ctl::Text1
                                            : ctl::Text2;
-        const bool taken = form_.setFocus(target);
-        what = "click into " + test::controlName(target) + (taken ? "" : " (refused)");
+        const bool taken = pupil_.click(target);
+        what = "click into " + controlName(target) + (taken ? "" : " (refused)");
         break;
     }
     case Op::TypeTask: {
         const auto& [dividend, divisor] = kTyped[e.a % kTyped.size()];
-        form_.setText(ctl::Text1, dividend);
-        form_.setText(ctl::Text2, divisor);
+        pupil_.paste(ctl::Text1, dividend);
+        pupil_.paste(ctl::Text2, divisor);
         what = "type the task " + quoted(dividend) + " : " + quoted(divisor);
         break;
     }
     case Op::Tick:
+        pupil_.tick();
         what = "tick";
         break;
     case Op::SaveLoad:
@@ -442,7 +407,9 @@ std::string Session::apply(const Event& e) {
         what = "pupil: " + pupil(e);
         break;
     }
-    pass();
+    // Every event went through an entry point: with Timer1 on, a pass followed.
+    passRan_ = form_.timer1Enabled();
+    coverage.passes += passRan_ ? 1 : 0;
     return what;
 }
 
@@ -451,15 +418,15 @@ std::string Session::apply(const Event& e) {
 // One move towards `want` in `cell`: click into it, clear it, or type.
 std::string Session::fix(ControlId cell, const Text& want) {
     if (form_.focus() != cell) {
-        if (!form_.setFocus(cell)) {
-            return eingabe() + " (stuck: " + test::controlName(cell) + " locked)";
+        if (!pupil_.click(cell)) {
+            return eingabe() + " (stuck: " + controlName(cell) + " locked)";
         }
-        return "click into " + test::controlName(cell);
+        return "click into " + controlName(cell);
     }
     if (!form_.text(cell).empty()) {
         return backspace();
     }
-    return typeInto(want.front(), test::Caret::End);
+    return typeInto(want.front(), Caret::End);
 }
 
 std::string Session::checkRowAsPupil(int row, const Event& e) {
@@ -467,12 +434,12 @@ std::string Session::checkRowAsPupil(int row, const Event& e) {
     if (e.b % 2 == 1 && form_.visible(label)) {
         return clickInfo(row);
     }
-    if (form_.focus().kind == kontrolleKind(row + 1)) {
+    if (form_.focus().kind == workRowKind(row)) {
         return key(vk::Return, "Enter");
     }
     for (int c = kRowCells - 1; c >= 0; --c) {
-        if (form_.setFocus(ctl::kontrolle(row + 1, c))) {
-            return "click into " + test::controlName(ctl::kontrolle(row + 1, c));
+        if (pupil_.click(ctl::workRow(row, c))) {
+            return "click into " + controlName(ctl::workRow(row, c));
         }
     }
     if (form_.visible(label)) {
@@ -497,8 +464,8 @@ std::string Session::pupil(const Event& e) {
             return eingabe();
         }
         // Something else landed in the boxes: the pupil types the task back.
-        form_.setText(ctl::Text1, dividend);
-        form_.setText(ctl::Text2, divisor);
+        pupil_.paste(ctl::Text1, dividend);
+        pupil_.paste(ctl::Text2, divisor);
         return "type the task back into the boxes";
     }
     const std::optional<std::vector<Step>> steps = solutionOf(form_, divisor);
@@ -506,7 +473,7 @@ std::string Session::pupil(const Event& e) {
         // Random tasks worth working: a dividend two digits longer than the divisor.
         if (leadingNumber(form_.caption(ctl::label3(0))) <
             leadingNumber(form_.caption(ctl::label3(1))) + 2) {
-            Label3_Click(form_, 0);
+            pupil_.click(ctl::label3(0));
             return "click Label3(0)";
         }
         return nextTask(e.a);
@@ -518,10 +485,9 @@ std::string Session::pupil(const Event& e) {
             if (form_.caption(ctl::info(row)) == texts::Korrekt) {
                 continue;
             }
-            const int n = row + 1;
             bool rowLocked = false;
             for (int c = 0; c < kRowCells; ++c) {
-                rowLocked = rowLocked || !form_.enabled(ctl::kontrolle(n, c));
+                rowLocked = rowLocked || !form_.enabled(ctl::workRow(row, c));
             }
             if (row == productRow) {
                 const ControlId quotient = ctl::resultat(static_cast<int>(k));
@@ -540,13 +506,13 @@ std::string Session::pupil(const Event& e) {
             }
             bool empty = true;
             for (int c = 0; c < kRowCells; ++c) {
-                empty = empty && form_.text(ctl::kontrolle(n, c)).empty();
+                empty = empty && form_.text(ctl::workRow(row, c)).empty();
             }
             // A zero digit after the first: Enter in the empty row has the
             // zeros written in by the check.
             if (row == productRow && row > 0 && s.digit == 0 && empty && e.a % 2 == 1) {
-                if (form_.focus().kind != kontrolleKind(n)) {
-                    return fix(ctl::kontrolle(n, s.column), {});
+                if (form_.focus().kind != workRowKind(row)) {
+                    return fix(ctl::workRow(row, s.column), {});
                 }
                 return key(vk::Return, "Enter");
             }
@@ -556,8 +522,8 @@ std::string Session::pupil(const Event& e) {
             const int first = row == productRow ? 0 : s.column;
             for (int c = first; c < kRowCells; ++c) {
                 const Text want = digitAt(value, s.column, c);
-                if (form_.text(ctl::kontrolle(n, c)) != want) {
-                    return fix(ctl::kontrolle(n, c), want);
+                if (form_.text(ctl::workRow(row, c)) != want) {
+                    return fix(ctl::workRow(row, c), want);
                 }
             }
             return checkRowAsPupil(row, e);
@@ -583,7 +549,7 @@ std::optional<Violation> Session::check(std::size_t index) {
             const ControlId cell = ctl::kontrolle(n, c);
             if (form_.text(cell).size() > 1) {
                 return violation("a work cell holds more than one character",
-                                 test::controlName(cell) + " = " + quoted(form_.text(cell)));
+                                 controlName(cell) + " = " + quoted(form_.text(cell)));
             }
         }
     }
@@ -591,8 +557,7 @@ std::optional<Violation> Session::check(std::size_t index) {
     // onto a control that cannot take it.
     const ControlId focus = form_.focus();
     if (focus != focusBefore_ && focus.kind != Kind::None && !form_.canTakeFocus(focus)) {
-        return violation("the focus moved onto a control that cannot take it",
-                         test::controlName(focus));
+        return violation("the focus moved onto a control that cannot take it", controlName(focus));
     }
     focusBefore_ = focus;
     for (int row = 0; row < kWorkRows; ++row) {
@@ -602,7 +567,7 @@ std::optional<Violation> Session::check(std::size_t index) {
                                     : lockedRow_[static_cast<std::size_t>(row)];
             if (locked && form_.enabled(cell)) {
                 return violation("a cell of a row judged right is enabled again",
-                                 test::controlName(cell));
+                                 controlName(cell));
             }
         }
     }
@@ -617,6 +582,12 @@ std::optional<Violation> Session::check(std::size_t index) {
         before = count;
     }
     if (passRan_) {
+        // One pass brings the sheet to rest: the window needs no timer.
+        const std::uint64_t revision = form_.revision();
+        Timer1_Timer(form_);
+        if (form_.revision() != revision) {
+            return violation("a second pass after an event changed the sheet", "");
+        }
         for (int k = 0; k < kResultatCells; ++k) {
             const int product = 2 * k + 1;
             const int remainder = 2 * k + 2;
@@ -632,14 +603,13 @@ std::optional<Violation> Session::check(std::size_t index) {
                 return violation("a product row holds text after a pass while its quotient "
                                  "cell is empty",
                                  "kontrolle" + std::to_string(product) + " = " +
-                                     test::rowText(form_, product));
+                                     rowText(form_, product));
             }
             if (form_.caption(ctl::info(2 * k)) != texts::Korrekt && written(remainder)) {
                 return violation("a remainder row holds text after a pass while the product "
                                  "above is not \"korrekt\"",
                                  "kontrolle" + std::to_string(remainder) + " = " +
-                                     test::rowText(form_, remainder) + ", info(" +
-                                     std::to_string(2 * k) +
+                                     rowText(form_, remainder) + ", info(" + std::to_string(2 * k) +
                                      ") = " + quoted(form_.caption(ctl::info(2 * k))));
             }
         }

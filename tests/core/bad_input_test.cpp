@@ -4,15 +4,10 @@
 // check tests; here the whole path must give the same outcome and never more
 // than one character in a work cell.
 
-#include "KeyboardFixtures.h"
-#include "MemoryTaskFiles.h"
-#include "SheetFixtures.h"
+#include "Pupil.h"
+#include "SheetText.h"
 
-#include "input/CellInput.h"
-#include "task/TaskEntry.h"
-#include "taskfile/TaskFileCommands.h"
 #include "taskfile/TaskRecords.h"
-#include "tracker/ProgressTracker.h"
 
 #include <gtest/gtest.h>
 
@@ -28,43 +23,21 @@ using test::divisorText;
 using test::rowText;
 using test::utf8;
 
-// A pupil at the window: each key, click and command is followed by a pass.
+// A pupil at the window: each key, click and command goes through the
+// window's entry points, and so is followed by a pass.
 struct Session {
     Worksheet sheet;
     Form1& form = sheet.form;
+    test::Pupil pupil{sheet};
 
-    void pass() {
-        if (form.timer1Enabled()) {
-            Timer1_Timer(form);
-        }
-    }
-    void type(std::u32string_view chars) {
-        for (char32_t ch : chars) {
-            test::typeChar(form, ch);
-            pass();
-        }
-    }
-    void press(int keyCode) {
-        test::pressKey(form, keyCode);
-        pass();
-    }
-    void click(ControlId id) {
-        form.setFocus(id);
-        pass();
-    }
-    void eingabe() {
-        Command1_Click(form);
-        pass();
-    }
     // A box emptied, then filled either key by key or in one paste.
     void fillBox(ControlId box, std::u32string_view text, bool pasted) {
-        click(box);
-        form.setText(box, U"");
+        pupil.click(box);
+        pupil.paste(box, U"");
         if (pasted) {
-            form.setText(box, text);
-            pass();
+            pupil.paste(box, text);
         } else {
-            type(text);
+            pupil.type(text);
         }
     }
 };
@@ -142,16 +115,16 @@ TEST(BadInput, TaskBoxesThroughEingabeAndTheFirstRowCheck) {
         Session s;
         s.fillBox(ctl::Text1, c.text1, c.pasted);
         s.fillBox(ctl::Text2, c.text2, c.pasted);
-        s.eingabe();
+        s.pupil.click(ctl::Command1);
         EXPECT_EQ(dividendText(s.form), c.dividend);
         EXPECT_EQ(divisorText(s.form), c.divisor);
         ASSERT_EQ(s.form.focus(), ctl::resultat(0));
 
-        s.type(c.quotient);
-        s.press(vk::Return);
+        s.pupil.type(c.quotient);
+        s.pupil.press(vk::Return);
         ASSERT_EQ(s.form.focus(), ctl::kontrolle(1, 5));
-        s.type(c.product);
-        s.press(vk::Return);
+        s.pupil.type(c.product);
+        s.pupil.press(vk::Return);
 
         EXPECT_EQ(labelOf(s.form, 0), c.label);
         EXPECT_EQ(counterOf(s.form, 0), c.counter);
@@ -193,23 +166,23 @@ TEST(BadInput, QuotientTextsTypedThenTheProductRowChecked) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Session s;
-        s.eingabe();
-        s.type(c.typed);
+        s.pupil.click(ctl::Command1);
+        s.pupil.type(c.typed);
         EXPECT_EQ(s.form.text(ctl::resultat(0)), c.quotient);
         EXPECT_EQ(s.form.focus(), ctl::resultat(0));
-        s.press(vk::Return);
+        s.pupil.press(vk::Return);
         ASSERT_EQ(s.form.focus(), ctl::kontrolle(1, 5));
-        s.type(U"91");
+        s.pupil.type(U"91");
         EXPECT_EQ(rowText(s.form, 1), c.row);
-        s.press(vk::Return);
+        s.pupil.press(vk::Return);
 
         EXPECT_EQ(labelOf(s.form, 0), c.label);
         EXPECT_EQ(counterOf(s.form, 0), c.counter);
         EXPECT_EQ(rowLocked(s.form, 1), c.locked);
         EXPECT_EQ(s.form.enabled(ctl::resultat(0)), !c.locked);
         // A remainder row opens only under a right product.
-        s.click(ctl::kontrolle(2, 4));
-        s.type(U"3");
+        s.pupil.click(ctl::kontrolle(2, 4));
+        s.pupil.type(U"3");
         EXPECT_EQ(rowText(s.form, 2), c.locked ? ".3...." : "......");
         expectOneCharacterPerWorkCell(s.form);
     }
@@ -234,12 +207,12 @@ TEST(BadInput, CharactersTypedIntoTheProductRow) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Session s;
-        s.eingabe();
-        s.type(U"7");
-        s.press(vk::Return);
-        s.type(c.typed);
+        s.pupil.click(ctl::Command1);
+        s.pupil.type(U"7");
+        s.pupil.press(vk::Return);
+        s.pupil.type(c.typed);
         EXPECT_EQ(rowText(s.form, 1), c.row);
-        s.press(vk::Return);
+        s.pupil.press(vk::Return);
         EXPECT_EQ(labelOf(s.form, 0), c.label);
         expectOneCharacterPerWorkCell(s.form);
     }
@@ -267,14 +240,14 @@ TEST(BadInput, ErrorMarksFromATaskFileCountOn) {
     };
     // 9434 : 13 with the first product right and a wrong remainder judged once.
     Session worked;
-    worked.eingabe();
-    worked.type(U"7");
-    worked.press(vk::Return);
-    worked.type(U"91");
-    worked.press(vk::Return);
-    worked.click(ctl::kontrolle(2, 4));
-    worked.type(U"4");
-    worked.press(vk::Return);
+    worked.pupil.click(ctl::Command1);
+    worked.pupil.type(U"7");
+    worked.pupil.press(vk::Return);
+    worked.pupil.type(U"91");
+    worked.pupil.press(vk::Return);
+    worked.pupil.click(ctl::kontrolle(2, 4));
+    worked.pupil.type(U"4");
+    worked.pupil.press(vk::Return);
     ASSERT_EQ(labelOf(worked.form, 1), "Fehler");
     ASSERT_EQ(counterOf(worked.form, 1), "1");
     const TaskFileBytes saved = writeTaskRecords(worked.form);
@@ -286,17 +259,15 @@ TEST(BadInput, ErrorMarksFromATaskFileCountOn) {
         file[recordOffset(2) + 2] = c.shown;
         file[recordOffset(2) + 3] = c.mark;
         io.files["/prog/fehler.AUF"] = file;
-        io.chosenPath = "/prog/fehler.AUF";
 
         Session s;
-        mLaden_Click(s.form, io.services());
-        s.pass();
+        s.pupil.load(io, "/prog/fehler.AUF");
         EXPECT_EQ(counterOf(s.form, 1), c.loaded);
         ASSERT_EQ(labelOf(s.form, 1), "Fehler");
-        s.click(ctl::kontrolle(2, 4));
+        s.pupil.click(ctl::kontrolle(2, 4));
         ASSERT_EQ(s.form.focus(), ctl::kontrolle(2, 4));
-        s.type(U"5");
-        s.press(vk::Return);
+        s.pupil.type(U"5");
+        s.pupil.press(vk::Return);
         EXPECT_EQ(labelOf(s.form, 1), "Fehler");
         EXPECT_EQ(counterOf(s.form, 1), c.after);
         expectOneCharacterPerWorkCell(s.form);

@@ -1,4 +1,5 @@
-#include "SheetFixtures.h"
+#include "MemoryTaskFiles.h"
+#include "SheetText.h"
 
 #include "check/RowCheck.h"
 #include "check/RowExplanation.h"
@@ -153,24 +154,6 @@ TEST(Reason, ReadOnlyJudgementAgreesWithTheSolver) {
     EXPECT_GT(judged, 1000);
 }
 
-// One file to load, no dialogs.
-struct OneFile : TaskFileDialogs, TaskFileStorage, MessageSink {
-    std::vector<std::uint8_t> bytes;
-    std::optional<std::string> askOpenPath(const std::string&, const std::string&) override {
-        return "/a.AUF";
-    }
-    std::optional<std::string> askSavePath(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    ReadResult readPrefix(const std::string&, std::size_t) override { return {true, bytes, {}}; }
-    WriteResult writeAtomically(const std::string&, std::span<const std::uint8_t>) override {
-        return {};
-    }
-    bool isWritableFolder(const std::string&) override { return false; }
-    std::string documentsFolder() override { return "/"; }
-    void showError(const std::string&, const std::string&) override {}
-};
-
 // A file keeps verdicts but no reasons: a row loaded as "Fehler" is explained
 // from the loaded sheet, and the previous sheet's reasons are gone.
 TEST(Reason, OfRowsLoadedAsFehler) {
@@ -185,9 +168,10 @@ TEST(Reason, OfRowsLoadedAsFehler) {
     Timer1_Timer(saved);
     CheckRow(saved, 1);
     ASSERT_TRUE(saved.visible(ctl::info(1)) && saved.caption(ctl::info(1)) == texts::Fehler);
-    OneFile file;
+    test::MemoryTaskFiles file;
     const TaskFileBytes records = writeTaskRecords(saved);
-    file.bytes.assign(records.begin(), records.end());
+    file.files["/a.AUF"].assign(records.begin(), records.end());
+    file.answer("/a.AUF");
 
     Form1 form;
     test::enterTask(form, U"8734", U"13");
@@ -196,7 +180,7 @@ TEST(Reason, OfRowsLoadedAsFehler) {
     CheckRow(form, 0);
     ASSERT_FALSE(form.toolTip(ctl::info(0)).empty());
 
-    mLaden_Click(form, TaskFileServices{file, file, file});
+    mLaden_Click(form, file.services());
     EXPECT_EQ(test::utf8(form.toolTip(ctl::info(1))),
               "94 − 91 ist nicht 4: rechne das Abziehen noch einmal nach.");
     EXPECT_TRUE(form.toolTip(ctl::info(0)).empty()); // loaded as "korrekt"

@@ -1,5 +1,5 @@
 #include "LongDivision.h"
-#include "SheetFixtures.h"
+#include "SheetText.h"
 
 #include "check/RowCheck.h"
 #include "check/RowSolver.h"

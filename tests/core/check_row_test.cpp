@@ -1,4 +1,4 @@
-#include "SheetFixtures.h"
+#include "SheetText.h"
 
 #include "check/RowCheck.h"
 #include "sheet/Layout.h"

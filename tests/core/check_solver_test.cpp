@@ -1,4 +1,4 @@
-#include "SheetFixtures.h"
+#include "SheetText.h"
 
 #include "check/RowSolver.h"
 #include "sheet/Layout.h"
@@ -207,8 +207,8 @@ INSTANTIATE_TEST_SUITE_P(
              Expect::Korrekt},
         Case{"SpacesAreBlank", sheet9434({U"7"}, {"91____"}), 0, Expect::Korrekt},
         // A letter reads as 0, but it is no digit: 90 written as "9x" is wrong.
-        Case{"LetterForAZero",
-             Sheet{.divisor = U"15", .quotient = {U"6"}, .rows = {"9x...."}}, 0, Expect::Fehler},
+        Case{"LetterForAZero", Sheet{.divisor = U"15", .quotient = {U"6"}, .rows = {"9x...."}}, 0,
+             Expect::Fehler},
         Case{"NoDigitFails", sheet9434({U"7"}, {"______"}), 0, Expect::Failed},
         Case{"FirstDigitZeroFehler", sheet9434({U"0"}, {"0....."}), 0, Expect::Fehler},
         // A first digit 0 only where the whole dividend is below the divisor.

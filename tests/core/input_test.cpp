@@ -1,8 +1,7 @@
-#include "KeyboardFixtures.h"
-#include "SheetFixtures.h"
+#include "Pupil.h"
+#include "SheetText.h"
 
 #include "input/CellInput.h"
-#include "input/Worksheet.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +12,7 @@ namespace {
 
 using test::Caret;
 using test::enterTask;
-using test::pressKey;
 using test::rowText;
-using test::typeChar;
 
 std::string name(ControlId id) {
     std::string s;
@@ -31,14 +28,17 @@ std::string name(ControlId id) {
     return s + "(" + std::to_string(id.index) + ")";
 }
 
-// A sheet with a task entered and the focus in `cell`.
+// A sheet with a task entered and the focus in `cell`. Timer1 is off: the
+// keys alone, without the passes that follow them in the window.
 struct Sheet {
     explicit Sheet(ControlId cell = ctl::resultat(0)) {
         enterTask(ws.form, U"9434", U"13");
+        ws.form.setTimer1Enabled(false);
         EXPECT_TRUE(ws.form.setFocus(cell)) << name(cell);
     }
     Worksheet ws;
     Form1& form = ws.form;
+    test::Pupil pupil{ws};
 };
 
 // ----------------------------------------------------------------- change rule
@@ -93,8 +93,8 @@ TEST(CellInputRule, TypingTwiceInTheRightmostCellReplacesWhereverTheCaretStands)
     for (Caret caret : {Caret::End, Caret::Start}) {
         SCOPED_TRACE(caret == Caret::End ? "caret at end" : "caret at start");
         Sheet s(ctl::kontrolle(2, 0));
-        typeChar(s.form, U'3');
-        typeChar(s.form, U'5', caret);
+        s.pupil.type(U'3');
+        s.pupil.type(U'5', caret);
         EXPECT_EQ(s.form.text(ctl::kontrolle(2, 0)), U"5");
         EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 0));
     }
@@ -109,13 +109,13 @@ TEST(CellInputRule, GoingBackToAnOlderCell) {
     for (const Case& tc : cases) {
         SCOPED_TRACE(tc.caret == Caret::End ? "typed behind" : "typed in front");
         Sheet s(ctl::kontrolle(3, 4));
-        typeChar(s.form, U'4');
-        typeChar(s.form, U'7');
+        s.pupil.type(U'4');
+        s.pupil.type(U'7');
         ASSERT_EQ(rowText(s.form, 3), ".47...");
-        pressKey(s.form, vk::Left);
-        pressKey(s.form, vk::Left);
+        s.pupil.press(vk::Left);
+        s.pupil.press(vk::Left);
         ASSERT_EQ(s.form.focus(), ctl::kontrolle(3, 4));
-        typeChar(s.form, U'9', tc.caret);
+        s.pupil.type(U'9', tc.caret);
         EXPECT_EQ(s.form.text(ctl::kontrolle(3, 4)), tc.stays);
         EXPECT_EQ(s.form.text(ctl::kontrolle(3, 3)), U"7");
         EXPECT_EQ(s.form.focus(), ctl::kontrolle(3, 3));
@@ -124,7 +124,7 @@ TEST(CellInputRule, GoingBackToAnOlderCell) {
 
 TEST(CellInputRule, ProgramWritesSetTheRememberedChar) {
     Sheet s(ctl::kontrolle(6, 1));
-    typeChar(s.form, U'8');
+    s.pupil.type(U'8');
     EXPECT_EQ(s.ws.rule.lastCellChar(), U'8');
     s.form.setText(ctl::kontrolle(1, 5), U"6");
     EXPECT_EQ(s.ws.rule.lastCellChar(), U'6');
@@ -137,7 +137,7 @@ TEST(CellInputRule, ProgramWritesSetTheRememberedChar) {
 
 TEST(CellInputRule, TypedDigitStaysWhereItWasTypedAndTheFocusMovesRight) {
     Sheet s(ctl::kontrolle(3, 4));
-    typeChar(s.form, U'2');
+    s.pupil.type(U'2');
     EXPECT_EQ(rowText(s.form, 3), ".2....");
     EXPECT_EQ(s.form.focus(), ctl::kontrolle(3, 3));
 }
@@ -159,11 +159,11 @@ TEST(CellInputKeys, UpAndDownForEveryRowAndColumn) {
             const ControlId from = ctl::kontrolle(tc.n, c);
             SCOPED_TRACE(name(from));
             Sheet s(from);
-            pressKey(s.form, vk::Up);
+            s.pupil.press(vk::Up);
             EXPECT_EQ(s.form.focus(), tc.up ? ctl::kontrolle(tc.up, c) : from);
 
             ASSERT_TRUE(s.form.setFocus(from));
-            pressKey(s.form, vk::Down);
+            s.pupil.press(vk::Down);
             const ControlId advanced = c > 0 ? ctl::kontrolle(tc.n, c - 1) : from;
             EXPECT_EQ(s.form.focus(), tc.down ? ctl::kontrolle(tc.down, c) : advanced);
         }
@@ -182,10 +182,10 @@ TEST(CellInputKeys, LeftAndRightStayInTheirRow) {
             const ControlId from = ctl::kontrolle(n, tc.column);
             SCOPED_TRACE(name(from));
             Sheet s(from);
-            pressKey(s.form, vk::Left);
+            s.pupil.press(vk::Left);
             EXPECT_EQ(s.form.focus(), tc.left < 0 ? from : ctl::kontrolle(n, tc.left));
             ASSERT_TRUE(s.form.setFocus(from));
-            pressKey(s.form, vk::Right);
+            s.pupil.press(vk::Right);
             EXPECT_EQ(s.form.focus(), tc.right < 0 ? from : ctl::kontrolle(n, tc.right));
         }
     }
@@ -204,10 +204,10 @@ TEST(CellInputKeys, AnyOtherKeyAdvancesOneCellToTheRight) {
     for (const Case& tc : cases) {
         SCOPED_TRACE(tc.key);
         Sheet s(ctl::kontrolle(2, 3));
-        pressKey(s.form, tc.code);
+        s.pupil.press(tc.code);
         EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 2));
         ASSERT_TRUE(s.form.setFocus(ctl::kontrolle(2, 0)));
-        pressKey(s.form, tc.code);
+        s.pupil.press(tc.code);
         EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 0));
     }
 }
@@ -223,7 +223,7 @@ TEST(CellInputKeys, EnterChecksTheRowOfItsCellAndLeavesTheFocus) {
             SCOPED_TRACE(name(from));
             Sheet s(from);
             const std::uint64_t revision = s.form.revision();
-            pressKey(s.form, vk::Return);
+            s.pupil.press(vk::Return);
             EXPECT_EQ(s.form.focus(), from);
             EXPECT_EQ(s.form.revision(), revision);
         }
@@ -231,9 +231,9 @@ TEST(CellInputKeys, EnterChecksTheRowOfItsCellAndLeavesTheFocus) {
     // With a digit the check of kontrolle3's row judges row 2 and no other.
     Sheet s(ctl::kontrolle(3, 4));
     s.form.setText(ctl::resultat(1), U"3");
-    typeChar(s.form, U'9');
+    s.pupil.type(U'9');
     s.form.setFocus(ctl::kontrolle(3, 4));
-    pressKey(s.form, vk::Return);
+    s.pupil.press(vk::Return);
     for (int i = 0; i < kWorkRows; ++i) {
         EXPECT_EQ(s.form.visible(ctl::fehler(i)), i == 2) << "fehler(" << i << ")";
     }
@@ -244,18 +244,18 @@ TEST(CellInputKeys, EnterChecksTheRowOfItsCellAndLeavesTheFocus) {
 // character, and its keys still lead on.
 TEST(CellInputKeys, ALockedCellKeepsTheFocusAndItsKeys) {
     Sheet s(ctl::resultat(0));
-    typeChar(s.form, U'7');
-    pressKey(s.form, vk::Return);
-    typeChar(s.form, U'9');
-    typeChar(s.form, U'1');
+    s.pupil.type(U'7');
+    s.pupil.press(vk::Return);
+    s.pupil.type(U'9');
+    s.pupil.type(U'1');
     ASSERT_EQ(s.form.focus(), ctl::kontrolle(1, 3));
-    pressKey(s.form, vk::Return);
+    s.pupil.press(vk::Return);
     ASSERT_EQ(s.form.caption(ctl::info(0)), texts::Korrekt);
     EXPECT_EQ(s.form.focus(), ctl::kontrolle(1, 3));
-    typeChar(s.form, U'5');
+    s.pupil.type(U'5');
     EXPECT_EQ(rowText(s.form, 1), "91....");
     EXPECT_EQ(s.form.focus(), ctl::kontrolle(1, 3));
-    pressKey(s.form, vk::Down);
+    s.pupil.press(vk::Down);
     EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 3));
 }
 
@@ -271,7 +271,7 @@ TEST(CellInputKeys, EnterInAQuotientCellJumpsToItsProductRow) {
     for (const Case& tc : cases) {
         SCOPED_TRACE(name(ctl::resultat(tc.j)));
         Sheet s(ctl::resultat(tc.j));
-        pressKey(s.form, vk::Return);
+        s.pupil.press(vk::Return);
         EXPECT_EQ(s.form.focus(), tc.target);
     }
 }
@@ -280,7 +280,7 @@ TEST(CellInputKeys, OtherKeysInAQuotientCellDoNothing) {
     for (int code : {int{vk::Left}, int{vk::Up}, int{vk::Right}, int{vk::Down}, 16, 8, 46, 0}) {
         SCOPED_TRACE(code);
         Sheet s(ctl::resultat(2));
-        pressKey(s.form, code);
+        s.pupil.press(code);
         EXPECT_EQ(s.form.focus(), ctl::resultat(2));
     }
     // Typing does not advance; a quotient cell holds one digit: a digit typed
@@ -294,7 +294,7 @@ TEST(CellInputKeys, OtherKeysInAQuotientCellDoNothing) {
                           Case{Caret::End, U"55", U"5"}, Case{Caret::End, U"725", U"5"}}) {
         Sheet s(ctl::resultat(2));
         for (char32_t ch : c.typed) {
-            typeChar(s.form, ch, c.caret);
+            s.pupil.type(ch, c.caret);
         }
         EXPECT_EQ(s.form.focus(), ctl::resultat(2));
         EXPECT_EQ(s.form.text(ctl::resultat(2)), c.after);
@@ -330,7 +330,7 @@ TEST(CellInputKeys, MoveAimedAtALockedCellLeavesTheFocus) {
         SCOPED_TRACE(name(tc.from) + " towards " + name(tc.locked));
         Sheet s(tc.from);
         s.form.setEnabled(tc.locked, false);
-        pressKey(s.form, tc.code);
+        s.pupil.press(tc.code);
         EXPECT_EQ(s.form.focus(), tc.from);
     }
 }

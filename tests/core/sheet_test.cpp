@@ -1,4 +1,4 @@
-#include "SheetFixtures.h"
+#include "SheetText.h"
 
 #include "sheet/Layout.h"
 

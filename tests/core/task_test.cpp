@@ -1,4 +1,6 @@
-#include "SheetFixtures.h"
+#include "SheetText.h"
+
+#include "session/Worksheet.h"
 
 #include "task/RandomTask.h"
 #include "task/TaskEntry.h"

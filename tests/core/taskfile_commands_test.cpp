@@ -1,5 +1,9 @@
-#include "SheetFixtures.h"
+#include "MemoryTaskFiles.h"
+#include "SheetText.h"
+
 #include "TaskFileTestSupport.h"
+#include "session/Worksheet.h"
+#include "sheet/Layout.h"
 
 #include "check/RowCheck.h"
 #include "check/RowExplanation.h"
@@ -20,78 +24,7 @@ using test::enterTask;
 using test::rowText;
 using Bytes = std::vector<std::uint8_t>;
 
-struct DialogCall {
-    std::string startFolder;
-    std::string pattern;
-};
-
-class FakeDialogs : public TaskFileDialogs {
-  public:
-    std::optional<std::string> openAnswer, saveAnswer;
-    std::vector<DialogCall> openCalls, saveCalls;
-
-    std::optional<std::string> askOpenPath(const std::string& folder,
-                                           const std::string& pattern) override {
-        openCalls.push_back({folder, pattern});
-        return openAnswer;
-    }
-    std::optional<std::string> askSavePath(const std::string& folder,
-                                           const std::string& pattern) override {
-        saveCalls.push_back({folder, pattern});
-        return saveAnswer;
-    }
-};
-
-// Files in memory; a failure configured for a path is reported as the real
-// storage would, without touching the file.
-class FakeStorage : public TaskFileStorage {
-  public:
-    std::map<std::string, Bytes> files;
-    std::map<std::string, std::string> readFailures, writeFailures;
-    std::set<std::string> writableFolders{"/prog"};
-    std::vector<std::size_t> readLimits;
-    int writes = 0;
-
-    ReadResult readPrefix(const std::string& path, std::size_t limit) override {
-        readLimits.push_back(limit);
-        auto it = files.find(path);
-        if (readFailures.count(path) || it == files.end()) {
-            return {false,
-                    {},
-                    readFailures.count(path) ? readFailures[path] : "Die Datei existiert nicht."};
-        }
-        const auto n = static_cast<std::ptrdiff_t>(std::min(limit, it->second.size()));
-        return {true, Bytes(it->second.begin(), it->second.begin() + n), {}};
-    }
-    WriteResult writeAtomically(const std::string& path,
-                                std::span<const std::uint8_t> bytes) override {
-        ++writes;
-        if (writeFailures.count(path)) {
-            return {false, writeFailures[path]};
-        }
-        files[path] = Bytes(bytes.begin(), bytes.end());
-        return {true, {}};
-    }
-    bool isWritableFolder(const std::string& folder) override {
-        return writableFolders.count(folder) > 0;
-    }
-    std::string documentsFolder() override { return "/home/schueler/Dokumente"; }
-};
-
-class FakeMessages : public MessageSink {
-  public:
-    std::vector<std::pair<std::string, std::string>> shown; // title, text
-    void showError(const std::string& title, const std::string& text) override {
-        shown.emplace_back(title, text);
-    }
-};
-
-struct Services {
-    FakeDialogs dialogs;
-    FakeStorage storage;
-    FakeMessages messages;
-    TaskFileServices get() { return {dialogs, storage, messages}; }
-};
+using Services = test::MemoryTaskFiles;
 
 Bytes toBytes(const TaskFileBytes& file) {
     return Bytes(file.begin(), file.end());
@@ -139,19 +72,19 @@ TEST(TaskFileCommandsCancel, NeitherDialogChangesAnything) {
         const auto before = test::snapshot(sheet.form);
         const char32_t lastChar = sheet.rule.lastCellChar();
         Services s;
-        s.storage.files["/prog/a.AUF"] = toBytes(writeTaskRecords(sheet.form));
-        const auto files = s.storage.files;
+        s.files["/prog/a.AUF"] = toBytes(writeTaskRecords(sheet.form));
+        const auto files = s.files;
 
-        load ? mLaden_Click(sheet.form, s.get()) : mSpeichern_Click(sheet.form, s.get());
+        load ? mLaden_Click(sheet.form, s.services()) : mSpeichern_Click(sheet.form, s.services());
 
-        EXPECT_EQ(s.dialogs.openCalls.size() + s.dialogs.saveCalls.size(), 1u);
+        EXPECT_EQ(s.openCalls.size() + s.saveCalls.size(), 1u);
         test::expectSameSheet(before, test::snapshot(sheet.form));
         EXPECT_EQ(sheet.rule.lastCellChar(), lastChar);
         EXPECT_FALSE(sheet.form.timer1Enabled());
-        EXPECT_TRUE(s.messages.shown.empty());
-        EXPECT_TRUE(s.storage.readLimits.empty());
-        EXPECT_EQ(s.storage.writes, 0);
-        EXPECT_EQ(s.storage.files, files);
+        EXPECT_TRUE(s.messages.empty());
+        EXPECT_TRUE(s.readLimits.empty());
+        EXPECT_EQ(s.writes, 0);
+        EXPECT_EQ(s.files, files);
     }
 }
 
@@ -180,27 +113,26 @@ TEST(TaskFileCommandsLoad, RefusedFilesLeaveTheSheetExactlyAsItWas) {
         Services s;
         const std::string path = "/prog/kaputt.AUF";
         if (c.content) {
-            s.storage.files[path] = *c.content;
+            s.files[path] = *c.content;
         }
         if (c.fail) {
-            s.storage.readFailures[path] = *c.fail;
+            s.readFailures[path] = *c.fail;
         }
-        const auto filesBefore = s.storage.files;
-        s.dialogs.openAnswer = path;
+        const auto filesBefore = s.files;
+        s.openAnswer = path;
 
-        mLaden_Click(sheet.form, s.get());
+        mLaden_Click(sheet.form, s.services());
 
         SCOPED_TRACE(c.what);
         test::expectSameSheet(before, test::snapshot(sheet.form));
         EXPECT_EQ(sheet.rule.lastCellChar(), lastChar);
-        ASSERT_EQ(s.messages.shown.size(), 1u);
-        EXPECT_EQ(s.messages.shown[0].first, "Laden fehlgeschlagen");
-        EXPECT_NE(s.messages.shown[0].second.find(path), std::string::npos)
-            << s.messages.shown[0].second;
-        EXPECT_NE(s.messages.shown[0].second.find(c.reasonPart), std::string::npos)
-            << s.messages.shown[0].second;
-        EXPECT_EQ(s.storage.files, filesBefore);
-        EXPECT_EQ(s.storage.writes, 0);
+        ASSERT_EQ(s.messages.size(), 1u);
+        EXPECT_EQ(s.messages[0].first, "Laden fehlgeschlagen");
+        EXPECT_NE(s.messages[0].second.find(path), std::string::npos) << s.messages[0].second;
+        EXPECT_NE(s.messages[0].second.find(c.reasonPart), std::string::npos)
+            << s.messages[0].second;
+        EXPECT_EQ(s.files, filesBefore);
+        EXPECT_EQ(s.writes, 0);
     }
 }
 
@@ -218,21 +150,21 @@ TEST(TaskFileCommandsLoad, AnyFileOfAtLeast23RecordsIsTakenAndOnlyItsStartIsRead
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Services s;
-        s.storage.files["/prog/gross.xyz"] = c.content;
-        s.storage.files["/prog/anfang.AUF"] = Bytes(c.content.begin(), c.content.begin() + 2944);
+        s.files["/prog/gross.xyz"] = c.content;
+        s.files["/prog/anfang.AUF"] = Bytes(c.content.begin(), c.content.begin() + 2944);
 
         Worksheet whole;
         workedSheet(whole);
-        s.dialogs.openAnswer = "/prog/gross.xyz";
-        mLaden_Click(whole.form, s.get());
+        s.openAnswer = "/prog/gross.xyz";
+        mLaden_Click(whole.form, s.services());
 
         Worksheet start;
         workedSheet(start);
-        s.dialogs.openAnswer = "/prog/anfang.AUF";
-        mLaden_Click(start.form, s.get());
+        s.openAnswer = "/prog/anfang.AUF";
+        mLaden_Click(start.form, s.services());
 
-        EXPECT_TRUE(s.messages.shown.empty());
-        EXPECT_EQ(s.storage.readLimits, (std::vector<std::size_t>{2944, 2944}));
+        EXPECT_TRUE(s.messages.empty());
+        EXPECT_EQ(s.readLimits, (std::vector<std::size_t>{2944, 2944}));
         test::expectSameSheet(test::snapshot(start.form), test::snapshot(whole.form));
         EXPECT_TRUE(whole.form.timer1Enabled());
         EXPECT_LE(whole.form.text(ctl::Text1).size(), 6u);
@@ -274,12 +206,12 @@ TEST(TaskFileCommandsLoad, TaskBoxesFollowTheLoadedCells) {
             saved.form.setText(ctl::divisor(i), c.divisor[i]);
         }
         Services s;
-        s.storage.files["/prog/t.AUF"] = toBytes(writeTaskRecords(saved.form));
-        s.dialogs.openAnswer = "/prog/t.AUF";
+        s.files["/prog/t.AUF"] = toBytes(writeTaskRecords(saved.form));
+        s.openAnswer = "/prog/t.AUF";
 
         Worksheet sheet;
         workedSheet(sheet);
-        mLaden_Click(sheet.form, s.get());
+        mLaden_Click(sheet.form, s.services());
         EXPECT_EQ(test::utf8(sheet.form.text(ctl::Text1)), test::utf8(c.text1));
         EXPECT_EQ(test::utf8(sheet.form.text(ctl::Text2)), test::utf8(c.text2));
         // The top line is the file's, not a new spread of the task boxes.
@@ -315,11 +247,11 @@ TEST(TaskFileCommandsLoad, FocusGoesWhereTheWorkGoesOn) {
             CheckRow(saved.form, static_cast<int>(row));
         }
         Services s;
-        s.storage.files["/prog/t.AUF"] = toBytes(writeTaskRecords(saved.form));
-        s.dialogs.openAnswer = "/prog/t.AUF";
+        s.files["/prog/t.AUF"] = toBytes(writeTaskRecords(saved.form));
+        s.openAnswer = "/prog/t.AUF";
         Worksheet sheet;
         workedSheet(sheet);
-        mLaden_Click(sheet.form, s.get());
+        mLaden_Click(sheet.form, s.services());
         EXPECT_EQ(test::controlName(sheet.form.focus()), test::controlName(c.focus));
     }
 }
@@ -330,14 +262,14 @@ TEST(TaskFileCommandsLoad, ThePathIsTakenAsChosenAndNothingIsCreated) {
         Worksheet saved;
         enterTask(saved.form, U"9434", U"13");
         Services s;
-        s.storage.files[path] = toBytes(writeTaskRecords(saved.form));
-        s.dialogs.openAnswer = path;
+        s.files[path] = toBytes(writeTaskRecords(saved.form));
+        s.openAnswer = path;
         Worksheet sheet;
-        mLaden_Click(sheet.form, s.get());
-        EXPECT_TRUE(s.messages.shown.empty());
+        mLaden_Click(sheet.form, s.services());
+        EXPECT_TRUE(s.messages.empty());
         EXPECT_EQ(test::dividendText(sheet.form), "9434..");
-        EXPECT_EQ(s.storage.files.size(), 1u);
-        EXPECT_EQ(s.storage.writes, 0);
+        EXPECT_EQ(s.files.size(), 1u);
+        EXPECT_EQ(s.writes, 0);
     }
 }
 
@@ -364,10 +296,10 @@ TEST(TaskFileCommandsSave, ExtensionRule) {
         Worksheet sheet;
         workedSheet(sheet);
         Services s;
-        s.dialogs.saveAnswer = c.chosen;
-        mSpeichern_Click(sheet.form, s.get());
-        ASSERT_EQ(s.storage.files.size(), 1u);
-        EXPECT_EQ(s.storage.files.begin()->first, c.written);
+        s.saveAnswer = c.chosen;
+        mSpeichern_Click(sheet.form, s.services());
+        ASSERT_EQ(s.files.size(), 1u);
+        EXPECT_EQ(s.files.begin()->first, c.written);
         EXPECT_EQ(taskFileSavePath(c.chosen), c.written);
     }
 }
@@ -379,12 +311,12 @@ TEST(TaskFileCommandsSave, WritesExactlyTheRecordsAndLeavesSheetAndTimer) {
         sheet.form.setTimer1Enabled(timerOn);
         const auto before = test::snapshot(sheet.form);
         Services s;
-        s.storage.files["/prog/alt.AUF"] = Bytes(5000, 'x');
-        s.dialogs.saveAnswer = "/prog/alt.AUF";
-        mSpeichern_Click(sheet.form, s.get());
-        EXPECT_EQ(s.storage.files["/prog/alt.AUF"], toBytes(writeTaskRecords(sheet.form)));
-        EXPECT_EQ(s.storage.files["/prog/alt.AUF"].size(), 2944u);
-        EXPECT_TRUE(s.messages.shown.empty());
+        s.files["/prog/alt.AUF"] = Bytes(5000, 'x');
+        s.saveAnswer = "/prog/alt.AUF";
+        mSpeichern_Click(sheet.form, s.services());
+        EXPECT_EQ(s.files["/prog/alt.AUF"], toBytes(writeTaskRecords(sheet.form)));
+        EXPECT_EQ(s.files["/prog/alt.AUF"].size(), 2944u);
+        EXPECT_TRUE(s.messages.empty());
         test::expectSameSheet(before, test::snapshot(sheet.form));
     }
 }
@@ -401,13 +333,13 @@ TEST(TaskFileCommandsSave, FailureIsReportedWithFileAndReason) {
         workedSheet(sheet);
         const auto before = test::snapshot(sheet.form);
         Services s;
-        s.storage.writeFailures["/weg/a.AUF"] = reason;
-        s.dialogs.saveAnswer = "/weg/a";
-        mSpeichern_Click(sheet.form, s.get());
-        ASSERT_EQ(s.messages.shown.size(), 1u);
-        EXPECT_EQ(s.messages.shown[0].first, "Speichern fehlgeschlagen");
-        EXPECT_NE(s.messages.shown[0].second.find("/weg/a.AUF"), std::string::npos);
-        EXPECT_NE(s.messages.shown[0].second.find(reason), std::string::npos);
+        s.writeFailures["/weg/a.AUF"] = reason;
+        s.saveAnswer = "/weg/a";
+        mSpeichern_Click(sheet.form, s.services());
+        ASSERT_EQ(s.messages.size(), 1u);
+        EXPECT_EQ(s.messages[0].first, "Speichern fehlgeschlagen");
+        EXPECT_NE(s.messages[0].second.find("/weg/a.AUF"), std::string::npos);
+        EXPECT_NE(s.messages[0].second.find(reason), std::string::npos);
         test::expectSameSheet(before, test::snapshot(sheet.form));
     }
 }
@@ -429,18 +361,18 @@ TEST(TaskFileCommandsDialogs, StartInTheProgramFolderOnlyWhenItIsWritable) {
         Form1 form;
         form.setAppPath(c.appPath);
         Services s;
-        s.storage.writableFolders.clear();
+        s.writableFolders.clear();
         if (c.writable) {
-            s.storage.writableFolders.insert(c.appPath);
+            s.writableFolders.insert(c.appPath);
         }
-        mLaden_Click(form, s.get());
-        mSpeichern_Click(form, s.get());
-        ASSERT_EQ(s.dialogs.openCalls.size(), 1u);
-        ASSERT_EQ(s.dialogs.saveCalls.size(), 1u);
-        EXPECT_EQ(s.dialogs.openCalls[0].startFolder, c.start);
-        EXPECT_EQ(s.dialogs.saveCalls[0].startFolder, c.start);
-        EXPECT_EQ(s.dialogs.openCalls[0].pattern, "*.auf");
-        EXPECT_EQ(s.dialogs.saveCalls[0].pattern, "*.auf");
+        mLaden_Click(form, s.services());
+        mSpeichern_Click(form, s.services());
+        ASSERT_EQ(s.openCalls.size(), 1u);
+        ASSERT_EQ(s.saveCalls.size(), 1u);
+        EXPECT_EQ(s.openCalls[0].startFolder, c.start);
+        EXPECT_EQ(s.saveCalls[0].startFolder, c.start);
+        EXPECT_EQ(s.openCalls[0].pattern, "*.auf");
+        EXPECT_EQ(s.saveCalls[0].pattern, "*.auf");
     }
 }
 
@@ -604,14 +536,14 @@ TEST(TaskFileCommandsRoundTrip, RandomSheetsComeBackWithOnlyTheDocumentedDiffere
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
         SCOPED_TRACE(seed);
         Services s;
-        s.dialogs.saveAnswer = "/prog/runde";
-        s.dialogs.openAnswer = "/prog/runde.AUF";
+        s.saveAnswer = "/prog/runde";
+        s.openAnswer = "/prog/runde.AUF";
 
         Worksheet original;
         original.form.setAppPath("/prog");
         const Expected saved = RandomSheet(seed).apply(original.form);
-        mSpeichern_Click(original.form, s.get());
-        ASSERT_EQ(s.storage.files.count("/prog/runde.AUF"), 1u);
+        mSpeichern_Click(original.form, s.services());
+        ASSERT_EQ(s.files.count("/prog/runde.AUF"), 1u);
 
         // The sheet that loads it has its own random state; the expected
         // result starts from the same state.
@@ -623,8 +555,8 @@ TEST(TaskFileCommandsRoundTrip, RandomSheetsComeBackWithOnlyTheDocumentedDiffere
         RandomSheet(seed + 100000).apply(expected.form);
         applyDocumentedLoad(expected.form, saved);
 
-        mLaden_Click(target.form, s.get());
-        EXPECT_TRUE(s.messages.shown.empty());
+        mLaden_Click(target.form, s.services());
+        EXPECT_TRUE(s.messages.empty());
         // Where the focus goes after a load has its own test.
         EXPECT_TRUE(target.form.canTakeFocus(target.form.focus()));
         expected.form.setFocus(target.form.focus());

@@ -1,5 +1,8 @@
-#include "SheetFixtures.h"
+#include "SheetText.h"
+
 #include "TaskFileTestSupport.h"
+#include "session/Worksheet.h"
+#include "sheet/Layout.h"
 
 #include "task/TaskEntry.h"
 #include "taskfile/TaskRecords.h"

@@ -1,8 +1,7 @@
-#include "KeyboardFixtures.h"
-#include "SheetFixtures.h"
+#include "Pupil.h"
+#include "SheetText.h"
 
 #include "check/RowCheck.h"
-#include "input/CellInput.h"
 #include "task/TaskEntry.h"
 #include "tracker/ProgressTracker.h"
 
@@ -17,8 +16,14 @@ namespace {
 
 using test::enterTask;
 using test::rowText;
-using test::tick;
 using test::writeRow;
+
+// Passes of the tracker on the model, between writes made behind its back.
+void tick(Form1& form, int count = 1) {
+    for (int i = 0; i < count; ++i) {
+        Timer1_Timer(form);
+    }
+}
 
 // A label in the state the row check leaves for a right row.
 void markRight(Form1& form, int row) {
@@ -53,8 +58,7 @@ TEST(TrackerGuard, EachRowStaysEmptyUntilItMayBeWritten) {
         Form1& form = sheet.form;
         enterTask(form, U"9434", U"13");
 
-        ASSERT_TRUE(form.setFocus(ctl::kontrolle(tc.n, 3)));
-        test::typeChar(form, U'5');
+        form.setText(ctl::kontrolle(tc.n, 3), U"5");
         ASSERT_EQ(rowText(form, tc.n), "..5...");
         tick(form);
         EXPECT_EQ(rowText(form, tc.n), "......");
@@ -212,11 +216,11 @@ TEST(TrackerLabel, ZeroFilledRowJudgedRightStaysKorrekt) {
     ASSERT_EQ(rowText(form, 2), ".01...");
     ASSERT_EQ(form.focus(), ctl::resultat(1));
 
-    test::typeChar(form, U'0');
-    test::pressKey(form, vk::Return);
+    test::Pupil pupil(sheet);
+    pupil.type(U'0');
+    pupil.press(vk::Return);
     ASSERT_EQ(form.focus(), ctl::kontrolle(3, 4));
-    tick(form);
-    test::pressKey(form, vk::Return);
+    pupil.press(vk::Return);
     ASSERT_EQ(rowText(form, 3), ".00...");
     EXPECT_TRUE(form.visible(ctl::info(2)));
     tick(form, 2);
@@ -503,37 +507,6 @@ TEST(TrackerFocus, DisabledBlankQuotientCellLeavesTheFocus) {
 
 // ------------------------------------------------------------ walk-throughs
 
-// A pupil at the keyboard: after every action the timer ticks at least once,
-// and a second tick must find nothing left to do.
-class Pupil {
-  public:
-    explicit Pupil(Form1& form) : form_(form) {}
-
-    void type(std::u32string_view chars) {
-        for (char32_t ch : chars) {
-            test::typeChar(form_, ch);
-            settle();
-        }
-    }
-    void press(int keyCode) {
-        test::pressKey(form_, keyCode);
-        settle();
-    }
-    void click(ControlId cell) {
-        ASSERT_TRUE(form_.setFocus(cell));
-        settle();
-    }
-
-  private:
-    void settle() {
-        tick(form_);
-        const auto revision = form_.revision();
-        tick(form_);
-        EXPECT_EQ(form_.revision(), revision) << "a pass over a settled sheet wrote something";
-    }
-    Form1& form_;
-};
-
 void expectRowLocked(const Form1& form, int row) {
     EXPECT_EQ(form.caption(ctl::info(row)), texts::Korrekt) << row;
     EXPECT_EQ(form.background(ctl::info(row)), colors::LightGreen) << row;
@@ -545,7 +518,7 @@ void expectRowLocked(const Form1& form, int row) {
 TEST(Walkthrough, Task9434By13ToTheEnd) {
     Worksheet sheet;
     Form1& form = sheet.form;
-    Pupil pupil(form);
+    test::Pupil pupil(sheet);
     enterTask(form, U"9434", U"13");
     ASSERT_EQ(form.focus(), ctl::resultat(0));
     const auto fresh = form.revision();
@@ -623,7 +596,7 @@ TEST(Walkthrough, Task9434By13ToTheEnd) {
 TEST(Walkthrough, Task9434By99BringsTheLastDigitDownAndPullsTheFocus) {
     Worksheet sheet;
     Form1& form = sheet.form;
-    Pupil pupil(form);
+    test::Pupil pupil(sheet);
     enterTask(form, U"9434", U"99");
 
     pupil.type(U"9");
@@ -658,7 +631,7 @@ TEST(Walkthrough, Task9434By99BringsTheLastDigitDownAndPullsTheFocus) {
 TEST(Walkthrough, Task943By99EndsAtTheFirstRemainder) {
     Worksheet sheet;
     Form1& form = sheet.form;
-    Pupil pupil(form);
+    test::Pupil pupil(sheet);
     enterTask(form, U"943", U"99");
 
     pupil.type(U"9");

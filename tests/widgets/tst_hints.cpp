@@ -63,7 +63,7 @@ void TestHints::helpMenuIsReachedByKeyboard() {
     // "T" in the open menu gives the first hint, "W" opens the usage page.
     QTest::keyClick(menu, Qt::Key_T);
     QTRY_VERIFY(window.hints()->hintWindow()->isVisible());
-    QCOMPARE(window.hints()->coach().hintsUsed(), 1);
+    QCOMPARE(window.sheet().hintsUsed(), 1);
     QTest::keyClick(&window, Qt::Key_H, Qt::AltModifier);
     QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_W);
@@ -147,9 +147,11 @@ void TestHints::fehlerLabelExplainsItself() {
     QCOMPARE(info0->accessibleDescription(), reason);
 
     // Emptying the row hides the label: no reason while it is hidden.
-    window.form().setText(ctl::kontrolle(1, 5), U"");
-    window.form().setText(ctl::kontrolle(1, 4), U"");
-    window.tick();
+    window.handle([](Worksheet& sheet) {
+        sheet.form.setText(ctl::kontrolle(1, 5), U"");
+        sheet.form.setText(ctl::kontrolle(1, 4), U"");
+        sheet.tick();
+    });
     QVERIFY(!info0->isVisible());
     QVERIFY(info0->toolTip().isEmpty());
     QVERIFY(info0->accessibleDescription().isEmpty());

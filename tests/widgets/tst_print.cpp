@@ -9,7 +9,7 @@
 #include "platform/SheetWindow.h"
 
 #include "check/RowCheck.h"
-#include "input/Worksheet.h"
+#include "session/Worksheet.h"
 #include "sheet/Layout.h"
 #include "task/TaskEntry.h"
 #include "taskfile/TaskFileCommands.h"

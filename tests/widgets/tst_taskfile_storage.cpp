@@ -6,7 +6,7 @@
 
 #include "platform/QtTaskFileServices.h"
 
-#include "input/Worksheet.h"
+#include "session/Worksheet.h"
 #include "task/TaskEntry.h"
 #include "taskfile/TaskRecords.h"
 

@@ -60,7 +60,7 @@ void TestWindow::startsAsAnEmptySheetOfTheRightSize() {
             QVERIFY(window.cell(ctl::kontrolle(n, c))->text().isEmpty());
         }
     }
-    QVERIFY(!window.timer1().isActive());
+    QVERIFY(!window.form().timer1Enabled());
     const QStringList menus{window.menuBar()->actions().first()->text()};
     QCOMPARE(menus.first(), QString("&Datei"));
 }
@@ -88,7 +88,7 @@ void TestWindow::typedTaskLandsInTheTopLine() {
     QCOMPARE(window.cell(ctl::divisor(1))->text(), QString("2"));
     QCOMPARE(window.cell(ctl::divisor(0))->text(), QString("5"));
     QTRY_COMPARE(QApplication::focusWidget(), window.cell(ctl::resultat(0)));
-    QVERIFY(window.timer1().isActive());
+    QVERIFY(window.form().timer1Enabled());
 }
 
 void TestWindow::taskCellsRefuseTheFocus() {

@@ -1,4 +1,4 @@
-#include "platform/ClockRandom.h"
+#include "task/ClockRandom.h"
 
 #include <chrono>
 

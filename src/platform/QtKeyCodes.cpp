@@ -1,6 +1,6 @@
-#include "platform/KeyCodes.h"
+#include "platform/QtKeyCodes.h"
 
-#include "input/CellInput.h"
+#include "input/KeyCodes.h"
 
 #include <QKeyEvent>
 
@@ -21,28 +21,28 @@ int virtualKeyCode(const QKeyEvent& event) {
     case Qt::Key_Down:
         return vk::Down;
     case Qt::Key_Backspace:
-        return 8;
+        return vk::Backspace;
     case Qt::Key_Tab:
-        return 9;
+        return vk::Tab;
     case Qt::Key_Shift:
-        return 16;
+        return vk::Shift;
     case Qt::Key_Control:
-        return 17;
+        return vk::Control;
     case Qt::Key_Alt:
-        return 18;
+        return vk::Alt;
     case Qt::Key_Escape:
-        return 27;
+        return vk::Escape;
     case Qt::Key_Space:
-        return 32;
+        return vk::Space;
     case Qt::Key_Delete:
-        return 46;
+        return vk::Delete;
     default:
         break;
     }
     if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) {
         return key;
     }
-    return 0;
+    return vk::None;
 }
 
 int shiftState(const QKeyEvent& event) {

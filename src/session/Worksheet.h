@@ -1,0 +1,71 @@
+#pragma once
+
+// Worksheet: the engine the window owns, and the one way events reach the
+// rules.
+//
+//   toolkit event -> binding -> one entry point below -> the control's handler
+//   on Form1 -> one pass of the progress tracker (Timer1_Timer) while Timer1
+//   is enabled -> the binding mirrors Form1 onto the widgets
+//
+// Every change of the sheet comes from an event, and the pass after it brings
+// the sheet to rest: a second pass would change nothing. So nothing needs to
+// run between events; Timer1's enabled state, kept in the model, decides
+// whether the passes run at all.
+//
+// A key in a cell is three calls, as the toolkit delivers it: keyDown (the
+// handler, which may already move the focus), edited (the key's own
+// character lands in the cell where the key went down), keyDone (the pass).
+
+#include "hints/HintCoach.h"
+#include "input/CellInput.h"
+#include "sheet/Form1.h"
+#include "task/ClockRandom.h"
+
+namespace zifferon {
+
+class RandomSource;
+class TaskFileServices;
+
+class Worksheet {
+  public:
+    // Random tasks come from `random`, or from the clock without one.
+    explicit Worksheet(RandomSource* random = nullptr);
+    Worksheet(const Worksheet&) = delete;
+    Worksheet& operator=(const Worksheet&) = delete;
+
+    Form1 form;
+    CellChangeRule rule;
+
+    // A key went down in a control; only cells and the number boxes have key
+    // handlers. The pass waits for keyDone().
+    void keyDown(ControlId control, int keyCode, int shift = 0);
+    void keyDone();
+    bool keyInProgress() const { return keyInProgress_; }
+    // The user changed the text of a text box, by a key or a paste. A locked
+    // cell takes nothing.
+    void edited(ControlId box, TextView text);
+    // A click on a button, a row label or a digit limit.
+    void click(ControlId control);
+    // The toolkit gave a control the focus (a click into it, Tab).
+    void focusChanged(ControlId control);
+    // "&Laden" and "&Speichern".
+    void load(const TaskFileServices& services);
+    void save(const TaskFileServices& services);
+    // "Tipp" (F1): the next stage of the hint for the step at hand.
+    Hint askForHint();
+    // The hint to show now; the count of hints since the last task entry or load.
+    Hint shownHint() const { return coach_.shown(form); }
+    int hintsUsed() const { return coach_.hintsUsed(); }
+    // A tick of Timer1.
+    void tick();
+
+  private:
+    void afterEvent();
+
+    ClockRandom clock_;
+    RandomSource& random_;
+    HintCoach coach_;
+    bool keyInProgress_ = false;
+};
+
+} // namespace zifferon

@@ -1,0 +1,81 @@
+#include "MemoryTaskFiles.h"
+#include "SheetText.h"
+
+#include "input/KeyCodes.h"
+#include "session/Worksheet.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace zifferon {
+namespace {
+
+// Each entry point runs the tracker pass after its handler, exactly while
+// Timer1 is enabled. The sheet holds a digit in kontrolle1 although
+// resultat(0) is empty: the pass that follows an event empties the row.
+TEST(SessionEntryPoints, RunThePassExactlyWhileTimer1IsOn) {
+    struct Case {
+        const char* event;
+        std::function<void(Worksheet&, test::MemoryTaskFiles&)> run;
+    };
+    const Case cases[] = {
+        {"key in a cell",
+         [](Worksheet& w, auto&) {
+             w.keyDown(ctl::resultat(2), vk::Left);
+             w.keyDone();
+         }},
+        {"key typed into a number box",
+         [](Worksheet& w, auto&) {
+             w.keyDown(ctl::Text1, '1');
+             w.edited(ctl::Text1, U"94341");
+             w.keyDone();
+         }},
+        {"paste", [](Worksheet& w, auto&) { w.edited(ctl::Text2, U"17"); }},
+        {"nächste Aufgabe", [](Worksheet& w, auto&) { w.click(ctl::Command2); }},
+        {"digit limit", [](Worksheet& w, auto&) { w.click(ctl::label3(1)); }},
+        {"row label", [](Worksheet& w, auto&) { w.click(ctl::info(5)); }},
+        {"focus change", [](Worksheet& w, auto&) { w.focusChanged(ctl::workRow(6, 2)); }},
+        {"save",
+         [](Worksheet& w, test::MemoryTaskFiles& f) {
+             f.answer("/prog/a");
+             w.save(f.services());
+         }},
+        {"load cancelled",
+         [](Worksheet& w, test::MemoryTaskFiles& f) {
+             f.answer(std::nullopt);
+             w.load(f.services());
+         }},
+        {"tick", [](Worksheet& w, auto&) { w.tick(); }},
+    };
+    for (const Case& c : cases) {
+        for (bool timer : {true, false}) {
+            SCOPED_TRACE(std::string(c.event) + (timer ? ", Timer1 on" : ", Timer1 off"));
+            Worksheet sheet;
+            test::MemoryTaskFiles files;
+            test::enterTask(sheet.form, U"9434", U"13");
+            sheet.form.setTimer1Enabled(timer);
+            sheet.form.setText(ctl::workRow(0, 3), U"5");
+            c.run(sheet, files);
+            EXPECT_EQ(test::rowText(sheet.form, 1), timer ? "......" : "..5...");
+        }
+    }
+}
+
+// Within a key, the pass waits for the key's own character: the digit typed
+// into a cell is judged by the pass as it stands after the key.
+TEST(SessionEntryPoints, AKeysPassFollowsItsCharacter) {
+    Worksheet sheet;
+    test::enterTask(sheet.form, U"9434", U"13");
+    sheet.form.setText(ctl::workRow(0, 3), U"5");
+    sheet.keyDown(ctl::resultat(0), '7');
+    sheet.edited(ctl::resultat(0), U"7");
+    EXPECT_EQ(test::rowText(sheet.form, 1), "..5...");
+    sheet.keyDone();
+    // resultat(0) now holds the digit: the product row is open and kept.
+    EXPECT_EQ(test::rowText(sheet.form, 1), "..5...");
+    EXPECT_TRUE(sheet.form.visible(ctl::info(0)));
+}
+
+} // namespace
+} // namespace zifferon

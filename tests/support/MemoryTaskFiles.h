@@ -1,0 +1,100 @@
+#pragma once
+
+// The file dialogs, the file system and the message box of the load and save
+// commands, kept in memory: the dialogs' answers and calls, files as byte
+// vectors with failures to report, and the messages shown.
+
+#include "task/RandomSource.h"
+#include "taskfile/TaskFileCommands.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace zifferon::test {
+
+class MemoryTaskFiles final : public TaskFileDialogs, public TaskFileStorage, public MessageSink {
+  public:
+    using Bytes = std::vector<std::uint8_t>;
+    struct DialogCall {
+        std::string startFolder;
+        std::string pattern;
+    };
+
+    // What the dialogs answer; nullopt: the user cancels.
+    std::optional<std::string> openAnswer, saveAnswer;
+    std::vector<DialogCall> openCalls, saveCalls;
+
+    std::map<std::string, Bytes> files;
+    // Reasons reported for a path, as the real storage would, without touching it.
+    std::map<std::string, std::string> readFailures, writeFailures;
+    std::set<std::string> writableFolders{"/prog"};
+    std::vector<std::size_t> readLimits;
+    int writes = 0;
+
+    std::vector<std::pair<std::string, std::string>> messages; // title, text
+
+    TaskFileServices services() { return {*this, *this, *this}; }
+    // Both dialogs answer `path`.
+    void answer(std::optional<std::string> path) { openAnswer = saveAnswer = std::move(path); }
+
+    std::optional<std::string> askOpenPath(const std::string& folder,
+                                           const std::string& pattern) override {
+        openCalls.push_back({folder, pattern});
+        return openAnswer;
+    }
+    std::optional<std::string> askSavePath(const std::string& folder,
+                                           const std::string& pattern) override {
+        saveCalls.push_back({folder, pattern});
+        return saveAnswer;
+    }
+
+    ReadResult readPrefix(const std::string& path, std::size_t limit) override {
+        readLimits.push_back(limit);
+        const auto it = files.find(path);
+        if (readFailures.count(path) || it == files.end()) {
+            return {false,
+                    {},
+                    readFailures.count(path) ? readFailures[path] : "Die Datei existiert nicht."};
+        }
+        const auto n = static_cast<std::ptrdiff_t>(std::min(limit, it->second.size()));
+        return {true, Bytes(it->second.begin(), it->second.begin() + n), {}};
+    }
+    WriteResult writeAtomically(const std::string& path,
+                                std::span<const std::uint8_t> bytes) override {
+        ++writes;
+        if (writeFailures.count(path)) {
+            return {false, writeFailures[path]};
+        }
+        files[path] = Bytes(bytes.begin(), bytes.end());
+        return {true, {}};
+    }
+    bool isWritableFolder(const std::string& folder) override {
+        return writableFolders.count(folder) > 0;
+    }
+    std::string documentsFolder() override { return "/home/schueler/Dokumente"; }
+
+    void showError(const std::string& title, const std::string& text) override {
+        messages.emplace_back(title, text);
+    }
+};
+
+// A random source whose draws follow a seed; reseeding from the clock keeps
+// the sequence, so a test sees the same tasks every run.
+class SeededRandom final : public RandomSource {
+  public:
+    explicit SeededRandom(std::uint32_t seed) : engine_(seed) {}
+    void seed(std::uint32_t seed) { engine_.seed(seed); }
+    void reseedFromClock() override {}
+    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+
+  private:
+    std::mt19937 engine_;
+};
+
+} // namespace zifferon::test

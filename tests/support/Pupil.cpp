@@ -1,0 +1,107 @@
+#include "Pupil.h"
+
+#include "input/KeyCodes.h"
+
+#include <string>
+
+namespace zifferon::test {
+
+template <typename Edit> void Pupil::key(int keyCode, Edit edit) {
+    Form1& form = sheet_.form;
+    const ControlId target = form.focus();
+    sheet_.keyDown(target, keyCode);
+    if (isTextBox(target.kind) && form.enabled(target)) {
+        Text text = form.text(target);
+        if (edit(text)) {
+            sheet_.edited(target, text);
+        }
+    }
+    sheet_.keyDone();
+}
+
+void Pupil::type(char32_t ch, Caret caret) {
+    key(keyCodeOf(ch), [&](Text& t) {
+        t.insert(caret == Caret::Start ? t.begin() : t.end(), ch);
+        return true;
+    });
+}
+
+void Pupil::type(std::u32string_view chars) {
+    for (char32_t ch : chars) {
+        type(ch);
+    }
+}
+
+void Pupil::press(int keyCode) {
+    key(keyCode, [](Text&) { return false; });
+}
+
+void Pupil::backspace() {
+    key(vk::Backspace, [](Text& t) {
+        if (t.empty()) {
+            return false;
+        }
+        t.pop_back();
+        return true;
+    });
+}
+
+void Pupil::del() {
+    key(vk::Delete, [](Text& t) {
+        if (t.empty()) {
+            return false;
+        }
+        t.erase(t.begin());
+        return true;
+    });
+}
+
+bool Pupil::click(ControlId control) {
+    Form1& form = sheet_.form;
+    if (isButton(control.kind) || control.kind == Kind::Label3 ||
+        (control.kind == Kind::Info && form.visible(control))) {
+        sheet_.click(control);
+        return true;
+    }
+    if (!form.canTakeFocus(control)) {
+        return false;
+    }
+    sheet_.focusChanged(control);
+    return true;
+}
+
+void Pupil::paste(ControlId box, std::u32string_view text) {
+    sheet_.edited(box, text);
+}
+
+void Pupil::enterTask(std::u32string_view dividend, std::u32string_view divisor) {
+    paste(ctl::Text1, dividend);
+    paste(ctl::Text2, divisor);
+    click(ctl::Command1);
+}
+
+void Pupil::load(MemoryTaskFiles& files, std::optional<std::string> path) {
+    files.answer(std::move(path));
+    sheet_.load(files.services());
+}
+
+void Pupil::save(MemoryTaskFiles& files, std::optional<std::string> path) {
+    files.answer(std::move(path));
+    sheet_.save(files.services());
+}
+
+void Pupil::writeNumber(int row, int column, long value) {
+    const std::string digits = std::to_string(value);
+    click(ctl::workRow(row, column + static_cast<int>(digits.size()) - 1));
+    for (char d : digits) {
+        type(static_cast<char32_t>(d));
+    }
+}
+
+void Pupil::tick(int count) {
+    for (int i = 0; i < count; ++i) {
+        sheet_.tick();
+    }
+}
+
+} // namespace zifferon::test

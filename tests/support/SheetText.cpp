@@ -1,0 +1,101 @@
+#include "SheetText.h"
+
+#include "sheet/Layout.h"
+#include "task/TaskEntry.h"
+
+namespace zifferon::test {
+
+void writeRow(Form1& form, int n, std::string_view cells) {
+    for (int column = 0; column < kRowCells; ++column) {
+        const char c = cells.at(static_cast<std::size_t>(5 - column));
+        Text t;
+        if (c == '_') {
+            t = U" ";
+        } else if (c != '.') {
+            t = Text(1, static_cast<char32_t>(c));
+        }
+        form.setText(ctl::kontrolle(n, column), t);
+    }
+}
+
+namespace {
+std::string cellsText(const Form1& form, Kind kind, int count) {
+    std::string s;
+    for (int c = count - 1; c >= 0; --c) {
+        const Text& t = form.text({kind, c});
+        s += t.empty() ? std::string(".") : t == U" " ? std::string("_") : toUtf8(t);
+    }
+    return s;
+}
+} // namespace
+
+std::string rowText(const Form1& form, int n) {
+    return cellsText(form, kontrolleKind(n), kRowCells);
+}
+
+std::string dividendText(const Form1& form) {
+    return cellsText(form, Kind::Dividend, kDividendCells);
+}
+
+std::string divisorText(const Form1& form) {
+    return cellsText(form, Kind::Divisor, kDivisorCells);
+}
+
+void enterTask(Form1& form, std::u32string_view dividend, std::u32string_view divisor) {
+    form.setText(ctl::Text1, dividend);
+    form.setText(ctl::Text2, divisor);
+    Command1_Click(form);
+}
+
+std::string utf8(const Text& t) {
+    return toUtf8(t);
+}
+
+Text digitsOf(long value) {
+    const std::string s = std::to_string(value);
+    return Text(s.begin(), s.end());
+}
+
+std::string controlName(ControlId id) {
+    static const char* const names[] = {
+        "None",       "Text1",      "Text2",      "Command1",   "Command2",   "Label1",
+        "Label2",     "Label4",     "Label3",     "info",       "fehler",     "dividend",
+        "divisor",    "resultat",   "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4",
+        "kontrolle5", "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10"};
+    std::string name = names[static_cast<int>(id.kind)];
+    if (arraySize(id.kind) > 1) {
+        name += "(" + std::to_string(id.index) + ")";
+    }
+    return name;
+}
+
+std::string describe(const Form1& form, ControlId id) {
+    std::string line = controlName(id) + ":";
+    if (isTextBox(id.kind)) {
+        line += " text='" + toUtf8(form.text(id)) + "' enabled=" + (form.enabled(id) ? "1" : "0");
+    } else {
+        line += " caption='" + toUtf8(form.caption(id)) + "'";
+    }
+    if (isLabel(id.kind)) {
+        line += std::string(" visible=") + (form.visible(id) ? "1" : "0");
+        const auto bg = form.background(id);
+        line += bg ? " bg=" + std::to_string(bg->r) + "," + std::to_string(bg->g) + "," +
+                         std::to_string(bg->b)
+                   : std::string(" bg=system");
+        line += " tip='" + toUtf8(form.toolTip(id)) + "'";
+    }
+    return line;
+}
+
+std::vector<std::string> snapshot(const Form1& form) {
+    std::vector<std::string> lines;
+    for (ControlId id : allControls()) {
+        lines.push_back(describe(form, id));
+    }
+    lines.push_back("focus=" + controlName(form.focus()));
+    lines.push_back(std::string("timer1=") + (form.timer1Enabled() ? "1" : "0"));
+    lines.push_back("appPath=" + form.appPath());
+    return lines;
+}
+
+} // namespace zifferon::test

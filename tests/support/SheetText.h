@@ -1,0 +1,36 @@
+#pragma once
+
+// Sheets as text, for tests, benchmarks and the fuzzer's seeds: rows and
+// tasks written and read as fixtures like "91....", whole sheets as one line
+// per control so that a difference names the control.
+
+#include "sheet/Form1.h"
+
+#include <string>
+#include <vector>
+
+namespace zifferon::test {
+
+// Writes kontrolleN from a fixture such as "91....", read left to right
+// (leftmost character = column 5); '.' leaves a cell empty, '_' writes a space.
+void writeRow(Form1& form, int n, std::string_view cells);
+// The six cells of kontrolleN as such a fixture ('.' empty, '_' a space).
+std::string rowText(const Form1& form, int n);
+// The dividend and divisor cells as fixtures, leftmost first.
+std::string dividendText(const Form1& form);
+std::string divisorText(const Form1& form);
+
+// Puts a task into Text1 and Text2 and runs "Eingabe" (no tracker pass).
+void enterTask(Form1& form, std::u32string_view dividend, std::u32string_view divisor);
+
+std::string utf8(const Text& t);
+Text digitsOf(long value);
+
+// "kontrolle3(2)", "Text1", ...
+std::string controlName(ControlId id);
+// Every property of the control as one line.
+std::string describe(const Form1& form, ControlId id);
+// Everything a handler can change on the sheet, one line per control.
+std::vector<std::string> snapshot(const Form1& form);
+
+} // namespace zifferon::test
