@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Sheets for the benchmarks, worked the way a pupil works them (the tests'

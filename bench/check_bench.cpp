@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The row solver and the check command, on each kind of row of 987654 : 12.
 
 #include "BenchSupport.h"

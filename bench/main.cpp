@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the benchmarks, then checks the budget of the idle tracker pass: a
 // pass over a sheet where nothing changes takes less than 1 microsecond of
 // CPU time (median over repetitions) and allocates nothing. CPU time is the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Taking a task into the sheet, and the 23 records of a task file.
 
 #include "BenchSupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One pass of the progress tracker, as every tick of Timer1 runs it.
 
 #include "BenchSupport.h"

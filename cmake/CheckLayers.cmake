@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zifferon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a source file includes a subsystem its folder does not build on,
 # or Qt outside the binding and the program's start-up.
 #

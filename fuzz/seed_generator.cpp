@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the seed corpus of the task-file fuzzer: task files saved by the
 // save command after a pupil worked tasks through the window's entry points
 // (task entry, keys in the cells, row checks, the passes that follow them).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the task-file reader and writer.
 //
 // The input is the content of a task file, loaded onto a fresh sheet through

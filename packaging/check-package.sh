@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zifferon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and inspects it without installing anything:
 # the file list, file modes, control fields, and the desktop and AppStream files.
 #
 #   packaging/check-package.sh [--run] [BUILD_DIR]
 #
-# BUILD_DIR defaults to build-pkg in the source tree; it is configured as a Release
-# build without tests. --run also starts the packaged program for five seconds under
+# BUILD_DIR defaults to build-pkg in the source tree; it is configured with the
+# release preset (a Release build without tests). --run also starts the packaged program for five seconds under
 # xvfb-run and expects it to be still running then.
 # Needs cmake, a compiler, Qt 6 development files and dpkg-dev (dpkg-shlibdeps).
 # desktop-file-validate (desktop-file-utils) and appstreamcli (appstream) are used
@@ -27,7 +29,7 @@ fail() {
     failures=$((failures + 1))
 }
 
-cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DZIFFERON_BUILD_TESTS=OFF
+(cd "$source_dir" && cmake --preset release -B "$build_dir")
 cmake --build "$build_dir" --parallel "$(nproc)"
 rm -f "$build_dir"/zifferon_*.deb
 (cd "$build_dir" && cpack -G DEB)
@@ -48,6 +50,7 @@ expected=$(
         echo ./usr/share/applications/$app_id.desktop
         echo ./usr/share/metainfo/$app_id.metainfo.xml
         echo ./usr/share/man/man1/zifferon.1.gz
+        echo ./usr/share/doc/zifferon/copyright
         echo ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
         for size in 16 32 48 64 128 256; do
             echo ./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png

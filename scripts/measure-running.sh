@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zifferon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the running program against a floor, a bare Qt window (a
 # QMainWindow with one QLineEdit), side by side under Xvfb:
 #   - start-up: from the start of the process to its window being mapped
@@ -10,15 +12,17 @@
 #   - keystroke to pixels: a "7" typed into the focused cell (for Zifferon the
 #     first quotient cell, so the key, the tracker pass and the repaint all
 #     count) until the cell's pixels show it, and BackSpace until they are back.
-# Budgets: idle CPU < 0.5 % of one core; start-up (wall clock) <= 1.2 x the
-# floor; peak memory <= 1.2 x the floor. Exit status 1 when one is missed, 2
-# when the measurement itself could not be made. The CPU time used until the
+# Budgets: idle with a task open, wake-ups per second and CPU no higher than
+# the floor's plus 10 % (plus 0.2 wake-ups/s and 0.02 % CPU for what the X
+# server sends either program); start-up (wall clock, median) and peak memory
+# <= 1.1 x the floor. Exit status 1 when one is missed, 2 when the measurement
+# itself could not be made. The CPU time used until the
 # window is mapped is printed beside the start-up time: it is not inflated
 # by other processes competing for the cores.
 #
 # Usage: scripts/measure-running.sh [--no-build] [--starts N] [--idle-seconds S] [--keys N]
 #   --no-build        use the programs already in build-bench
-#   --starts N        timed starts per program (default 11, plus one untimed)
+#   --starts N        timed starts per program (default 7, plus one untimed)
 #   --idle-seconds S  length of the idle CPU stretch (default 10)
 #   --keys N          keystroke samples per key and program (default 20)
 set -euo pipefail
@@ -26,7 +30,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$ROOT/build-bench
 build=1
-starts=11
+starts=7
 idle_seconds=10
 keys=20
 while (($#)); do
@@ -48,8 +52,7 @@ for tool in Xvfb xdotool xwininfo cmake; do
 done
 
 if ((build)); then
-    cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DZIFFERON_BUILD_BENCHMARKS=ON \
-        -DZIFFERON_BUILD_TESTS=OFF >/dev/null
+    (cd "$ROOT" && cmake --preset bench >/dev/null)
     cmake --build "$BUILD" -j"$(nproc)" --target zifferon bare_window x11_probe >/dev/null
 fi
 ZIFFERON=$BUILD/zifferon
@@ -225,12 +228,6 @@ fi
 z_rss=$(vm_hwm_kb "$z_pid")
 measure_idle "$z_pid"
 z_cpu=$cpu_pct z_cpu_ticks=$cpu_pct_ticks z_wake=$wake_rate
-# Timer1 ticks 20 times a second once a task is open: the main thread must
-# wake at least that often, or the idle figure was taken without the timer.
-if awk -v r="$z_wake" 'BEGIN {exit !(r < 15)}'; then
-    echo "FAIL: the main thread woke only $z_wake times/s: Timer1 does not run" >&2
-    exit 2
-fi
 # resultat(0) has the focus after "Eingabe"; its inside, without the frame.
 z_keys=$("$PROBE" keys $((wx + 5400 / 15 + 2)) $((wy + menu + 1080 / 15 + 2)) 13 15 "$keys") || {
     echo "FAIL: keystroke measurement on zifferon" >&2
@@ -273,28 +270,31 @@ b7max=$(key_figure "$b_keys" key_7 max_ms)
 bbs=$(key_figure "$b_keys" key_BackSpace median_ms)
 bbsmax=$(key_figure "$b_keys" key_BackSpace max_ms)
 
-start_ok=$(awk -v z="$z_start" -v b="$b_start" 'BEGIN {print (z <= 1.2 * b) ? 1 : 0}')
-rss_ok=$(awk -v z="$z_rss" -v b="$b_rss" 'BEGIN {print (z <= 1.2 * b) ? 1 : 0}')
+start_ok=$(awk -v z="$z_start" -v b="$b_start" 'BEGIN {print (z <= 1.1 * b) ? 1 : 0}')
+rss_ok=$(awk -v z="$z_rss" -v b="$b_rss" 'BEGIN {print (z <= 1.1 * b) ? 1 : 0}')
 # The larger of the two CPU figures: clock ticks count threads that have
 # ended, the scheduler's nanoseconds are finer.
 z_cpu_max=$(awk -v a="$z_cpu" -v b="$z_cpu_ticks" 'BEGIN {print (a > b) ? a : b}')
-cpu_ok=$(awk -v z="$z_cpu_max" 'BEGIN {print (z < 0.5) ? 1 : 0}')
+b_cpu_max=$(awk -v a="$b_cpu" -v b="$b_cpu_ticks" 'BEGIN {print (a > b) ? a : b}')
+cpu_ok=$(awk -v z="$z_cpu_max" -v b="$b_cpu_max" 'BEGIN {print (z <= 1.1 * b + 0.02) ? 1 : 0}')
+wake_ok=$(awk -v z="$z_wake" -v b="$b_wake" 'BEGIN {print (z <= 1.1 * b + 0.2) ? 1 : 0}')
 status=0
-((start_ok && rss_ok && cpu_ok)) || status=1
+((start_ok && rss_ok && cpu_ok && wake_ok)) || status=1
 
 echo
 echo "== results (machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p' | head -1))"
 printf '%-34s %14s %14s %8s  %s\n' "figure" "zifferon" "bare_window" "ratio" "budget"
 printf '%-34s %14s %14s %8s  %s\n' "start-up to window mapped, median" "$z_start ms" "$b_start ms" \
-    "$(ratio "$z_start" "$b_start")" "<= 1.2 x floor: $(verdict "$start_ok")"
+    "$(ratio "$z_start" "$b_start")" "<= 1.1 x floor: $(verdict "$start_ok")"
 printf '%-34s %14s %14s %8s\n' "CPU used until mapped, median" "$z_start_cpu ms" \
     "$b_start_cpu ms" "$(ratio "$z_start_cpu" "$b_start_cpu")"
 printf '%-34s %14s %14s %8s  %s\n' "peak RSS (VmHWM)" "$z_rss kB" "$b_rss kB" \
-    "$(ratio "$z_rss" "$b_rss")" "<= 1.2 x floor: $(verdict "$rss_ok")"
+    "$(ratio "$z_rss" "$b_rss")" "<= 1.1 x floor: $(verdict "$rss_ok")"
 printf '%-34s %14s %14s %8s  %s\n' "idle CPU, % of one core (sched)" "$z_cpu %" "$b_cpu %" \
-    "$(ratio "$z_cpu" "$b_cpu")" "< 0.5 %: $(verdict "$cpu_ok")"
+    "$(ratio "$z_cpu" "$b_cpu")" "<= 1.1 x floor: $(verdict "$cpu_ok")"
 printf '%-34s %14s %14s %8s\n' "idle CPU, % of one core (ticks)" "$z_cpu_ticks %" "$b_cpu_ticks %" ""
-printf '%-34s %14s %14s %8s\n' "main-thread wake-ups per second" "$z_wake" "$b_wake" ""
+printf '%-34s %14s %14s %8s  %s\n' "main-thread wake-ups per second" "$z_wake" "$b_wake" \
+    "$(ratio "$z_wake" "$b_wake")" "<= 1.1 x floor: $(verdict "$wake_ok")"
 printf '%-34s %14s %14s %8s\n' "key 7 to pixels, median / max" "$z7 / $z7max ms" "$b7 / $b7max ms" \
     "$(ratio "$z7" "$b7")"
 printf '%-34s %14s %14s %8s\n' "BackSpace to pixels, median / max" "$zbs / $zbsmax ms" \

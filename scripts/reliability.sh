@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zifferon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reliability checks of the core rules:
 #   1. the core and its test suite built with AddressSanitizer and
-#      UndefinedBehaviorSanitizer (build-asan), run with ctest;
-#   2. the task-file fuzzer (clang, libFuzzer; build-fuzz) run for a bounded
+#      UndefinedBehaviorSanitizer (preset sanitize, build-asan), run with ctest;
+#   2. the task-file fuzzer (clang, libFuzzer; preset fuzz, build-fuzz) run for a bounded
 #      time on a copy of its seed corpus, failing on any crash or broken check.
 # Installs nothing: needs cmake, g++, clang++ and libclang-rt-14-dev, which
 # scripts/setup.sh installs.
@@ -13,17 +15,14 @@ jobs=$(nproc)
 fuzz_seconds=${ZIFFERON_FUZZ_SECONDS:-60}
 
 echo "== Core and tests with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DZIFFERON_BUILD_GUI=OFF -DZIFFERON_SANITIZE=ON >/dev/null
+(cd "$root" && cmake --preset sanitize >/dev/null)
 cmake --build "$root/build-asan" -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs"
 
 echo "== Task-file fuzzer, ${fuzz_seconds} s"
-cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIFFERON_BUILD_GUI=OFF -DZIFFERON_BUILD_TESTS=OFF \
-    -DZIFFERON_BUILD_FUZZER=ON >/dev/null
+(cd "$root" && cmake --preset fuzz >/dev/null)
 cmake --build "$root/build-fuzz" -j"$jobs" --target taskfile_fuzzer
 
 # The fuzzer adds what it finds to the corpus folder: it works on a copy, so

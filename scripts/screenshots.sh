@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zifferon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the README's screenshots from the real window under Xvfb:
 # the fresh sheet, a task in progress and a finished task.
 # Usage: scripts/screenshots.sh [PATH/TO/zifferon]

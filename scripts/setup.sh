@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zifferon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need, if any is missing.
 # Sourced by run.sh and test.sh.
 set -euo pipefail
 
 ZIFFERON_PACKAGES=(
-    build-essential cmake git
+    build-essential cmake git ca-certificates
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins
     libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool x11-utils imagemagick poppler-utils
-    dpkg-dev desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream
 )
 
 zifferon_install_packages() {
@@ -32,9 +34,19 @@ zifferon_install_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Configures and builds one of the configurations in CMakePresets.json.
 zifferon_build() {
-    local dir=$1
-    shift
-    cmake -S "$ZIFFERON_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" -j"$(nproc)"
+    local preset=$1
+    (cd "$ZIFFERON_ROOT" && cmake --preset "$preset" >/dev/null)
+    cmake --build "$ZIFFERON_ROOT/$(zifferon_build_dir "$preset")" -j"$(nproc)"
+}
+
+zifferon_build_dir() {
+    case $1 in
+    default) echo build ;;
+    release) echo build-pkg ;;
+    sanitize) echo build-asan ;;
+    fuzz) echo build-fuzz ;;
+    bench) echo build-bench ;;
+    esac
 }

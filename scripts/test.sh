@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zifferon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a fresh Debian 12 machine, builds Zifferon and runs every test
 # headless: the core and widget suites, the end-to-end test under Xvfb, the
 # core suite again under AddressSanitizer/UBSan, and a bounded fuzz run.
@@ -12,8 +14,14 @@ quick=0
 
 zifferon_install_packages
 
+# Every source file as the project's clang-format style writes it.
+mapfile -t sources < <(cd "$ZIFFERON_ROOT" &&
+    find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort)
+(cd "$ZIFFERON_ROOT" && clang-format --dry-run --Werror "${sources[@]}") ||
+    { echo "clang-format would change the files above: run clang-format -i on them" >&2; exit 1; }
+
 export QT_QPA_PLATFORM=offscreen
-zifferon_build "$ZIFFERON_ROOT/build"
+zifferon_build default
 ctest --test-dir "$ZIFFERON_ROOT/build" --output-on-failure -j"$(nproc)"
 
 if ((quick)); then

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for the running-program figures: a Qt Widgets main window with
 // one line edit and nothing else, the size of Zifferon's client area.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures a running X11 program from outside, without touching it:
 //
 //   x11_probe start TITLE LOGFILE PROGRAM [ARGS...]

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Zifferon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the committed PNG icons from the hand-drawn SVGs. Only needed after an SVG
 # changed; the build installs the committed PNGs and needs no converter.
 # Needs rsvg-convert (Debian package librsvg2-bin).

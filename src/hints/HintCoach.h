@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The staged hints of "Tipp": which stage the pupil has reached for the step

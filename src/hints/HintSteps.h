@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Where the pupil stands in the task, and the staged hints for that step.

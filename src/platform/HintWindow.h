@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The "&Hilfe" menu: staged hints ("&Tipp", F1) and a short page on how the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/SheetWindow.h"
 
 #include "platform/HintWindow.h"
@@ -11,7 +14,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -71,9 +73,11 @@ SheetWindow::SheetWindow(const Services& services, QWidget* parent)
     pagePalette.setColor(QPalette::Disabled, QPalette::Text, QColor(90, 90, 90));
     page_->setPalette(pagePalette);
     setCentralWidget(page_);
+    // The font first: widgets made afterwards take it at once instead of
+    // laying their text out again.
+    applyFonts();
     buildControls();
     buildMenu();
-    applyFonts();
     applyGeometry();
     // A fixed sheet: the window takes exactly the size of the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -235,13 +239,10 @@ void SheetWindow::applyGeometry() {
 }
 
 void SheetWindow::applyFonts() {
-    // The sheet's font: a bold sans of 8.25 point, scaled with the zoom.
+    // The sheet's font: the desktop's sans in bold, 8.25 point, scaled with
+    // the zoom. Looking up another family would cost a fontconfig search at
+    // every start.
     QFont font = QApplication::font();
-    // The system's sans font unless the classic one is installed; naming a
-    // list of fallbacks costs a fontconfig search each at every start.
-    if (QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))) {
-        font.setFamily(QStringLiteral("MS Sans Serif"));
-    }
     font.setPointSizeF(8.25 * zoom_);
     font.setBold(true);
     page_->setFont(font);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Unusual input through the real way in: the task boxes and "Eingabe", keys
 // in the cells, Enter, and a tracker pass after every event as the window
 // runs one. The solver's and the counter's own rules on such texts are in the

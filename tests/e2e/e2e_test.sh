@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zifferon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end test: starts the built program in a virtual X server and works
 # three tasks with real key presses and mouse clicks (xdotool), saves them
 # through the menu and the real file dialog, and compares the files byte for

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zifferon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real program in a virtual X server with xdotool: starts Xvfb and
 # the program, clicks controls by their twip rectangles, types keys, reads
 # pixels. Sourced by the end-to-end test and the screenshot script.

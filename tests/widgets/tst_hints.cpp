@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Hilfe" menu on the real window: reached by keyboard, hints that leave
 // the sheet alone, and the reason beside a "Fehler".
 

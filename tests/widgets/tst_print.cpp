@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sheet on paper: 9434 : 13 worked with real keys in the real window,
 // exported as PDF through the menu, and read back with poppler's pdftotext
 // (line by line, and word by word with positions); the page's colours painted

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real file system behind the task-file commands: reading only what is
 // needed, refusing what cannot be a task file, and saves that either replace
 // the old file completely or leave it exactly as it was.

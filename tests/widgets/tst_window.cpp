@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real window on Qt's offscreen platform: a task typed with real keys.
 
 #include "platform/SheetWindow.h"

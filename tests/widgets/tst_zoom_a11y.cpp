@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Zoom and screen-reader support of the real window on the offscreen
 // platform: the whole sheet scales without anything moving out of its column,
 // the zoom keys work from inside a cell, every control has a German name that
