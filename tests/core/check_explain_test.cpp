@@ -40,16 +40,8 @@ class Reason : public ::testing::TestWithParam<Case> {};
 TEST_P(Reason, OfTheCheckedRow) {
     const Case& c = GetParam();
     Form1 form;
-    test::enterTask(form, c.dividend, U"13");
-    for (std::size_t j = 0; j < c.quotient.size(); ++j) {
-        form.setText(ctl::resultat(static_cast<int>(j)), c.quotient[j]);
-    }
-    for (std::size_t n = 0; n < c.rows.size(); ++n) {
-        test::writeRow(form, static_cast<int>(n) + 1, c.rows[n]);
-    }
-    if (c.text2Later) {
-        form.setText(ctl::Text2, c.text2Later);
-    }
+    test::writeSheet(form, {c.dividend, U"13", c.quotient, c.rows,
+                            c.text2Later ? std::optional<Text>(c.text2Later) : std::nullopt});
     form.setToolTip(ctl::info(c.row), U"from an earlier check");
     CheckRow(form, c.row);
     EXPECT_EQ(form.caption(ctl::info(c.row)) == texts::Fehler, *c.reason != '\0');

@@ -18,13 +18,9 @@
 namespace zifferon {
 namespace {
 
+using test::digitsOf;
 using test::divide;
 using test::Step;
-
-Text digitsOf(long value) {
-    const std::string s = std::to_string(value);
-    return Text(s.begin(), s.end());
-}
 
 // Writes `value` into kontrolleN, units digit in `column`; returns the columns used.
 std::vector<int> writeNumber(Form1& form, int n, int column, long value) {

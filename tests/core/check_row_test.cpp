@@ -13,17 +13,9 @@
 namespace zifferon {
 namespace {
 
-// The task, the quotient cells from resultat(0) on and the work rows from
-// kontrolle1 on ('.' empty).
 void setUp(Form1& form, std::u32string_view dividend, std::u32string_view divisor,
            const std::vector<std::u32string>& quotient, const std::vector<std::string>& rows) {
-    test::enterTask(form, dividend, divisor);
-    for (std::size_t j = 0; j < quotient.size(); ++j) {
-        form.setText(ctl::resultat(static_cast<int>(j)), quotient[j]);
-    }
-    for (std::size_t n = 0; n < rows.size(); ++n) {
-        test::writeRow(form, static_cast<int>(n) + 1, rows[n]);
-    }
+    test::writeSheet(form, {Text(dividend), Text(divisor), quotient, rows});
 }
 
 // 123456 : 12 = 10288, all ten rows written right (the zero product of the

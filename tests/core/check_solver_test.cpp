@@ -15,27 +15,10 @@
 namespace zifferon {
 namespace {
 
-// A sheet as the pupil left it: the task, the quotient cells from resultat(0)
-// on and the work rows from kontrolle1 on ('.' empty, '_' a space).
-struct Sheet {
-    std::u32string dividend = U"9434";
-    std::u32string divisor = U"13";
-    std::vector<std::u32string> quotient;
-    std::vector<std::string> rows;
-    std::optional<std::u32string> text2Later = std::nullopt; // Text2 typed over after "Eingabe"
-};
+using Sheet = test::WrittenSheet;
 
 void setUp(Form1& form, const Sheet& sheet) {
-    test::enterTask(form, sheet.dividend, sheet.divisor);
-    for (std::size_t j = 0; j < sheet.quotient.size(); ++j) {
-        form.setText(ctl::resultat(static_cast<int>(j)), sheet.quotient[j]);
-    }
-    for (std::size_t n = 0; n < sheet.rows.size(); ++n) {
-        test::writeRow(form, static_cast<int>(n) + 1, sheet.rows[n]);
-    }
-    if (sheet.text2Later) {
-        form.setText(ctl::Text2, *sheet.text2Later);
-    }
+    test::writeSheet(form, sheet);
 }
 
 // Everything the window shows, to prove what a call did not touch.

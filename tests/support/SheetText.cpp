@@ -50,6 +50,19 @@ void enterTask(Form1& form, std::u32string_view dividend, std::u32string_view di
     Command1_Click(form);
 }
 
+void writeSheet(Form1& form, const WrittenSheet& sheet) {
+    enterTask(form, sheet.dividend, sheet.divisor);
+    for (std::size_t j = 0; j < sheet.quotient.size(); ++j) {
+        form.setText(ctl::resultat(static_cast<int>(j)), sheet.quotient[j]);
+    }
+    for (std::size_t n = 0; n < sheet.rows.size(); ++n) {
+        writeRow(form, static_cast<int>(n) + 1, sheet.rows[n]);
+    }
+    if (sheet.text2Later) {
+        form.setText(ctl::Text2, *sheet.text2Later);
+    }
+}
+
 std::string utf8(const Text& t) {
     return toUtf8(t);
 }

@@ -9,6 +9,7 @@
 
 #include "sheet/Form1.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,18 @@ std::string divisorText(const Form1& form);
 
 // Puts a task into Text1 and Text2 and runs "Eingabe" (no tracker pass).
 void enterTask(Form1& form, std::u32string_view dividend, std::u32string_view divisor);
+
+// A sheet as the pupil left it: the task, the quotient cells from resultat(0)
+// on, the work rows from kontrolle1 on (fixtures as writeRow takes them), and
+// what Text2 was typed over with after "Eingabe", if anything.
+struct WrittenSheet {
+    std::u32string dividend = U"9434";
+    std::u32string divisor = U"13";
+    std::vector<std::u32string> quotient;
+    std::vector<std::string> rows;
+    std::optional<std::u32string> text2Later = std::nullopt;
+};
+void writeSheet(Form1& form, const WrittenSheet& sheet);
 
 std::string utf8(const Text& t);
 Text digitsOf(long value);

@@ -6,6 +6,7 @@
 // (line by line, and word by word with positions); the page's colours painted
 // into an image; failed exports reported in German.
 
+#include "MemoryTaskFiles.h"
 #include "UnprivilegedUser.h"
 
 #include "platform/SheetPrinter.h"
@@ -58,18 +59,6 @@ class FixedPdfDialog : public PdfSaveDialog {
     QString askPdfPath(const QString& suggestedPath) override {
         suggestions << suggestedPath;
         return answer;
-    }
-};
-
-class Messages : public MessageSink {
-  public:
-    struct Message {
-        QString title;
-        QString text;
-    };
-    std::vector<Message> shown;
-    void showError(const std::string& title, const std::string& text) override {
-        shown.push_back({QString::fromStdString(title), QString::fromStdString(text)});
     }
 };
 
@@ -291,7 +280,7 @@ class TestPrint : public QObject {
 void TestPrint::initTestCase() {
     QVERIFY(dir_.isValid());
     FixedPdfDialog dialog;
-    Messages messages;
+    test::MemoryTaskFiles messages;
     SheetWindow window({.pdfDialog = &dialog, .messages = &messages});
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -315,7 +304,7 @@ void TestPrint::initTestCase() {
     exportDay_ = QDate::currentDate().toString("dd.MM.yyyy");
     QVERIFY2(before == exportDay_, "the export ran over midnight");
     QCOMPARE(dialog.suggestions.size(), 1);
-    QVERIFY(messages.shown.empty());
+    QVERIFY(messages.messages.empty());
     finishedPdf_ = dir_.filePath("fertig.pdf");
     QVERIFY(readFile(finishedPdf_).startsWith("%PDF-"));
 }
@@ -491,7 +480,7 @@ void TestPrint::printerGetsTheSamePage() {
 }
 
 void TestPrint::printMenuOpensThePrintDialog() {
-    Messages messages;
+    test::MemoryTaskFiles messages;
     SheetWindow window({.messages = &messages});
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -525,7 +514,7 @@ void TestPrint::printMenuOpensThePrintDialog() {
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     QVERIFY(sawDialog);
     QCOMPARE(jobName, QString("Aufgabe 9434 durch 13"));
-    QVERIFY(messages.shown.empty());
+    QVERIFY(messages.messages.empty());
 }
 
 void TestPrint::pdfNameGetsItsExtension_data() {
@@ -554,11 +543,11 @@ void TestPrint::pdfNameGetsItsExtension() {
     sheetInState(sheet, "pending");
     FixedPdfDialog dialog;
     dialog.answer = chosen.isEmpty() ? QString() : dir.filePath(chosen);
-    Messages messages;
+    test::MemoryTaskFiles messages;
 
     const bool written = exportSheetAsPdf(sheet.form, dialog, messages);
     QCOMPARE(written, !saved.isEmpty());
-    QVERIFY(messages.shown.empty());
+    QVERIFY(messages.messages.empty());
     const QStringList expected = saved.isEmpty() ? QStringList{} : QStringList{saved};
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
     if (!saved.isEmpty()) {
@@ -601,7 +590,7 @@ void TestPrint::dialogStartsInTheDocumentsFolder() {
         sheetInState(sheet, state);
     }
     FixedPdfDialog dialog; // answers with a cancel
-    Messages messages;
+    test::MemoryTaskFiles messages;
     QVERIFY(!exportSheetAsPdf(sheet.form, dialog, messages));
     qputenv("HOME", oldHome);
     if (oldConfig.isNull()) {
@@ -615,7 +604,7 @@ void TestPrint::dialogStartsInTheDocumentsFolder() {
     QCOMPARE(suggested.absolutePath(),
              haveDocuments ? home.filePath("Dokumente") : QDir(home.path()).absolutePath());
     QCOMPARE(suggested.fileName(), fileName);
-    QVERIFY(messages.shown.empty());
+    QVERIFY(messages.messages.empty());
 }
 
 void TestPrint::failedExportSaysWhyInGerman_data() {
@@ -653,7 +642,7 @@ void TestPrint::failedExportSaysWhyInGerman() {
 
     FixedPdfDialog dialog;
     dialog.answer = path;
-    Messages messages;
+    test::MemoryTaskFiles messages;
     SheetWindow window({.pdfDialog = &dialog, .messages = &messages});
     QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
     if (where == "readonly") {
@@ -666,9 +655,10 @@ void TestPrint::failedExportSaysWhyInGerman() {
         window.pdfAction()->trigger();
     }
 
-    QCOMPARE(messages.shown.size(), std::size_t{1});
-    QCOMPARE(messages.shown[0].title, QString("PDF-Export fehlgeschlagen"));
-    const QString text = messages.shown[0].text;
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(messages.messages[0].first),
+             QString("PDF-Export fehlgeschlagen"));
+    const QString text = QString::fromStdString(messages.messages[0].second);
     QVERIFY2(text.contains(QString::fromUtf8("\u201E%1\u201C").arg(path)), qPrintable(text));
     QVERIFY2(text.contains(reasonPart), qPrintable(text));
     if (where == "missing") {

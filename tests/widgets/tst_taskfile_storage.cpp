@@ -5,6 +5,7 @@
 // needed, refusing what cannot be a task file, and saves that either replace
 // the old file completely or leave it exactly as it was.
 
+#include "MemoryTaskFiles.h"
 #include "UnprivilegedUser.h"
 
 #include "platform/QtTaskFileServices.h"
@@ -84,25 +85,6 @@ void handToNobody(const QString& path) {
 void setMode(const QString& path, mode_t mode) {
     QVERIFY(::chmod(QFile::encodeName(path).constData(), mode) == 0);
 }
-
-class Messages : public MessageSink {
-  public:
-    std::vector<std::string> texts;
-    void showError(const std::string& title, const std::string& text) override {
-        texts.push_back(title + ": " + text);
-    }
-};
-
-class FixedDialogs : public TaskFileDialogs {
-  public:
-    std::string path;
-    std::optional<std::string> askOpenPath(const std::string&, const std::string&) override {
-        return path;
-    }
-    std::optional<std::string> askSavePath(const std::string&, const std::string&) override {
-        return path;
-    }
-};
 
 // Answers the next modal file dialog as soon as it is open.
 void answerFileDialog(const std::function<void(QFileDialog*)>& answer) {
@@ -368,9 +350,9 @@ void TestTaskFileStorage::writableFolders() {
 void TestTaskFileStorage::commandsWorkOnRealFiles() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    FixedDialogs dialogs;
+    test::MemoryTaskFiles dialogs;
     QtTaskFileStorage storage;
-    Messages messages;
+    test::MemoryTaskFiles& messages = dialogs;
     const TaskFileServices services{dialogs, storage, messages};
 
     Worksheet saved;
@@ -378,23 +360,23 @@ void TestTaskFileStorage::commandsWorkOnRealFiles() {
     saved.form.setText(ctl::Text2, U"13");
     EnterTask(saved.form);
     saved.form.setText(ctl::resultat(0), U"7");
-    dialogs.path = s(dir.filePath("aufgabe"));
+    dialogs.answer(s(dir.filePath("aufgabe")));
     mSpeichern_Click(saved.form, services);
-    QVERIFY(messages.texts.empty());
+    QVERIFY(messages.messages.empty());
     QCOMPARE(readFile(dir.filePath("aufgabe.AUF")).size(), 2944);
 
     Worksheet loaded;
     loaded.form.setText(ctl::Text1, U"1");
-    dialogs.path = s(dir.filePath("aufgabe.AUF"));
+    dialogs.answer(s(dir.filePath("aufgabe.AUF")));
     mLaden_Click(loaded.form, services);
-    QVERIFY(messages.texts.empty());
+    QVERIFY(messages.messages.empty());
     QVERIFY(loaded.form.text(ctl::Text1) == U"9434");
     QVERIFY(loaded.form.text(ctl::resultat(0)) == U"7");
 
     // A file that is not there is refused with a message and not created.
-    dialogs.path = s(dir.filePath("fehlt.AUF"));
+    dialogs.answer(s(dir.filePath("fehlt.AUF")));
     mLaden_Click(loaded.form, services);
-    QCOMPARE(messages.texts.size(), std::size_t{1});
+    QCOMPARE(messages.messages.size(), std::size_t{1});
     QVERIFY(!QFileInfo::exists(dir.filePath("fehlt.AUF")));
     QVERIFY(loaded.form.text(ctl::resultat(0)) == U"7");
 }
