@@ -14,6 +14,15 @@ namespace zifferon {
 Worksheet::Worksheet(RandomSource* random) : random_(random ? *random : clock_) {
     form.setCellChangeHook(
         [this](Form1& f, int n, int index) { rule.kontrolle_Change(f, n, index); });
+    markSaved();
+}
+
+void Worksheet::markSaved() {
+    saved_ = writeTaskRecords(form);
+}
+
+bool Worksheet::hasUnsavedWork() const {
+    return writeTaskRecords(form) != saved_;
 }
 
 void Worksheet::afterEvent() {
@@ -24,6 +33,13 @@ void Worksheet::afterEvent() {
 
 void Worksheet::keyDown(ControlId control, int keyCode, int shift) {
     keyInProgress_ = true;
+    // Enter in a number box takes the task into the grid, as "Eingabe" does.
+    if ((control == ctl::Text1 || control == ctl::Text2) && keyCode == vk::Return) {
+        Command1_Click(form);
+        coach_.restart();
+        taskEntered_ = true;
+        return;
+    }
     if (control.kind == Kind::Resultat) {
         resultat_KeyDown(form, control.index, keyCode, shift);
     } else if (isKontrolle(control.kind)) {
@@ -34,6 +50,10 @@ void Worksheet::keyDown(ControlId control, int keyCode, int shift) {
 void Worksheet::keyDone() {
     keyInProgress_ = false;
     afterEvent();
+    if (taskEntered_) {
+        taskEntered_ = false;
+        markSaved();
+    }
 }
 
 void Worksheet::edited(ControlId box, TextView text) {
@@ -53,7 +73,9 @@ void Worksheet::click(ControlId control) {
     case Kind::Command1:
         Command1_Click(form);
         coach_.restart();
-        break;
+        afterEvent();
+        markSaved();
+        return;
     case Kind::Command2:
         Command2_Click(form, random_);
         break;
@@ -79,15 +101,21 @@ void Worksheet::load(const TaskFileServices& services) {
     // A load that took place changed the sheet; a cancelled or refused one did not.
     const std::uint64_t before = form.revision();
     mLaden_Click(form, services);
-    if (form.revision() != before) {
-        coach_.restart();
-    }
+    const bool loaded = form.revision() != before;
     afterEvent();
+    if (loaded) {
+        coach_.restart();
+        markSaved();
+    }
 }
 
-void Worksheet::save(const TaskFileServices& services) {
-    mSpeichern_Click(form, services);
+bool Worksheet::save(const TaskFileServices& services) {
+    const bool saved = mSpeichern_Click(form, services);
     afterEvent();
+    if (saved) {
+        markSaved();
+    }
+    return saved;
 }
 
 Hint Worksheet::askForHint() {

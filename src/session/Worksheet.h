@@ -23,6 +23,7 @@
 #include "input/CellInput.h"
 #include "sheet/Form1.h"
 #include "task/ClockRandom.h"
+#include "taskfile/TaskRecords.h"
 
 namespace zifferon {
 
@@ -51,9 +52,12 @@ class Worksheet {
     void click(ControlId control);
     // The toolkit gave a control the focus (a click into it, Tab).
     void focusChanged(ControlId control);
-    // "&Laden" and "&Speichern".
+    // "&Laden" and "&Speichern"; save() is true when the file was written.
     void load(const TaskFileServices& services);
-    void save(const TaskFileServices& services);
+    bool save(const TaskFileServices& services);
+    // Whether the sheet holds work that a save would keep and that was not
+    // saved since the last "Eingabe", load or save (or since the start).
+    bool hasUnsavedWork() const;
     // "Tipp" (F1): the next stage of the hint for the step at hand.
     Hint askForHint();
     // The hint to show now; the count of hints since the last task entry or load.
@@ -64,11 +68,15 @@ class Worksheet {
 
   private:
     void afterEvent();
+    void markSaved();
 
     ClockRandom clock_;
     RandomSource& random_;
     HintCoach coach_;
     bool keyInProgress_ = false;
+    bool taskEntered_ = false; // by Enter in a number box, during the key
+    // The task file the sheet was last entered, loaded or saved as.
+    TaskFileBytes saved_{};
 };
 
 } // namespace zifferon

@@ -92,11 +92,11 @@ std::string taskFileSavePath(const std::string& chosen) {
     return chosen + std::string(kExtension);
 }
 
-void mSpeichern_Click(Form1& form, const TaskFileServices& services) {
+bool mSpeichern_Click(Form1& form, const TaskFileServices& services) {
     const std::optional<std::string> chosen =
         services.dialogs.askSavePath(taskFileStartFolder(form, services.storage), kTaskFilePattern);
     if (!chosen || chosen->empty()) {
-        return;
+        return false;
     }
     const std::string path = taskFileSavePath(*chosen);
     const TaskFileBytes bytes = writeTaskRecords(form);
@@ -104,6 +104,7 @@ void mSpeichern_Click(Form1& form, const TaskFileServices& services) {
     if (!result.ok) {
         reportSaveFailure(services, path, result.reason);
     }
+    return result.ok;
 }
 
 void mLaden_Click(Form1& form, const TaskFileServices& services) {
@@ -124,12 +125,18 @@ void mLaden_Click(Form1& form, const TaskFileServices& services) {
         reportLoadFailure(services, path, shortFileReason(result.bytes.size()));
         return;
     }
+    const std::span<const std::uint8_t, kTaskFileSize> records(result.bytes.data(), kTaskFileSize);
+    // A file of the right size can still be something else (a PDF renamed,
+    // random bytes): taken, it would fill the sheet with garbage.
+    if (const std::string problem = taskFileProblem(records); !problem.empty()) {
+        reportLoadFailure(services, path, "Sie ist keine Aufgabendatei: " + problem);
+        return;
+    }
 
     // EnterTask spreads the old Text1/Text2, but records 11 and 12 overwrite
     // every dividend and divisor cell; Text1/Text2 follow the loaded cells.
     EnterTask(form);
-    applyTaskRecords(
-        form, std::span<const std::uint8_t, kTaskFileSize>(result.bytes.data(), kTaskFileSize));
+    applyTaskRecords(form, records);
     form.setText(ctl::Text1, cellsLeftToRight(form, Kind::Dividend));
     form.setText(ctl::Text2, cellsLeftToRight(form, Kind::Divisor));
     // A "Fehler" from the file comes without the values it was judged on:

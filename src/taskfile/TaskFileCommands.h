@@ -87,12 +87,13 @@ std::string taskFileStartFolder(const Form1& form, TaskFileStorage& storage);
 std::string taskFileSavePath(const std::string& chosen);
 
 // "&Speichern": asks for a name and writes the sheet; the sheet and the timer
-// stay as they are.
-void mSpeichern_Click(Form1& form, const TaskFileServices& services);
+// stay as they are. True when the file was written.
+bool mSpeichern_Click(Form1& form, const TaskFileServices& services);
 
 // "&Laden": asks for a file and reads it; only a file of at least 23 whole
-// records is taken. Then the sheet is reset and filled from the file, Text1
-// and Text2 are set from the loaded task, Label4 is hidden and Timer1 runs.
+// records whose row states and cells are those of a task file is taken. Then the sheet is reset and
+// filled from the file, Text1 and Text2 are set from the loaded task, Label4 is hidden and Timer1
+// runs.
 void mLaden_Click(Form1& form, const TaskFileServices& services);
 
 } // namespace zifferon

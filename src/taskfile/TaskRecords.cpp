@@ -4,6 +4,8 @@
 #include "taskfile/TaskRecords.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
 namespace zifferon {
 
@@ -60,10 +62,18 @@ Record rowStateRecord(const Form1& form, int row) {
     return r;
 }
 
+bool isControlByte(std::uint8_t byte) {
+    return byte < 0x20 || byte == 0x7F;
+}
+
+// A cell's character as its byte; a control character (which no key types,
+// but a paste may bring) is written as "?", so every file written is taken
+// back by the reader.
 Record cellRecord(const Form1& form, Kind kind) {
     Record r = blankRecord();
     for (int index = 0; index < arraySize(kind); ++index) {
-        r[static_cast<std::size_t>(index)] = firstChar(form.text({kind, index}));
+        const std::uint8_t byte = firstChar(form.text({kind, index}));
+        r[static_cast<std::size_t>(index)] = isControlByte(byte) ? '?' : byte;
     }
     return r;
 }
@@ -130,6 +140,51 @@ std::uint8_t toCp1252(char32_t c) {
         return static_cast<std::uint8_t>(0x80 + (hit - kHighControls.begin()));
     }
     return '?';
+}
+
+std::string taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes) {
+    auto where = [](int k, int p) {
+        return "Byte " + std::to_string(at(k, p) + 1) + " (Datensatz " + std::to_string(k) +
+               ", Stelle " + std::to_string(p) + ")";
+    };
+    for (int k = 1; k <= kWorkRows; ++k) {
+        for (int p : {1, 3}) {
+            const std::uint8_t b = bytes[at(k, p)];
+            if (b != '0' && b != '1') {
+                return where(k, p) + " ist weder \u201E0\u201C noch \u201E1\u201C.";
+            }
+        }
+    }
+    struct CellRecord {
+        int k;
+        int cells;
+    };
+    const CellRecord cellRecords[] = {
+        {kDividendRecord, kDividendCells},
+        {kDivisorRecord, kDivisorCells},
+        {kResultatRecord, kResultatCells},
+    };
+    auto controlIn = [&](int k, int cells) -> std::string {
+        for (int p = 1; p <= cells; ++p) {
+            if (isControlByte(bytes[at(k, p)])) {
+                char code[8];
+                std::snprintf(code, sizeof code, "0x%02X", bytes[at(k, p)]);
+                return where(k, p) + " ist ein Steuerzeichen (" + code + ").";
+            }
+        }
+        return {};
+    };
+    for (const CellRecord& r : cellRecords) {
+        if (std::string problem = controlIn(r.k, r.cells); !problem.empty()) {
+            return problem;
+        }
+    }
+    for (int n = 1; n <= kWorkRows; ++n) {
+        if (std::string problem = controlIn(kontrolleRecord(n), kRowCells); !problem.empty()) {
+            return problem;
+        }
+    }
+    return {};
 }
 
 TaskFileBytes writeTaskRecords(const Form1& form) {

@@ -22,6 +22,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace zifferon {
 
@@ -45,8 +46,15 @@ constexpr int kontrolleRecord(int n) {
     return 13 + n;
 }
 
-// The sheet as the 23 records; filler bytes are zero.
+// The sheet as the 23 records; filler bytes are zero. A control character in
+// a cell is written as "?".
 TaskFileBytes writeTaskRecords(const Form1& form);
+
+// Why the bytes are no task file, in German; empty when they may be one. A
+// task file has "0" or "1" at positions 1 and 3 of each row-state record and
+// no control character (below 0x20, or 0x7F) at a position that holds a cell;
+// every file the writer makes passes.
+std::string taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes);
 
 // Puts the records onto the sheet in file order: row states first, then the
 // cells; each work cell of a row whose info caption is "korrekt" is disabled

@@ -218,6 +218,10 @@ std::string Session::key(int keyCode, const char* name) {
     if (keyCode == vk::Return && row >= 0) {
         afterCheck(row, wasKorrekt);
     }
+    if (keyCode == vk::Return && (target == ctl::Text1 || target == ctl::Text2)) {
+        ++coverage.tasksEntered; // Enter in a number box is "Eingabe"
+        resetModel();
+    }
     return std::string(name) + " in " + controlName(target);
 }
 

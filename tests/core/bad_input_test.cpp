@@ -239,7 +239,6 @@ TEST(BadInput, ErrorMarksFromATaskFileCountOn) {
         {"umlaut", '1', 0xE4, "ä", "1"},
         {"control byte", '1', 0x00, std::string(1, '\0'), "1"},
         {"hidden mark", '0', '7', "hidden", "1"},
-        {"mark shown by another byte", 'y', '7', "hidden", "1"},
     };
     // 9434 : 13 with the first product right and a wrong remainder judged once.
     Session worked;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "MemoryTaskFiles.h"
+#include "Pupil.h"
 #include "SheetText.h"
 
 #include "input/KeyCodes.h"
@@ -78,6 +79,63 @@ TEST(SessionEntryPoints, AKeysPassFollowsItsCharacter) {
     // resultat(0) now holds the digit: the product row is open and kept.
     EXPECT_EQ(test::rowText(sheet.form, 1), "..5...");
     EXPECT_TRUE(sheet.form.visible(ctl::info(0)));
+}
+
+} // namespace
+} // namespace zifferon
+
+namespace zifferon {
+namespace {
+
+// Unsaved work: what a save would write differs from what the sheet was last
+// entered, loaded or saved as.
+TEST(SessionUnsavedWork, FollowsEntryLoadAndSave) {
+    struct Step {
+        const char* what;
+        std::function<void(test::Pupil&, test::MemoryTaskFiles&)> run;
+        bool unsaved;
+    };
+    const Step steps[] = {
+        {"fresh window", [](auto&, auto&) {}, false},
+        {"task entered with Enter in Text2",
+         [](test::Pupil& p, auto&) {
+             p.click(ctl::Text2);
+             p.press(vk::Return);
+         },
+         false},
+        {"a quotient digit", [](test::Pupil& p, auto&) { p.type(U'7'); }, true},
+        {"save cancelled", [](test::Pupil& p, auto& f) { p.save(f, std::nullopt); }, true},
+        {"saved", [](test::Pupil& p, auto& f) { p.save(f, "/prog/a"); }, false},
+        {"digit typed and deleted",
+         [](test::Pupil& p, auto&) {
+             p.click(ctl::resultat(1));
+             p.type(U'3');
+             p.backspace();
+         },
+         false},
+        {"a product digit",
+         [](test::Pupil& p, auto&) {
+             p.click(ctl::workRow(0, 5));
+             p.type(U'9');
+         },
+         true},
+        {"loaded", [](test::Pupil& p, auto& f) { p.load(f, "/prog/a.AUF"); }, false},
+        {"typed, then Eingabe",
+         [](test::Pupil& p, auto&) {
+             p.click(ctl::workRow(0, 5));
+             p.type(U'9');
+             p.click(ctl::Command1);
+         },
+         false},
+    };
+    Worksheet sheet;
+    test::Pupil pupil(sheet);
+    test::MemoryTaskFiles files;
+    for (const Step& step : steps) {
+        step.run(pupil, files);
+        EXPECT_EQ(sheet.hasUnsavedWork(), step.unsaved) << step.what;
+    }
+    EXPECT_EQ(test::dividendText(sheet.form), "9434..") << "Enter in Text2 entered the task";
 }
 
 } // namespace

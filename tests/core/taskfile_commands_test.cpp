@@ -43,6 +43,24 @@ Bytes randomBytes(std::size_t size, std::uint32_t seed) {
     return b;
 }
 
+// Random bytes with what the reader demands of a task file: "0" or "1" at
+// the row states' positions 1 and 3, no control character in a cell.
+Bytes randomTaskFile(std::size_t size, std::uint32_t seed) {
+    Bytes b = randomBytes(size, seed);
+    for (int k = 1; k <= kWorkRows; ++k) {
+        for (std::size_t p : {0u, 2u}) {
+            b[recordOffset(k) + p] = '0' + b[recordOffset(k) + p] % 2;
+        }
+    }
+    for (int k = kDividendRecord; k <= static_cast<int>(kRecordCount); ++k) {
+        for (std::size_t p = 0; p < kRecordChars; ++p) {
+            std::uint8_t& byte = b[recordOffset(k) + p];
+            byte = byte < 0x20 || byte == 0x7F ? byte ^ 0x40 : byte;
+        }
+    }
+    return b;
+}
+
 // A sheet in the middle of 9434 : 13: first step locked, second pending,
 // an error counted, the timer off so that any change to it shows.
 void workedSheet(Worksheet& sheet) {
@@ -78,7 +96,11 @@ TEST(TaskFileCommandsCancel, NeitherDialogChangesAnything) {
         s.files["/prog/a.AUF"] = toBytes(writeTaskRecords(sheet.form));
         const auto files = s.files;
 
-        load ? mLaden_Click(sheet.form, s.services()) : mSpeichern_Click(sheet.form, s.services());
+        if (load) {
+            mLaden_Click(sheet.form, s.services());
+        } else {
+            EXPECT_FALSE(mSpeichern_Click(sheet.form, s.services()));
+        }
 
         EXPECT_EQ(s.openCalls.size() + s.saveCalls.size(), 1u);
         test::expectSameSheet(before, test::snapshot(sheet.form));
@@ -89,6 +111,22 @@ TEST(TaskFileCommandsCancel, NeitherDialogChangesAnything) {
         EXPECT_EQ(s.writes, 0);
         EXPECT_EQ(s.files, files);
     }
+}
+
+// A file the program wrote (9434 : 13, first step done), with one byte changed.
+Bytes written(std::size_t at, std::uint8_t byte) {
+    Worksheet sheet;
+    workedSheet(sheet);
+    Bytes file = toBytes(writeTaskRecords(sheet.form));
+    file[at] = byte;
+    return file;
+}
+
+Bytes pdfLike() {
+    const std::string head = "%PDF-1.5\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Type /Catalog >>\n";
+    Bytes file = randomBytes(2944, 9);
+    std::copy(head.begin(), head.end(), file.begin());
+    return file;
 }
 
 TEST(TaskFileCommandsLoad, RefusedFilesLeaveTheSheetExactlyAsItWas) {
@@ -107,6 +145,19 @@ TEST(TaskFileCommandsLoad, RefusedFilesLeaveTheSheetExactlyAsItWas) {
         {"folder", std::nullopt, "Das ist ein Ordner, keine Datei.", "ist ein Ordner"},
         {"unreadable", Bytes(2944, ' '), "Die Datei kann nicht gelesen werden: Permission denied.",
          "Permission denied"},
+        // The size of a task file, but something else.
+        {"random bytes", randomBytes(2944, 8), {}, "keine Aufgabendatei"},
+        {"a PDF", pdfLike(), {}, "keine Aufgabendatei: Byte 1 (Datensatz 1, Stelle 1)"},
+        {"row state 2", written(recordOffset(3), '2'), {}, "Byte 257 (Datensatz 3, Stelle 1)"},
+        {"error mark shown as y",
+         written(recordOffset(2) + 2, 'y'),
+         {},
+         "Byte 131 (Datensatz 2, Stelle 3) ist weder"},
+        {"tab in a cell",
+         written(recordOffset(16) + 4, '\t'),
+         {},
+         "Byte 1925 (Datensatz 16, Stelle 5) ist ein Steuerzeichen (0x09)"},
+        {"DEL in the divisor", written(recordOffset(12), 0x7F), {}, "Steuerzeichen (0x7F)"},
     };
     for (const Case& c : cases) {
         Worksheet sheet;
@@ -145,10 +196,10 @@ TEST(TaskFileCommandsLoad, AnyFileOfAtLeast23RecordsIsTakenAndOnlyItsStartIsRead
         Bytes content;
     };
     const std::vector<Case> cases{
-        {"random 2944", randomBytes(2944, 1)},
-        {"random 2945", randomBytes(2945, 2)},
-        {"random 5000", randomBytes(5000, 3)},
-        {"10 MB", randomBytes(10 * 1024 * 1024, 4)},
+        {"random 2944", randomTaskFile(2944, 1)},
+        {"random 2945", randomTaskFile(2945, 2)},
+        {"random 5000", randomTaskFile(5000, 3)},
+        {"10 MB", randomTaskFile(10 * 1024 * 1024, 4)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
