@@ -82,17 +82,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for n in $(seq 90 140); do
-    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 50); do
-            xwininfo -root >/dev/null 2>&1 && break
-            sleep 0.1
-        done
-        break
-    fi
+# Xvfb picks a free display number itself: no other X server is taken for ours.
+mkfifo "$work/displayfd"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/displayfd" >/dev/null 2>&1 &
+xvfb_pid=$!
+display_number=""
+read -r -t 10 display_number <"$work/displayfd" || true
+export DISPLAY=":$display_number"
+for _ in $(seq 50); do
+    xwininfo -root >/dev/null 2>&1 && break
+    sleep 0.1
 done
 xwininfo -root >/dev/null 2>&1 || { echo "could not start Xvfb" >&2; exit 2; }
 export QT_QPA_PLATFORM=xcb

@@ -12,7 +12,7 @@ ZIFFERON_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool x11-utils imagemagick poppler-utils
-    dpkg-dev file desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream lintian libxml2-utils
 )
 
 zifferon_install_packages() {

@@ -16,3 +16,8 @@ for size in 16 32 48 64 128 256; do
     mkdir -p ${size}x${size}
     rsvg-convert --width=$size --height=$size --format=png "$source" --output ${size}x${size}/$id.png
 done
+# The icon of task files in file managers.
+for size in 16 32 48 64 128 256; do
+    rsvg-convert --width=$size --height=$size --format=png application-x-zifferon-aufgabe.svg \
+        --output ${size}x${size}/application-x-zifferon-aufgabe.png
+done

@@ -2,16 +2,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/SheetWindow.h"
+#include "session/CommandLine.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 int main(int argc, char* argv[]) {
+    // The command line is read before any window exists: --help and
+    // --version answer without a display.
+    const zifferon::CommandLine command =
+        zifferon::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (command.action) {
+    case zifferon::CommandLine::Action::Help:
+        std::fputs(zifferon::commandLineHelp().c_str(), stdout);
+        return 0;
+    case zifferon::CommandLine::Action::Version:
+        std::fputs(zifferon::versionLine().c_str(), stdout);
+        return 0;
+    case zifferon::CommandLine::Action::Wrong:
+        std::fprintf(stderr, "zifferon: %s\n\n%s", command.error.c_str(),
+                     zifferon::commandLineHelp().c_str());
+        return zifferon::kWrongUsage;
+    case zifferon::CommandLine::Action::Window:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("zifferon");
     QApplication::setApplicationDisplayName("Schriftliche Zifferon");
+    QApplication::setApplicationVersion(QString::fromStdString(zifferon::versionLine()).trimmed());
     QApplication::setDesktopFileName("de.zifferon.Zifferon");
 
     // The program speaks German: Qt's own dialogs and buttons too.
@@ -24,5 +50,9 @@ int main(int argc, char* argv[]) {
 
     zifferon::SheetWindow window;
     window.show();
+    if (!command.file.empty()) {
+        // Once the window stands: a refused file's message shows over it.
+        QTimer::singleShot(0, &window, [&window, &command] { window.openFile(command.file); });
+    }
     return QApplication::exec();
 }

@@ -30,9 +30,27 @@ std::string utf8(const QString& s) {
     return s.toStdString();
 }
 
-// Task files first; the load takes a file of any name.
+// Task files first, whatever the case of their extension: the desktop's own
+// dialogs may match patterns case-sensitively. The load takes a file of any
+// name.
 QString filterFor(const std::string& pattern) {
-    return QStringLiteral("Aufgaben (%1);;Alle Dateien (*)").arg(qt(pattern));
+    const QString base = qt(pattern).toLower();
+    const qsizetype dot = base.lastIndexOf('.');
+    QStringList patterns{base};
+    const QString extension = base.mid(dot + 1);
+    if (dot >= 0 && extension.size() <= 8) {
+        patterns.clear();
+        for (int mask = 0; mask < (1 << extension.size()); ++mask) {
+            QString e = extension;
+            for (qsizetype i = 0; i < e.size(); ++i) {
+                if (mask & (1 << i)) {
+                    e[i] = e[i].toUpper();
+                }
+            }
+            patterns << base.left(dot + 1) + e;
+        }
+    }
+    return QStringLiteral("Aufgaben (%1);;Alle Dateien (*)").arg(patterns.join(' '));
 }
 
 std::optional<std::string> chosenPath(const QString& path) {

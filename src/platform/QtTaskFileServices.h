@@ -23,6 +23,21 @@ class QtTaskFileDialogs final : public TaskFileDialogs {
     QWidget* parent_;
 };
 
+// Dialogs that answer with a file already chosen (a file given at start).
+class ChosenFile final : public TaskFileDialogs {
+  public:
+    explicit ChosenFile(std::string path) : path_(std::move(path)) {}
+    std::optional<std::string> askOpenPath(const std::string&, const std::string&) override {
+        return path_;
+    }
+    std::optional<std::string> askSavePath(const std::string&, const std::string&) override {
+        return path_;
+    }
+
+  private:
+    std::string path_;
+};
+
 // Reads with QFile, writes with QSaveFile (temporary file, then rename).
 class QtTaskFileStorage final : public TaskFileStorage {
   public:

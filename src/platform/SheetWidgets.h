@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 #include <functional>
@@ -26,6 +27,17 @@ class CellEdit : public QLineEdit {
 
     std::function<void(QKeyEvent*)> onKeyDown;
     std::function<void()> afterKey;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A push button that Return and Enter press as well as Space, as a focused
+// button is pressed in dialogs.
+class SheetButton : public QPushButton {
+    Q_OBJECT
+  public:
+    explicit SheetButton(QWidget* parent = nullptr) : QPushButton(parent) {}
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -13,13 +13,19 @@
 #include "taskfile/TaskFileCommands.h"
 
 #include <QAccessible>
+#include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -121,7 +127,7 @@ void SheetWindow::buildControls() {
             });
             w = edit;
         } else if (isButton(id.kind)) {
-            auto* button = new QPushButton(page_);
+            auto* button = new SheetButton(page_);
             button->setAutoDefault(false);
             connect(button, &QPushButton::clicked, this,
                     [this, id] { handle([id](Worksheet& sheet) { sheet.click(id); }); });
@@ -171,15 +177,26 @@ void SheetWindow::buildMenu() {
 
     QMenu* ansicht = menuBar()->addMenu(QString::fromUtf8("&Ansicht"));
     ansicht->setObjectName("mAnsicht");
-    QAction* zoomIn = ansicht->addAction(QString::fromUtf8("Ver&größern"));
-    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    connect(zoomIn, &QAction::triggered, this, [this] { stepZoom(+1); });
-    QAction* zoomOut = ansicht->addAction(QString::fromUtf8("Ver&kleinern"));
-    zoomOut->setShortcut(QKeySequence::ZoomOut);
-    connect(zoomOut, &QAction::triggered, this, [this] { stepZoom(-1); });
+    zoomInAction_ = ansicht->addAction(QString::fromUtf8("Ver&größern"));
+    zoomInAction_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(zoomInAction_, &QAction::triggered, this, [this] { stepZoom(+1); });
+    zoomOutAction_ = ansicht->addAction(QString::fromUtf8("Ver&kleinern"));
+    zoomOutAction_->setShortcut(QKeySequence::ZoomOut);
+    connect(zoomOutAction_, &QAction::triggered, this, [this] { stepZoom(-1); });
     QAction* zoomReset = ansicht->addAction(QString::fromUtf8("&Originalgröße"));
     zoomReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(zoomReset, &QAction::triggered, this, [this] { setZoom(1.0); });
+    // Every step by name; those that would not fit the screen are disabled.
+    ansicht->addSeparator();
+    auto* steps = new QActionGroup(this);
+    for (double step : kZoomSteps) {
+        QAction* a = ansicht->addAction(QString("%1 %").arg(std::lround(step * 100)));
+        a->setCheckable(true);
+        a->setChecked(step == zoom_);
+        steps->addAction(a);
+        connect(a, &QAction::triggered, this, [this, step] { setZoom(step); });
+        zoomStepActions_.push_back(a);
+    }
 
     hints_ = new HintController(*this, page_);
     hints_->addMenu(menuBar());
@@ -194,6 +211,116 @@ void SheetWindow::setZoom(double zoom) {
     applyFonts();
     applyGeometry();
     adjustSize();
+    updateZoomChoices();
+}
+
+QSize SheetWindow::nonScalingSize() const {
+    // Menu bar and window frame; before the window manager framed the window
+    // its frame is not known yet, so a title bar's height is assumed.
+    QSize extra = frameGeometry().size() - page_->size();
+    if (frameGeometry() == geometry()) {
+        extra += QSize(0, 32);
+    }
+    return extra;
+}
+
+bool SheetWindow::zoomFitsScreen(double zoom) const {
+    const QScreen* s = screen();
+    if (!s) {
+        return true;
+    }
+    const QRect room = s->availableGeometry();
+    const QSize extra = nonScalingSize();
+    return zoomFits(zoom, room.width(), room.height(), extra.width(), extra.height());
+}
+
+void SheetWindow::fitZoomToScreen() {
+    const QScreen* s = screen();
+    if (s && !zoomFitsScreen(zoom_)) {
+        const QSize extra = nonScalingSize();
+        const QRect room = s->availableGeometry();
+        setZoom(largestFittingZoom(room.width(), room.height(), extra.width(), extra.height()));
+    }
+    updateZoomChoices();
+}
+
+void SheetWindow::updateZoomChoices() {
+    for (std::size_t i = 0; i < zoomStepActions_.size(); ++i) {
+        zoomStepActions_[i]->setEnabled(zoomFitsScreen(kZoomSteps[i]));
+        zoomStepActions_[i]->setChecked(kZoomSteps[i] == zoom_);
+    }
+    if (zoomInAction_) {
+        const auto next = std::find_if(kZoomSteps.begin(), kZoomSteps.end(),
+                                       [this](double step) { return step > zoom_ + 1e-9; });
+        zoomInAction_->setEnabled(next != kZoomSteps.end() && zoomFitsScreen(*next));
+        zoomOutAction_->setEnabled(zoom_ > kZoomSteps.front() + 1e-9);
+    }
+}
+
+void SheetWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The focused control shows its focus frame from the start, not only
+    // after the first Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QWindow* w = windowHandle(); w && !screenWatched_) {
+        screenWatched_ = true;
+        connect(w, &QWindow::screenChanged, this, &SheetWindow::watchScreen);
+        watchScreen(w->screen());
+    }
+    fitZoomToScreen();
+}
+
+void SheetWindow::watchScreen(QScreen* s) {
+    // A move to another screen, or a panel that takes room: a zoom that no
+    // longer fits falls back to the largest one that does.
+    disconnect(screenConnection_);
+    if (s) {
+        screenConnection_ =
+            connect(s, &QScreen::availableGeometryChanged, this, &SheetWindow::fitZoomToScreen);
+    }
+    fitZoomToScreen();
+}
+
+void SheetWindow::closeEvent(QCloseEvent* event) {
+    if (!sheet_.hasUnsavedWork()) {
+        event->accept();
+        return;
+    }
+    QMessageBox question(QMessageBox::Question, windowTitle(),
+                         QString::fromUtf8("Die Rechnung ist nicht gespeichert. Vor dem Beenden "
+                                           "speichern?"),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.setObjectName("closeQuestion");
+    question.setDefaultButton(QMessageBox::Save);
+    question.setEscapeButton(QMessageBox::Cancel);
+    switch (question.exec()) {
+    case QMessageBox::Discard:
+        event->accept();
+        return;
+    case QMessageBox::Save: {
+        bool saved = false;
+        handle([this, &saved](Worksheet& sheet) { saved = sheet.save(*services_.taskFiles); });
+        // Only a written file lets the window go.
+        if (saved) {
+            event->accept();
+        } else {
+            event->ignore();
+        }
+        return;
+    }
+    default:
+        event->ignore();
+        return;
+    }
+}
+
+void SheetWindow::openFile(const std::string& path) {
+    const std::string absolute =
+        QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+    ChosenFile chosen(absolute);
+    const TaskFileServices services{chosen, services_.taskFiles->storage,
+                                    services_.taskFiles->messages};
+    handle([&services](Worksheet& sheet) { sheet.load(services); });
 }
 
 void SheetWindow::stepZoom(int direction) {

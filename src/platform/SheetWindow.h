@@ -16,16 +16,18 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QScreen;
 
 namespace zifferon {
 
@@ -76,10 +78,19 @@ class SheetWindow : public QMainWindow {
     int toPixels(int twips) const;
 
     // Zoom of the whole sheet (1.0 = the designed size), for the run only.
-    static constexpr std::array<double, 8> kZoomSteps{0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 2.5, 3.0};
+    // The menu offers the steps that fit the screen; setZoom takes any step.
     double zoom() const { return zoom_; }
     void setZoom(double zoom);
     void stepZoom(int direction);
+    const std::vector<QAction*>& zoomStepActions() const { return zoomStepActions_; }
+
+    // Loads a task file given at start, with the load command's checks.
+    void openFile(const std::string& path);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    // Asks before unsaved work is thrown away.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildControls();
@@ -98,6 +109,11 @@ class SheetWindow : public QMainWindow {
     void mirrorControl(ControlId id);
     void announceVerdict(ControlId id, QLabel* label);
     void showLocked(QLineEdit* cell, bool locked);
+    QSize nonScalingSize() const;
+    bool zoomFitsScreen(double zoom) const;
+    void updateZoomChoices();
+    void fitZoomToScreen();
+    void watchScreen(QScreen* screen);
 
     Services services_;
     Worksheet sheet_;
@@ -112,6 +128,11 @@ class SheetWindow : public QMainWindow {
     QAction* printAction_ = nullptr;
     QAction* pdfAction_ = nullptr;
     double zoom_ = 1.0;
+    QAction* zoomInAction_ = nullptr;
+    QAction* zoomOutAction_ = nullptr;
+    std::vector<QAction*> zoomStepActions_;
+    bool screenWatched_ = false;
+    QMetaObject::Connection screenConnection_;
     std::uint64_t mirroredRevision_ = ~std::uint64_t{0};
     bool mirroring_ = false;
     HintController* hints_ = nullptr;

@@ -4,6 +4,7 @@
 #include "sheet/Layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zifferon {
 
@@ -147,6 +148,25 @@ const std::vector<ControlId>& tabOrder() {
         return v;
     }();
     return order;
+}
+
+bool zoomFits(double zoom, int availableWidth, int availableHeight, int extraWidth,
+              int extraHeight) {
+    const auto pixels = [zoom](int twips) {
+        return static_cast<int>(std::lround(twips * zoom / kTwipsPerPixel));
+    };
+    return pixels(kClientWidth) + extraWidth <= availableWidth &&
+           pixels(kClientHeight) + extraHeight <= availableHeight;
+}
+
+double largestFittingZoom(int availableWidth, int availableHeight, int extraWidth,
+                          int extraHeight) {
+    for (auto it = kZoomSteps.rbegin(); it != kZoomSteps.rend(); ++it) {
+        if (zoomFits(*it, availableWidth, availableHeight, extraWidth, extraHeight)) {
+            return *it;
+        }
+    }
+    return kZoomSteps.front();
 }
 
 } // namespace zifferon

@@ -35,6 +35,17 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kCellWidth = 255;
 inline constexpr int kCellHeight = 285;
 
+// Zoom steps of the whole sheet (1.0 = the designed size).
+inline constexpr std::array<double, 8> kZoomSteps{0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 2.5, 3.0};
+
+// Whether the window fits a screen's available area at `zoom`: the sheet's
+// client area scaled, plus `extraWidth` x `extraHeight` pixels of menu bar and
+// frame that do not scale.
+bool zoomFits(double zoom, int availableWidth, int availableHeight, int extraWidth,
+              int extraHeight);
+// The largest step that fits, the smallest step when none does.
+double largestFittingZoom(int availableWidth, int availableHeight, int extraWidth, int extraHeight);
+
 // Top of work row i (0..9), the row of kontrolle(i + 1).
 int rowTop(int row);
 // Left edge of column c (0 = rightmost) of the dividend and every work row.

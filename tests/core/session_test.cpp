@@ -6,6 +6,7 @@
 #include "SheetText.h"
 
 #include "input/KeyCodes.h"
+#include "session/CommandLine.h"
 #include "session/Worksheet.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +137,42 @@ TEST(SessionUnsavedWork, FollowsEntryLoadAndSave) {
         EXPECT_EQ(sheet.hasUnsavedWork(), step.unsaved) << step.what;
     }
     EXPECT_EQ(test::dividendText(sheet.form), "9434..") << "Enter in Text2 entered the task";
+}
+
+} // namespace
+} // namespace zifferon
+
+namespace zifferon {
+namespace {
+
+TEST(SessionCommandLine, FileHelpVersionAndWrongOptions) {
+    using Action = CommandLine::Action;
+    struct Case {
+        std::vector<std::string> args;
+        Action action;
+        std::string file;
+    };
+    const Case cases[] = {
+        {{}, Action::Window, ""},
+        {{"klasse/anna.AUF"}, Action::Window, "klasse/anna.AUF"},
+        {{"--help"}, Action::Help, ""},
+        {{"datei.auf", "-h"}, Action::Help, "datei.auf"},
+        {{"--version"}, Action::Version, ""},
+        // The toolkit's own options, with their values, are left to it.
+        {{"-platform", "offscreen", "a.AUF"}, Action::Window, "a.AUF"},
+        {{"--style=fusion", "-reverse", "a.AUF"}, Action::Window, "a.AUF"},
+        {{"--", "-seltsam.AUF"}, Action::Window, "-seltsam.AUF"},
+        {{"--bunt"}, Action::Wrong, ""},
+        {{"-x"}, Action::Wrong, ""},
+        {{"a.AUF", "b.AUF"}, Action::Wrong, ""},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = parseCommandLine(c.args);
+        EXPECT_EQ(line.action, c.action) << testing::PrintToString(c.args);
+        EXPECT_EQ(line.file, c.file) << testing::PrintToString(c.args);
+        EXPECT_EQ(line.error.empty(), c.action != Action::Wrong);
+    }
+    EXPECT_NE(commandLineHelp().find("Aufruf: zifferon [DATEI]"), std::string::npos);
 }
 
 } // namespace

@@ -140,5 +140,26 @@ TEST(Text, LeadingNumberAndDigitStrings) {
     EXPECT_TRUE(std::isfinite(big));
 }
 
+// The window at a zoom step against a screen's available area, with 24
+// pixels of menu bar and a frame of 2 x 30 pixels.
+TEST(Layout, ZoomStepsThatFitAScreen) {
+    struct Case {
+        int width, height;
+        double largest;
+    };
+    const Case cases[] = {
+        {1280, 1024, 2.0}, {1920, 1080, 2.0}, {1366, 768, 1.5},
+        {2560, 1440, 3.0}, {800, 600, 1.25},  {300, 200, 0.0}, // none fits: the smallest
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(largestFittingZoom(c.width, c.height, 2, 24 + 30), std::max(c.largest, 0.5))
+            << c.width << "x" << c.height;
+        for (double step : kZoomSteps) {
+            EXPECT_EQ(zoomFits(step, c.width, c.height, 2, 54), step <= c.largest)
+                << c.width << "x" << c.height << " at " << step;
+        }
+    }
+}
+
 } // namespace
 } // namespace zifferon

@@ -69,6 +69,25 @@ for task in 9434_13 1313_13 455585_723; do
     compare_file "$work/$task-again.AUF" "$work/expected-$task.AUF" "$task loaded and saved again"
     stop_program
 done
+# A file given on the command line is loaded at start, as a double-click in
+# the file manager does it.
+start_program "$work/455585_723.AUF"
+sleep 0.5
+expect_finished "455585_723 opened from the command line"
+save_as "$work/from-command-line"
+compare_file "$work/from-command-line.AUF" "$work/expected-455585_723.AUF" \
+    "455585_723 opened from the command line and saved again"
+stop_program
+
+# The command line without a window: help, version, a wrong option.
+help=$("$program" --help 2>&1) && [[ $help == "Aufruf: zifferon [DATEI]"* ]] ||
+    fail "--help: $help"
+version=$("$program" --version) && [[ $version == "zifferon "[0-9]* ]] || fail "--version: $version"
+wrong_status=0
+wrong=$("$program" --gibtsnicht 2>&1 >/dev/null) || wrong_status=$?
+[[ $wrong_status -eq 2 && $wrong == *"Unbekannte Option: --gibtsnicht"*"Aufruf: zifferon"* ]] ||
+    fail "an unknown option gave status $wrong_status: $wrong"
+echo "ok: command line"
 elapsed=$((SECONDS - started))
 
 if ((failures > 0)); then

@@ -24,17 +24,24 @@ fail() {
     failures=$((failures + 1))
 }
 
+# Xvfb picks a free display number itself (-displayfd): another X server on
+# the machine, also one in another root that shares the abstract sockets,
+# can never be taken for ours.
 start_xvfb() {
-    for n in $(seq 90 140); do
-        if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
-            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-            xvfb_pid=$!
-            display=":$n"
-            for _ in $(seq 50); do
-                DISPLAY=$display xwininfo -root >/dev/null 2>&1 && return 0
-                sleep 0.1
-            done
-        fi
+    local fifo=$work/displayfd
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    local n=""
+    read -r -t 10 n <"$fifo" || true
+    if [[ -z $n ]]; then
+        echo "could not start Xvfb"
+        exit 1
+    fi
+    display=":$n"
+    for _ in $(seq 50); do
+        DISPLAY=$display xwininfo -root >/dev/null 2>&1 && return 0
+        sleep 0.1
     done
     echo "could not start Xvfb"
     exit 1
@@ -45,8 +52,8 @@ win=""
 origin_x=0
 origin_y=0
 
-start_program() {
-    (cd "$work" && QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 exec "$program" >"$work/program.log" 2>&1) &
+start_program() { # [arguments of the program]
+    (cd "$work" && QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 exec "$program" "$@" >"$work/program.log" 2>&1) &
     app_pid=$!
     win=""
     for _ in $(seq 100); do

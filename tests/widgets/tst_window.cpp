@@ -3,12 +3,17 @@
 
 // The real window on Qt's offscreen platform: a task typed with real keys.
 
-#include "platform/SheetWindow.h"
+#include "MemoryTaskFiles.h"
 
+#include "platform/SheetWindow.h"
+#include "sheet/Layout.h"
+
+#include <QAction>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -24,6 +29,10 @@ class TestWindow : public QObject {
     void numberBoxesTakeAtMostTheGridsRoom();
     void digitLimitsReactToClicks();
     void pupilWorksTheDefaultTaskWithTheKeyboard();
+    void enterInTheNumberBoxesAndOnButtons();
+    void closingAsksOnlyForUnsavedWork_data();
+    void closingAsksOnlyForUnsavedWork();
+    void zoomStopsWhereTheScreenEnds();
 };
 
 namespace {
@@ -217,6 +226,109 @@ void TestWindow::pupilWorksTheDefaultTaskWithTheKeyboard() {
     QTest::keyClick(locked, '8');
     QCOMPARE(locked->text(), QString("9"));
     QCOMPARE(window.form().text(ctl::kontrolle(1, 5)), std::u32string(U"9"));
+}
+
+void TestWindow::enterInTheNumberBoxesAndOnButtons() {
+    SheetWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Enter in a number box takes the task in, as "Eingabe" does.
+    QLineEdit* text1 = window.cell(ctl::Text1);
+    text1->setFocus();
+    text1->selectAll();
+    QTest::keyClicks(text1, "875");
+    QTest::keyClick(text1, Qt::Key_Return);
+    QCOMPARE(window.cell(ctl::dividend(5))->text(), QString("8"));
+    QTRY_COMPARE(QApplication::focusWidget(), window.cell(ctl::resultat(0)));
+    QLineEdit* text2 = window.cell(ctl::Text2);
+    text2->setFocus();
+    text2->selectAll();
+    QTest::keyClicks(text2, "25");
+    QTest::keyClick(text2, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(window.cell(ctl::divisor(1))->text(), QString("2"));
+    // Return on a focused button presses it.
+    QPushButton* next = window.button(ctl::Command2);
+    next->setFocus();
+    const QString before = text1->text() + ":" + text2->text();
+    for (int i = 0; i < 5 && text1->text() + ":" + text2->text() == before; ++i) {
+        QTest::keyClick(next, Qt::Key_Return);
+        QTRY_VERIFY(!next->isDown());
+    }
+    QVERIFY(text1->text() + ":" + text2->text() != before);
+    window.button(ctl::Command1)->setFocus();
+    QTest::keyClick(window.button(ctl::Command1), Qt::Key_Return);
+    QTRY_COMPARE(window.form().text(ctl::dividend(5)), Text(1, text1->text()[0].unicode()));
+}
+
+void TestWindow::closingAsksOnlyForUnsavedWork_data() {
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("fresh sheet") << false << 0 << true << false;
+    QTest::newRow("Speichern") << true << int(QMessageBox::Save) << true << true;
+    QTest::newRow("Verwerfen") << true << int(QMessageBox::Discard) << true << false;
+    QTest::newRow("Abbrechen") << true << int(QMessageBox::Cancel) << false << false;
+}
+
+void TestWindow::closingAsksOnlyForUnsavedWork() {
+    QFETCH(bool, written);
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    test::MemoryTaskFiles files;
+    files.answer("/prog/ende");
+    SheetWindow::Services services;
+    TaskFileServices taskFiles = files.services();
+    services.taskFiles = &taskFiles;
+    SheetWindow window(services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    if (written) {
+        QTest::keyClick(QApplication::focusWidget(), '7');
+    }
+
+    QString asked;
+    QTimer::singleShot(0, &window, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            return;
+        }
+        asked = box->text() + " | " + box->button(QMessageBox::Save)->text() + " | " +
+                box->button(QMessageBox::Discard)->text() + " | " +
+                box->button(QMessageBox::Cancel)->text();
+        box->button(static_cast<QMessageBox::StandardButton>(answer))->click();
+    });
+    QCOMPARE(window.close(), closed);
+    QCOMPARE(asked.isEmpty(), !written);
+    if (written) {
+        QVERIFY2(asked.startsWith(QString::fromUtf8(
+                     "Die Rechnung ist nicht gespeichert. Vor dem Beenden speichern?")),
+                 qPrintable(asked));
+    }
+    QCOMPARE(files.files.count("/prog/ende.AUF") == 1, saved);
+}
+
+// On a 1280 x 1024 screen the window fits up to 200 %: larger steps are
+// offered disabled, and Ctrl++ stops there.
+void TestWindow::zoomStopsWhereTheScreenEnds() {
+    SheetWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.screen()->size(), QSize(1280, 1024));
+    QStringList enabled;
+    for (QAction* a : window.zoomStepActions()) {
+        if (a->isEnabled()) {
+            enabled << a->text();
+        }
+    }
+    QCOMPARE(enabled, QStringList({"50 %", "75 %", "100 %", "125 %", "150 %", "200 %"}));
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+    }
+    QCOMPARE(window.zoom(), 2.0);
+    QVERIFY(window.frameGeometry().width() <= 1280 && window.frameGeometry().height() <= 1024);
 }
 
 QTEST_MAIN(TestWindow)

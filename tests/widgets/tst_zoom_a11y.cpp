@@ -125,7 +125,7 @@ class TestZoomA11y : public QObject {
 
 void TestZoomA11y::everyControlScalesWithTheSheet_data() {
     QTest::addColumn<double>("zoom");
-    for (double zoom : SheetWindow::kZoomSteps) {
+    for (double zoom : kZoomSteps) {
         QTest::newRow(qPrintable(QString("%1 %").arg(zoom * 100))) << zoom;
     }
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+// The program's command line: a task file to open, or a request for the help
+// or the version. Options of the toolkit (-platform, -style, ...) are left to
+// it. Read before any window exists, so that --help works without a display.
+
+#include <string>
+#include <vector>
+
+namespace zifferon {
+
+struct CommandLine {
+    enum class Action {
+        Window,  // start the window, opening `file` when one is given
+        Help,    // print the help to standard output, exit 0
+        Version, // print the version, exit 0
+        Wrong,   // print `error` and the help to standard error, exit 2
+    };
+    Action action = Action::Window;
+    std::string file;
+    std::string error; // German
+};
+
+// `args` without the program's name.
+CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// The German help text and the version line.
+std::string commandLineHelp();
+std::string versionLine();
+
+// Exit code for a command line that is wrong.
+inline constexpr int kWrongUsage = 2;
+
+} // namespace zifferon
