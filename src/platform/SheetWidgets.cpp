@@ -3,6 +3,7 @@
 
 #include "platform/SheetWidgets.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,6 +19,24 @@ void CellEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
     if (afterKey) {
         afterKey();
+    }
+}
+
+void CellEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (selectOnArrival) {
+        selectAll();
+        // The click that brought the focus places the caret after this: the
+        // selection is made again once it has.
+        arrivedByClick_ = event->reason() == Qt::MouseFocusReason;
+    }
+}
+
+void CellEdit::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    if (arrivedByClick_) {
+        arrivedByClick_ = false;
+        selectAll();
     }
 }
 

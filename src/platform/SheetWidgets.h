@@ -20,6 +20,10 @@ namespace zifferon {
 
 // A one-line text box that reports each key before it takes effect, so that a
 // handler can move the focus while the key's character still lands here.
+//
+// A quotient or work cell selects its text whenever the focus arrives, by
+// whatever way (a key, the program, Tab, a click): the first character typed
+// then replaces the digit there, wherever the caret would stand.
 class CellEdit : public QLineEdit {
     Q_OBJECT
   public:
@@ -27,9 +31,15 @@ class CellEdit : public QLineEdit {
 
     std::function<void(QKeyEvent*)> onKeyDown;
     std::function<void()> afterKey;
+    bool selectOnArrival = false;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    bool arrivedByClick_ = false;
 };
 
 // A push button that Return and Enter press as well as Space, as a focused

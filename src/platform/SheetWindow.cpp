@@ -105,15 +105,17 @@ void SheetWindow::buildControls() {
             if (isCell(id.kind)) {
                 edit->setTextMargins(0, 0, 0, 0);
             }
+            edit->selectOnArrival = id.kind == Kind::Resultat || isKontrolle(id.kind);
             if (id.kind == Kind::Text1) {
                 edit->setMaxLength(static_cast<int>(Form1::kText1MaxLength));
             } else if (id.kind == Kind::Text2) {
                 edit->setMaxLength(static_cast<int>(Form1::kText2MaxLength));
             }
+            // The key's handler runs first; the widgets follow the model only
+            // once the key's own character has landed in this cell (afterKey):
+            // moving the focus earlier would drop the cell's selection.
             edit->onKeyDown = [this, id](QKeyEvent* e) {
-                const int key = virtualKeyCode(*e);
-                const int shift = shiftState(*e);
-                handle([=](Worksheet& sheet) { sheet.keyDown(id, key, shift); });
+                sheet_.keyDown(id, virtualKeyCode(*e), shiftState(*e));
             };
             edit->afterKey = [this] { handle([](Worksheet& sheet) { sheet.keyDone(); }); };
             connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace zifferon {
@@ -103,25 +104,49 @@ TEST(CellInputRule, TypingTwiceInTheRightmostCellReplacesWhereverTheCaretStands)
     }
 }
 
-TEST(CellInputRule, GoingBackToAnOlderCell) {
-    struct Case {
-        Caret caret;
-        std::u32string_view stays;
+// However the focus arrives in a filled cell, the first digit typed there
+// replaces the old one, on either side of it: also where the old digit is
+// not LastCellChar (the change rule alone would keep it) and where the new
+// digit is LastCellChar.
+TEST(CellInputRule, TheFirstDigitAfterTheFocusArrivesReplacesTheOldOne) {
+    struct Arrival {
+        const char* how;
+        std::function<void(test::Pupil&)> arrive; // ends with the focus in kontrolle3(4)
     };
-    const Case cases[] = {{Caret::End, U"4"}, {Caret::Start, U"9"}};
-    for (const Case& tc : cases) {
-        SCOPED_TRACE(tc.caret == Caret::End ? "typed behind" : "typed in front");
-        Sheet s(ctl::kontrolle(3, 4));
-        s.pupil.type(U'4');
-        s.pupil.type(U'7');
-        ASSERT_EQ(rowText(s.form, 3), ".47...");
-        s.pupil.press(vk::Left);
-        s.pupil.press(vk::Left);
-        ASSERT_EQ(s.form.focus(), ctl::kontrolle(3, 4));
-        s.pupil.type(U'9', tc.caret);
-        EXPECT_EQ(s.form.text(ctl::kontrolle(3, 4)), tc.stays);
-        EXPECT_EQ(s.form.text(ctl::kontrolle(3, 3)), U"7");
-        EXPECT_EQ(s.form.focus(), ctl::kontrolle(3, 3));
+    const Arrival arrivals[] = {{"Left twice",
+                                 [](test::Pupil& p) {
+                                     p.press(vk::Left);
+                                     p.press(vk::Left);
+                                 }},
+                                {"click", [](test::Pupil& p) { p.click(ctl::kontrolle(3, 4)); }},
+                                {"advance after a digit typed left of it",
+                                 [](test::Pupil& p) {
+                                     p.click(ctl::kontrolle(3, 5));
+                                     p.type(U'0');
+                                 }},
+                                {"Enter in resultat(1)",
+                                 [](test::Pupil& p) {
+                                     p.click(ctl::resultat(1));
+                                     p.press(vk::Return);
+                                 }},
+                                {"Down from kontrolle2", [](test::Pupil& p) {
+                                     p.click(ctl::kontrolle(2, 4));
+                                     p.press(vk::Down);
+                                 }}};
+    for (const Arrival& a : arrivals) {
+        for (char32_t digit : {U'9', U'7'}) {
+            for (Caret caret : {Caret::End, Caret::Start}) {
+                SCOPED_TRACE(std::string(a.how) + ", typed " + test::utf8(Text(1, digit)) +
+                             (caret == Caret::End ? " behind" : " in front"));
+                Sheet s(ctl::kontrolle(3, 4));
+                s.pupil.type(U"47"); // kontrolle3 ".47...", LastCellChar 7
+                a.arrive(s.pupil);
+                ASSERT_EQ(s.form.focus(), ctl::kontrolle(3, 4));
+                s.pupil.type(digit, caret);
+                EXPECT_EQ(s.form.text(ctl::kontrolle(3, 4)), Text(1, digit));
+                EXPECT_EQ(s.form.focus(), ctl::kontrolle(3, 3));
+            }
+        }
     }
 }
 

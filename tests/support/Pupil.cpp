@@ -9,21 +9,31 @@
 
 namespace zifferon::test {
 
+bool Pupil::textSelected() const {
+    const ControlId focus = sheet_.form.focus();
+    return (focus.kind == Kind::Resultat || isKontrolle(focus.kind)) && focus != caretIn_;
+}
+
 template <typename Edit> void Pupil::key(int keyCode, Edit edit) {
     Form1& form = sheet_.form;
     const ControlId target = form.focus();
+    const bool selected = textSelected();
     sheet_.keyDown(target, keyCode);
     if (isTextBox(target.kind) && form.enabled(target)) {
         Text text = form.text(target);
-        if (edit(text)) {
+        if (edit(text, selected)) {
             sheet_.edited(target, text);
         }
     }
     sheet_.keyDone();
+    caretIn_ = form.focus() == target ? target : ControlId{};
 }
 
 void Pupil::type(char32_t ch, Caret caret) {
-    key(keyCodeOf(ch), [&](Text& t) {
+    key(keyCodeOf(ch), [&](Text& t, bool selected) {
+        if (selected) {
+            t.clear();
+        }
         t.insert(caret == Caret::Start ? t.begin() : t.end(), ch);
         return true;
     });
@@ -36,25 +46,39 @@ void Pupil::type(std::u32string_view chars) {
 }
 
 void Pupil::press(int keyCode) {
-    key(keyCode, [](Text&) { return false; });
+    const ControlId before = sheet_.form.focus();
+    const ControlId caret = caretIn_;
+    key(keyCode, [](Text&, bool) { return false; });
+    // A key that types nothing leaves a selection as it was.
+    if (sheet_.form.focus() == before) {
+        caretIn_ = caret;
+    }
 }
 
 void Pupil::backspace() {
-    key(vk::Backspace, [](Text& t) {
+    key(vk::Backspace, [](Text& t, bool selected) {
         if (t.empty()) {
             return false;
         }
-        t.pop_back();
+        if (selected) {
+            t.clear();
+        } else {
+            t.pop_back();
+        }
         return true;
     });
 }
 
 void Pupil::del() {
-    key(vk::Delete, [](Text& t) {
+    key(vk::Delete, [](Text& t, bool selected) {
         if (t.empty()) {
             return false;
         }
-        t.erase(t.begin());
+        if (selected) {
+            t.clear();
+        } else {
+            t.erase(t.begin());
+        }
         return true;
     });
 }
@@ -68,6 +92,10 @@ bool Pupil::click(ControlId control) {
     }
     if (!form.canTakeFocus(control)) {
         return false;
+    }
+    // A click into the cell that has the focus already places the caret there.
+    if (form.focus() == control) {
+        caretIn_ = control;
     }
     sheet_.focusChanged(control);
     return true;

@@ -18,7 +18,10 @@
 
 namespace zifferon::test {
 
-// Where the caret stands in the focused box when a character is typed.
+// Where the caret stands in the focused box when a character is typed. In a
+// quotient or work cell the focus has just arrived in, the window selects the
+// cell's text, and the first character typed replaces it wherever the caret
+// would be.
 enum class Caret { End, Start };
 
 class Pupil {
@@ -30,7 +33,8 @@ class Pupil {
 
     // A character typed into the focused control: the key goes down there
     // (its handler may move the focus on) and the character lands at the
-    // caret of that same control, unless it is locked.
+    // caret of that same control (over its selected text if the focus has
+    // just arrived in a cell), unless it is locked.
     void type(char32_t ch, Caret caret = Caret::End);
     void type(std::u32string_view chars);
     // A key without a character of its own (Enter, an arrow, Shift alone).
@@ -55,7 +59,11 @@ class Pupil {
 
   private:
     template <typename Edit> void key(int keyCode, Edit edit);
+    // Whether the focused cell's text is selected: the focus arrived there and
+    // nothing was typed or clicked in it since.
+    bool textSelected() const;
     Worksheet& sheet_;
+    ControlId caretIn_; // the cell typed or clicked in last, while the focus stayed there
 };
 
 } // namespace zifferon::test

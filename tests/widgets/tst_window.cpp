@@ -33,6 +33,7 @@ class TestWindow : public QObject {
     void closingAsksOnlyForUnsavedWork_data();
     void closingAsksOnlyForUnsavedWork();
     void zoomStopsWhereTheScreenEnds();
+    void aCorrectionReplacesTheDigit();
 };
 
 namespace {
@@ -329,6 +330,33 @@ void TestWindow::zoomStopsWhereTheScreenEnds() {
     }
     QCOMPARE(window.zoom(), 2.0);
     QVERIFY(window.frameGeometry().width() <= 1280 && window.frameGeometry().height() <= 1024);
+}
+
+// 9434 : 13: 7, Enter, 9, 1; back to the 9 with Left, Left and an 8 typed;
+// then a click into the middle of the cell holding 1 and a 5 typed. Both
+// corrections take, wherever the caret would stand.
+void TestWindow::aCorrectionReplacesTheDigit() {
+    SheetWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    typeKeys("7");
+    pressEnter();
+    typeKeys("91");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QCOMPARE(QApplication::focusWidget(), window.cell(ctl::kontrolle(1, 5)));
+    typeKeys("8");
+    QCOMPARE(window.cell(ctl::kontrolle(1, 5))->text(), QString("8"));
+    QCOMPARE(window.cell(ctl::kontrolle(1, 4))->text(), QString("1"));
+
+    QLineEdit* one = window.cell(ctl::kontrolle(1, 4));
+    QTest::mouseClick(window.cell(ctl::kontrolle(1, 2)), Qt::LeftButton);
+    QTest::mouseClick(one, Qt::LeftButton, {}, one->rect().center());
+    QCOMPARE(QApplication::focusWidget(), one);
+    typeKeys("5");
+    QCOMPARE(one->text(), QString("5"));
+    QVERIFY(window.form().text(ctl::kontrolle(1, 4)) == U"5");
 }
 
 QTEST_MAIN(TestWindow)
