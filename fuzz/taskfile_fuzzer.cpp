@@ -4,8 +4,9 @@
 // libFuzzer target for the task-file reader and writer.
 //
 // The input is the content of a task file, loaded onto a fresh sheet through
-// the load command. A file shorter than 23 records must be refused without
-// touching the sheet. A longer one is applied; the sheet is then written out,
+// the load command. A file shorter than 23 records, or one whose row states
+// and cells are not those of a task file, must be refused without touching
+// the sheet. A longer one is applied; the sheet is then written out,
 // and what was written is loaded onto another fresh sheet and written again:
 // both writes must be equal, and must be the input's records in the form the
 // writer gives them. Afterwards the row checks, the tracker and "Eingabe" run
@@ -17,6 +18,7 @@
 
 #include "session/Worksheet.h"
 #include "sheet/Layout.h"
+#include "taskfile/TaskFileCommands.h"
 #include "taskfile/TaskRecords.h"
 
 #include <cstdio>
@@ -84,6 +86,28 @@ std::uint8_t at(std::span<const std::uint8_t> file, int record, int position) {
     return file[recordOffset(record) + static_cast<std::size_t>(position - 1)];
 }
 
+// What the reader takes: "0" or "1" at positions 1 and 3 of the row-state
+// records, no control character at a cell's position.
+bool looksLikeATaskFile(std::span<const std::uint8_t> file) {
+    for (int k = 1; k <= kWorkRows; ++k) {
+        for (int p : {1, 3}) {
+            if (at(file, k, p) != '0' && at(file, k, p) != '1') {
+                return false;
+            }
+        }
+    }
+    const int cells[] = {kDividendCells, kDivisorCells, kResultatCells};
+    for (int k = kDividendRecord; k <= static_cast<int>(kRecordCount); ++k) {
+        const int count = k < kDividendRecord + 3 ? cells[k - kDividendRecord] : kRowCells;
+        for (int p = 1; p <= count; ++p) {
+            if (at(file, k, p) < 0x20 || at(file, k, p) == 0x7F) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // The records the writer must give back after reading `in`: each field in the
 // one form the writer uses for what the reader made of it.
 TaskFileBytes expectedRecords(std::span<const std::uint8_t> in) {
@@ -120,11 +144,12 @@ TaskFileBytes expectedRecords(std::span<const std::uint8_t> in) {
     return out;
 }
 
-// Loads `file` onto `sheet` through the load command.
+// Loads `file` onto `sheet` through the load command, without the pass that
+// follows it in the window: what was read is compared with the file first.
 void load(Worksheet& sheet, std::span<const std::uint8_t> file, test::MemoryTaskFiles& io) {
     io.files[kPath] = test::MemoryTaskFiles::Bytes(file.begin(), file.end());
     io.answer(kPath);
-    sheet.load(io.services());
+    mLaden_Click(sheet.form, io.services());
 }
 
 TaskFileBytes loadFreshAndWrite(std::span<const std::uint8_t> file) {
@@ -146,12 +171,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SheetState before = stateOf(sheet);
     load(sheet, file, io);
 
-    if (size < kTaskFileSize) {
-        require(io.messages.size() == 1, "a short file is refused without a message");
+    if (size < kTaskFileSize || !looksLikeATaskFile(file)) {
+        require(io.messages.size() == 1, "a short or foreign file is refused without a message");
         require(stateOf(sheet) == before, "a refused file changed the sheet");
         return 0;
     }
-    require(io.messages.empty(), "a file of 23 whole records is refused");
+    require(io.messages.empty(), "a task file of 23 whole records is refused");
     Form1& form = sheet.form;
     requireSheetRules(form, {});
     require(form.timer1Enabled(), "the load leaves Timer1 off");
@@ -175,9 +200,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TaskFileBytes second = loadFreshAndWrite(first);
     require(second == first, "writing what was read is not stable");
 
-    // The rules on whatever the file put onto the sheet: each row judged, as a
-    // click on its label would; after each event's pass a second pass finds
-    // nothing left to do.
+    // The rules on whatever the file put onto the sheet: the pass that follows
+    // the load, then each row judged, as a click on its label would; after
+    // each event's pass a second pass finds nothing left to do.
+    sheet.tick();
+    requireSheetRules(form, {});
     for (int row = 0; row < kWorkRows; ++row) {
         const ControlId focus = form.focus();
         if (form.visible(ctl::info(row))) {
