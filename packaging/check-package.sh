@@ -146,7 +146,7 @@ fi
 if [[ -n $install_root ]]; then
     # A clean root: the package and what it depends on, then the desktop's view.
     cp "$deb" "$install_root/tmp/zifferon.deb"
-    for fs in proc sys dev; do
+    for fs in proc sys dev dev/pts; do
         mount --bind /$fs "$install_root/$fs"
     done
     inside() { chroot "$install_root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin \
@@ -165,7 +165,7 @@ if [[ -n $install_root ]]; then
     else
         fail "the package does not install into $install_root (apt-get status $status)"
     fi
-    for fs in dev sys proc; do
+    for fs in dev/pts dev sys proc; do
         umount "$install_root/$fs"
     done
 fi
