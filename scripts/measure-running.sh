@@ -84,7 +84,7 @@ trap cleanup EXIT
 
 # Xvfb picks a free display number itself: no other X server is taken for ours.
 mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/displayfd" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/displayfd" >/dev/null 2>&1 &
 xvfb_pid=$!
 display_number=""
 read -r -t 10 display_number <"$work/displayfd" || true
