@@ -69,16 +69,23 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
     answers_ = new QCheckBox(QStringLiteral("&L\u00F6sungsblatt anh\u00E4ngen"));
     taskFiles_ = new QCheckBox(QStringLiteral("Aufgaben als &Dateien speichern"));
     folder_ = new QLineEdit;
+    folder_->setMinimumWidth(320);
     folder_->setAccessibleName(QStringLiteral("Ordner f\u00FCr die Aufgabendateien"));
     folderButton_ = new QPushButton(QStringLiteral("&Ordner w\u00E4hlen ..."));
     problem_ = new QLabel;
     problem_->setWordWrap(true);
     problem_->setStyleSheet(QStringLiteral("color: #b00000"));
 
+    // Labels of rows that hold more than one widget name their field themselves.
+    const auto labelFor = [](const QString& text, QWidget* buddy) {
+        auto* label = new QLabel(text);
+        label->setBuddy(buddy);
+        return label;
+    };
     auto* digits = new QHBoxLayout;
-    digits->addWidget(new QLabel(QStringLiteral("Dividend")));
+    digits->addWidget(labelFor(QStringLiteral("Di&vidend"), dividendDigits_));
     digits->addWidget(dividendDigits_);
-    digits->addWidget(new QLabel(QStringLiteral("Divisor")));
+    digits->addWidget(labelFor(QStringLiteral("Div&isor"), divisorDigits_));
     digits->addWidget(divisorDigits_);
     digits->addStretch();
     auto* seedRow = new QHBoxLayout;
@@ -90,12 +97,13 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
     folderRow->addWidget(folderButton_);
 
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(QStringLiteral("&Aufgaben:"), tasks_);
     form->addRow(QStringLiteral("Stellen h\u00F6chstens:"), digits);
-    form->addRow(QStringLiteral("N&ummer des Blatts:"), seedRow);
+    form->addRow(labelFor(QStringLiteral("Nu&mmer des Blatts:"), seed_), seedRow);
     form->addRow(answers_);
     form->addRow(taskFiles_);
-    form->addRow(QStringLiteral("Ordner:"), folderRow);
+    form->addRow(labelFor(QStringLiteral("O&rdner:"), folder_), folderRow);
 
     auto* buttons = new QDialogButtonBox;
     pdfButton_ =
