@@ -5,6 +5,7 @@
 #include "SheetText.h"
 
 #include "check/RowCheck.h"
+#include "check/RowJudge.h"
 #include "check/RowSolver.h"
 #include "check/WorkedSolution.h"
 #include "tracker/ProgressTracker.h"
@@ -104,6 +105,9 @@ std::string workTask(Form1& form, Form1& key, long dividend, long divisor, const
                std::to_string(solution.remainder);
     }
     test::enterTask(form, digitsOf(dividend), digitsOf(divisor));
+    if (firstUnitsColumn(form) != steps[0].column) {
+        return task + " starts in column " + std::to_string(steps[0].column);
+    }
 
     std::vector<int> wrongChecks(kWorkRows, 0);
     auto judge = [&](int row, bool check) {
@@ -206,7 +210,8 @@ std::string workTask(Form1& form, Form1& key, long dividend, long divisor, const
         // The tracker brings the next digit down beside the product, or ends.
         Timer1_Timer(form);
         const bool last = k + 1 == steps.size();
-        if (form.visible(ctl::Label4) != last || (st.bringDown < 0) != last) {
+        if (form.visible(ctl::Label4) != last || (st.bringDown < 0) != last ||
+            bringDownColumn(form, static_cast<int>(k)) != st.bringDown) {
             return task + " step " + std::to_string(k) +
                    (last ? " is the last, but the task is not finished" : ": finished too early");
         }
