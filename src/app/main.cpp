@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zifferon developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platform/HandoutOutput.h"
 #include "platform/SheetWindow.h"
 #include "session/CommandLine.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
@@ -30,6 +32,14 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "zifferon: %s\n\n%s", command.error.c_str(),
                      zifferon::commandLineHelp().c_str());
         return zifferon::kWrongUsage;
+    case zifferon::CommandLine::Action::Handout: {
+        // Pages are drawn without a window: no display is needed.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        QGuiApplication app(argc, argv);
+        return zifferon::runHandoutCommand(command.handout);
+    }
     case zifferon::CommandLine::Action::Window:
         break;
     }

@@ -74,15 +74,6 @@ double scaleFor(const QRectF& page) {
     return std::min(page.width() / width, page.height() / height);
 }
 
-QFont pageFont(double heightTwips, double scale) {
-    QFont font;
-    font.setStyleHint(QFont::SansSerif);
-    font.setFamilies({"MS Sans Serif", "DejaVu Sans", "Liberation Sans", "Sans Serif"});
-    font.setPixelSize(std::max(1, static_cast<int>(heightTwips * scale + 0.5)));
-    font.setBold(true);
-    return font;
-}
-
 // The digits of an array of task cells, highest column first.
 QString digitsOf(const Form1& form, Kind kind) {
     QString digits;
@@ -98,17 +89,25 @@ void setError(QString* error, const QString& text) {
     }
 }
 
-// A complete PDF starts with its version line and ends with the end marker.
-bool isCompletePdf(const QByteArray& bytes) {
-    return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
-}
-
 QString documentsFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 } // namespace
+
+QFont printFont(double heightTwips, double scale) {
+    QFont font;
+    font.setStyleHint(QFont::SansSerif);
+    font.setFamilies({"MS Sans Serif", "DejaVu Sans", "Liberation Sans", "Sans Serif"});
+    font.setPixelSize(std::max(1, static_cast<int>(heightTwips * scale + 0.5)));
+    font.setBold(true);
+    return font;
+}
+
+bool isCompletePdf(const QByteArray& bytes) {
+    return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
+}
 
 QString sheetDocumentName(const Form1& form) {
     const QString dividend = digitsOf(form, Kind::Dividend);
@@ -150,7 +149,7 @@ void SheetPrinter::paint(QPainter& painter, const QRectF& page, const Form1& for
 
     // Header: the task on the left, the date on the right, a rule below.
     painter.setPen(Qt::black);
-    painter.setFont(pageFont(kHeaderFontHeight, s));
+    painter.setFont(printFont(kHeaderFontHeight, s));
     const QRectF headerBox(page.left(), page.top(), width, kHeaderTextHeight * s);
     painter.drawText(headerBox, Qt::AlignLeft | Qt::AlignVCenter, taskHeading(form));
     painter.drawText(headerBox, Qt::AlignRight | Qt::AlignVCenter,
@@ -158,16 +157,45 @@ void SheetPrinter::paint(QPainter& painter, const QRectF& page, const Form1& for
     painter.setPen(QPen(Qt::black, kFrameWidth * s));
     painter.drawLine(QPointF(page.left(), page.top() + kHeaderRuleY * s),
                      QPointF(page.left() + width, page.top() + kHeaderRuleY * s));
+    painter.restore();
 
-    const QFont sheetFont = pageFont(kSheetFontHeight, s);
-    painter.setFont(sheetFont);
+    paintArea(painter, form, area, page.topLeft() + QPointF(0, kSheetTopOnPage * s), s);
+}
+
+QRectF SheetPrinter::workArea() {
+    QRectF box;
+    for (ControlId id : allControls()) {
+        if (isCell(id.kind)) {
+            const Geometry g = geometry(id);
+            box |= QRectF(g.left, g.top, g.width, g.height);
+        }
+    }
+    for (const LineGeometry& line : lines()) {
+        if (line.visible) {
+            box |= QRectF(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2 + 1));
+        }
+    }
+    return box;
+}
+
+void SheetPrinter::paintArea(QPainter& painter, const Form1& form, const QRectF& area,
+                             QPointF origin, double s) const {
+    const auto place = [&](const Geometry& g) {
+        return QRectF(origin.x() + (g.left - area.left()) * s,
+                      origin.y() + (g.top - area.top()) * s, g.width * s, g.height * s);
+    };
+    const auto inArea = [&](const Geometry& g) {
+        return area.intersects(QRectF(g.left, g.top, g.width, g.height));
+    };
+    painter.save();
+    painter.setFont(printFont(kSheetFontHeight, s));
 
     // Row labels, error counts and "Berechnung beendet": only those shown.
     for (ControlId id : allControls()) {
-        if (!(isLabel(id.kind) && onPage(id)) || !form.visible(id)) {
+        if (!(isLabel(id.kind) && onPage(id)) || !form.visible(id) || !inArea(geometry(id))) {
             continue;
         }
-        const QRectF box = placeOnPage(page, geometry(id));
+        const QRectF box = place(geometry(id));
         if (const auto bg = form.background(id)) {
             painter.fillRect(box, QColor(bg->r, bg->g, bg->b));
         }
@@ -182,10 +210,10 @@ void SheetPrinter::paint(QPainter& painter, const QRectF& page, const Form1& for
     // The cells: a thin grey frame each, the written character centred in it.
     const QPen framePen(QColor(150, 150, 150), kFrameWidth * s);
     for (ControlId id : allControls()) {
-        if (!isCell(id.kind)) {
+        if (!isCell(id.kind) || !inArea(geometry(id))) {
             continue;
         }
-        const QRectF box = placeOnPage(page, geometry(id));
+        const QRectF box = place(geometry(id));
         painter.setPen(framePen);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(box);
@@ -200,9 +228,8 @@ void SheetPrinter::paint(QPainter& painter, const QRectF& page, const Form1& for
     painter.setPen(QPen(Qt::black, kUnderlineWidth * s));
     for (const LineGeometry& line : lines()) {
         if (line.visible) {
-            const QRectF from = placeOnPage(page, {line.x1, line.y1, 0, 0});
-            const QRectF to = placeOnPage(page, {line.x2, line.y2, 0, 0});
-            painter.drawLine(from.topLeft(), to.topLeft());
+            painter.drawLine(place({line.x1, line.y1, 0, 0}).topLeft(),
+                             place({line.x2, line.y2, 0, 0}).topLeft());
         }
     }
     painter.restore();
@@ -236,7 +263,10 @@ bool SheetPrinter::exportPdf(const Form1& form, const QString& path, QString* er
         setError(error, QStringLiteral("Das PDF-Dokument ist unvollst\u00E4ndig."));
         return false;
     }
+    return writePdfFile(pdf, path, error);
+}
 
+bool writePdfFile(const QByteArray& pdf, const QString& path, QString* error) {
     QtTaskFileStorage storage;
     const WriteResult written = storage.writeAtomically(
         path.toStdString(), std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),

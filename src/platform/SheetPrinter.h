@@ -14,7 +14,9 @@
 #include "sheet/Form1.h"
 #include "sheet/Layout.h"
 
+#include <QByteArray>
 #include <QDate>
+#include <QFont>
 #include <QRectF>
 #include <QString>
 
@@ -35,6 +37,16 @@ class SheetPrinter {
     // Where a control of the sheet lands when painted into `page`.
     static QRectF placeOnPage(const QRectF& page, const Geometry& g);
 
+    // Draws the part `area` of the sheet (twips) with its top-left corner at
+    // `origin`, `scale` device units per twip: the cells, the shown labels
+    // and the underlines that lie in it.
+    void paintArea(QPainter& painter, const Form1& form, const QRectF& area, QPointF origin,
+                   double scale) const;
+
+    // The part of the sheet that holds the task and the work: the cells of
+    // the top line and of the work rows, and the underlines (no row labels).
+    static QRectF workArea();
+
     // Writes the sheet as a one-page A4 PDF. The file is replaced in one step
     // and only by a complete document; on failure it is left as it was and
     // `error` (if given) says why, in German.
@@ -45,6 +57,16 @@ class SheetPrinter {
     bool print(const Form1& form, QPrinter& printer, QString* error,
                QDate date = QDate::currentDate()) const;
 };
+
+// The pages' bold font, `heightTwips` high at `scale` device units per twip.
+QFont printFont(double heightTwips, double scale);
+
+// Whether `bytes` is a whole PDF document: version line to end marker.
+bool isCompletePdf(const QByteArray& bytes);
+
+// Replaces the file at `path` with `pdf` in one step; on failure the old
+// file stays and `error` (if given) says why, in German.
+bool writePdfFile(const QByteArray& pdf, const QString& path, QString* error);
 
 // The header's task, "Aufgabe: 9434 : 13", read from the task cells of the grid.
 QString taskHeading(const Form1& form);

@@ -3,6 +3,7 @@
 
 #include "platform/SheetWindow.h"
 
+#include "platform/HandoutDialog.h"
 #include "platform/HintWindow.h"
 #include "platform/QtKeyCodes.h"
 #include "platform/QtTaskFileServices.h"
@@ -176,6 +177,11 @@ void SheetWindow::buildMenu() {
     pdfAction_ = datei->addAction(QStringLiteral("Als &PDF exportieren ..."));
     pdfAction_->setObjectName("mPdf");
     connect(pdfAction_, &QAction::triggered, this, &SheetWindow::exportPdf);
+    datei->addSeparator();
+    QAction* handout = datei->addAction(QStringLiteral("&Arbeitsblatt erstellen ..."));
+    handout->setObjectName("mArbeitsblatt");
+    connect(handout, &QAction::triggered, this,
+            [this] { createHandout(this, form(), *services_.pdfDialog, *services_.messages); });
 
     QMenu* ansicht = menuBar()->addMenu(QString::fromUtf8("&Ansicht"));
     ansicht->setObjectName("mAnsicht");

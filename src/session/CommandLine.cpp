@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "session/CommandLine.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace zifferon {
@@ -51,11 +55,70 @@ CommandLine wrong(std::string error) {
     return c;
 }
 
+constexpr std::array<std::string_view, 5> kHandoutOptionsWithValue = {
+    "--worksheet", "--digits", "--seed", "--pdf", "--task-files"};
+
+std::string quoted(std::string_view text) {
+    return "\u201E" + std::string(text) + "\u201C";
+}
+
+// A whole number of at most six digits, nothing else.
+std::optional<int> smallNumber(std::string_view text) {
+    if (text.empty() || text.size() > 6 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    return std::stoi(std::string(text));
+}
+
+// Takes the value of a worksheet option into `request`; the German reason
+// when the value is not one the option takes.
+std::string takeHandoutOption(std::string_view name, std::string_view value,
+                              HandoutRequest& request) {
+    HandoutSettings& s = request.settings;
+    if (name == "--worksheet") {
+        const std::optional<int> n = smallNumber(value);
+        if (!n || *n < kHandoutMinTasks || *n > kHandoutMaxTasks) {
+            return "--worksheet erwartet eine Zahl von 1 bis 20, nicht " + quoted(value) + ".";
+        }
+        s.tasks = *n;
+    } else if (name == "--digits") {
+        const std::size_t comma = value.find(',');
+        const std::optional<int> d = smallNumber(value.substr(0, comma));
+        const std::optional<int> e =
+            comma == std::string_view::npos ? std::nullopt : smallNumber(value.substr(comma + 1));
+        if (!d || !e || *d < 1 || *d > 6 || *e < 2 || *e > 3) {
+            return "--digits erwartet D,E mit D von 1 bis 6 (Dividend) und E von 2 bis 3 "
+                   "(Divisor), nicht " +
+                   quoted(value) + ".";
+        }
+        s.dividendDigits = *d;
+        s.divisorDigits = *e;
+    } else if (name == "--seed") {
+        const std::optional<int> seed = smallNumber(value);
+        if (!seed) {
+            return "--seed erwartet eine Zahl von 0 bis 999999, nicht " + quoted(value) + ".";
+        }
+        s.seed = static_cast<std::uint32_t>(*seed);
+        request.seedGiven = true;
+    } else if (value.empty()) {
+        return std::string(name) +
+               (name == "--pdf" ? " erwartet einen Dateinamen." : " erwartet einen Ordner.");
+    } else if (name == "--pdf") {
+        request.pdf = value;
+    } else {
+        request.taskFolder = value;
+    }
+    return {};
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine c;
     bool onlyFiles = false;
+    bool worksheet = false;
+    std::string handoutOption; // the first worksheet option given
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
@@ -63,6 +126,29 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
                 return wrong("Es kann nur eine Aufgabendatei geöffnet werden.");
             }
             c.file = arg;
+            continue;
+        }
+        const std::string_view name = std::string_view(arg).substr(0, arg.find('='));
+        if (contains(kHandoutOptionsWithValue, name) || arg == "--answers") {
+            worksheet = worksheet || name == "--worksheet";
+            if (handoutOption.empty() || name == "--worksheet") {
+                handoutOption = name;
+            }
+            if (arg == "--answers") {
+                c.handout.answers = true;
+                continue;
+            }
+            std::string value;
+            if (name.size() < arg.size()) {
+                value = arg.substr(name.size() + 1);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                return wrong("Zu " + arg + " fehlt der Wert.");
+            }
+            if (std::string reason = takeHandoutOption(name, value, c.handout); !reason.empty()) {
+                return wrong(reason);
+            }
             continue;
         }
         if (arg == "--") {
@@ -82,16 +168,43 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             return wrong("Unbekannte Option: " + arg);
         }
     }
+    if (!handoutOption.empty() && c.action == CommandLine::Action::Window) {
+        if (!worksheet) {
+            return wrong(handoutOption + " gilt nur zusammen mit --worksheet.");
+        }
+        if (!c.file.empty()) {
+            return wrong("Mit --worksheet wird keine Aufgabendatei ge\u00F6ffnet.");
+        }
+        if (c.handout.pdf.empty()) {
+            return wrong("Zu --worksheet fehlt --pdf DATEI.");
+        }
+        if (std::string problem = handoutProblem(c.handout.settings); !problem.empty()) {
+            return wrong(problem);
+        }
+        c.action = CommandLine::Action::Handout;
+    }
     return c;
 }
 
 std::string commandLineHelp() {
     return "Aufruf: zifferon [DATEI]\n"
+           "       zifferon --worksheet N --pdf DATEI [--digits D,E] [--seed S] [--answers]\n"
+           "                [--task-files ORDNER]\n"
            "Schriftliche Division üben, wie sie im Rechenheft steht.\n"
            "\n"
-           "  DATEI        öffnet die Aufgabendatei (.AUF) gleich beim Start\n"
-           "  --help, -h   zeigt diese Hilfe\n"
-           "  --version    zeigt die Version\n";
+           "  DATEI                öffnet die Aufgabendatei (.AUF) gleich beim Start\n"
+           "  --help, -h           zeigt diese Hilfe\n"
+           "  --version            zeigt die Version\n"
+           "\n"
+           "Arbeitsblatt ohne Fenster:\n"
+           "  --worksheet N        N Aufgaben (1 bis 20), je 4 auf einer Seite\n"
+           "  --pdf DATEI          schreibt das Arbeitsblatt als PDF in DATEI\n"
+           "  --digits D,E         höchstens D Stellen im Dividenden (1 bis 6) und E im\n"
+           "                       Divisor (2 bis 3), sonst 4,2\n"
+           "  --seed S             Nummer des Blatts (0 bis 999999): dieselbe Nummer gibt\n"
+           "                       dieselben Aufgaben; ohne sie wird eine gezogen\n"
+           "  --answers            hängt das Lösungsblatt an\n"
+           "  --task-files ORDNER  speichert jede Aufgabe als Aufgabendatei in ORDNER\n";
 }
 
 std::string versionLine() {

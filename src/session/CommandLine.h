@@ -1,23 +1,40 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
-// The program's command line: a task file to open, or a request for the help
-// or the version. Options of the toolkit (-platform, -style, ...) are left to
-// it. Read before any window exists, so that --help works without a display.
+// The program's command line: a task file to open, a worksheet to write
+// without a window, or a request for the help or the version. Options of the
+// toolkit (-platform, -style, ...) are left to it. Read before any window
+// exists, so that --help works without a display.
+
+#include "handout/HandoutTasks.h"
 
 #include <string>
 #include <vector>
 
 namespace zifferon {
 
+// --worksheet N [--digits D,E] [--seed S] --pdf FILE [--answers] [--task-files FOLDER]
+struct HandoutRequest {
+    HandoutSettings settings;
+    bool seedGiven = false; // otherwise the sheet's number is drawn from the clock
+    bool answers = false;
+    std::string pdf;
+    std::string taskFolder; // empty: no task files
+};
+
 struct CommandLine {
     enum class Action {
         Window,  // start the window, opening `file` when one is given
         Help,    // print the help to standard output, exit 0
         Version, // print the version, exit 0
+        Handout, // write the worksheet `handout` asks for, without a window
         Wrong,   // print `error` and the help to standard error, exit 2
     };
     Action action = Action::Window;
     std::string file;
+    HandoutRequest handout;
     std::string error; // German
 };
 

@@ -5,7 +5,9 @@
 #include "SheetText.h"
 
 #include "check/RowCheck.h"
+#include "check/RowJudge.h"
 #include "check/RowSolver.h"
+#include "check/WorkedSolution.h"
 #include "tracker/ProgressTracker.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +40,28 @@ struct Options {
     bool checkCommand;    // judge wrong tries through CheckRow (counters), else SolveRow
 };
 
+// Writes the worked row's cells from column `from` leftwards; returns the columns written.
+std::vector<int> writeWorked(Form1& form, int row, const WorkedRow& cells, int from = 0) {
+    std::vector<int> columns;
+    for (int c = from; c < kRowCells; ++c) {
+        if (const char ch = cells[static_cast<std::size_t>(c)]; ch != '\0') {
+            form.setText(ctl::workRow(row, c), Text(1, static_cast<char32_t>(ch)));
+            columns.push_back(c);
+        }
+    }
+    return columns;
+}
+
+// A worked row as rowText shows a row: column 5 first, '.' for an empty cell.
+std::string fixture(const WorkedRow& cells) {
+    std::string text;
+    for (int c = kRowCells - 1; c >= 0; --c) {
+        const char ch = cells[static_cast<std::size_t>(c)];
+        text += ch == '\0' ? '.' : ch;
+    }
+    return text;
+}
+
 void clearRow(Form1& form, int row) {
     for (int c = 0; c < kRowCells; ++c) {
         form.setText(ctl::workRow(row, c), U"");
@@ -59,21 +83,31 @@ std::string resultOf(const Form1& form, int steps) {
     return quotient + " R " + remainder;
 }
 
-// Works the task on the sheet the way a pupil does: every product and
-// remainder right-aligned under its number without leading zeros, a later
-// zero step left to the zero fill, each row judged with the check command,
-// and the tracker bringing the next digit down. On the way every other
-// quotient digit (with its own product) and wrong digits in the written
-// products and remainders are tried. Returns a description of the first
-// unexpected outcome, empty if none.
-std::string workTask(Form1& form, long dividend, long divisor, const Options& opt) {
+// Works the task on the sheet the way a pupil does, as the worked solution
+// writes it: every product and remainder right-aligned under its number
+// without leading zeros, a later zero step left to the zero fill, each row
+// judged with the check command, and the tracker bringing the next digit
+// down; every row must then read as the solution's row, and the finished
+// sheet as the solution written onto `key` (the answer key). On the way every
+// other quotient digit (with its own product) and wrong digits in the
+// written products and remainders are tried. Returns a description of the
+// first unexpected outcome, empty if none.
+std::string workTask(Form1& form, Form1& key, long dividend, long divisor, const Options& opt) {
     const std::string digits = std::to_string(dividend);
-    const std::vector<Step> steps = divide(digits, divisor);
+    const WorkedSolution solution = workedSolution(digits, divisor).value();
+    const std::vector<Step>& steps = solution.steps;
     const std::string task = digits + " : " + std::to_string(divisor);
-    if (steps.size() > kResultatCells) {
+    if (!solution.fitsGrid()) {
         return task + " does not fit the grid";
     }
+    if (solution.quotient != dividend / divisor || solution.remainder != dividend % divisor) {
+        return task + " solved as " + std::to_string(solution.quotient) + " R " +
+               std::to_string(solution.remainder);
+    }
     test::enterTask(form, digitsOf(dividend), digitsOf(divisor));
+    if (firstUnitsColumn(form) != steps[0].column) {
+        return task + " starts in column " + std::to_string(steps[0].column);
+    }
 
     std::vector<int> wrongChecks(kWorkRows, 0);
     auto judge = [&](int row, bool check) {
@@ -141,7 +175,6 @@ std::string workTask(Form1& form, long dividend, long divisor, const Options& op
         return {};
     };
 
-    std::vector<int> above; // written columns of the remainder row above
     for (std::size_t k = 0; k < steps.size(); ++k) {
         const Step& st = steps[k];
         const int productRow = 2 * static_cast<int>(k);
@@ -154,7 +187,7 @@ std::string workTask(Form1& form, long dividend, long divisor, const Options& op
         // A zero digit's product row is left to the program.
         std::vector<int> written;
         if (st.digit != 0 || k == 0) {
-            written = writeNumber(form, productRow + 1, st.column, st.product);
+            written = writeWorked(form, productRow, st.productRow);
         }
         if (std::string e = tryWrongDigits(productRow, written); !e.empty()) {
             return e;
@@ -162,16 +195,12 @@ std::string workTask(Form1& form, long dividend, long divisor, const Options& op
         if (std::string v = judge(productRow, true); v != "korrekt") {
             return task + " product row " + std::to_string(productRow) + " judged " + v;
         }
-        if (st.digit == 0 && k > 0) {
-            std::string zeros = "......";
-            for (int c : above) {
-                zeros[static_cast<std::size_t>(5 - c)] = '0';
-            }
-            if (test::rowText(form, productRow + 1) != zeros) {
-                return task + " zero fill gave " + test::rowText(form, productRow + 1);
-            }
+        if (test::rowText(form, productRow + 1) != fixture(st.productRow)) {
+            return task + " product row " + std::to_string(productRow) + " reads " +
+                   test::rowText(form, productRow + 1) + ", solved as " + fixture(st.productRow);
         }
-        written = writeNumber(form, remainderRow + 1, st.column, st.remainder);
+        // The remainder; the digit beside it is the tracker's to bring down.
+        written = writeWorked(form, remainderRow, st.remainderRow, st.column);
         if (std::string e = tryWrongDigits(remainderRow, written); !e.empty()) {
             return e;
         }
@@ -180,25 +209,31 @@ std::string workTask(Form1& form, long dividend, long divisor, const Options& op
         }
         // The tracker brings the next digit down beside the product, or ends.
         Timer1_Timer(form);
-        written.push_back(st.column - 1);
-        above = written;
         const bool last = k + 1 == steps.size();
-        if (form.visible(ctl::Label4) != last) {
+        if (form.visible(ctl::Label4) != last || (st.bringDown < 0) != last ||
+            bringDownColumn(form, static_cast<int>(k)) != st.bringDown) {
             return task + " step " + std::to_string(k) +
                    (last ? " is the last, but the task is not finished" : ": finished too early");
         }
-        if (!last) {
-            const Text next(1, static_cast<char32_t>(digits[digits.size() - steps.size() + k + 1]));
-            if (form.text(ctl::workRow(remainderRow, st.column - 1)) != next) {
-                return task + " step " + std::to_string(k) + ": brought down " +
-                       test::rowText(form, remainderRow + 1);
-            }
+        if (test::rowText(form, remainderRow + 1) != fixture(st.remainderRow)) {
+            return task + " step " + std::to_string(k) + ": brought down " +
+                   test::rowText(form, remainderRow + 1) + ", solved as " +
+                   fixture(st.remainderRow);
         }
     }
     const std::string want =
         std::to_string(dividend / divisor) + " R " + std::to_string(dividend % divisor);
     if (resultOf(form, static_cast<int>(steps.size())) != want) {
         return task + " finished as " + resultOf(form, static_cast<int>(steps.size()));
+    }
+    test::enterTask(key, digitsOf(dividend), digitsOf(divisor));
+    writeWorkedSolution(key, solution);
+    for (int row = 0; row < kWorkRows; ++row) {
+        if (test::rowText(key, row + 1) != test::rowText(form, row + 1) ||
+            key.text(ctl::resultat(row / 2)) != form.text(ctl::resultat(row / 2))) {
+            return task + " answer key differs in row " + std::to_string(row) + ": " +
+                   test::rowText(key, row + 1);
+        }
     }
 
     if (opt.checkCommand) {
@@ -227,12 +262,41 @@ TEST(CheckPropertyDivide, ReferenceMatchesTheWorkedExamples) {
     EXPECT_EQ(b[1].digit, 0);
     EXPECT_EQ(b[1].partial, 1);
     EXPECT_EQ(b[2].column, 2);
+
+    // The rows as the answer key writes them: the zero step's product under
+    // both digits above it, a dividend below the divisor in one step.
+    struct Case {
+        std::string dividend;
+        long divisor;
+        std::vector<std::string> rows;
+        long quotient, remainder;
+    };
+    const Case cases[] = {
+        {"9434", 13, {"91....", ".33...", ".26...", "..74..", "..65..", "...9.."}, 725, 9},
+        {"1313", 13, {"13....", ".01...", ".00...", "..13..", "..13..", "...0.."}, 101, 0},
+        {"47", 96, {".0....", "47...."}, 0, 47},
+    };
+    for (const Case& c : cases) {
+        const WorkedSolution s = workedSolution(c.dividend, c.divisor).value();
+        std::vector<std::string> rows;
+        for (int row = 0; row < 2 * static_cast<int>(s.steps.size()); ++row) {
+            rows.push_back(fixture(s.row(row)));
+        }
+        EXPECT_EQ(rows, c.rows) << c.dividend;
+        EXPECT_EQ(s.quotient, c.quotient) << c.dividend;
+        EXPECT_EQ(s.remainder, c.remainder) << c.dividend;
+    }
+    for (const auto& [dividend, divisor] :
+         {std::pair<std::string, long>{"", 13}, {"12a4", 13}, {"1234567", 13}, {"9434", 0}}) {
+        EXPECT_FALSE(workedSolution(dividend, divisor)) << dividend << " : " << divisor;
+    }
 }
 
 // Every task with a dividend up to 9999 and a two-digit divisor is finished
 // with integer division's result, and every wrong digit is "Fehler".
 TEST(CheckPropertyExhaustive, SmallTasksAreKorrektAndEveryWrongDigitFehler) {
     Form1 form;
+    Form1 key;
     long tasks = 0;
     long zeroDigits = 0;
     int failures = 0;
@@ -242,7 +306,7 @@ TEST(CheckPropertyExhaustive, SmallTasksAreKorrektAndEveryWrongDigitFehler) {
             for (const Step& st : divide(std::to_string(dividend), divisor)) {
                 zeroDigits += st.digit == 0;
             }
-            const std::string e = workTask(form, dividend, divisor, {false, false});
+            const std::string e = workTask(form, key, dividend, divisor, {false, false});
             if (!e.empty()) {
                 ADD_FAILURE() << e;
                 if (++failures == 10) {
@@ -264,6 +328,7 @@ TEST(CheckPropertyRandom, TasksOfEverySizeThroughTheCheckCommand) {
     };
     const long powers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
     Form1 form;
+    Form1 key;
     int failures = 0;
     for (int i = 0; i < 20000; ++i) {
         const long divisorDigits = pick(2, 3);
@@ -272,7 +337,7 @@ TEST(CheckPropertyRandom, TasksOfEverySizeThroughTheCheckCommand) {
         const long dividendDigits = pick(divisorDigits, 6);
         const long dividend =
             std::max(divisor, pick(powers[dividendDigits - 1], powers[dividendDigits] - 1));
-        const std::string e = workTask(form, dividend, divisor, {true, true});
+        const std::string e = workTask(form, key, dividend, divisor, {true, true});
         if (!e.empty()) {
             ADD_FAILURE() << e;
             if (++failures == 10) {

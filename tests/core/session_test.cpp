@@ -175,5 +175,55 @@ TEST(SessionCommandLine, FileHelpVersionAndWrongOptions) {
     EXPECT_NE(commandLineHelp().find("Aufruf: zifferon [DATEI]"), std::string::npos);
 }
 
+// A worksheet without a window: the options and their values, each wrong one
+// refused (exit code 2) with a German reason before anything is written.
+TEST(SessionCommandLine, WorksheetOptions) {
+    using Action = CommandLine::Action;
+    struct Case {
+        std::vector<std::string> args;
+        Action action;
+        HandoutRequest want = {};
+        std::string reason = "";
+    };
+    const Case cases[] = {
+        {{"--worksheet", "8", "--pdf", "b.pdf"},
+         Action::Handout,
+         {{8, 4, 2, 1}, false, false, "b.pdf", ""}},
+        {{"--worksheet=20", "--digits", "6,3", "--seed=4711", "--pdf", "b.pdf", "--answers",
+          "--task-files", "klasse"},
+         Action::Handout,
+         {{20, 6, 3, 4711}, true, true, "b.pdf", "klasse"}},
+        {{"--worksheet", "0", "--pdf", "b.pdf"}, Action::Wrong, {}, "1 bis 20, nicht „0“"},
+        {{"--worksheet", "21", "--pdf", "b.pdf"}, Action::Wrong, {}, "1 bis 20"},
+        {{"--worksheet", "acht", "--pdf", "b.pdf"}, Action::Wrong, {}, "1 bis 20"},
+        {{"--worksheet", "8", "--digits", "7,2", "--pdf", "b.pdf"}, Action::Wrong, {}, "D,E"},
+        {{"--worksheet", "8", "--digits", "4,4", "--pdf", "b.pdf"}, Action::Wrong, {}, "D,E"},
+        {{"--worksheet", "8", "--digits", "4", "--pdf", "b.pdf"}, Action::Wrong, {}, "D,E"},
+        {{"--worksheet", "8", "--digits", "1,2", "--pdf", "b.pdf"}, Action::Wrong, {}, "1 Stelle"},
+        {{"--worksheet", "8", "--seed", "-1", "--pdf", "b.pdf"}, Action::Wrong, {}, "0 bis 999999"},
+        {{"--worksheet", "8"}, Action::Wrong, {}, "fehlt --pdf"},
+        {{"--worksheet", "8", "--pdf"}, Action::Wrong, {}, "Zu --pdf fehlt"},
+        {{"--worksheet", "8", "--pdf", ""}, Action::Wrong, {}, "Dateinamen"},
+        {{"--pdf", "b.pdf"}, Action::Wrong, {}, "--pdf gilt nur zusammen mit --worksheet"},
+        {{"--worksheet", "8", "--pdf", "b.pdf", "a.AUF"}, Action::Wrong, {}, "keine Aufgabendatei"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = parseCommandLine(c.args);
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        EXPECT_EQ(line.action, c.action);
+        EXPECT_NE(line.error.find(c.reason), std::string::npos) << line.error;
+        if (c.action == Action::Handout) {
+            const HandoutSettings& s = line.handout.settings;
+            const HandoutSettings& w = c.want.settings;
+            EXPECT_EQ(std::tuple(s.tasks, s.dividendDigits, s.divisorDigits),
+                      std::tuple(w.tasks, w.dividendDigits, w.divisorDigits));
+            EXPECT_EQ(line.handout.seedGiven, c.want.seedGiven);
+            EXPECT_EQ(s.seed, c.want.seedGiven ? w.seed : HandoutSettings{}.seed);
+            EXPECT_EQ(std::tuple(line.handout.answers, line.handout.pdf, line.handout.taskFolder),
+                      std::tuple(c.want.answers, c.want.pdf, c.want.taskFolder));
+        }
+    }
+}
+
 } // namespace
 } // namespace zifferon

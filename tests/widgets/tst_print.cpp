@@ -4,15 +4,19 @@
 // The sheet on paper: 9434 : 13 worked with real keys in the real window,
 // exported as PDF through the menu, and read back with poppler's pdftotext
 // (line by line, and word by word with positions); the page's colours painted
-// into an image; failed exports reported in German.
+// into an image; failed exports reported in German. Worksheets: the dialog,
+// the pages read back, and the command line run without a display.
 
 #include "MemoryTaskFiles.h"
 #include "UnprivilegedUser.h"
 
+#include "platform/HandoutDialog.h"
+#include "platform/HandoutPrinter.h"
 #include "platform/SheetPrinter.h"
 #include "platform/SheetWindow.h"
 
 #include "check/RowCheck.h"
+#include "handout/HandoutFiles.h"
 #include "session/Worksheet.h"
 #include "sheet/Layout.h"
 #include "task/TaskEntry.h"
@@ -20,6 +24,7 @@
 #include "tracker/ProgressTracker.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -33,6 +38,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -270,6 +276,10 @@ class TestPrint : public QObject {
     void dialogStartsInTheDocumentsFolder();
     void failedExportSaysWhyInGerman_data();
     void failedExportSaysWhyInGerman();
+    void worksheetPagesReadBack();
+    void worksheetFromTheMenu();
+    void worksheetCommandLine_data();
+    void worksheetCommandLine();
 
   private:
     QTemporaryDir dir_;
@@ -669,6 +679,159 @@ void TestPrint::failedExportSaysWhyInGerman() {
         QCOMPARE(readFile(path), old);
         QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"blatt.pdf"});
+    }
+}
+
+void TestPrint::worksheetPagesReadBack() {
+    // Five tasks: a full task page and one with a single task, and their answers.
+    HandoutSheet sheet{drawHandout({5, 4, 2, 4711}).tasks, 4711, true};
+    QCOMPARE(HandoutPrinter::pageCount(sheet), 4);
+    QString error;
+    const QByteArray pdf = HandoutPrinter().pdf(sheet, &error);
+    QVERIFY2(!pdf.isEmpty(), qPrintable(error));
+    const QString path = dir_.filePath("arbeitsblatt.pdf");
+    QVERIFY(writeFile(path, pdf));
+    const auto text = runTool("pdftotext", {"-layout", path, "-"});
+    if (!text) {
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+    const QStringList pages = text->split('\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 4);
+    for (int p = 0; p < 4; ++p) {
+        const bool answers = p >= 2;
+        QVERIFY(pages[p].contains(answers ? "Lösungen zum Arbeitsblatt 4711"
+                                          : "Arbeitsblatt 4711: Schriftlich dividieren"));
+        QVERIFY(pages[p].contains(QString("Seite %1 von 4").arg(p + 1)));
+        for (int i = 0; i < 5; ++i) {
+            const HandoutTask& t = sheet.tasks[static_cast<std::size_t>(i)];
+            const QString line =
+                QString("Aufgabe %1: %2 ")
+                    .arg(i + 1)
+                    .arg(QString::fromStdString(answers ? solutionLine(t) : taskLine(t)));
+            // Tasks 1 to 4 on the first page of each kind, task 5 on the second.
+            QCOMPARE(pages[p].simplified().contains(line), (i < 4) == (p % 2 == 0));
+        }
+    }
+}
+
+void TestPrint::worksheetFromTheMenu() {
+    FixedPdfDialog pdfDialog;
+    pdfDialog.answer = dir_.filePath("menu");
+    test::MemoryTaskFiles messages;
+    SheetWindow window({.pdfDialog = &pdfDialog, .messages = &messages});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(window.label(ctl::label3(0)), Qt::LeftButton); // limit 4 -> 5
+    // The last entry of "Datei", after a separator.
+    const QList<QAction*> items = window.menuBar()->findChild<QMenu*>("mDatei")->actions();
+    QCOMPARE(items.last()->objectName(), QString("mArbeitsblatt"));
+    QVERIFY(items[items.size() - 2]->isSeparator());
+
+    QString defaults;
+    QTimer::singleShot(0, &window, [&] {
+        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; })) {
+            return;
+        }
+        auto* dialog = qobject_cast<HandoutDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QApplication::activeModalWidget()->close();
+            return;
+        }
+        defaults = QString("%1 %2 %3 %4 %5")
+                       .arg(dialog->taskCountBox()->value())
+                       .arg(dialog->dividendDigitsBox()->value())
+                       .arg(dialog->divisorDigitsBox()->value())
+                       .arg(dialog->answersBox()->isChecked())
+                       .arg(dialog->taskFilesBox()->isChecked());
+        dialog->seedBox()->setValue(4711);
+        dialog->taskFilesBox()->setChecked(true);
+        dialog->folderEdit()->setText(dir_.filePath("menu-dateien"));
+        dialog->answersBox()->setChecked(true);
+        QTest::mouseClick(dialog->pdfButton(), Qt::LeftButton);
+    });
+    items.last()->trigger();
+    QCOMPARE(defaults, QString("8 5 2 0 0"));
+    QVERIFY(messages.messages.empty());
+    QCOMPARE(pdfDialog.suggestions.size(), 1);
+    QVERIFY(pdfDialog.suggestions[0].endsWith("/Arbeitsblatt 4711.pdf"));
+    QVERIFY(readFile(dir_.filePath("menu.pdf")).startsWith("%PDF-"));
+    QStringList names;
+    for (const HandoutTask& t : drawHandout({8, 5, 2, 4711}).tasks) {
+        names << QString::fromStdString(handoutFileName(int(names.size()) + 1, t));
+    }
+    QCOMPARE(QDir(dir_.filePath("menu-dateien")).entryList(QDir::Files), names);
+}
+
+void TestPrint::worksheetCommandLine_data() {
+    QTest::addColumn<QStringList>("args"); // "@" stands for the test's folder
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("written"); // what the folder holds afterwards
+    QTest::addColumn<QString>("says");        // on standard error
+    const QStringList files{"blatt.pdf", "datei"};
+    const QStringList nothing{"datei"};
+    QTest::newRow("8 tasks, answers, task files")
+        << QStringList{"--worksheet", "8",         "--seed",       "4711",    "--pdf",
+                       "@/blatt.pdf", "--answers", "--task-files", "@/klasse"}
+        << 0 << QStringList{"blatt.pdf", "datei", "klasse"} << "";
+    QTest::newRow("20 tasks of every size")
+        << QStringList{"--worksheet", "20", "--digits", "6,3", "--pdf", "@/blatt.pdf"} << 0 << files
+        << "";
+    QTest::newRow("21 tasks") << QStringList{"--worksheet", "21", "--pdf", "@/blatt.pdf"} << 2
+                              << nothing << "1 bis 20";
+    QTest::newRow("divisor limit 4")
+        << QStringList{"--worksheet", "8", "--digits", "4,4", "--pdf", "@/blatt.pdf"} << 2
+        << nothing << "--digits erwartet";
+    QTest::newRow("PDF in a missing folder")
+        << QStringList{"--worksheet", "8", "--pdf", "@/fehlt/blatt.pdf", "--task-files", "@/klasse"}
+        << 2 << nothing << "existiert nicht";
+    QTest::newRow("PDF onto a folder")
+        << QStringList{"--worksheet", "8", "--pdf", "@", "--task-files", "@/klasse"} << 2 << nothing
+        << "ist ein Ordner";
+    QTest::newRow("task files into a file")
+        << QStringList{"--worksheet", "8", "--pdf", "@/blatt.pdf", "--task-files", "@/datei"} << 2
+        << nothing << "ist kein Ordner";
+}
+
+void TestPrint::worksheetCommandLine() {
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, written);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(writeFile(dir.filePath("datei"), "schon da"));
+    args.replaceInStrings(QRegularExpression("^@"), dir.path());
+    // Without a display and without a platform named: the command needs neither.
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    program.setProcessEnvironment(env);
+    program.start(ZIFFERON_EXECUTABLE, args);
+    QVERIFY(program.waitForFinished(60000));
+    const QString err = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(program.exitCode(), exitCode);
+    // The program's own lines (Qt may add notes of its own, such as a missing XDG_RUNTIME_DIR).
+    const QStringList ours = err.split('\n').filter(QRegularExpression("^zifferon: "));
+    QVERIFY2(says.isEmpty() ? ours.isEmpty() : ours.size() == 1 && ours[0].contains(says),
+             qPrintable(err));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             written);
+    if (exitCode == 0) {
+        QVERIFY(readFile(dir.filePath("blatt.pdf")).startsWith("%PDF-"));
+    }
+    if (written.contains("klasse")) {
+        // The same number gives the same tasks: the files the core names.
+        QStringList names;
+        for (const HandoutTask& t : drawHandout({8, 4, 2, 4711}).tasks) {
+            names << QString::fromStdString(handoutFileName(int(names.size()) + 1, t));
+        }
+        QCOMPARE(QDir(dir.filePath("klasse")).entryList(QDir::Files), names);
+        const auto info = runTool("pdfinfo", {dir.filePath("blatt.pdf")});
+        if (info) {
+            QVERIFY2(info->contains(QRegularExpression("Pages:\\s+4\\n")), qPrintable(*info));
+        }
     }
 }
 

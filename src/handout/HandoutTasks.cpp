@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "handout/HandoutTasks.h"
+
+#include "task/FixedSeedRandom.h"
+#include "task/RandomTask.h"
+#include "task/TaskEntry.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+namespace zifferon {
+
+namespace {
+
+// "nächste Aufgabe" never keeps a number too long for its box.
+constexpr long kLargestDividend = 999999;
+constexpr long kLargestDivisor = 999;
+constexpr long kSmallestDivisor = 11;
+// Far more draws than any possible sheet needs; only a bound for the loop.
+constexpr int kMostDraws = 1000000;
+
+long power10(int digits) {
+    long p = 1;
+    while (digits-- > 0) {
+        p *= 10;
+    }
+    return p;
+}
+
+// How many different tasks the limits allow whose dividend is not below the
+// divisor (each fits the grid: a six-digit dividend by a two-digit divisor
+// has at most five quotient digits).
+long possibleTasks(int dividendDigits, int divisorDigits) {
+    const long dividends = std::min(power10(dividendDigits), kLargestDividend);
+    const long divisors = std::min(power10(divisorDigits), kLargestDivisor);
+    long count = 0;
+    for (long divisor = kSmallestDivisor; divisor <= std::min(divisors, dividends); ++divisor) {
+        count += dividends - divisor + 1;
+    }
+    return count;
+}
+
+long numberIn(const Form1& form, ControlId box) {
+    return static_cast<long>(leadingNumber(form.text(box)));
+}
+
+} // namespace
+
+std::string handoutProblem(const HandoutSettings& s) {
+    if (s.tasks < kHandoutMinTasks || s.tasks > kHandoutMaxTasks) {
+        return "Ein Arbeitsblatt hat 1 bis 20 Aufgaben.";
+    }
+    if (s.dividendDigits < 1 || s.dividendDigits > 6) {
+        return "Der Dividend hat höchstens 1 bis 6 Stellen.";
+    }
+    if (s.divisorDigits < 2 || s.divisorDigits > 3) {
+        return "Der Divisor hat höchstens 2 oder 3 Stellen.";
+    }
+    if (s.seed > kHandoutMaxSeed) {
+        return "Die Nummer des Blatts liegt zwischen 0 und 999999.";
+    }
+    const long possible = possibleTasks(s.dividendDigits, s.divisorDigits);
+    if (possible == 0) {
+        // Only a one-digit limit: its dividends end at 10, the divisors start at 11.
+        return "Mit höchstens 1 Stelle im Dividenden ist kein Dividend so groß wie ein "
+               "Divisor (ab 11).";
+    }
+    if (possible < s.tasks) {
+        return "Mit diesen Stellen gibt es nur " + std::to_string(possible) +
+               " verschiedene Aufgaben.";
+    }
+    return {};
+}
+
+HandoutDraw drawHandout(const HandoutSettings& settings) {
+    HandoutDraw draw;
+    draw.problem = handoutProblem(settings);
+    if (!draw.problem.empty()) {
+        return draw;
+    }
+    // The draw of "nächste Aufgabe" itself, on a sheet of its own whose
+    // digit limits are the sheet's.
+    Form1 form;
+    form.setCaption(ctl::label3(0), decimalText(settings.dividendDigits));
+    form.setCaption(ctl::label3(1), decimalText(settings.divisorDigits));
+    FixedSeedRandom random(settings.seed);
+    std::set<std::pair<long, long>> taken;
+    for (int n = 0; n < kMostDraws && draw.tasks.size() < std::size_t(settings.tasks); ++n) {
+        Command2_Click(form, random);
+        const long dividend = numberIn(form, ctl::Text1);
+        const long divisor = numberIn(form, ctl::Text2);
+        if (dividend < divisor || !taken.insert({dividend, divisor}).second) {
+            continue;
+        }
+        std::optional<WorkedSolution> solution =
+            workedSolution(toUtf8(form.text(ctl::Text1)), divisor);
+        if (solution && solution->fitsGrid()) {
+            draw.tasks.push_back({dividend, divisor, std::move(*solution)});
+        }
+    }
+    if (draw.tasks.size() < std::size_t(settings.tasks)) {
+        draw.problem = "Es lassen sich nicht genug verschiedene Aufgaben ziehen.";
+    }
+    return draw;
+}
+
+std::string taskLine(const HandoutTask& task) {
+    return std::to_string(task.dividend) + " : " + std::to_string(task.divisor);
+}
+
+std::string solutionLine(const HandoutTask& task) {
+    std::string line = taskLine(task) + " = " + std::to_string(task.solution.quotient);
+    if (task.solution.remainder != 0) {
+        line += " Rest " + std::to_string(task.solution.remainder);
+    }
+    return line;
+}
+
+void enterHandoutTask(Form1& form, const HandoutTask& task) {
+    form.setText(ctl::Text1, decimalText(task.dividend));
+    form.setText(ctl::Text2, decimalText(task.divisor));
+    Command1_Click(form);
+}
+
+} // namespace zifferon

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The tasks of a worksheet to hand out: drawn the way "nächste Aufgabe" draws
+// them, from a source that follows the sheet's number, so the same number
+// and limits give the same sheet again. Only tasks the grid can finish are
+// kept (at most five quotient digits) whose dividend is not below the
+// divisor, each task once.
+
+#include "check/WorkedSolution.h"
+#include "sheet/Form1.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zifferon {
+
+inline constexpr int kHandoutMinTasks = 1;
+inline constexpr int kHandoutMaxTasks = 20;
+inline constexpr int kHandoutDefaultTasks = 8;
+inline constexpr std::uint32_t kHandoutMaxSeed = 999999;
+
+struct HandoutSettings {
+    int tasks = kHandoutDefaultTasks;
+    int dividendDigits = 4; // the digit limits of "nächste Aufgabe": 1..6
+    int divisorDigits = 2;  // 2..3
+    std::uint32_t seed = 1; // the sheet's number: 0..kHandoutMaxSeed
+};
+
+struct HandoutTask {
+    long dividend = 0;
+    long divisor = 0;
+    WorkedSolution solution;
+};
+
+// Why no sheet can be made with these settings, in German; empty when one can.
+std::string handoutProblem(const HandoutSettings& settings);
+
+struct HandoutDraw {
+    std::vector<HandoutTask> tasks;
+    std::string problem; // German; empty when all tasks were drawn
+};
+
+HandoutDraw drawHandout(const HandoutSettings& settings);
+
+// "9434 : 13" and the answer key's "9434 : 13 = 725 Rest 9" (no remainder
+// named when it is 0).
+std::string taskLine(const HandoutTask& task);
+std::string solutionLine(const HandoutTask& task);
+
+// The task typed into the number boxes and taken into the grid ("Eingabe").
+void enterHandoutTask(Form1& form, const HandoutTask& task);
+
+} // namespace zifferon

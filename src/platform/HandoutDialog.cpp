@@ -1,0 +1,244 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/HandoutDialog.h"
+
+#include "platform/HandoutOutput.h"
+#include "platform/SheetPrinter.h"
+#include "task/FixedSeedRandom.h"
+#include "taskfile/TaskFileCommands.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zifferon {
+
+namespace {
+
+constexpr const char* kHandoutFailedTitle = "Arbeitsblatt nicht erstellt";
+
+QString documentsFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+QSpinBox* spinBox(int lowest, int highest, int value, const QString& accessibleName) {
+    auto* box = new QSpinBox;
+    box->setRange(lowest, highest);
+    box->setValue(std::clamp(value, lowest, highest));
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+// A digit limit of the window, as "nächste Aufgabe" reads it.
+int windowLimit(const Form1& form, int index) {
+    const double value = std::floor(leadingNumber(form.caption(ctl::label3(index))));
+    return std::isfinite(value) ? static_cast<int>(std::clamp(value, 0.0, 9.0)) : 0;
+}
+
+} // namespace
+
+HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Arbeitsblatt erstellen"));
+    tasks_ = spinBox(kHandoutMinTasks, kHandoutMaxTasks, kHandoutDefaultTasks,
+                     QStringLiteral("Anzahl der Aufgaben"));
+    dividendDigits_ = spinBox(1, 6, dividendDigits, QStringLiteral("Stellen des Dividenden"));
+    divisorDigits_ = spinBox(2, 3, divisorDigits, QStringLiteral("Stellen des Divisors"));
+    seed_ = spinBox(0, static_cast<int>(kHandoutMaxSeed),
+                    static_cast<int>(seedFromClock(kHandoutMaxSeed)),
+                    QStringLiteral("Nummer des Blatts"));
+    seed_->setToolTip(QStringLiteral("Dieselbe Nummer gibt wieder dieselben Aufgaben."));
+    auto* newSeed = new QPushButton(QStringLiteral("&Neue Nummer"));
+    answers_ = new QCheckBox(QStringLiteral("&L\u00F6sungsblatt anh\u00E4ngen"));
+    taskFiles_ = new QCheckBox(QStringLiteral("Aufgaben als &Dateien speichern"));
+    folder_ = new QLineEdit;
+    folder_->setMinimumWidth(320);
+    folder_->setAccessibleName(QStringLiteral("Ordner f\u00FCr die Aufgabendateien"));
+    folderButton_ = new QPushButton(QStringLiteral("&Ordner w\u00E4hlen ..."));
+    problem_ = new QLabel;
+    problem_->setWordWrap(true);
+    problem_->setStyleSheet(QStringLiteral("color: #b00000"));
+
+    // Labels of rows that hold more than one widget name their field themselves.
+    const auto labelFor = [](const QString& text, QWidget* buddy) {
+        auto* label = new QLabel(text);
+        label->setBuddy(buddy);
+        return label;
+    };
+    auto* digits = new QHBoxLayout;
+    digits->addWidget(labelFor(QStringLiteral("Di&vidend"), dividendDigits_));
+    digits->addWidget(dividendDigits_);
+    digits->addWidget(labelFor(QStringLiteral("Div&isor"), divisorDigits_));
+    digits->addWidget(divisorDigits_);
+    digits->addStretch();
+    auto* seedRow = new QHBoxLayout;
+    seedRow->addWidget(seed_);
+    seedRow->addWidget(newSeed);
+    seedRow->addStretch();
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(folder_, 1);
+    folderRow->addWidget(folderButton_);
+
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->addRow(QStringLiteral("&Aufgaben:"), tasks_);
+    form->addRow(QStringLiteral("Stellen h\u00F6chstens:"), digits);
+    form->addRow(labelFor(QStringLiteral("Nu&mmer des Blatts:"), seed_), seedRow);
+    form->addRow(answers_);
+    form->addRow(taskFiles_);
+    form->addRow(labelFor(QStringLiteral("O&rdner:"), folder_), folderRow);
+
+    auto* buttons = new QDialogButtonBox;
+    pdfButton_ =
+        buttons->addButton(QStringLiteral("Als &PDF speichern ..."), QDialogButtonBox::AcceptRole);
+    printButton_ = buttons->addButton(QStringLiteral("Dr&ucken ..."), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    pdfButton_->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(problem_);
+    layout->addWidget(buttons);
+
+    const auto followSeed = [this] {
+        if (!folderChosen_) {
+            folder_->setText(QDir(documentsFolder())
+                                 .filePath(QStringLiteral("Arbeitsblatt %1").arg(seed_->value())));
+        }
+    };
+    followSeed();
+    for (QSpinBox* box : {tasks_, dividendDigits_, divisorDigits_, seed_}) {
+        connect(box, &QSpinBox::valueChanged, this, [this, followSeed] {
+            followSeed();
+            updateProblem();
+        });
+    }
+    connect(newSeed, &QPushButton::clicked, this,
+            [this] { seed_->setValue(static_cast<int>(seedFromClock(kHandoutMaxSeed))); });
+    connect(taskFiles_, &QCheckBox::toggled, this, &HandoutDialog::updateProblem);
+    connect(folder_, &QLineEdit::textEdited, this, [this] {
+        folderChosen_ = true;
+        updateProblem();
+    });
+    connect(folderButton_, &QPushButton::clicked, this, &HandoutDialog::chooseFolder);
+    connect(pdfButton_, &QPushButton::clicked, this, [this] { finish(Output::Pdf); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { finish(Output::Printer); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    updateProblem();
+}
+
+HandoutSettings HandoutDialog::settings() const {
+    return {tasks_->value(), dividendDigits_->value(), divisorDigits_->value(),
+            static_cast<std::uint32_t>(seed_->value())};
+}
+
+bool HandoutDialog::answers() const {
+    return answers_->isChecked();
+}
+
+QString HandoutDialog::taskFolder() const {
+    return taskFiles_->isChecked() ? folder_->text().trimmed() : QString();
+}
+
+QString HandoutDialog::problem() const {
+    const std::string problem = handoutProblem(settings());
+    if (!problem.empty()) {
+        return QString::fromStdString(problem);
+    }
+    return taskFiles_->isChecked() ? taskFolderProblem(taskFolder()) : QString();
+}
+
+void HandoutDialog::updateProblem() {
+    folder_->setEnabled(taskFiles_->isChecked());
+    folderButton_->setEnabled(taskFiles_->isChecked());
+    const QString text = problem();
+    problem_->setText(text);
+    problem_->setVisible(!text.isEmpty());
+    pdfButton_->setEnabled(text.isEmpty());
+    printButton_->setEnabled(text.isEmpty());
+}
+
+void HandoutDialog::chooseFolder() {
+    const QString chosen = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Ordner f\u00FCr die Aufgabendateien"), folder_->text());
+    if (!chosen.isEmpty()) {
+        folderChosen_ = true;
+        folder_->setText(chosen);
+        updateProblem();
+    }
+}
+
+void HandoutDialog::finish(Output output) {
+    if (!problem().isEmpty()) {
+        updateProblem();
+        return;
+    }
+    output_ = output;
+    accept();
+}
+
+void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
+                   MessageSink& messages) {
+    HandoutDialog dialog(windowLimit(form, 0), windowLimit(form, 1), parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const auto fail = [&messages](const QString& text) {
+        messages.showError(kHandoutFailedTitle, text.toStdString());
+    };
+    HandoutDraw draw = drawHandout(dialog.settings());
+    if (!draw.problem.empty()) {
+        fail(QString::fromStdString(draw.problem));
+        return;
+    }
+    const HandoutSheet sheet{std::move(draw.tasks), dialog.settings().seed, dialog.answers()};
+    const QString folder = dialog.taskFolder();
+    QString error;
+    if (dialog.output() == HandoutDialog::Output::Pdf) {
+        const QString chosen =
+            pdfDialog.askPdfPath(QDir(documentsFolder()).filePath(handoutName(sheet) + ".pdf"));
+        const QString path = pdfSavePath(chosen);
+        if (!chosen.isEmpty() && !writeHandout(sheet, path, folder, &error)) {
+            fail(QStringLiteral("Das Arbeitsblatt kann nicht als \u201E%1\u201C gespeichert "
+                                "werden.\n%2")
+                     .arg(QDir::toNativeSeparators(path), error));
+        }
+        return;
+    }
+    // The folder is checked before the pages go out: the files must follow.
+    if (!folder.isEmpty() && !(error = taskFolderProblem(folder)).isEmpty()) {
+        fail(error);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(handoutName(sheet));
+    QPrintDialog printDialog(&printer, parent);
+    printDialog.setWindowTitle(QStringLiteral("Drucken"));
+    if (printDialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (!HandoutPrinter().print(sheet, printer, &error)) {
+        fail(QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden.\n") + error);
+    } else if (!folder.isEmpty() && !writeTaskFiles(sheet, folder, &error)) {
+        fail(error);
+    }
+}
+
+} // namespace zifferon

@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// "Arbeitsblatt erstellen ...": the dialog that sets up a worksheet (number
+// of tasks, digit limits, the sheet's number, answer pages, task files) and
+// the command that writes it as PDF or prints it.
+
+#include "handout/HandoutTasks.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QWidget;
+
+namespace zifferon {
+
+class Form1;
+class MessageSink;
+class PdfSaveDialog;
+
+class HandoutDialog : public QDialog {
+    Q_OBJECT
+  public:
+    enum class Output { None, Pdf, Printer };
+
+    // Starts with the window's digit limits and a new sheet number.
+    HandoutDialog(int dividendDigits, int divisorDigits, QWidget* parent = nullptr);
+
+    HandoutSettings settings() const;
+    bool answers() const;
+    // The folder for the task files; empty when none are to be written.
+    QString taskFolder() const;
+    // Which button closed the dialog.
+    Output output() const { return output_; }
+
+    QSpinBox* taskCountBox() const { return tasks_; }
+    QSpinBox* dividendDigitsBox() const { return dividendDigits_; }
+    QSpinBox* divisorDigitsBox() const { return divisorDigits_; }
+    QSpinBox* seedBox() const { return seed_; }
+    QCheckBox* answersBox() const { return answers_; }
+    QCheckBox* taskFilesBox() const { return taskFiles_; }
+    QLineEdit* folderEdit() const { return folder_; }
+    QPushButton* pdfButton() const { return pdfButton_; }
+    QPushButton* printButton() const { return printButton_; }
+    // Why the worksheet cannot be made as set up (empty when it can).
+    QString problem() const;
+
+  private:
+    void updateProblem();
+    void chooseFolder();
+    void finish(Output output);
+
+    QSpinBox* tasks_ = nullptr;
+    QSpinBox* dividendDigits_ = nullptr;
+    QSpinBox* divisorDigits_ = nullptr;
+    QSpinBox* seed_ = nullptr;
+    QCheckBox* answers_ = nullptr;
+    QCheckBox* taskFiles_ = nullptr;
+    QLineEdit* folder_ = nullptr;
+    QPushButton* folderButton_ = nullptr;
+    QLabel* problem_ = nullptr;
+    QPushButton* pdfButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    bool folderChosen_ = false; // else the folder follows the sheet's number
+    Output output_ = Output::None;
+};
+
+// The whole command: the dialog, then the PDF's name or the print dialog,
+// then the files. Failures are reported through `messages`.
+void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
+                   MessageSink& messages);
+
+} // namespace zifferon

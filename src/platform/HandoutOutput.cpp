@@ -1,0 +1,145 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/HandoutOutput.h"
+
+#include "handout/HandoutFiles.h"
+#include "platform/QtTaskFileServices.h"
+#include "platform/SheetPrinter.h"
+#include "task/FixedSeedRandom.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace zifferon {
+
+namespace {
+
+QString quoted(const QString& path) {
+    return QStringLiteral("\u201E%1\u201C").arg(QDir::toNativeSeparators(path));
+}
+
+void setError(QString* error, const QString& text) {
+    if (error) {
+        *error = text;
+    }
+}
+
+// Why nothing can be made inside `folder`; empty when something can.
+QString folderProblem(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        return QStringLiteral("Der Ordner %1 existiert nicht.").arg(quoted(folder));
+    }
+    if (!info.isDir()) {
+        return QStringLiteral("%1 ist kein Ordner.").arg(quoted(folder));
+    }
+    if (!info.isWritable()) {
+        return QStringLiteral("In den Ordner %1 kann nicht geschrieben werden.")
+            .arg(quoted(folder));
+    }
+    return {};
+}
+
+} // namespace
+
+QString pdfTargetProblem(const QString& path) {
+    if (path.isEmpty()) {
+        return QStringLiteral("Es ist keine PDF-Datei angegeben.");
+    }
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        return QStringLiteral("%1 ist ein Ordner, keine Datei.").arg(quoted(path));
+    }
+    if (info.exists() && !info.isFile()) {
+        return QStringLiteral("%1 ist keine gew\u00F6hnliche Datei.").arg(quoted(path));
+    }
+    if (info.exists() && !info.isWritable()) {
+        return QStringLiteral("%1 kann nicht \u00FCberschrieben werden.").arg(quoted(path));
+    }
+    return folderProblem(info.absolutePath());
+}
+
+QString taskFolderProblem(const QString& folder) {
+    if (folder.isEmpty()) {
+        return QStringLiteral("Es ist kein Ordner f\u00FCr die Aufgabendateien angegeben.");
+    }
+    const QFileInfo info(folder);
+    if (info.exists() || info.isSymLink()) {
+        return folderProblem(folder);
+    }
+    return folderProblem(info.absolutePath());
+}
+
+bool writeTaskFiles(const HandoutSheet& sheet, const QString& folder, QString* error) {
+    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) {
+        setError(error,
+                 QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(quoted(folder)));
+        return false;
+    }
+    QtTaskFileStorage storage;
+    const WriteResult written = writeHandoutFiles(sheet.tasks, folder.toStdString(), storage);
+    if (!written.ok) {
+        setError(error, QString::fromStdString(written.reason));
+    }
+    return written.ok;
+}
+
+bool writeHandout(const HandoutSheet& sheet, const QString& pdfPath, const QString& taskFolder,
+                  QString* error) {
+    QString problem = pdfTargetProblem(pdfPath);
+    if (problem.isEmpty() && !taskFolder.isEmpty()) {
+        problem = taskFolderProblem(taskFolder);
+    }
+    if (!problem.isEmpty()) {
+        setError(error, problem);
+        return false;
+    }
+    const QByteArray pdf = HandoutPrinter().pdf(sheet, error);
+    if (pdf.isEmpty()) {
+        return false;
+    }
+    if (!taskFolder.isEmpty() && !writeTaskFiles(sheet, taskFolder, error)) {
+        return false;
+    }
+    QString reason;
+    if (!writePdfFile(pdf, pdfPath, &reason)) {
+        setError(error, QStringLiteral("Die PDF-Datei %1 kann nicht geschrieben werden. %2")
+                            .arg(quoted(pdfPath), reason));
+        return false;
+    }
+    return true;
+}
+
+int runHandoutCommand(const HandoutRequest& request) {
+    const QString pdfPath = QString::fromStdString(request.pdf);
+    const QString taskFolder = QString::fromStdString(request.taskFolder);
+    QString problem = pdfTargetProblem(pdfPath);
+    if (problem.isEmpty() && !taskFolder.isEmpty()) {
+        problem = taskFolderProblem(taskFolder);
+    }
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "zifferon: %s\n", problem.toUtf8().constData());
+        return kWrongUsage;
+    }
+    HandoutSettings settings = request.settings;
+    if (!request.seedGiven) {
+        settings.seed = seedFromClock(kHandoutMaxSeed);
+    }
+    HandoutDraw draw = drawHandout(settings);
+    if (!draw.problem.empty()) {
+        std::fprintf(stderr, "zifferon: %s\n", draw.problem.c_str());
+        return kWrongUsage;
+    }
+    const HandoutSheet sheet{std::move(draw.tasks), settings.seed, request.answers};
+    QString error;
+    if (!writeHandout(sheet, pdfPath, taskFolder, &error)) {
+        std::fprintf(stderr, "zifferon: %s\n", error.toUtf8().constData());
+        return kHandoutFailed;
+    }
+    return kHandoutWritten;
+}
+
+} // namespace zifferon
