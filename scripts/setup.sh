@@ -10,7 +10,7 @@ ZIFFERON_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins
     libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format
+    clang libclang-rt-14-dev llvm-14 clang-format
     xvfb xauth xdotool x11-utils imagemagick poppler-utils
     dpkg-dev file desktop-file-utils appstream lintian libxml2-utils
 )

@@ -11,13 +11,8 @@ namespace zifferon::test {
 void writeRow(Form1& form, int n, std::string_view cells) {
     for (int column = 0; column < kRowCells; ++column) {
         const char c = cells.at(static_cast<std::size_t>(5 - column));
-        Text t;
-        if (c == '_') {
-            t = U" ";
-        } else if (c != '.') {
-            t = Text(1, static_cast<char32_t>(c));
-        }
-        form.setText(ctl::kontrolle(n, column), t);
+        const char32_t ch = c == '_' ? U' ' : static_cast<char32_t>(c);
+        form.setText(ctl::kontrolle(n, column), c == '.' ? TextView() : TextView(&ch, 1));
     }
 }
 
