@@ -231,7 +231,10 @@ bool SheetPrinter::exportPdf(const Form1& form, const QString& path, QString* er
             return false;
         }
     }
-    const QByteArray pdf = buffer.data();
+    return savePdfDocument(buffer.data(), path, error);
+}
+
+bool savePdfDocument(const QByteArray& pdf, const QString& path, QString* error) {
     if (!isCompletePdf(pdf)) {
         setError(error, QStringLiteral("Das PDF-Dokument ist unvollst\u00E4ndig."));
         return false;

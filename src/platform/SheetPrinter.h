@@ -14,6 +14,7 @@
 #include "sheet/Form1.h"
 #include "sheet/Layout.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QRectF>
 #include <QString>
@@ -45,6 +46,11 @@ class SheetPrinter {
     bool print(const Form1& form, QPrinter& printer, QString* error,
                QDate date = QDate::currentDate()) const;
 };
+
+// Writes a PDF document made in memory to `path`: only a complete document,
+// in one step, so that a failure leaves an existing file as it was; `error`
+// (if given) says why it failed, in German.
+bool savePdfDocument(const QByteArray& pdf, const QString& path, QString* error);
 
 // The header's task, "Aufgabe: 9434 : 13", read from the task cells of the grid.
 QString taskHeading(const Form1& form);

@@ -73,6 +73,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         } else if (arg == "--version" || arg == "-v") {
             c.action = CommandLine::Action::Version;
             return c;
+        } else if (arg == "--report" || arg.starts_with("--report=")) {
+            if (arg == "--report" && i + 1 >= args.size()) {
+                return wrong("--report braucht einen Ordner.");
+            }
+            c.action = CommandLine::Action::Report;
+            c.folder = arg == "--report" ? args[++i] : arg.substr(arg.find('=') + 1);
         } else if (const std::string_view name = withoutDashes(arg);
                    contains(kToolkitOptionsWithValue, name)) {
             if (arg.find('=') == std::string::npos) {
@@ -82,14 +88,21 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             return wrong("Unbekannte Option: " + arg);
         }
     }
+    if (c.action == CommandLine::Action::Report && !c.file.empty()) {
+        return wrong("--report öffnet keine Aufgabendatei.");
+    }
     return c;
 }
 
 std::string commandLineHelp() {
     return "Aufruf: zifferon [DATEI]\n"
+           "       zifferon --report ORDNER\n"
            "Schriftliche Division üben, wie sie im Rechenheft steht.\n"
            "\n"
            "  DATEI        öffnet die Aufgabendatei (.AUF) gleich beim Start\n"
+           "  --report ORDNER\n"
+           "               schreibt die Klassenübersicht der Aufgabendateien im\n"
+           "               ORDNER und seinen Unterordnern als CSV auf die Ausgabe\n"
            "  --help, -h   zeigt diese Hilfe\n"
            "  --version    zeigt die Version\n";
 }

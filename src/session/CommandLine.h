@@ -1,8 +1,9 @@
 #pragma once
 
-// The program's command line: a task file to open, or a request for the help
-// or the version. Options of the toolkit (-platform, -style, ...) are left to
-// it. Read before any window exists, so that --help works without a display.
+// The program's command line: a task file to open, a class overview to print,
+// or a request for the help or the version. Options of the toolkit
+// (-platform, -style, ...) are left to it. Read before any window exists, so
+// that --help and --report work without a display.
 
 #include <string>
 #include <vector>
@@ -14,11 +15,13 @@ struct CommandLine {
         Window,  // start the window, opening `file` when one is given
         Help,    // print the help to standard output, exit 0
         Version, // print the version, exit 0
+        Report,  // print the class overview of `folder` as CSV, no window
         Wrong,   // print `error` and the help to standard error, exit 2
     };
     Action action = Action::Window;
     std::string file;
-    std::string error; // German
+    std::string folder; // Report
+    std::string error;  // German
 };
 
 // `args` without the program's name.
