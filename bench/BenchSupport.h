@@ -41,4 +41,9 @@ class AllocationsPerIteration {
 inline constexpr const char* kIdlePassPrefix = "TrackerPass/idle/";
 inline constexpr double kIdlePassBudgetNs = 1000.0;
 
+// The class overview of 1,000 task files, in real time: the teacher waits
+// for the files to be read, not for the CPU.
+inline constexpr const char* kOverviewName = "ClassOverview/read_1000_files";
+inline constexpr double kOverviewBudgetNs = 1e9;
+
 } // namespace zifferon::bench

@@ -4,6 +4,7 @@
 #include "platform/HandoutOutput.h"
 #include "platform/SheetWindow.h"
 #include "session/CommandLine.h"
+#include "session/ReportCommand.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -13,12 +14,13 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <vector>
 
 int main(int argc, char* argv[]) {
-    // The command line is read before any window exists: --help and
-    // --version answer without a display.
+    // The command line is read before any window exists: --help, --version
+    // and --report answer without a display.
     const zifferon::CommandLine command =
         zifferon::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     switch (command.action) {
@@ -28,6 +30,8 @@ int main(int argc, char* argv[]) {
     case zifferon::CommandLine::Action::Version:
         std::fputs(zifferon::versionLine().c_str(), stdout);
         return 0;
+    case zifferon::CommandLine::Action::Report:
+        return zifferon::runReport(command.folder, std::cout, std::cerr);
     case zifferon::CommandLine::Action::Wrong:
         std::fprintf(stderr, "zifferon: %s\n\n%s", command.error.c_str(),
                      zifferon::commandLineHelp().c_str());

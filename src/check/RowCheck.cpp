@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace zifferon {
 
@@ -38,6 +39,28 @@ void countError(Form1& form, int row) {
     }
 }
 
+// The kind a teacher counts; a divisor no one can divide by and a sign among
+// the digits count only in the row's error count.
+std::optional<MistakeKind> kindOf(Mistake mistake) {
+    switch (mistake) {
+    case Mistake::Einmaleins:
+        return MistakeKind::Einmaleins;
+    case Mistake::Abziehen:
+        return MistakeKind::Abziehen;
+    case Mistake::ZifferZuGross:
+        return MistakeKind::ZifferZuGross;
+    case Mistake::ZifferZuKlein:
+        return MistakeKind::ZifferZuKlein;
+    case Mistake::Stellenwert:
+        return MistakeKind::Stellenwert;
+    case Mistake::None:
+    case Mistake::KeinDivisor:
+    case Mistake::KeineZiffer:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void CheckRow(Form1& form, int row) {
@@ -58,6 +81,9 @@ void CheckRow(Form1& form, int row) {
         lockRow(form, row);
     } else {
         countError(form, row);
+        if (const std::optional<MistakeKind> kind = kindOf(result.judgement.mistake)) {
+            form.countMistake(row, *kind);
+        }
     }
 }
 

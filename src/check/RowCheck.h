@@ -9,8 +9,9 @@ namespace zifferon {
 
 // The check command: judges the row and shows its verdict, then locks a right
 // row (its six cells and, for a product row, its quotient cell) or counts and
-// shows one more error. A row that cannot be judged changes nothing. Locking
-// does not move the focus: a locked cell keeps it until the pupil moves on.
+// shows one more error and notes its kind of mistake in the row's tally. A
+// row that cannot be judged changes nothing. Locking does not move the focus:
+// a locked cell keeps it until the pupil moves on.
 void CheckRow(Form1& form, int row);
 
 // Click on the verdict label of a row.

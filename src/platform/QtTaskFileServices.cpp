@@ -72,8 +72,8 @@ WriteResult writeFailure(std::string reason) {
     return r;
 }
 
-const std::string kIsFolder = "Das ist ein Ordner, keine Datei.";
-const std::string kNotRegular = "Das ist keine gew\u00F6hnliche Datei.";
+const std::string kIsFolder = kFolderReason;
+const std::string kNotRegular = kNotRegularReason;
 
 } // namespace
 
@@ -96,7 +96,7 @@ ReadResult QtTaskFileStorage::readPrefix(const std::string& path, std::size_t li
         return readFailure(kIsFolder);
     }
     if (!info.exists()) {
-        return readFailure("Die Datei existiert nicht.");
+        return readFailure(kMissingFileReason);
     }
     // Devices and pipes could block or never end.
     if (!info.isFile()) {

@@ -258,15 +258,14 @@ bool SheetPrinter::exportPdf(const Form1& form, const QString& path, QString* er
             return false;
         }
     }
-    const QByteArray pdf = buffer.data();
+    return writePdfFile(buffer.data(), path, error);
+}
+
+bool writePdfFile(const QByteArray& pdf, const QString& path, QString* error) {
     if (!isCompletePdf(pdf)) {
         setError(error, QStringLiteral("Das PDF-Dokument ist unvollst\u00E4ndig."));
         return false;
     }
-    return writePdfFile(pdf, path, error);
-}
-
-bool writePdfFile(const QByteArray& pdf, const QString& path, QString* error) {
     QtTaskFileStorage storage;
     const WriteResult written = storage.writeAtomically(
         path.toStdString(), std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),

@@ -64,8 +64,9 @@ QFont printFont(double heightTwips, double scale);
 // Whether `bytes` is a whole PDF document: version line to end marker.
 bool isCompletePdf(const QByteArray& bytes);
 
-// Replaces the file at `path` with `pdf` in one step; on failure the old
-// file stays and `error` (if given) says why, in German.
+// Writes a PDF document made in memory to `path`: only a complete document,
+// in one step, so that a failure leaves an existing file as it was; `error`
+// (if given) says why it failed, in German.
 bool writePdfFile(const QByteArray& pdf, const QString& path, QString* error);
 
 // The header's task, "Aufgabe: 9434 : 13", read from the task cells of the grid.

@@ -3,6 +3,8 @@
 
 #include "platform/SheetWindow.h"
 
+#include "overview/ClassOverview.h"
+#include "platform/ClassOverviewWindow.h"
 #include "platform/HandoutDialog.h"
 #include "platform/HintWindow.h"
 #include "platform/QtKeyCodes.h"
@@ -17,6 +19,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
@@ -178,10 +181,21 @@ void SheetWindow::buildMenu() {
     pdfAction_->setObjectName("mPdf");
     connect(pdfAction_, &QAction::triggered, this, &SheetWindow::exportPdf);
     datei->addSeparator();
+    // The classroom's tools.
     QAction* handout = datei->addAction(QStringLiteral("&Arbeitsblatt erstellen ..."));
     handout->setObjectName("mArbeitsblatt");
     connect(handout, &QAction::triggered, this,
             [this] { createHandout(this, form(), *services_.pdfDialog, *services_.messages); });
+    overviewAction_ = datei->addAction(QString::fromUtf8("&Klassen\u00FCbersicht ..."));
+    overviewAction_->setObjectName("mKlassenuebersicht");
+    connect(overviewAction_, &QAction::triggered, this, [this] {
+        const QString folder = QFileDialog::getExistingDirectory(
+            this, QString::fromUtf8("Ordner der Klasse w\u00E4hlen"),
+            QString::fromStdString(taskFileStartFolder(form(), services_.taskFiles->storage)));
+        if (!folder.isEmpty()) {
+            openClassOverview(folder);
+        }
+    });
 
     QMenu* ansicht = menuBar()->addMenu(QString::fromUtf8("&Ansicht"));
     ansicht->setObjectName("mAnsicht");
@@ -329,6 +343,23 @@ void SheetWindow::openFile(const std::string& path) {
     const TaskFileServices services{chosen, services_.taskFiles->storage,
                                     services_.taskFiles->messages};
     handle([&services](Worksheet& sheet) { sheet.load(services); });
+}
+
+ClassOverviewWindow* SheetWindow::openClassOverview(const QString& folder) {
+    ClassOverview overview = readClassFolder(folder.toStdString());
+    if (!overview.ok) {
+        services_.messages->showError("Klassen\u00FCbersicht", overview.error);
+        return nullptr;
+    }
+    auto* window =
+        new ClassOverviewWindow(folder, std::move(overview.rows), *services_.messages, this);
+    connect(window, &ClassOverviewWindow::openRequested, this, [this](const QString& path) {
+        openFile(path.toStdString());
+        raise();
+        activateWindow();
+    });
+    window->show();
+    return window;
 }
 
 void SheetWindow::stepZoom(int direction) {

@@ -32,6 +32,7 @@ class QScreen;
 namespace zifferon {
 
 class CellEdit;
+class ClassOverviewWindow;
 class HintController;
 class ClickableLabel;
 class RandomSource;
@@ -87,6 +88,12 @@ class SheetWindow : public QMainWindow {
     // Loads a task file given at start, with the load command's checks.
     void openFile(const std::string& path);
 
+    // "Klassenübersicht": the overview of the task files in `folder` and its
+    // subfolders in a window of its own; nullptr (after a message) when the
+    // folder cannot be read.
+    ClassOverviewWindow* openClassOverview(const QString& folder);
+    QAction* overviewAction() const { return overviewAction_; }
+
   protected:
     void showEvent(QShowEvent* event) override;
     // Asks before unsaved work is thrown away.
@@ -127,6 +134,7 @@ class SheetWindow : public QMainWindow {
     QAction* saveAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* pdfAction_ = nullptr;
+    QAction* overviewAction_ = nullptr;
     double zoom_ = 1.0;
     QAction* zoomInAction_ = nullptr;
     QAction* zoomOutAction_ = nullptr;

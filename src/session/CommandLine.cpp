@@ -159,6 +159,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         } else if (arg == "--version" || arg == "-v") {
             c.action = CommandLine::Action::Version;
             return c;
+        } else if (arg == "--report" || arg.starts_with("--report=")) {
+            if (arg == "--report" && i + 1 >= args.size()) {
+                return wrong("--report braucht einen Ordner.");
+            }
+            c.action = CommandLine::Action::Report;
+            c.folder = arg == "--report" ? args[++i] : arg.substr(arg.find('=') + 1);
         } else if (const std::string_view name = withoutDashes(arg);
                    contains(kToolkitOptionsWithValue, name)) {
             if (arg.find('=') == std::string::npos) {
@@ -166,6 +172,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             }
         } else if (!contains(kToolkitFlags, name)) {
             return wrong("Unbekannte Option: " + arg);
+        }
+    }
+    if (c.action == CommandLine::Action::Report) {
+        if (!c.file.empty()) {
+            return wrong("--report öffnet keine Aufgabendatei.");
+        }
+        if (!handoutOption.empty()) {
+            return wrong("--report und " + handoutOption + " lassen sich nicht verbinden.");
         }
     }
     if (!handoutOption.empty() && c.action == CommandLine::Action::Window) {
@@ -190,6 +204,7 @@ std::string commandLineHelp() {
     return "Aufruf: zifferon [DATEI]\n"
            "       zifferon --worksheet N --pdf DATEI [--digits D,E] [--seed S] [--answers]\n"
            "                [--task-files ORDNER]\n"
+           "       zifferon --report ORDNER\n"
            "Schriftliche Division üben, wie sie im Rechenheft steht.\n"
            "\n"
            "  DATEI                öffnet die Aufgabendatei (.AUF) gleich beim Start\n"
@@ -204,7 +219,11 @@ std::string commandLineHelp() {
            "  --seed S             Nummer des Blatts (0 bis 999999): dieselbe Nummer gibt\n"
            "                       dieselben Aufgaben; ohne sie wird eine gezogen\n"
            "  --answers            hängt das Lösungsblatt an\n"
-           "  --task-files ORDNER  speichert jede Aufgabe als Aufgabendatei in ORDNER\n";
+           "  --task-files ORDNER  speichert jede Aufgabe als Aufgabendatei in ORDNER\n"
+           "\n"
+           "Klassenübersicht ohne Fenster:\n"
+           "  --report ORDNER      schreibt die Übersicht der Aufgabendateien im ORDNER\n"
+           "                       und seinen Unterordnern als CSV auf die Ausgabe\n";
 }
 
 std::string versionLine() {

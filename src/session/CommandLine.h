@@ -3,10 +3,11 @@
 
 #pragma once
 
-// The program's command line: a task file to open, a worksheet to write
-// without a window, or a request for the help or the version. Options of the
-// toolkit (-platform, -style, ...) are left to it. Read before any window
-// exists, so that --help works without a display.
+// The program's command line: a task file to open, a worksheet to write or a
+// class overview to print without a window, or a request for the help or the
+// version. Options of the toolkit (-platform, -style, ...) are left to it.
+// Read before any window exists, so that --help, --worksheet and --report work
+// without a display.
 
 #include "handout/HandoutTasks.h"
 
@@ -30,12 +31,14 @@ struct CommandLine {
         Help,    // print the help to standard output, exit 0
         Version, // print the version, exit 0
         Handout, // write the worksheet `handout` asks for, without a window
+        Report,  // print the class overview of `folder` as CSV, no window
         Wrong,   // print `error` and the help to standard error, exit 2
     };
     Action action = Action::Window;
     std::string file;
     HandoutRequest handout;
-    std::string error; // German
+    std::string folder; // Report
+    std::string error;  // German
 };
 
 // `args` without the program's name.

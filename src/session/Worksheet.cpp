@@ -119,7 +119,15 @@ bool Worksheet::save(const TaskFileServices& services) {
 }
 
 Hint Worksheet::askForHint() {
-    return coach_.press(form);
+    // A counted hint goes to the row the step writes next: the quotient digit
+    // and its product to the product row, the remainder to its own row.
+    const int used = coach_.hintsUsed();
+    const HintStep step = currentStep(form);
+    Hint hint = coach_.press(form);
+    if (coach_.hintsUsed() > used) {
+        form.countHint(2 * step.step + (step.kind == StepKind::Remainder ? 1 : 0));
+    }
+    return hint;
 }
 
 void Worksheet::tick() {

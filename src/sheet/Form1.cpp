@@ -266,6 +266,32 @@ bool Form1::setFocus(ControlId id) {
     return true;
 }
 
+const RowTally& Form1::tally(int row) const {
+    static const RowTally kNone;
+    return row >= 0 && row < kWorkRows ? tallies_[static_cast<std::size_t>(row)] : kNone;
+}
+
+void Form1::setTally(int row, const RowTally& tally) {
+    if (row >= 0 && row < kWorkRows) {
+        tallies_[static_cast<std::size_t>(row)] = tally;
+    }
+}
+
+// Counts stop at the largest value rather than wrap around to 0.
+void Form1::countMistake(int row, MistakeKind kind) {
+    if (row >= 0 && row < kWorkRows) {
+        std::uint64_t& n = tallies_[static_cast<std::size_t>(row)].of(kind);
+        n += n < UINT64_MAX ? 1 : 0;
+    }
+}
+
+void Form1::countHint(int row) {
+    if (row >= 0 && row < kWorkRows) {
+        std::uint64_t& n = tallies_[static_cast<std::size_t>(row)].hints;
+        n += n < UINT64_MAX ? 1 : 0;
+    }
+}
+
 void Form1::setTimer1Enabled(bool on) {
     if (timer1Enabled_ != on) {
         timer1Enabled_ = on;

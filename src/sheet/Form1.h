@@ -19,6 +19,7 @@
 // installs its change rule there.
 
 #include "sheet/ControlId.h"
+#include "sheet/RowTally.h"
 #include "sheet/Text.h"
 
 #include <array>
@@ -102,6 +103,13 @@ class Form1 {
     // The next control after `from` in the tab order that can take the focus.
     ControlId nextInTabOrder(ControlId from) const;
 
+    // The row's record of mistakes by kind and hints (row 0..9). No control
+    // shows it: its changes do not move the revision.
+    const RowTally& tally(int row) const;
+    void setTally(int row, const RowTally& tally);
+    void countMistake(int row, MistakeKind kind);
+    void countHint(int row);
+
     bool timer1Enabled() const { return timer1Enabled_; }
     void setTimer1Enabled(bool on);
 
@@ -150,6 +158,8 @@ class Form1 {
     std::array<LabelState, 2> label3_;
     std::array<LabelState, kWorkRows> info_;
     std::array<LabelState, kFehlerLabels> fehler_;
+
+    std::array<RowTally, kWorkRows> tallies_;
 
     ControlId focus_;
     bool timer1Enabled_ = false;

@@ -43,6 +43,7 @@ void EnterTask(Form1& form) {
         form.setBackground(ctl::info(i), colors::LightGreen);
         form.setCaption(ctl::info(i), texts::Fehler);
         form.setToolTip(ctl::info(i), U"");
+        form.setTally(i, {});
     }
     for (int i = 0; i < kFehlerLabels; ++i) {
         form.setVisible(ctl::fehler(i), false);

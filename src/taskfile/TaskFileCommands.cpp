@@ -107,32 +107,23 @@ bool mSpeichern_Click(Form1& form, const TaskFileServices& services) {
     return result.ok;
 }
 
-void mLaden_Click(Form1& form, const TaskFileServices& services) {
-    const std::optional<std::string> chosen =
-        services.dialogs.askOpenPath(taskFileStartFolder(form, services.storage), kTaskFilePattern);
-    if (!chosen || chosen->empty()) {
-        return;
+std::string taskFileRefusal(const ReadResult& read) {
+    if (!read.ok) {
+        return read.reason;
     }
-    const std::string& path = *chosen;
-    // Everything is read before the sheet is touched: a file that turns out
-    // to be unreadable or short must not cost the pupil the current work.
-    const ReadResult result = services.storage.readPrefix(path, kTaskFileSize);
-    if (!result.ok) {
-        reportLoadFailure(services, path, result.reason);
-        return;
+    if (read.bytes.size() < kTaskFileSize) {
+        return shortFileReason(read.bytes.size());
     }
-    if (result.bytes.size() < kTaskFileSize) {
-        reportLoadFailure(services, path, shortFileReason(result.bytes.size()));
-        return;
-    }
-    const std::span<const std::uint8_t, kTaskFileSize> records(result.bytes.data(), kTaskFileSize);
+    const std::span<const std::uint8_t, kTaskFileSize> records(read.bytes.data(), kTaskFileSize);
     // A file of the right size can still be something else (a PDF renamed,
     // random bytes): taken, it would fill the sheet with garbage.
     if (const std::string problem = taskFileProblem(records); !problem.empty()) {
-        reportLoadFailure(services, path, "Sie ist keine Aufgabendatei: " + problem);
-        return;
+        return "Sie ist keine Aufgabendatei: " + problem;
     }
+    return {};
+}
 
+void putTaskFileOnSheet(Form1& form, std::span<const std::uint8_t, kTaskFileSize> records) {
     // EnterTask spreads the old Text1/Text2, but records 11 and 12 overwrite
     // every dividend and divisor cell; Text1/Text2 follow the loaded cells.
     EnterTask(form);
@@ -147,6 +138,25 @@ void mLaden_Click(Form1& form, const TaskFileServices& services) {
     // again if the loaded one is complete.
     form.setVisible(ctl::Label4, false);
     form.setTimer1Enabled(true);
+}
+
+void mLaden_Click(Form1& form, const TaskFileServices& services) {
+    const std::optional<std::string> chosen =
+        services.dialogs.askOpenPath(taskFileStartFolder(form, services.storage), kTaskFilePattern);
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    const std::string& path = *chosen;
+    // Everything is read before the sheet is touched: a file that turns out
+    // to be unreadable, short or no task file must not cost the pupil the
+    // current work.
+    const ReadResult result = services.storage.readPrefix(path, kTaskFileSize);
+    if (const std::string refusal = taskFileRefusal(result); !refusal.empty()) {
+        reportLoadFailure(services, path, refusal);
+        return;
+    }
+    putTaskFileOnSheet(
+        form, std::span<const std::uint8_t, kTaskFileSize>(result.bytes.data(), kTaskFileSize));
 }
 
 } // namespace zifferon

@@ -14,6 +14,7 @@
 // small interfaces below, so that the commands run without a toolkit.
 
 #include "sheet/Form1.h"
+#include "taskfile/TaskRecords.h"
 
 #include <cstdint>
 #include <optional>
@@ -75,6 +76,10 @@ class TaskFileServices {
 };
 
 inline constexpr const char* kTaskFilePattern = "*.auf";
+// Why a path cannot be read as a file, in the words of every reader.
+inline constexpr const char* kMissingFileReason = "Die Datei existiert nicht.";
+inline constexpr const char* kFolderReason = "Das ist ein Ordner, keine Datei.";
+inline constexpr const char* kNotRegularReason = "Das ist keine gew\u00F6hnliche Datei.";
 inline constexpr const char* kLoadFailedTitle = "Laden fehlgeschlagen";
 inline constexpr const char* kSaveFailedTitle = "Speichern fehlgeschlagen";
 
@@ -89,6 +94,15 @@ std::string taskFileSavePath(const std::string& chosen);
 // "&Speichern": asks for a name and writes the sheet; the sheet and the timer
 // stay as they are. True when the file was written.
 bool mSpeichern_Click(Form1& form, const TaskFileServices& services);
+
+// Why the load command refuses a file read from its start (at least the
+// first 23 records asked for), in German; empty when it takes the file.
+std::string taskFileRefusal(const ReadResult& read);
+
+// What the load command does with a file it takes: the sheet is reset and
+// filled from the records, Text1 and Text2 are set from the loaded task, the
+// focus goes where the work goes on, Label4 is hidden and Timer1 runs.
+void putTaskFileOnSheet(Form1& form, std::span<const std::uint8_t, kTaskFileSize> records);
 
 // "&Laden": asks for a file and reads it; only a file of at least 23 whole
 // records whose row states and cells are those of a task file is taken. Then the sheet is reset and

@@ -4,8 +4,10 @@
 #include "taskfile/TaskRecords.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace zifferon {
 
@@ -62,6 +64,29 @@ Record rowStateRecord(const Form1& form, int row) {
     return r;
 }
 
+constexpr std::string_view kTagMark = "ZIF1";
+constexpr std::uint64_t kLargestTagValue = 9'999'999'999'999'999; // 16 digits
+
+void putTag(TaskFileBytes& out, int row, const Form1& form) {
+    const RowTally& tally = form.tally(row);
+    std::array<std::uint64_t, kTagFields> fields{};
+    fields[0] = shownErrorCount(form, row);
+    std::copy(tally.mistakes.begin(), tally.mistakes.end(), fields.begin() + 1);
+    fields[kTagFields - 1] = tally.hints;
+    std::size_t pos = recordOffset(row + 1) + kTagOffset;
+    for (char c : kTagMark) {
+        out[pos++] = static_cast<std::uint8_t>(c);
+    }
+    for (std::uint64_t value : fields) {
+        value = std::min(value, kLargestTagValue);
+        std::fill_n(out.begin() + static_cast<std::ptrdiff_t>(pos), kTagDigits, '0');
+        for (std::size_t d = kTagDigits; value > 0; value /= 10) {
+            out[pos + --d] = static_cast<std::uint8_t>('0' + value % 10);
+        }
+        pos += kTagDigits;
+    }
+}
+
 bool isControlByte(std::uint8_t byte) {
     return byte < 0x20 || byte == 0x7F;
 }
@@ -102,13 +127,17 @@ void applyRowState(Form1& form, int row, std::span<const std::uint8_t, kTaskFile
     }
 
     const ControlId fehler = ctl::fehler(row);
+    const std::optional<RowTag> tag = readRowTag(bytes, row);
     if (bytes[at(k, 3)] == '1') {
         form.setVisible(fehler, true);
-        form.setCaption(fehler, Text(1, fromCp1252(bytes[at(k, 4)])));
+        // The record holds the count's first character; the tag the whole count.
+        form.setCaption(fehler, tag ? decimalText(static_cast<long long>(tag->errors))
+                                    : Text(1, fromCp1252(bytes[at(k, 4)])));
     } else {
         form.setVisible(fehler, false);
         form.setCaption(fehler, U"0");
     }
+    form.setTally(row, tag ? tag->tally : RowTally{});
 }
 
 // A cell's text from its position: a space stands for an empty cell.
@@ -187,10 +216,62 @@ std::string taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes) 
     return {};
 }
 
+std::uint64_t shownErrorCount(const Form1& form, int row) {
+    const ControlId counter = ctl::fehler(row);
+    const double n = form.visible(counter) ? std::floor(leadingNumber(form.caption(counter))) : 0;
+    if (!(n > 0)) {
+        return 0;
+    }
+    return n >= static_cast<double>(kLargestTagValue) ? kLargestTagValue
+                                                      : static_cast<std::uint64_t>(n);
+}
+
+std::optional<RowTag> readRowTag(std::span<const std::uint8_t, kTaskFileSize> bytes, int row) {
+    if (row < 0 || row >= kWorkRows) {
+        return std::nullopt;
+    }
+    const int k = row + 1;
+    std::size_t pos = recordOffset(k) + kTagOffset;
+    for (char c : kTagMark) {
+        if (bytes[pos++] != static_cast<std::uint8_t>(c)) {
+            return std::nullopt;
+        }
+    }
+    std::array<std::uint64_t, kTagFields> fields{};
+    for (std::uint64_t& value : fields) {
+        for (std::size_t d = 0; d < kTagDigits; ++d, ++pos) {
+            if (bytes[pos] < '0' || bytes[pos] > '9') {
+                return std::nullopt;
+            }
+            value = value * 10 + (bytes[pos] - '0');
+        }
+    }
+    RowTag tag;
+    tag.errors = fields[0];
+    std::copy(fields.begin() + 1, fields.end() - 1, tag.tally.mistakes.begin());
+    tag.tally.hints = fields[kTagFields - 1];
+    // No sum overflows: each kind has at most 16 digits.
+    std::uint64_t kinds = 0;
+    for (std::uint64_t n : tag.tally.mistakes) {
+        kinds += n;
+    }
+    const bool shown = bytes[at(k, 3)] == '1';
+    std::uint64_t firstDigit = tag.errors;
+    while (firstDigit >= 10) {
+        firstDigit /= 10;
+    }
+    const bool agrees = shown ? bytes[at(k, 4)] == '0' + firstDigit : tag.errors == 0;
+    if (kinds > tag.errors || !agrees) {
+        return std::nullopt;
+    }
+    return tag;
+}
+
 TaskFileBytes writeTaskRecords(const Form1& form) {
     TaskFileBytes out{};
     for (int row = 0; row < kWorkRows; ++row) {
         putRecord(out, row + 1, rowStateRecord(form, row));
+        putTag(out, row, form);
     }
     putRecord(out, kDividendRecord, cellRecord(form, Kind::Dividend));
     putRecord(out, kDivisorRecord, cellRecord(form, Kind::Divisor));

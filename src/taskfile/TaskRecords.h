@@ -13,14 +13,28 @@
 //   record  13      resultat(0..4), one spare space
 //   records 14..23  kontrolle1 ... kontrolle10, cells 0..5
 //
-// Nothing else is stored: no header, no Text1/Text2, no enabled states (those
-// follow from the "korrekt" rows when the file is read back).
+// Nothing else is stored in those six characters: no header, no Text1/Text2,
+// no enabled states (those follow from the "korrekt" rows when the file is
+// read back).
+//
+// Our own record of each row goes into the filler of its row-state record,
+// which every reader of the format ignores; all of it is ASCII:
+//
+//   bytes   6..9    "ZIF1", the mark of this layout
+//   bytes  10..25   the row's full error count (fehler(i)), 16 decimal digits
+//   bytes  26..105  the failed checks by kind, 16 digits each: Einmaleins,
+//                   Abziehen, Ziffer zu gross, Ziffer zu klein, Stellenwert
+//   bytes 106..121  the hints asked for the row, 16 digits
+//   bytes 122..127  zero
+//
+// The filler of the cell records stays zero.
 
 #include "sheet/Form1.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -46,9 +60,33 @@ constexpr int kontrolleRecord(int n) {
     return 13 + n;
 }
 
-// The sheet as the 23 records; filler bytes are zero. A control character in
-// a cell is written as "?".
+// The sheet as the 23 records, each row's record with its tag; all other
+// filler bytes are zero. A control character in a cell is written as "?".
 TaskFileBytes writeTaskRecords(const Form1& form);
+
+// The full error count the counter fehler(row) shows: the whole part of its
+// caption's number, 0 while it is hidden.
+std::uint64_t shownErrorCount(const Form1& form, int row);
+
+// What the tag of a row-state record says.
+struct RowTag {
+    std::uint64_t errors = 0;
+    RowTally tally;
+};
+
+inline constexpr std::size_t kTagOffset = 6;
+inline constexpr std::size_t kTagDigits = 16;
+inline constexpr std::size_t kTagFields = 2 + kMistakeKinds;
+// Where the tag ends: the mark, then the fields.
+inline constexpr std::size_t kTagEnd = kTagOffset + 4 + kTagFields * kTagDigits;
+static_assert(kTagEnd <= kRecordLength);
+
+// The tag of row `row` (0..9), when it is there and well-formed: the mark,
+// digits only, the kinds adding up to no more than the error count, and the
+// count agreeing with the record's own error mark (hidden: 0; shown: the
+// count's first digit): a tag left in the filler by a program that rewrote
+// only the six characters is not taken.
+std::optional<RowTag> readRowTag(std::span<const std::uint8_t, kTaskFileSize> bytes, int row);
 
 // Why the bytes are no task file, in German; empty when they may be one. A
 // task file has "0" or "1" at positions 1 and 3 of each row-state record and
@@ -60,6 +98,8 @@ std::string taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes);
 // cells; each work cell of a row whose info caption is "korrekt" is disabled
 // right after its text is set, and the quotient cell of such a product row
 // too. A space at a cell position gives an empty cell.
+// A row with a tag gets its full error count back into fehler(i) and its
+// tally; a row without one gets an empty tally.
 // The caller resets the sheet first (EnterTask): labels that the file marks
 // hidden keep their state, and no cell is enabled here.
 void applyTaskRecords(Form1& form, std::span<const std::uint8_t, kTaskFileSize> bytes);

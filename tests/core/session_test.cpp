@@ -121,6 +121,8 @@ TEST(SessionUnsavedWork, FollowsEntryLoadAndSave) {
          },
          true},
         {"loaded", [](test::Pupil& p, auto& f) { p.load(f, "/prog/a.AUF"); }, false},
+        // A save keeps the hints asked for, on the row the step writes next.
+        {"a hint", [](test::Pupil& p, auto&) { p.sheet().askForHint(); }, true},
         {"typed, then Eingabe",
          [](test::Pupil& p, auto&) {
              p.click(ctl::workRow(0, 5));
@@ -151,6 +153,7 @@ TEST(SessionCommandLine, FileHelpVersionAndWrongOptions) {
         std::vector<std::string> args;
         Action action;
         std::string file;
+        std::string folder = {};
     };
     const Case cases[] = {
         {{}, Action::Window, ""},
@@ -165,11 +168,16 @@ TEST(SessionCommandLine, FileHelpVersionAndWrongOptions) {
         {{"--bunt"}, Action::Wrong, ""},
         {{"-x"}, Action::Wrong, ""},
         {{"a.AUF", "b.AUF"}, Action::Wrong, ""},
+        {{"--report", "7b"}, Action::Report, "", "7b"},
+        {{"--report=/schule/7b", "-platform", "offscreen"}, Action::Report, "", "/schule/7b"},
+        {{"--report"}, Action::Wrong, ""},
+        {{"--report", "7b", "a.AUF"}, Action::Wrong, ""},
     };
     for (const Case& c : cases) {
         const CommandLine line = parseCommandLine(c.args);
         EXPECT_EQ(line.action, c.action) << testing::PrintToString(c.args);
         EXPECT_EQ(line.file, c.file) << testing::PrintToString(c.args);
+        EXPECT_EQ(line.folder, c.folder) << testing::PrintToString(c.args);
         EXPECT_EQ(line.error.empty(), c.action != Action::Wrong);
     }
     EXPECT_NE(commandLineHelp().find("Aufruf: zifferon [DATEI]"), std::string::npos);

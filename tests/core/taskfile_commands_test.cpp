@@ -453,8 +453,10 @@ const std::vector<Sample> kVerdictSamples{
     {U"Korrekt", U"Fehler"},  {U"korrekt ", U"Fehler"},   {U"", U"Fehler"},
     {U"Label3", U"Fehler"},
 };
+// A count the file's tag holds comes back whole; a mark that is no count
+// comes back as the record's one character.
 const std::vector<Sample> kMarkSamples{
-    {U"0", U"0"},          {U"3", U"3"}, {U"12", U"1"}, {U"", U" "}, {U"\u20AC7", U"\u20AC"},
+    {U"0", U"0"},          {U"3", U"3"}, {U"12", U"12"}, {U"", U" "}, {U"\u20AC7", U"\u20AC"},
     {U"\U0001F600", U"?"},
 };
 const std::vector<Rgb> kColours{colors::LightGreen, colors::LightRed, colors::Yellow,

@@ -53,7 +53,7 @@ void load(Form1& form, const TaskFileBytes& file) {
     applyTaskRecords(form, std::span<const std::uint8_t, kTaskFileSize>(file));
 }
 
-TEST(TaskRecordsFormat, TwentyThreeRecordsOf128BytesWithZeroFiller) {
+TEST(TaskRecordsFormat, TwentyThreeRecordsOf128BytesWithTagsAndZeroFiller) {
     EXPECT_EQ(kRecordLength, 128u);
     EXPECT_EQ(kRecordCount, 23u);
     EXPECT_EQ(kTaskFileSize, 2944u);
@@ -79,7 +79,12 @@ TEST(TaskRecordsFormat, TwentyThreeRecordsOf128BytesWithZeroFiller) {
         EXPECT_EQ(file[start],
                   static_cast<std::uint8_t>(firstBytes[static_cast<std::size_t>(k - 1)]))
             << "record " << k;
-        for (std::size_t b = 6; b < 128; ++b) {
+        // The row-state records carry the tag, the rest of the filler is zero.
+        const std::size_t zeroFrom = k <= kWorkRows ? kTagEnd : 6;
+        if (k <= kWorkRows) {
+            EXPECT_EQ(std::string(file.begin() + start + 6, file.begin() + start + 10), "ZIF1");
+        }
+        for (std::size_t b = zeroFrom; b < 128; ++b) {
             ASSERT_EQ(file[start + b], 0) << "record " << k << " byte " << b;
         }
     }
@@ -318,6 +323,68 @@ TEST(TaskRecordsRead, FillerBytesDoNotMatter) {
     test::expectSameSheet(test::snapshot(a.form), test::snapshot(b.form));
     EXPECT_EQ(a.form.caption(ctl::fehler(0)), U"3");
     EXPECT_EQ(rowText(b.form, 1), "91....");
+}
+
+// The tag of a row: written in the filler, read back whole; anything else
+// there loads exactly as a file without it.
+TEST(TaskRecordsTag, FullCountTallyAndHintsComeBackAndGarbageIsIgnored) {
+    Worksheet saved;
+    enterTask(saved.form, U"9434", U"13");
+    saved.form.setVisible(ctl::fehler(3), true);
+    saved.form.setCaption(ctl::fehler(3), U"12");
+    RowTally tally;
+    tally.of(MistakeKind::Einmaleins) = 4;
+    tally.of(MistakeKind::Stellenwert) = 7;
+    tally.hints = 3;
+    saved.form.setTally(3, tally);
+    const TaskFileBytes file = writeTaskRecords(saved.form);
+    const std::size_t tag = recordOffset(4) + kTagOffset;
+    EXPECT_EQ(std::string(file.begin() + tag, file.begin() + recordOffset(4) + kTagEnd),
+              "ZIF1" + std::string(14, '0') + "12" + std::string(15, '0') + "4" +
+                  std::string(63, '0') + "7" + std::string(15, '0') + "3");
+
+    TaskFileBytes untagged = file;
+    std::fill_n(untagged.begin() + static_cast<std::ptrdiff_t>(tag), kRecordLength - kTagOffset, 0);
+    auto changed = [&file](std::size_t at, std::string_view bytes) {
+        TaskFileBytes f = file;
+        std::copy(bytes.begin(), bytes.end(), f.begin() + static_cast<std::ptrdiff_t>(at));
+        return f;
+    };
+    TaskFileBytes noise = file;
+    std::mt19937 rng(16);
+    for (std::size_t b = tag; b < recordOffset(5); ++b) {
+        noise[b] = static_cast<std::uint8_t>(rng());
+    }
+    struct Case {
+        const char* what;
+        TaskFileBytes bytes;
+        bool taken;
+    };
+    const std::vector<Case> cases{
+        {"as written", file, true},
+        {"no tag", untagged, false},
+        {"another mark", changed(tag + 3, "2"), false},
+        {"a letter among the digits", changed(tag + 30, "x"), false},
+        {"count disagrees with the mark", changed(tag + 18, "25"), false},
+        {"kinds above the count", changed(tag + 98, "13"), false},
+        {"random bytes", noise, false},
+    };
+    Worksheet plain;
+    load(plain.form, untagged);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Worksheet back;
+        load(back.form, c.bytes);
+        EXPECT_EQ(readRowTag(c.bytes, 3).has_value(), c.taken);
+        EXPECT_EQ(back.form.tally(3), c.taken ? tally : RowTally{});
+        if (c.taken) {
+            EXPECT_EQ(back.form.caption(ctl::fehler(3)), U"12");
+            EXPECT_EQ(writeTaskRecords(back.form), file);
+        } else {
+            test::expectSameSheet(test::snapshot(plain.form), test::snapshot(back.form));
+        }
+    }
+    EXPECT_EQ(plain.form.caption(ctl::fehler(3)), U"1");
 }
 
 TEST(TaskRecordsCp1252, CharactersAndBytes) {

@@ -24,14 +24,22 @@ done
 source "$(dirname "$0")/xdriver.sh"
 
 # Builds the expected file from its record fixture: six characters per
-# record, padded with zero bytes to 128.
+# record, then a row record's tag ("|ZIF1 count kinds... hints|": the mark and
+# seven numbers of 16 digits each), padded with zero bytes to 128.
 build_expected() {
     local fixture=$1 out=$2
     : >"$out"
     grep '^|' "$fixture" | while IFS= read -r line; do
-        local data=${line:1:6}
+        local data=${line:1:6} rest=${line:8} written=6
         printf '%s' "$data" >>"$out"
-        head -c 122 /dev/zero >>"$out"
+        if [[ $rest == "ZIF1 "* ]]; then
+            local -a fields
+            read -ra fields <<<"${rest%%|*}"
+            printf 'ZIF1' >>"$out"
+            printf '%016d' "${fields[@]:1}" >>"$out"
+            written=$((written + 4 + 16 * (${#fields[@]} - 1)))
+        fi
+        head -c $((128 - written)) /dev/zero >>"$out"
     done
 }
 
@@ -87,6 +95,17 @@ wrong_status=0
 wrong=$("$program" --gibtsnicht 2>&1 >/dev/null) || wrong_status=$?
 [[ $wrong_status -eq 2 && $wrong == *"Unbekannte Option: --gibtsnicht"*"Aufruf: zifferon"* ]] ||
     fail "an unknown option gave status $wrong_status: $wrong"
+# The class overview without a window: the files saved above as CSV, and
+# exit status 2 for a folder that is not there.
+report_status=0
+report=$("$program" --report "$work" 2>&1) || report_status=$?
+[[ $report_status -eq 0 && $report == "Datei;Aufgabe;Stand;"* &&
+    $report == *$'\n9434_13.AUF;9434 : 13;beendet;725 Rest 9;ja;1;0;1;0;0;0;0\n'* ]] ||
+    fail "--report gave status $report_status: $report"
+missing_status=0
+missing=$("$program" --report "$work/fehlt" 2>&1 >/dev/null) || missing_status=$?
+[[ $missing_status -eq 2 && $missing == *"existiert nicht"* ]] ||
+    fail "--report on a missing folder gave status $missing_status: $missing"
 echo "ok: command line"
 elapsed=$((SECONDS - started))
 

@@ -29,10 +29,10 @@ fail() {
 # can never be taken for ours. -noreset: by default the server resets whenever
 # its last client leaves, and a client that connects during that reset (the
 # next start right after stop_program) is refused now and then.
-start_xvfb() {
+start_xvfb() { # [screen, default 1024x768x24]
     local fifo=$work/displayfd
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     xvfb_pid=$!
     local n=""
     read -r -t 10 n <"$fifo" || true

@@ -1,0 +1,279 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "overview/ClassOverview.h"
+
+#include "check/RowJudge.h"
+#include "check/SheetReading.h"
+#include "taskfile/TaskRecords.h"
+#include "tracker/ProgressTracker.h"
+
+#include <cmath>
+
+namespace zifferon {
+
+namespace {
+
+constexpr std::array<std::string_view, kColumns> kTitles = {
+    "Datei",           "Aufgabe",     "Stand",
+    "Ergebnis",        "Richtig",     "Fehlversuche",
+    "Einmaleins",      "Abziehen",    "Ziffer zu gro\u00DF",
+    "Ziffer zu klein", "Stellenwert", "Tipps"};
+
+constexpr std::array<std::string_view, 4> kStands = {"nicht begonnen", "in Arbeit", "beendet",
+                                                     "keine Aufgabendatei"};
+
+std::uint64_t addCapped(std::uint64_t a, std::uint64_t b) {
+    return a > UINT64_MAX - b ? UINT64_MAX : a + b;
+}
+
+void addTally(RowTally& sum, const RowTally& add) {
+    for (std::size_t i = 0; i < sum.mistakes.size(); ++i) {
+        sum.mistakes[i] = addCapped(sum.mistakes[i], add.mistakes[i]);
+    }
+    sum.hints = addCapped(sum.hints, add.hints);
+}
+
+bool isKorrekt(const Form1& form, int row) {
+    return form.caption(ctl::info(row)) == texts::Korrekt;
+}
+
+bool holdsWriting(const Form1& form) {
+    for (int k = 0; k < kResultatCells; ++k) {
+        if (!isBlank(form.text(ctl::resultat(k)))) {
+            return true;
+        }
+    }
+    for (int row = 0; row < kWorkRows; ++row) {
+        for (int c = 0; c < kRowCells; ++c) {
+            if (!isBlank(form.text(ctl::workRow(row, c)))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The step whose end the tracker announced: the last one whose product and
+// remainder are right and after which no dividend digit is left.
+int finishedStep(const Form1& form) {
+    for (int k = kResultatCells - 1; k >= 0; --k) {
+        if (isKorrekt(form, 2 * k) && isKorrekt(form, 2 * k + 1) && bringDownColumn(form, k) < 0) {
+            return k;
+        }
+    }
+    return -1;
+}
+
+struct Remainder {
+    double value = 0;
+    bool digitsOnly = true;
+};
+
+// The remainder row of the step, read from its product's units column as
+// the solver reads it.
+Remainder remainderOf(const Form1& form, int step) {
+    const Kind rest = workRowKind(2 * step + 1);
+    const int anchor = lowestWrittenColumn(form, workRowKind(2 * step))
+                           .value_or(lowestWrittenColumn(form, rest).value_or(0));
+    Remainder r;
+    r.value = anchoredValue(form, rest, anchor);
+    for (int c = anchor; c < kRowCells; ++c) {
+        for (char32_t ch : form.text({rest, c})) {
+            r.digitsOnly = r.digitsOnly && (ch == U' ' || (ch >= U'0' && ch <= U'9'));
+        }
+    }
+    return r;
+}
+
+Text quotientDigits(const Form1& form) {
+    Text digits;
+    for (int k = 0; k < kResultatCells; ++k) {
+        for (char32_t ch : form.text(ctl::resultat(k))) {
+            if (ch != U' ') {
+                digits += ch;
+            }
+        }
+    }
+    return digits;
+}
+
+// Whether quotient and remainder are those of the integer division of the
+// task on the sheet.
+bool isRightResult(const Form1& form, const Text& quotient, const Remainder& remainder) {
+    double dividend = 0;
+    double divisor = 0;
+    double q = 0;
+    if (!parseDigitString(form.text(ctl::Text1), dividend) ||
+        !parseDigitString(form.text(ctl::Text2), divisor) || divisor <= 0 ||
+        !parseDigitString(quotient, q) || !remainder.digitsOnly) {
+        return false;
+    }
+    const double expected = std::floor(dividend / divisor);
+    return q == expected && remainder.value == dividend - expected * divisor;
+}
+
+ReadResult failure(const std::string& reason) {
+    ReadResult r;
+    r.reason = reason;
+    return r;
+}
+
+} // namespace
+
+std::string_view columnTitle(Column column) {
+    return kTitles[static_cast<std::size_t>(column)];
+}
+
+std::optional<MistakeKind> mistakeColumn(Column column) {
+    if (column >= Column::Einmaleins && column <= Column::Stellenwert) {
+        return static_cast<MistakeKind>(static_cast<int>(column) -
+                                        static_cast<int>(Column::Einmaleins));
+    }
+    return std::nullopt;
+}
+
+OverviewRow overviewRow(std::string file, std::string path, const ReadResult& read) {
+    OverviewRow row;
+    row.file = std::move(file);
+    row.path = std::move(path);
+    row.refusal = taskFileRefusal(read);
+    if (!row.refusal.empty()) {
+        return row;
+    }
+    const std::span<const std::uint8_t, kTaskFileSize> records(read.bytes.data(), kTaskFileSize);
+    // The file on a sheet of its own, as "Laden" puts it onto the window's,
+    // and the pass that follows the load.
+    Form1 form;
+    putTaskFileOnSheet(form, records);
+    Timer1_Timer(form);
+
+    const Text& dividend = form.text(ctl::Text1);
+    const Text& divisor = form.text(ctl::Text2);
+    if (!dividend.empty() || !divisor.empty()) {
+        row.task = toUtf8(dividend) + " : " + toUtf8(divisor);
+    }
+    const Text quotient = quotientDigits(form);
+    row.result = toUtf8(quotient);
+    if (form.visible(ctl::Label4)) {
+        row.stand = Stand::Beendet;
+        const int step = finishedStep(form);
+        const Remainder remainder = step >= 0 ? remainderOf(form, step) : Remainder{};
+        row.result += " Rest " + toUtf8(numberText(remainder.value));
+        row.right = isRightResult(form, quotient, remainder);
+    } else {
+        row.stand = holdsWriting(form) ? Stand::InArbeit : Stand::NichtBegonnen;
+    }
+    for (int r = 0; r < kWorkRows; ++r) {
+        row.failedChecks = addCapped(row.failedChecks, shownErrorCount(form, r));
+        row.tagged = row.tagged || readRowTag(records, r).has_value();
+        addTally(row.tally, form.tally(r));
+    }
+    return row;
+}
+
+ClassOverview readClassFolder(const std::string& folder) {
+    ClassOverview overview;
+    const TaskFolder found = findTaskFiles(folder);
+    if (!found.ok) {
+        overview.error = found.error;
+        return overview;
+    }
+    overview.rows.reserve(found.files.size());
+    for (const TaskFolderEntry& entry : found.files) {
+        const ReadResult read = entry.problem.empty() ? readFileStart(entry.path, kTaskFileSize)
+                                                      : failure(entry.problem);
+        overview.rows.push_back(overviewRow(entry.relative, entry.path, read));
+    }
+    overview.ok = true;
+    return overview;
+}
+
+std::optional<std::uint64_t> cellNumber(const OverviewRow& row, Column column) {
+    if (row.stand == Stand::KeineAufgabendatei) {
+        return std::nullopt;
+    }
+    if (column == Column::Fehlversuche) {
+        return row.failedChecks;
+    }
+    if (!row.tagged) {
+        return std::nullopt;
+    }
+    if (column == Column::Tipps) {
+        return row.tally.hints;
+    }
+    if (const std::optional<MistakeKind> kind = mistakeColumn(column)) {
+        return row.tally.of(*kind);
+    }
+    return std::nullopt;
+}
+
+std::string cellText(const OverviewRow& row, Column column) {
+    switch (column) {
+    case Column::Datei:
+        return row.file;
+    case Column::Aufgabe:
+        return row.task;
+    case Column::Stand:
+        return std::string(kStands[static_cast<std::size_t>(row.stand)]);
+    case Column::Ergebnis:
+        return row.result;
+    case Column::Richtig:
+        return row.right ? (*row.right ? "ja" : "nein") : "";
+    default: {
+        const std::optional<std::uint64_t> n = cellNumber(row, column);
+        return n ? std::to_string(*n) : "";
+    }
+    }
+}
+
+RowTally classTally(const std::vector<OverviewRow>& rows) {
+    RowTally sum;
+    for (const OverviewRow& row : rows) {
+        if (row.tagged) {
+            addTally(sum, row.tally);
+        }
+    }
+    return sum;
+}
+
+std::array<std::string, kColumns> summaryLine(const std::vector<OverviewRow>& rows) {
+    std::array<std::string, kColumns> line;
+    auto at = [&line](Column c) -> std::string& { return line[static_cast<std::size_t>(c)]; };
+    auto join = [](std::string& out, std::size_t count, std::string_view what) {
+        if (count > 0) {
+            out += (out.empty() ? "" : ", ") + std::to_string(count) + " " + std::string(what);
+        }
+    };
+    at(Column::Datei) =
+        "Summe: " + std::to_string(rows.size()) + (rows.size() == 1 ? " Datei" : " Dateien");
+    std::array<std::size_t, kStands.size()> perStand{};
+    std::size_t right = 0;
+    std::size_t wrong = 0;
+    std::uint64_t failed = 0;
+    bool anyTagged = false;
+    for (const OverviewRow& row : rows) {
+        ++perStand[static_cast<std::size_t>(row.stand)];
+        right += row.right == true ? 1 : 0;
+        wrong += row.right == false ? 1 : 0;
+        failed = addCapped(failed, row.failedChecks);
+        anyTagged = anyTagged || row.tagged;
+    }
+    for (std::size_t s = 0; s < kStands.size(); ++s) {
+        join(at(Column::Stand), perStand[s], kStands[s]);
+    }
+    join(at(Column::Richtig), right, "ja");
+    join(at(Column::Richtig), wrong, "nein");
+    at(Column::Fehlversuche) = std::to_string(failed);
+    if (anyTagged) {
+        const RowTally sum = classTally(rows);
+        for (int k = 0; k < kMistakeKinds; ++k) {
+            at(static_cast<Column>(static_cast<int>(Column::Einmaleins) + k)) =
+                std::to_string(sum.mistakes[static_cast<std::size_t>(k)]);
+        }
+        at(Column::Tipps) = std::to_string(sum.hints);
+    }
+    return line;
+}
+
+} // namespace zifferon

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The class overview: one row per task file of a folder, read with the load
+// command's own checks and reader onto a scratch sheet and seen by one pass
+// of the progress tracker, as the window would show the file after "Laden".
+// Nothing is written.
+
+#include "overview/TaskFolder.h"
+#include "sheet/RowTally.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zifferon {
+
+enum class Column {
+    Datei,
+    Aufgabe,
+    Stand,
+    Ergebnis,
+    Richtig,
+    Fehlversuche,
+    Einmaleins,
+    Abziehen,
+    ZifferZuGross,
+    ZifferZuKlein,
+    Stellenwert,
+    Tipps,
+};
+inline constexpr int kColumns = 12;
+
+// The column's title, UTF-8.
+std::string_view columnTitle(Column column);
+// The kind of mistake a column counts, if it counts one.
+std::optional<MistakeKind> mistakeColumn(Column column);
+
+// In the order of the work: not begun, begun, finished; then files the load
+// would refuse.
+enum class Stand { NichtBegonnen, InArbeit, Beendet, KeineAufgabendatei };
+
+struct OverviewRow {
+    std::string file; // relative to the chosen folder
+    std::string path;
+    Stand stand = Stand::KeineAufgabendatei;
+    std::string refusal;            // why the load refuses the file (German)
+    std::string task;               // "9434 : 13"
+    std::string result;             // "725 Rest 9"
+    std::optional<bool> right;      // for a finished sheet only
+    std::uint64_t failedChecks = 0; // the rows' counters, full counts where tagged
+    bool tagged = false;            // a row record carries our tag
+    RowTally tally;                 // sums over the rows (tagged files only)
+};
+
+// The overview row of one file from what was read of its start.
+OverviewRow overviewRow(std::string file, std::string path, const ReadResult& read);
+
+struct ClassOverview {
+    bool ok = false;
+    std::string error; // German, naming the folder, when !ok
+    std::vector<OverviewRow> rows;
+};
+
+// Every task file of the folder and its direct subfolders, by relative path.
+ClassOverview readClassFolder(const std::string& folder);
+
+// The text a cell shows (UTF-8); empty where the column says nothing.
+std::string cellText(const OverviewRow& row, Column column);
+// The counting columns' value for sorting; nullopt where the cell is empty.
+std::optional<std::uint64_t> cellNumber(const OverviewRow& row, Column column);
+
+// The summary line: the number of files, the files per Stand, the finished
+// sheets right and wrong, and the sums of the counting columns (the kinds
+// and hints over the tagged files; empty when none is).
+std::array<std::string, kColumns> summaryLine(const std::vector<OverviewRow>& rows);
+
+// The class's mistakes by kind, over the tagged files.
+RowTally classTally(const std::vector<OverviewRow>& rows);
+
+} // namespace zifferon

@@ -1,0 +1,253 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/OverviewPrinter.h"
+
+#include "platform/MistakeChart.h"
+#include "platform/SheetPrinter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+
+namespace zifferon {
+
+namespace {
+
+void setError(QString* error, const QString& text) {
+    if (error) {
+        *error = text;
+    }
+}
+
+using Line = std::array<QString, kColumns>;
+
+Line lineOf(const OverviewRow& row) {
+    Line line;
+    for (int c = 0; c < kColumns; ++c) {
+        line[static_cast<std::size_t>(c)] =
+            QString::fromStdString(cellText(row, static_cast<Column>(c)));
+    }
+    return line;
+}
+
+// Shrinks the widest columns to a common width until all fit into `room`.
+void fitWidths(std::array<double, kColumns>& widths, double room) {
+    std::array<double, kColumns> sorted = widths;
+    std::sort(sorted.begin(), sorted.end());
+    double cap = sorted.back();
+    double narrower = 0; // the sum of the columns below the cap
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        const double wider = static_cast<double>(sorted.size() - i);
+        const double fair = (room - narrower) / wider;
+        if (fair <= sorted[i]) {
+            cap = fair;
+            break;
+        }
+        narrower += sorted[i];
+    }
+    for (double& w : widths) {
+        w = std::min(w, cap);
+    }
+}
+
+class PageWriter {
+  public:
+    PageWriter(QPainter& painter, QPagedPaintDevice& device, const QString& title, QDate date)
+        : painter_(painter), device_(device), title_(title), date_(date),
+          page_(0, 0, device.width(), device.height()) {
+        normal_ = QFont(QStringLiteral("Sans Serif"));
+        normal_.setStyleHint(QFont::SansSerif);
+        normal_.setPointSizeF(8);
+        bold_ = normal_;
+        bold_.setBold(true);
+        lineHeight_ = QFontMetricsF(normal_, &device).height() * 1.5;
+        startPage();
+    }
+
+    double lineHeight() const { return lineHeight_; }
+    double y() const { return y_; }
+    void skip(double height) { y_ += height; }
+    const QRectF& page() const { return page_; }
+    const QFont& normal() const { return normal_; }
+    const QFont& bold() const { return bold_; }
+
+    // Starts a new page when `height` does not fit on this one; true then.
+    bool ensureRoom(double height) {
+        if (y_ + height <= page_.bottom()) {
+            return false;
+        }
+        device_.newPage();
+        startPage();
+        return true;
+    }
+
+  private:
+    void startPage() {
+        painter_.setPen(Qt::black);
+        painter_.setFont(bold_);
+        const QRectF header(page_.left(), page_.top(), page_.width(), lineHeight_);
+        painter_.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, title_);
+        painter_.setFont(normal_);
+        painter_.drawText(header, Qt::AlignRight | Qt::AlignVCenter,
+                          date_.toString(QStringLiteral("dd.MM.yyyy")));
+        painter_.drawLine(QPointF(page_.left(), header.bottom()),
+                          QPointF(page_.right(), header.bottom()));
+        y_ = header.bottom() + lineHeight_ * 0.5;
+    }
+
+    QPainter& painter_;
+    QPagedPaintDevice& device_;
+    QString title_;
+    QDate date_;
+    QRectF page_;
+    QFont normal_;
+    QFont bold_;
+    double lineHeight_ = 0;
+    double y_ = 0;
+};
+
+} // namespace
+
+QString OverviewPrinter::title() const {
+    return QString::fromUtf8("Klassen\u00FCbersicht: %1").arg(QDir::toNativeSeparators(folder_));
+}
+
+bool OverviewPrinter::paint(QPagedPaintDevice& device, QString* error) const {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        setError(error, QStringLiteral("Das Dokument kann nicht angelegt werden."));
+        return false;
+    }
+    PageWriter pages(painter, device, title(), date_);
+    const double line = pages.lineHeight();
+    const QRectF& page = pages.page();
+
+    // The chart, on the first page only.
+    const bool anyTagged =
+        std::any_of(rows_.begin(), rows_.end(), [](const OverviewRow& r) { return r.tagged; });
+    painter.setFont(pages.normal());
+    MistakeChart::paint(painter, QRectF(page.left(), pages.y(), page.width() * 0.6, 6 * line),
+                        anyTagged ? std::optional(classTally(rows_)) : std::nullopt);
+    pages.skip(6.5 * line);
+
+    // Column widths from the widest text of each column; when the table is
+    // wider than the page, the widest columns give way first, down to a
+    // common width (the summary line wraps there, the other lines are cut).
+    Line titles;
+    Line summary;
+    const auto summaryTexts = summaryLine(rows_);
+    for (int c = 0; c < kColumns; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        titles[i] = QString::fromStdString(std::string(columnTitle(static_cast<Column>(c))));
+        // One count per line: "1 beendet,\n2 in Arbeit".
+        summary[i] = QString::fromStdString(summaryTexts[i]).replace(", ", ",\n");
+    }
+    std::vector<Line> body;
+    for (const OverviewRow& row : rows_) {
+        body.push_back(lineOf(row));
+    }
+    const QFontMetricsF boldMetrics(pages.bold(), &device);
+    const double pad = line * 0.3;
+    std::array<double, kColumns> widths{};
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        widths[c] = boldMetrics.horizontalAdvance(titles[c]);
+        for (const QString& part : summary[c].split('\n')) {
+            widths[c] = std::max(widths[c], boldMetrics.horizontalAdvance(part));
+        }
+        for (const Line& l : body) {
+            widths[c] = std::max(widths[c], boldMetrics.horizontalAdvance(l[c]));
+        }
+        widths[c] += pad;
+    }
+    fitWidths(widths, page.width());
+
+    // The height the summary line needs with its cells wrapped.
+    auto wrappedHeight = [&](const Line& texts) {
+        painter.setFont(pages.bold());
+        double height = line;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            const QRectF room(0, 0, widths[c] - pad, 100 * line);
+            const double text = painter.boundingRect(room, Qt::TextWordWrap, texts[c]).height();
+            height = std::max(height, text + line - boldMetrics.height());
+        }
+        return height;
+    };
+    auto drawLine = [&](const Line& texts, const QFont& font, double height, bool wrap) {
+        painter.setFont(font);
+        const QFontMetricsF metrics(font, &device);
+        double x = page.left();
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            const QRectF cell(x, pages.y(), widths[c] - pad, height);
+            const bool counting = static_cast<Column>(c) >= Column::Fehlversuche;
+            const int align = (counting ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+            painter.drawText(cell, wrap ? align | Qt::TextWordWrap : align,
+                             wrap ? texts[c]
+                                  : metrics.elidedText(texts[c], Qt::ElideMiddle, cell.width()));
+            x += widths[c];
+        }
+        pages.skip(height);
+    };
+    auto rule = [&] {
+        painter.drawLine(QPointF(page.left(), pages.y()), QPointF(page.right(), pages.y()));
+    };
+
+    drawLine(titles, pages.bold(), line, false);
+    rule();
+    for (const Line& l : body) {
+        if (pages.ensureRoom(line)) {
+            drawLine(titles, pages.bold(), line, false);
+            rule();
+        }
+        drawLine(l, pages.normal(), line, false);
+    }
+    const double summaryHeight = wrappedHeight(summary);
+    pages.ensureRoom(summaryHeight);
+    rule();
+    drawLine(summary, pages.bold(), summaryHeight, true);
+
+    if (!painter.end()) {
+        setError(error, QStringLiteral("Das Dokument kann nicht abgeschlossen werden."));
+        return false;
+    }
+    return true;
+}
+
+bool OverviewPrinter::exportPdf(const QString& path, QString* error) const {
+    // Made in memory first: a failure while drawing leaves no half file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title());
+        writer.setCreator(QStringLiteral("Schriftliche Zifferon"));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        if (!paint(writer, error)) {
+            return false;
+        }
+    }
+    return writePdfFile(buffer.data(), path, error);
+}
+
+bool OverviewPrinter::print(QPrinter& printer, QString* error) const {
+    if (!paint(printer, error)) {
+        return false;
+    }
+    if (printer.printerState() == QPrinter::Error) {
+        setError(error, QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden."));
+        return false;
+    }
+    return true;
+}
+
+} // namespace zifferon

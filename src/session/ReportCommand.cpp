@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "session/ReportCommand.h"
+
+#include "overview/OverviewCsv.h"
+#include "session/CommandLine.h"
+
+#include <ostream>
+
+namespace zifferon {
+
+int runReport(const std::string& folder, std::ostream& out, std::ostream& err) {
+    const ClassOverview overview = readClassFolder(folder);
+    if (!overview.ok) {
+        err << "zifferon: " << overview.error << "\n";
+        return kWrongUsage;
+    }
+    out << overviewCsv(overview.rows, false) << std::flush;
+    if (!out) {
+        err << "zifferon: Die \u00DCbersicht kann nicht ausgegeben werden.\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace zifferon

@@ -1,0 +1,168 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "MemoryTaskFiles.h"
+#include "Pupil.h"
+
+#include "input/KeyCodes.h"
+#include "overview/OverviewCsv.h"
+#include "session/ReportCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <stdlib.h>
+
+namespace zifferon {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+// A folder of the test's own, removed afterwards.
+class ClassFolder {
+  public:
+    ClassFolder() {
+        std::string pattern = (fs::temp_directory_path() / "zifferon-klasse-XXXXXX").string();
+        root_ = mkdtemp(pattern.data());
+    }
+    ~ClassFolder() { fs::remove_all(root_); }
+    const fs::path& root() const { return root_; }
+    void put(const std::string& relative, const Bytes& bytes) const {
+        fs::create_directories((root_ / relative).parent_path());
+        std::ofstream(root_ / relative, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+
+  private:
+    fs::path root_;
+};
+
+// 9434 : 13 = 725 R 9 worked by a pupil and saved three times through the
+// save command: untouched, in progress (a product once and a remainder
+// eleven times wrong, a hint), finished.
+std::map<std::string, Bytes> savedByAPupil() {
+    Worksheet sheet;
+    test::Pupil p(sheet);
+    test::MemoryTaskFiles files;
+    p.enterTask(U"9434", U"13");
+    p.save(files, "dora");
+    p.type(U'7');
+    p.press(vk::Return);
+    p.type(U"92");
+    p.press(vk::Return);
+    auto retype = [&p](int row, int column, char32_t digit) {
+        p.click(ctl::workRow(row, column));
+        p.backspace();
+        p.click(ctl::workRow(row, column));
+        p.type(digit);
+        p.press(vk::Return);
+    };
+    retype(0, 4, U'1');
+    p.writeNumber(1, 4, 4);
+    for (int i = 0; i < 11; ++i) {
+        p.press(vk::Return);
+    }
+    p.sheet().askForHint();
+    EXPECT_EQ(sheet.form.tally(1).hints, 1u) << "the hint goes to the remainder's row";
+    p.save(files, "carla");
+    retype(1, 4, U'3');
+    const std::pair<char32_t, std::array<long, 4>> steps[] = {{U'2', {2, 3, 26, 7}},
+                                                              {U'5', {4, 2, 65, 9}}};
+    for (const auto& [digit, s] : steps) {
+        p.type(digit);
+        p.press(vk::Return);
+        p.writeNumber(static_cast<int>(s[0]), static_cast<int>(s[1]), s[2]);
+        p.press(vk::Return);
+        p.writeNumber(static_cast<int>(s[0]) + 1, static_cast<int>(s[1]), s[3]);
+        p.press(vk::Return);
+    }
+    EXPECT_TRUE(sheet.form.visible(ctl::Label4));
+    p.save(files, "fertig");
+    return {{"dora", files.files.at("dora.AUF")},
+            {"carla", files.files.at("carla.AUF")},
+            {"fertig", files.files.at("fertig.AUF")}};
+}
+
+const std::string kHeader = "Datei;Aufgabe;Stand;Ergebnis;Richtig;Fehlversuche;Einmaleins;"
+                            "Abziehen;Ziffer zu gro\u00DF;Ziffer zu klein;Stellenwert;Tipps\n";
+
+class ClassOverviewTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        const auto saved = savedByAPupil();
+        Bytes wrongResult = saved.at("fertig");
+        wrongResult[recordOffset(kResultatRecord) + 2] = '4'; // 724 instead of 725
+        Bytes untagged = saved.at("carla");
+        for (int k = 1; k <= kWorkRows; ++k) {
+            std::fill_n(untagged.begin() + static_cast<std::ptrdiff_t>(recordOffset(k) + 6), 122,
+                        0);
+        }
+        folder.put("anna/fertig.AUF", saved.at("fertig"));
+        folder.put("anna/tief/zu-tief.AUF", saved.at("dora"));
+        folder.put("ben/falsch.auf", wrongResult);
+        folder.put("carla.AUF", saved.at("carla"));
+        folder.put("dora.AUF", saved.at("dora"));
+        folder.put("emil.AUF", Bytes(saved.at("dora").begin(), saved.at("dora").begin() + 100));
+        folder.put("fritz.AUF", untagged);
+        folder.put("notiz.txt", saved.at("dora"));
+        folder.put("=summe;1.AUF", saved.at("dora"));
+    }
+    ClassFolder folder;
+};
+
+// One row per kind of file, from the folder and its direct subfolders only,
+// as the command line writes them.
+TEST_F(ClassOverviewTest, RowsOfEveryKindOfFile) {
+    std::ostringstream out, err;
+    EXPECT_EQ(runReport(folder.root().string(), out, err), 0);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(out.str(), kHeader +
+                             "\"'=summe;1.AUF\";9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0\n"
+                             "anna/fertig.AUF;9434 : 13;beendet;725 Rest 9;ja;12;1;11;0;0;0;1\n"
+                             "ben/falsch.auf;9434 : 13;beendet;724 Rest 9;nein;12;1;11;0;0;0;1\n"
+                             "carla.AUF;9434 : 13;in Arbeit;7;;12;1;11;0;0;0;1\n"
+                             "dora.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0\n"
+                             "emil.AUF;;keine Aufgabendatei;;;;;;;;;\n"
+                             "fritz.AUF;9434 : 13;in Arbeit;7;;2;;;;;;\n");
+
+    const ClassOverview overview = readClassFolder(folder.root().string());
+    ASSERT_EQ(overview.rows.size(), 7u);
+    EXPECT_NE(overview.rows[5].refusal.find("zu kurz (100 Bytes"), std::string::npos);
+    const std::string csv = overviewCsv(overview.rows, true);
+    EXPECT_EQ(csv.substr(csv.rfind('\n', csv.size() - 2) + 1),
+              "Summe: 7 Dateien;;2 nicht begonnen, 2 in Arbeit, 2 beendet, 1 keine "
+              "Aufgabendatei;;1 ja, 1 nein;38;3;33;0;0;0;3\n");
+}
+
+TEST_F(ClassOverviewTest, CommandLineExitCodes) {
+    struct Case {
+        std::string folder;
+        int code;
+        std::string message;
+    };
+    const std::string root = folder.root().string();
+    const std::vector<Case> cases{
+        {root, 0, ""},
+        {root + "/fehlt", 2,
+         "zifferon: Der Ordner \u201E" + root + "/fehlt\u201C existiert nicht.\n"},
+        {root + "/dora.AUF", 2, "zifferon: \u201E" + root + "/dora.AUF\u201C ist kein Ordner.\n"},
+    };
+    for (const Case& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(runReport(c.folder, out, err), c.code) << c.folder;
+        EXPECT_EQ(err.str(), c.message);
+        EXPECT_EQ(out.str().empty(), c.code != 0);
+    }
+    std::ostringstream full, err;
+    full.setstate(std::ios::badbit);
+    EXPECT_EQ(runReport(root, full, err), 1);
+    EXPECT_NE(err.str().find("kann nicht ausgegeben werden"), std::string::npos);
+}
+
+} // namespace
+} // namespace zifferon
