@@ -186,6 +186,7 @@ void SheetWindow::buildMenu() {
     handout->setObjectName("mArbeitsblatt");
     connect(handout, &QAction::triggered, this,
             [this] { createHandout(this, form(), *services_.pdfDialog, *services_.messages); });
+    datei->addSeparator();
     overviewAction_ = datei->addAction(QString::fromUtf8("&Klassen\u00FCbersicht ..."));
     overviewAction_->setObjectName("mKlassenuebersicht");
     connect(overviewAction_, &QAction::triggered, this, [this] {
