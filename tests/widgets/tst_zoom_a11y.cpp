@@ -22,6 +22,7 @@
 #include <QtPlugin>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -44,37 +45,38 @@ QString spokenName(QObject* object) {
     return iface ? iface->text(QAccessible::Name) : QString();
 }
 
-// Alerts that reach the platform's accessibility bridges (where a screen
-// reader's bridge gets them), with the name the alerted object had then.
-// QAccessible::installUpdateHandler would only see events while a screen
-// reader has switched accessibility on, which never happens here.
-struct Alert {
-    QObject* object = nullptr;
-    QString name;
-};
-std::vector<Alert> gAlerts;
+// Notices that reach the platform's accessibility bridges (where a screen
+// reader's bridge gets them): notifications being shown, with the text they
+// carry then. QAccessible::installUpdateHandler would only see events while
+// a screen reader has switched accessibility on, which never happens here.
+std::vector<QString> gNotices;
+// Every event, by type and object.
+std::vector<std::pair<QAccessible::Event, QObject*>> gEvents;
 
 } // namespace
 
-class AlertRecorder : public QAccessibleBridge {
+class NoticeRecorder : public QAccessibleBridge {
   public:
     void setRootObject(QAccessibleInterface*) override {}
     void notifyAccessibilityUpdate(QAccessibleEvent* event) override {
-        if (event->type() == QAccessible::Alert) {
-            gAlerts.push_back({event->object(), spokenName(event->object())});
+        gEvents.emplace_back(event->type(), event->object());
+        QAccessibleInterface* iface = event->accessibleInterface();
+        if (event->type() == QAccessible::ObjectShow && iface &&
+            iface->role() == QAccessible::Notification) {
+            gNotices.push_back(iface->text(QAccessible::Name));
         }
     }
 };
 
-class AlertRecorderPlugin : public QAccessibleBridgePlugin {
+class NoticeRecorderPlugin : public QAccessibleBridgePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID "org.qt-project.Qt.QAccessibleBridgeFactoryInterface" FILE
                           "a11y_event_recorder.json")
   public:
-    QAccessibleBridge* create(const QString&) override { return new AlertRecorder; }
+    QAccessibleBridge* create(const QString&) override { return new NoticeRecorder; }
 };
 
-Q_IMPORT_PLUGIN(AlertRecorderPlugin)
+Q_IMPORT_PLUGIN(NoticeRecorderPlugin)
 
 namespace {
 
@@ -121,6 +123,8 @@ class TestZoomA11y : public QObject {
     void namesFollowTheSheet();
     void verdictsAreAnnounced_data();
     void verdictsAreAnnounced();
+    void focusIsToldFirst_data();
+    void focusIsToldFirst();
 };
 
 void TestZoomA11y::everyControlScalesWithTheSheet_data() {
@@ -286,36 +290,61 @@ void TestZoomA11y::namesFollowTheSheet() {
 
 void TestZoomA11y::verdictsAreAnnounced_data() {
     QTest::addColumn<QString>("keys");          // after Eingabe
-    QTest::addColumn<QStringList>("announced"); // names of the alerted labels, in order
+    QTest::addColumn<QStringList>("announced"); // texts of the notices shown, in order
+    const QString wrong =
+        QString::fromUtf8("Fehler. 13 mal 7 ist nicht 92: rechne das Malnehmen noch einmal nach.");
     QTest::newRow("writing only: nothing") << "7\n91" << QStringList{};
-    QTest::newRow("right") << "7\n91\n" << QStringList{"Zeile 1 prüfen: korrekt"};
-    QTest::newRow("wrong") << "7\n92\n" << QStringList{"Zeile 1 prüfen: Fehler"};
-    QTest::newRow("wrong, then wrong again")
-        << "7\n92\n\n"
-        << QStringList{"Zeile 1 prüfen: Fehler", "Zeile 1 prüfen: Fehler"};
-    QTest::newRow("wrong, corrected")
-        << "7\n92\n"
-        << QStringList{"Zeile 1 prüfen: Fehler", "Zeile 1 prüfen: korrekt"};
+    QTest::newRow("right") << "7\n91\n" << QStringList{"korrekt."};
+    QTest::newRow("wrong") << "7\n92\n" << QStringList{wrong};
+    QTest::newRow("wrong, then wrong again") << "7\n92\n\n" << QStringList{wrong, wrong};
+    QTest::newRow("wrong, corrected") << "7\n92\n" << QStringList{wrong, "korrekt."};
+    QTest::newRow("Enter in an empty product row: nothing") << "7\n\n" << QStringList{};
 }
 
 void TestZoomA11y::verdictsAreAnnounced() {
     QFETCH(QString, keys);
     QFETCH(QStringList, announced);
     SheetWindow window;
-    gAlerts.clear();
+    gNotices.clear();
     QVERIFY(startTask(window, keys));
     if (QTest::currentDataTag() == QString("wrong, corrected")) {
         // Back to the second cell of the row, the 2 overwritten by a 1.
         QTest::mouseClick(window.cell(ctl::kontrolle(1, 4)), Qt::LeftButton);
         typeKeys("1\n");
     }
+    QCOMPARE(QStringList(gNotices.begin(), gNotices.end()), announced);
+}
 
-    QStringList names;
-    for (const Alert& alert : gAlerts) {
-        QCOMPARE(alert.object, window.label(ctl::info(0)));
-        names << alert.name;
+void TestZoomA11y::focusIsToldFirst_data() {
+    QTest::addColumn<QString>("keys");   // after Eingabe
+    QTest::addColumn<QString>("action"); // keys, or "Eingabe" clicked
+    QTest::newRow("a digit moves on") << "7\n9"
+                                      << "1";
+    QTest::newRow("Tab") << ""
+                         << "\t";
+    QTest::newRow("Eingabe empties the cell it focuses") << "7"
+                                                         << "Eingabe";
+}
+
+// A screen reader hears of the new focus before any caret move or selection
+// in the box it lands in: told of the caret first, Orca takes it for the
+// focus move and does not say where the focus went.
+void TestZoomA11y::focusIsToldFirst() {
+    QFETCH(QString, keys);
+    QFETCH(QString, action);
+    SheetWindow window;
+    QVERIFY(startTask(window, keys));
+    gEvents.clear();
+    if (action == "Eingabe") {
+        QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    } else {
+        typeKeys(action);
     }
-    QCOMPARE(names, announced);
+    QWidget* now = QApplication::focusWidget();
+    const auto first = std::find_if(gEvents.begin(), gEvents.end(),
+                                    [now](const auto& e) { return e.second == now; });
+    QVERIFY(first != gEvents.end());
+    QCOMPARE(first->first, QAccessible::Focus);
 }
 
 QTEST_MAIN(TestZoomA11y)
