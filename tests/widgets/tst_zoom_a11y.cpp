@@ -22,7 +22,6 @@
 #include <QtPlugin>
 #include <QtTest>
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -50,8 +49,6 @@ QString spokenName(QObject* object) {
 // carry then. QAccessible::installUpdateHandler would only see events while
 // a screen reader has switched accessibility on, which never happens here.
 std::vector<QString> gNotices;
-// Every event, by type and object.
-std::vector<std::pair<QAccessible::Event, QObject*>> gEvents;
 
 } // namespace
 
@@ -59,7 +56,6 @@ class NoticeRecorder : public QAccessibleBridge {
   public:
     void setRootObject(QAccessibleInterface*) override {}
     void notifyAccessibilityUpdate(QAccessibleEvent* event) override {
-        gEvents.emplace_back(event->type(), event->object());
         QAccessibleInterface* iface = event->accessibleInterface();
         if (event->type() == QAccessible::ObjectShow && iface &&
             iface->role() == QAccessible::Notification) {
@@ -123,8 +119,6 @@ class TestZoomA11y : public QObject {
     void namesFollowTheSheet();
     void verdictsAreAnnounced_data();
     void verdictsAreAnnounced();
-    void focusIsToldFirst_data();
-    void focusIsToldFirst();
 };
 
 void TestZoomA11y::everyControlScalesWithTheSheet_data() {
@@ -313,38 +307,6 @@ void TestZoomA11y::verdictsAreAnnounced() {
         typeKeys("1\n");
     }
     QCOMPARE(QStringList(gNotices.begin(), gNotices.end()), announced);
-}
-
-void TestZoomA11y::focusIsToldFirst_data() {
-    QTest::addColumn<QString>("keys");   // after Eingabe
-    QTest::addColumn<QString>("action"); // keys, or "Eingabe" clicked
-    QTest::newRow("a digit moves on") << "7\n9"
-                                      << "1";
-    QTest::newRow("Tab") << ""
-                         << "\t";
-    QTest::newRow("Eingabe empties the cell it focuses") << "7"
-                                                         << "Eingabe";
-}
-
-// A screen reader hears of the new focus before any caret move or selection
-// in the box it lands in: told of the caret first, Orca takes it for the
-// focus move and does not say where the focus went.
-void TestZoomA11y::focusIsToldFirst() {
-    QFETCH(QString, keys);
-    QFETCH(QString, action);
-    SheetWindow window;
-    QVERIFY(startTask(window, keys));
-    gEvents.clear();
-    if (action == "Eingabe") {
-        QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
-    } else {
-        typeKeys(action);
-    }
-    QWidget* now = QApplication::focusWidget();
-    const auto first = std::find_if(gEvents.begin(), gEvents.end(),
-                                    [now](const auto& e) { return e.second == now; });
-    QVERIFY(first != gEvents.end());
-    QCOMPARE(first->first, QAccessible::Focus);
 }
 
 QTEST_MAIN(TestZoomA11y)
