@@ -12,6 +12,7 @@ ZIFFERON_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev llvm-14 clang-format
     xvfb xauth xdotool x11-utils imagemagick poppler-utils
+    orca python3-pyatspi speech-dispatcher at-spi2-core dbus-daemon openbox
     dpkg-dev file desktop-file-utils appstream lintian libxml2-utils
 )
 

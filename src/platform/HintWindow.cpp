@@ -3,12 +3,10 @@
 
 #include "platform/HintWindow.h"
 
+#include "hints/SpokenHint.h"
 #include "platform/SheetWindow.h"
-#include "sheet/ControlNames.h"
 
-#include <QAccessible>
 #include <QAction>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QLabel>
@@ -31,14 +29,6 @@ QString toQString(const Text& text) {
 // A frame colour apart from the verdict colours (green, red, yellow), the
 // light cyan of the digit limit and the blue of the keyboard focus.
 const QColor kFrameColour(170, 0, 200);
-
-// Read by a screen reader at once, like a verdict.
-void announce(QLabel* label) {
-    if (!label->text().isEmpty()) {
-        QAccessibleEvent alert(label, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-    }
-}
 
 const char* const kUsagePage =
     "<h3>Wie geht das?</h3>"
@@ -122,7 +112,7 @@ void HintOverlay::paintEvent(QPaintEvent* /*event*/) {
                             width, width);
 }
 
-HintWindow::HintWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
+HintWindow::HintWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setWindowTitle(QString::fromUtf8("Tipp"));
     setObjectName("hintWindow");
     // Showing the hint must not take the keyboard away from the sheet.
@@ -134,10 +124,7 @@ HintWindow::HintWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     question_ = new QLabel(this);
     multiples_ = new QLabel(this);
     count_ = new QLabel(this);
-    instruction_->setAccessibleName(QString::fromUtf8("Was zu tun ist"));
-    question_->setAccessibleName(QString::fromUtf8("Frage"));
-    multiples_->setAccessibleName(QString::fromUtf8("Reihe des Divisors"));
-    count_->setAccessibleName(QString::fromUtf8("Benutzte Tipps"));
+    // No names of their own: a screen reader reads each label as its text.
     QFont big = question_->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.2);
@@ -155,13 +142,14 @@ HintWindow::HintWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
 }
 
 void HintWindow::showHint(const Hint& hint, int hintsUsed, const QString& outlinedCells) {
-    const QString before = question_->text() + multiples_->text();
     QString instruction = toQString(hint.instruction);
     if (instruction.isEmpty()) {
         instruction = QString::fromUtf8("Drücke F1 für einen Tipp zum nächsten Schritt.");
     }
     instruction_->setText(instruction);
-    instruction_->setAccessibleDescription(outlinedCells);
+    if (instruction_->accessibleDescription() != outlinedCells) {
+        instruction_->setAccessibleDescription(outlinedCells);
+    }
     question_->setText(toQString(hint.question));
     question_->setVisible(!hint.question.empty());
     QStringList lines;
@@ -173,9 +161,6 @@ void HintWindow::showHint(const Hint& hint, int hintsUsed, const QString& outlin
     count_->setText(
         QString::fromUtf8("Benutzte Tipps seit der letzten Eingabe: %1").arg(hintsUsed));
     adjustSize();
-    if (question_->text() + multiples_->text() != before) {
-        announce(multiples_->text().isEmpty() ? question_ : multiples_);
-    }
 }
 
 QString HintWindow::instructionText() const {
@@ -220,29 +205,30 @@ void HintController::addMenu(QMenuBar* bar) {
 }
 
 void HintController::giveHint() {
-    window_.sheet().askForHint();
+    const Hint before = window_.sheet().shownHint();
+    const Hint now = window_.sheet().askForHint();
     if (!hintWindow_->isVisible()) {
         placeBesideSheet();
         hintWindow_->show();
     }
     refresh();
+    // Read aloud from the sheet's own notice: one inside the hint window
+    // would have the screen reader say the whole window first.
+    window_.announce(toQString(spokenHint(window_.form(), before, now)));
 }
 
 void HintController::refresh() {
     const Hint hint = window_.sheet().shownHint();
     std::vector<QWidget*> targets;
-    QStringList names;
     for (ControlId id : hint.outline) {
         if (QWidget* w = window_.widget(id)) {
             targets.push_back(w);
-            names << toQString(accessibleName(window_.form(), id));
         }
     }
     overlay_->setTargets(targets);
     if (hintWindow_->isVisible()) {
-        const QString marked =
-            names.isEmpty() ? QString() : QString::fromUtf8("Markiert: ") + names.join(", ");
-        hintWindow_->showHint(hint, window_.sheet().hintsUsed(), marked);
+        hintWindow_->showHint(hint, window_.sheet().hintsUsed(),
+                              toQString(outlinedCells(window_.form(), hint)));
     }
 }
 

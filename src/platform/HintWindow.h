@@ -13,13 +13,13 @@
 
 #include "hints/HintCoach.h"
 
+#include <QDialog>
 #include <QPointer>
 #include <QWidget>
 
 #include <vector>
 
 class QAction;
-class QDialog;
 class QLabel;
 class QMenuBar;
 
@@ -47,7 +47,9 @@ class HintOverlay : public QWidget {
 
 // The small window beside the sheet: what to do, the question, the divisor's
 // multiples and how many hints were used since the last task entry or load.
-class HintWindow : public QWidget {
+// A screen reader sees a dialog "Tipp" whose labels read as their texts; it
+// never takes the focus, and a hint is read aloud through the sheet's notice.
+class HintWindow : public QDialog {
     Q_OBJECT
   public:
     explicit HintWindow(QWidget* parent);

@@ -3,7 +3,6 @@
 
 #include "platform/SheetWidgets.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +12,7 @@
 namespace zifferon {
 
 void CellEdit::keyPressEvent(QKeyEvent* event) {
+    selectArrived();
     if (onKeyDown) {
         onKeyDown(event);
     }
@@ -23,19 +23,26 @@ void CellEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void CellEdit::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    if (selectOnArrival) {
-        selectAll();
-        // The click that brought the focus places the caret after this: the
-        // selection is made again once it has.
-        arrivedByClick_ = event->reason() == Qt::MouseFocusReason;
-    }
+    const Qt::FocusReason reason = event->reason();
+    const bool tab = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    selectionDue_ = selectOnArrival || tab;
+    arrivedByClick_ = reason == Qt::MouseFocusReason;
+    // Without its Tab reason QLineEdit does not select the text itself.
+    QFocusEvent quiet(event->type(), tab ? Qt::OtherFocusReason : reason);
+    QLineEdit::focusInEvent(&quiet);
 }
 
 void CellEdit::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
-    if (arrivedByClick_) {
-        arrivedByClick_ = false;
+    // A click into a cell that already had the focus places the caret.
+    selectionDue_ = selectionDue_ && arrivedByClick_;
+    arrivedByClick_ = false;
+    selectArrived();
+}
+
+void CellEdit::selectArrived() {
+    if (selectionDue_ && hasFocus()) {
+        selectionDue_ = false;
         selectAll();
     }
 }

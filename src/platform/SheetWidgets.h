@@ -23,7 +23,15 @@ namespace zifferon {
 //
 // A quotient or work cell selects its text whenever the focus arrives, by
 // whatever way (a key, the program, Tab, a click): the first character typed
-// then replaces the digit there, wherever the caret would stand.
+// then replaces the digit there, wherever the caret would stand. Tab selects
+// the text of any box, as in every Qt window.
+//
+// The selection waits until a screen reader has been told of the focus. Qt
+// tells it after focusInEvent, and a selection made in there moves the caret
+// first: Orca then takes the caret for the focus move and does not say where
+// the focus went. So whoever moves the focus calls selectArrived() after
+// setFocus(); a click selects after it has placed the caret, and a key that
+// finds the selection still due makes it before it takes effect.
 class CellEdit : public QLineEdit {
     Q_OBJECT
   public:
@@ -33,12 +41,16 @@ class CellEdit : public QLineEdit {
     std::function<void()> afterKey;
     bool selectOnArrival = false;
 
+    // Makes the selection due since the focus arrived, if any.
+    void selectArrived();
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    bool selectionDue_ = false;
     bool arrivedByClick_ = false;
 };
 

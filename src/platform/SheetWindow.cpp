@@ -9,13 +9,13 @@
 #include "platform/HintWindow.h"
 #include "platform/QtKeyCodes.h"
 #include "platform/QtTaskFileServices.h"
+#include "platform/ScreenReaderNotice.h"
 #include "platform/SheetPrinter.h"
 #include "platform/SheetWidgets.h"
 #include "sheet/ControlNames.h"
 #include "sheet/Layout.h"
 #include "taskfile/TaskFileCommands.h"
 
-#include <QAccessible>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -83,6 +83,7 @@ SheetWindow::SheetWindow(const Services& services, QWidget* parent)
     pagePalette.setColor(QPalette::Disabled, QPalette::Text, QColor(90, 90, 90));
     page_->setPalette(pagePalette);
     setCentralWidget(page_);
+    notice_ = new ScreenReaderNotice(this);
     // The font first: widgets made afterwards take it at once instead of
     // laying their text out again.
     applyFonts();
@@ -337,6 +338,32 @@ void SheetWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
+bool SheetWindow::focusNextPrevChild(bool next) {
+    // Tab asks the sheet before the focus moves: a move the sheet would undo
+    // at once (a blank quotient cell pulls the focus back) would otherwise be
+    // two focus changes of one key, and a screen reader hears of both.
+    QWidget* from = QApplication::focusWidget();
+    QWidget* to = from;
+    while (to) {
+        to = next ? to->nextInFocusChain() : to->previousInFocusChain();
+        if (to == from || (to->window() == this && to->isEnabled() && to->isVisibleTo(this) &&
+                           (to->focusPolicy() & Qt::TabFocus))) {
+            break;
+        }
+    }
+    const ControlId id = controlOf(to);
+    if (!from || to == from || id.kind == Kind::None) {
+        return QMainWindow::focusNextPrevChild(next);
+    }
+    handle([id](Worksheet& sheet) { sheet.focusChanged(id); });
+    // Tab selects the text of the box it leads to, as in any Qt window.
+    auto* box = qobject_cast<CellEdit*>(QApplication::focusWidget());
+    if (box && box != from && !box->hasSelectedText()) {
+        box->selectAll();
+    }
+    return true;
+}
+
 void SheetWindow::openFile(const std::string& path) {
     const std::string absolute =
         QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
@@ -432,20 +459,40 @@ QPushButton* SheetWindow::button(ControlId id) const {
     return qobject_cast<QPushButton*>(widget(id));
 }
 
+ControlId SheetWindow::controlOf(const QWidget* w) const {
+    for (const auto& [packed, widget] : widgets_) {
+        if (widget == w) {
+            return ControlId{static_cast<Kind>(packed / 64), packed % 64};
+        }
+    }
+    return ControlId{};
+}
+
 void SheetWindow::onFocusChanged(QWidget* now) {
     if (mirroring_ || !now) {
         return;
     }
-    for (const auto& [packed, w] : widgets_) {
-        if (w == now) {
-            const ControlId id{static_cast<Kind>(packed / 64), packed % 64};
-            handle([id](Worksheet& sheet) { sheet.focusChanged(id); });
-            return;
-        }
+    const ControlId id = controlOf(now);
+    if (id.kind != Kind::None) {
+        handle([id](Worksheet& sheet) { sheet.focusChanged(id); });
     }
 }
 
 void SheetWindow::mirrorControl(ControlId id) {
+    mirrorState(id);
+    mirrorText(id);
+}
+
+void SheetWindow::mirrorText(ControlId id) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget(id))) {
+        const QString text = toQString(form().text(id));
+        if (edit->text() != text) {
+            edit->setText(text);
+        }
+    }
+}
+
+void SheetWindow::mirrorState(ControlId id) {
     QWidget* w = widget(id);
     if (!w) {
         return;
@@ -456,10 +503,6 @@ void SheetWindow::mirrorControl(ControlId id) {
         w->setAccessibleName(name);
     }
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        const QString text = toQString(f.text(id));
-        if (edit->text() != text) {
-            edit->setText(text);
-        }
         if (id.kind == Kind::Resultat || isKontrolle(id.kind)) {
             if (edit->isReadOnly() == f.enabled(id)) {
                 showLocked(edit, !f.enabled(id));
@@ -471,7 +514,6 @@ void SheetWindow::mirrorControl(ControlId id) {
         const QString caption = toQString(f.caption(id));
         if (label->text() != caption) {
             label->setText(caption);
-            announceVerdict(id, label);
         }
         const QString tip = toQString(shownToolTip(f, id));
         if (label->toolTip() != tip) {
@@ -522,38 +564,42 @@ void SheetWindow::showLocked(QLineEdit* cell, bool locked) {
     }
 }
 
-void SheetWindow::announceVerdict(ControlId id, QLabel* label) {
-    // A verdict written beside a row is spoken at once by a screen reader.
-    const Text& caption = form().caption(id);
-    if (id.kind == Kind::Info && form().visible(id) &&
-        (caption == texts::Korrekt || caption == texts::Fehler)) {
-        QAccessibleEvent alert(label, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-    }
-    // A row judged wrong once more keeps its caption "Fehler"; only its error
-    // count moves (the counter was already shown), so the verdict is spoken again.
-    if (id.kind == Kind::Fehler && id.index < kWorkRows && label->isVisibleTo(page_)) {
-        const ControlId verdict = ctl::info(id.index);
-        if (form().visible(verdict) && form().caption(verdict) == texts::Fehler) {
-            QAccessibleEvent alert(this->label(verdict), QAccessible::Alert);
-            QAccessible::updateAccessibility(&alert);
-        }
+void SheetWindow::announce(const QString& text) {
+    if (!text.isEmpty()) {
+        notice_->say(text);
     }
 }
 
 void SheetWindow::mirror() {
     const Form1& f = form();
+    // A verdict or the end of the task is spoken once the key that brought it
+    // is done, whether or not its last part changed the sheet.
+    const QString news = sheet_.keyInProgress() ? QString() : toQString(sheet_.takeNews());
     if (f.revision() == mirroredRevision_) {
+        announce(news);
         return;
     }
     mirroring_ = true;
     for (ControlId id : allControls()) {
-        mirrorControl(id);
+        mirrorState(id);
     }
+    // The verdict first, then the place the focus moves to. The cells' texts
+    // come after the focus: a text written into the cell about to take the
+    // focus moves its caret, and a screen reader that hears of the caret
+    // before the focus takes the move as done and does not say it.
+    announce(news);
+    QWidget* moved = nullptr;
     if (QWidget* target = widget(f.focus())) {
         if (QApplication::focusWidget() != target) {
             target->setFocus(Qt::OtherFocusReason);
+            moved = target;
         }
+    }
+    for (ControlId id : allControls()) {
+        mirrorText(id);
+    }
+    if (auto* cell = qobject_cast<CellEdit*>(moved)) {
+        cell->selectArrived();
     }
     mirroring_ = false;
     mirroredRevision_ = f.revision();

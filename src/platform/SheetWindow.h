@@ -38,6 +38,7 @@ class ClickableLabel;
 class RandomSource;
 class SheetPage;
 class QtTaskFileServices;
+class ScreenReaderNotice;
 class MessageSink;
 class PdfSaveDialog;
 class TaskFileServices;
@@ -75,6 +76,10 @@ class SheetWindow : public QMainWindow {
     // then the widgets show the model.
     void handle(const std::function<void(Worksheet&)>& event);
 
+    // Has a screen reader say text without moving the focus.
+    void announce(const QString& text);
+    ScreenReaderNotice* notice() const { return notice_; }
+
     // Pixel position of a twip coordinate at the current zoom.
     int toPixels(int twips) const;
 
@@ -98,6 +103,7 @@ class SheetWindow : public QMainWindow {
     void showEvent(QShowEvent* event) override;
     // Asks before unsaved work is thrown away.
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void buildControls();
@@ -106,6 +112,7 @@ class SheetWindow : public QMainWindow {
     void applyGeometry();
     void applyFonts();
 
+    ControlId controlOf(const QWidget* w) const; // None for other widgets
     void onFocusChanged(QWidget* now);
     void loadTaskFile();
     void saveTaskFile();
@@ -114,7 +121,8 @@ class SheetWindow : public QMainWindow {
 
     void mirror();
     void mirrorControl(ControlId id);
-    void announceVerdict(ControlId id, QLabel* label);
+    void mirrorState(ControlId id);
+    void mirrorText(ControlId id);
     void showLocked(QLineEdit* cell, bool locked);
     QSize nonScalingSize() const;
     bool zoomFitsScreen(double zoom) const;
@@ -144,6 +152,7 @@ class SheetWindow : public QMainWindow {
     std::uint64_t mirroredRevision_ = ~std::uint64_t{0};
     bool mirroring_ = false;
     HintController* hints_ = nullptr;
+    ScreenReaderNotice* notice_ = nullptr;
 };
 
 } // namespace zifferon

@@ -105,6 +105,7 @@ void Worksheet::load(const TaskFileServices& services) {
     afterEvent();
     if (loaded) {
         coach_.restart();
+        told_.take(form);
         markSaved();
     }
 }

@@ -21,6 +21,7 @@
 
 #include "hints/HintCoach.h"
 #include "input/CellInput.h"
+#include "sheet/Announcements.h"
 #include "sheet/Form1.h"
 #include "task/ClockRandom.h"
 #include "taskfile/TaskRecords.h"
@@ -65,6 +66,10 @@ class Worksheet {
     int hintsUsed() const { return coach_.hintsUsed(); }
     // A tick of Timer1.
     void tick();
+    // What a screen reader says of the events since the last call: the
+    // verdicts written and the end of the task ("" for nothing). A loaded
+    // sheet is not news.
+    Text takeNews() { return told_.news(form); }
 
   private:
     void afterEvent();
@@ -73,6 +78,7 @@ class Worksheet {
     ClockRandom clock_;
     RandomSource& random_;
     HintCoach coach_;
+    AnnouncedSheet told_{form};
     bool keyInProgress_ = false;
     bool taskEntered_ = false; // by Enter in a number box, during the key
     // The task file the sheet was last entered, loaded or saved as.

@@ -5,6 +5,7 @@
 
 #include "check/RowCheck.h"
 #include "hints/HintCoach.h"
+#include "hints/SpokenHint.h"
 #include "taskfile/TaskRecords.h"
 #include "tracker/ProgressTracker.h"
 
@@ -191,6 +192,24 @@ TEST(HintStages, FollowingTheOutlinesSolvesRandomTasks) {
         EXPECT_TRUE(form.visible(ctl::Label4));
         EXPECT_EQ(std::stoll(quotient), dividend / divisor);
     }
+}
+
+// Read aloud, each press of "Tipp" says what it added, the framed cells by
+// name and the signs as words; a press that adds nothing says the whole hint.
+TEST(HintSpeech, EachPressSaysWhatItAdded) {
+    Form1 form;
+    HintCoach coach;
+    test::enterTask(form, U"94", U"13");
+    std::vector<std::string> said;
+    for (int press = 0; press < 4; ++press) {
+        const Hint before = coach.shown(form);
+        said.push_back(test::utf8(spokenHint(form, before, coach.press(form))));
+    }
+    EXPECT_EQ(said[0], "Schreibe die nächste Ziffer des Ergebnisses in das markierte Kästchen. "
+                       "Markiert: Ergebnis, 1. Ziffer.");
+    EXPECT_EQ(said[1], "Wie oft passt 13 in 94?");
+    EXPECT_TRUE(said[2].starts_with("Reihe des Divisors: 13 mal 1 ist 13; 13 mal 2 ist 26;"));
+    EXPECT_EQ(said[3], said[0] + " " + said[1] + " " + said[2]);
 }
 
 } // namespace

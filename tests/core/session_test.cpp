@@ -233,5 +233,34 @@ TEST(SessionCommandLine, WorksheetOptions) {
     }
 }
 
+// A screen reader is told each verdict when it is written (for "Fehler" with
+// the reason, the signs as words) and the end of the task once; the verdicts
+// a load brings back are no news.
+TEST(SessionNews, VerdictsAndTheEndOnceNothingFromALoad) {
+    Worksheet sheet;
+    test::Pupil pupil(sheet);
+    test::MemoryTaskFiles files;
+    const auto news = [&sheet] { return test::utf8(sheet.takeNews()); };
+    pupil.enterTask(U"94", U"13");
+    pupil.type(U"7");
+    pupil.press(vk::Return);
+    pupil.type(U"91");
+    EXPECT_EQ(news(), "");
+    pupil.press(vk::Return);
+    EXPECT_EQ(news(), "korrekt.");
+    pupil.writeNumber(1, 4, 4);
+    pupil.press(vk::Return);
+    EXPECT_EQ(news(), "Fehler. 94 minus 91 ist nicht 4: rechne das Abziehen noch einmal nach.");
+    pupil.writeNumber(1, 4, 3);
+    pupil.press(vk::Return);
+    EXPECT_EQ(news(), "korrekt. Berechnung beendet.");
+    pupil.save(files, "/prog/a");
+    pupil.click(ctl::Command1);
+    EXPECT_EQ(news(), "");
+    pupil.load(files, "/prog/a.AUF");
+    EXPECT_TRUE(sheet.form.visible(ctl::Label4));
+    EXPECT_EQ(news(), "");
+}
+
 } // namespace
 } // namespace zifferon

@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sheet/Announcements.h"
+
+#include "sheet/ControlNames.h"
+
+namespace zifferon {
+
+namespace {
+
+// The caption a label shows; "" while it is hidden.
+TextView shownCaption(const Form1& form, ControlId id) {
+    return form.visible(id) ? TextView(form.caption(id)) : TextView();
+}
+
+void addSentence(Text& out, TextView sentence) {
+    if (sentence.empty()) {
+        return;
+    }
+    if (!out.empty()) {
+        out += U' ';
+    }
+    out += sentence;
+    if (out.back() != U'.' && out.back() != U'?' && out.back() != U'!') {
+        out += U'.';
+    }
+}
+
+} // namespace
+
+Text spokenText(TextView text) {
+    static constexpr std::pair<TextView, TextView> kWords[] = {
+        {U" · ", U" mal "}, {U" − ", U" minus "}, {U" = ", U" ist "}};
+    Text out(text);
+    for (const auto& [sign, word] : kWords) {
+        for (std::size_t at = out.find(sign); at != Text::npos;
+             at = out.find(sign, at + word.size())) {
+            out.replace(at, sign.size(), word);
+        }
+    }
+    return out;
+}
+
+Text AnnouncedSheet::news(const Form1& form) {
+    // Runs after every event: compares first, and copies only what changed.
+    Text out;
+    for (int row = 0; row < kWorkRows; ++row) {
+        const std::size_t r = static_cast<std::size_t>(row);
+        const ControlId label = ctl::info(row);
+        const TextView verdict = shownCaption(form, label);
+        const TextView count = shownCaption(form, ctl::fehler(row));
+        if (verdict == verdicts_[r] && count == counts_[r]) {
+            continue;
+        }
+        if (verdict == texts::Korrekt || verdict == texts::Fehler) {
+            addSentence(out, verdict);
+            if (verdict == texts::Fehler) {
+                addSentence(out, spokenText(shownToolTip(form, label)));
+            }
+        }
+        verdicts_[r] = verdict;
+        counts_[r] = count;
+    }
+    const bool finished = form.visible(ctl::Label4);
+    if (finished && !finished_) {
+        addSentence(out, form.caption(ctl::Label4));
+    }
+    finished_ = finished;
+    return out;
+}
+
+void AnnouncedSheet::take(const Form1& form) {
+    for (int row = 0; row < kWorkRows; ++row) {
+        const std::size_t r = static_cast<std::size_t>(row);
+        verdicts_[r] = shownCaption(form, ctl::info(row));
+        counts_[r] = shownCaption(form, ctl::fehler(row));
+    }
+    finished_ = form.visible(ctl::Label4);
+}
+
+} // namespace zifferon

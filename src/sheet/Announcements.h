@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// What a screen reader says when the sheet changes where the pupil is not:
+// the verdict beside a row just checked ("korrekt", or "Fehler" and the
+// sentence why) and "Berechnung beendet". The focus stays in the cell, so
+// nothing else would tell a pupil who cannot see the sheet. Which changes
+// are worth a word is decided here; the binding only speaks the text.
+
+#include "sheet/Form1.h"
+
+#include <array>
+
+namespace zifferon {
+
+// A text as it is read aloud: the arithmetic signs of the sheet's sentences
+// ("13 · 7", "94 − 91", "13 · 2 = 26") as words.
+Text spokenText(TextView text);
+
+// The verdicts and the end of the task as the pupil last heard of them.
+class AnnouncedSheet {
+  public:
+    explicit AnnouncedSheet(const Form1& form) { take(form); }
+
+    // What changed since then, as one text ("" for nothing worth a word): a
+    // row judged now, also one judged wrong once more (its error count
+    // moved), and the end of the task. The sheet as it stands counts as told.
+    Text news(const Form1& form);
+
+    // The sheet as it stands counts as told, without a word (after a load).
+    void take(const Form1& form);
+
+  private:
+    std::array<Text, kWorkRows> verdicts_; // shown captions; "" while hidden
+    std::array<Text, kWorkRows> counts_;
+    bool finished_ = false;
+};
+
+} // namespace zifferon

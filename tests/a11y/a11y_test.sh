@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zifferon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Screen-reader test: the built program under Orca on a private stack (Xvfb,
+# openbox, a D-Bus session, the AT-SPI bus, Speech Dispatcher writing each
+# utterance into a file). The first step of 9434 : 13 is worked with the
+# keyboard; each focus move, verdict, reason and hint must be said (a SPEECH
+# OUTPUT line in Orca's log, and the text received by Speech Dispatcher), no
+# key may move the focus twice, and a refused file's message is said too.
+#
+# Usage: a11y_test.sh PATH/TO/zifferon    (exit 77: a part of the stack is missing)
+# A11Y_TEST_LOGS=DIR keeps Orca's log and the spoken text there.
+set -uo pipefail
+
+program=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+python=/usr/bin/python3 # Orca's Python with pyatspi, whatever python3 is first on PATH
+for tool in Xvfb xdotool xwininfo xprop dbus-daemon openbox speech-dispatcher \
+    /usr/libexec/at-spi-bus-launcher /usr/lib/speech-dispatcher-modules/sd_generic; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+"$python" -c 'import importlib.util as u, sys; sys.exit(not (u.find_spec("pyatspi") and u.find_spec("orca")))' ||
+    { echo "SKIP: Orca or pyatspi is not installed for $python"; exit 77; }
+
+source "$here/../e2e/xdriver.sh"
+stack_pids=()
+stop_stack() { # newest first; what is still there after 5 s is killed
+    local p i
+    for ((i = ${#stack_pids[@]} - 1; i >= 0; i--)); do
+        p=${stack_pids[i]}
+        kill "$p" 2>/dev/null
+        for _ in $(seq 50); do kill -0 "$p" 2>/dev/null && sleep 0.1; done
+        kill -9 "$p" 2>/dev/null
+    done
+    if [[ -n ${A11Y_TEST_LOGS:-} ]]; then
+        mkdir -p "$A11Y_TEST_LOGS" && cp "$log" "$spoken" "$A11Y_TEST_LOGS"
+    fi
+}
+trap 'stop_program; stop_stack; cleanup' EXIT
+
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run
+export XDG_CONFIG_HOME=$HOME/.config XDG_CACHE_HOME=$HOME/.cache XDG_DATA_HOME=$HOME/.local/share
+speechd=$XDG_CONFIG_HOME/speech-dispatcher
+mkdir -p "$XDG_RUNTIME_DIR" "$speechd/modules" && chmod 700 "$XDG_RUNTIME_DIR"
+log=$work/orca.log spoken=$work/spoken.txt
+: >"$log" && : >"$spoken"
+echo "default_driver=null" >"$HOME/.libao"
+printf '%s\n' 'AudioOutputMethod "libao"' 'AddModule "recorder" "sd_generic" "recorder.conf"' \
+    'DefaultModule recorder' >"$speechd/speechd.conf"
+printf '%s\n' "GenericExecuteSynth \"printf '%s\\\\n' \\'\$DATA\\' >> $spoken\"" \
+    'GenericLanguage "en" "en" "utf-8"' 'AddVoice "en" "MALE1" "en"' >"$speechd/modules/recorder.conf"
+
+wait_for() { # command: polls it for up to 20 s
+    for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+start_xvfb
+export DISPLAY=$display
+bus=$(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1) || exit 1
+export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
+stack_pids+=("${bus##*$'\n'}")
+openbox >/dev/null 2>&1 &
+stack_pids+=($!)
+wait_for eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || exit 1
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+stack_pids+=($!)
+speech-dispatcher --run-single --timeout 0 --config-dir "$speechd" >/dev/null 2>&1 &
+stack_pids+=($!)
+wait_for test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" || exit 1
+
+# Orca's utterances since line $1 of its log; what Speech Dispatcher received
+# since line $1 of $spoken (it writes a sentence a line, joined they are the
+# utterance again).
+said_since() { tail -n +"$(($1 + 1))" "$log" | grep -a -o "SPEECH OUTPUT: '.*" | cut -c17-; }
+spoken_since() { tail -n +"$(($1 + 1))" "$spoken" | tr -d '\n'; }
+mark() { log_mark=$(wc -l <"$log") spoken_mark=$(wc -l <"$spoken"); }
+heard() { said_since "$log_mark" | grep -qF -- "$1" && spoken_since "$spoken_mark" | grep -qF -- "$1"; }
+focus_moved() { tail -n +"$((log_mark + 1))" "$log" | grep -a -m1 "ORCA: Changing locusOfFocus"; }
+# A key, then what the screen reader must say after it, in this order.
+step() { # key [text...]
+    local key=$1 text
+    shift
+    mark
+    xdotool key "$key"
+    for text in "$@"; do
+        wait_for heard "$text" || { fail "$key: \"$text\" not said; said: $(said_since "$log_mark")"; return 1; }
+        log_mark=$(grep -a -n "SPEECH OUTPUT: '" "$log" | grep -F -- "$text" |
+            awk -F: -v m="$log_mark" '$1 > m { print $1; exit }')
+    done
+    (($# == 0)) || echo "ok: $key: $*"
+}
+tab_to() { # name, key: every Tab moves Orca's focus with a word, none silently
+    for _ in $(seq 10); do
+        step "$2"
+        wait_for focus_moved >/dev/null || { fail "$2 moved no focus"; return 1; }
+        [[ $(focus_moved) == *"Notify: True"* ]] || fail "a silent focus move: $(focus_moved)"
+        [[ $(focus_moved) == *"to [text | $1]"* ]] && break
+    done
+    wait_for heard "$1" && echo "ok: $2 to $1" || fail "$2 to $1: not said"
+}
+
+# The program first, then Orca: Qt joins the accessibility bus a moment after
+# the window is up, and an Orca already running may miss its activation.
+# Started later, Orca finds the active window and its focus itself.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_program
+wait_for "$python" -c 'import pyatspi, sys
+sys.exit(not any(a and a.name == "zifferon" for a in pyatspi.Registry.getDesktop(0)))' 2>/dev/null ||
+    { echo "the program is not on the accessibility bus"; exit 1; }
+mark
+LANG=C.UTF-8 LANGUAGE='' "$python" "$here/run_orca.py" "$work/orca-prefs" "$log" >/dev/null 2>&1 &
+stack_pids+=($!)
+wait_for heard "Schriftliche Zifferon" && wait_for focus_moved >/dev/null ||
+    { echo "Orca did not present the window"; exit 1; }
+
+tab_to Divisor Tab
+step Return "Ergebnis, 1. Ziffer"
+step 7
+step Return "1. Produkt, Tausenderspalte"
+step 9 "1. Produkt, Hunderterspalte"
+step 1 "1. Produkt, Zehnerspalte"
+step Return "notification korrekt"
+step Down "1. Rest, Zehnerspalte"
+step Left "1. Rest, Hunderterspalte"
+step 4 "1. Rest, Zehnerspalte"
+step Return "notification Fehler. 94 minus 91 ist nicht 4: rechne das Abziehen noch einmal nach."
+step F1 "notification Schreibe den Rest in die markierten Kästchen. Markiert: 1. Rest,"
+step F1 "notification Was bleibt, wenn du 91 von 94 abziehst?"
+step Left "1. Rest, Hunderterspalte" # the hints left the focus in the sheet
+step 3 "1. Rest, Zehnerspalte"
+step Return "notification korrekt" "Ergebnis, 2. Ziffer"
+# Tab leads nowhere while the blank quotient cell keeps the focus.
+step Tab
+step 2
+step Return "2. Produkt, Hunderterspalte"
+
+# Between two keys, Orca received at most one focus event of the program.
+bursts=$(awk '/^vvvvv PROCESS ATSPI_KEY_PRESSED_EVENT/ { key = $4; n = 0 }
+    /focused for .* in \[application \| zifferon\] \(1,/ { if (++n == 2) print key }' "$log")
+[[ -z $bursts ]] && echo "ok: one focus change per key" || fail "two focus changes after: $bursts"
+
+printf 'kein Aufgabenblatt' >"$work/kaputt.AUF"
+step ctrl+o
+wait_for focus_moved >/dev/null || fail "Ctrl+O opened no dialog"
+# Orca is through with the typed keys before Return: a key it takes late
+# would cut the message short.
+xdotool key ctrl+a type "$work/kaputt.AUF"
+xdotool key End
+wait_for grep -aq "PROCESS ATSPI_KEY_PRESSED_EVENT: 'End'" "$log" || fail "Orca missed the keys"
+step Return "kann nicht geladen werden"
+
+((failures == 0)) || { echo "$failures screen-reader check(s) failed"; exit 1; }
+echo "screen-reader test passed"
