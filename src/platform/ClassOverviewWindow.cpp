@@ -144,22 +144,10 @@ bool ClassOverviewWindow::exportPdf(const QString& path, QString* error) const {
 }
 
 void ClassOverviewWindow::askSaveCsv() {
-    const QString chosen = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Als CSV speichern"),
-        QDir(documentsFolder()).filePath(QString::fromUtf8("Klassen\u00FCbersicht.csv")),
-        QStringLiteral("CSV-Dateien (*.csv)"));
-    if (chosen.isEmpty()) {
-        return;
-    }
-    const QString path = csvSavePath(chosen);
-    QString reason;
-    if (!saveCsv(path, &reason)) {
-        messages_.showError(kSaveFailedTitle,
-                            QStringLiteral("Die \u00DCbersicht kann nicht als \u201E%1\u201C "
-                                           "gespeichert werden.\n%2")
-                                .arg(QDir::toNativeSeparators(path), reason)
-                                .toStdString());
-    }
+    askWrite({QStringLiteral("Als CSV speichern"), QString::fromUtf8("Klassen\u00FCbersicht.csv"),
+              QStringLiteral("CSV-Dateien (*.csv)"), kSaveFailedTitle,
+              QStringLiteral("gespeichert")},
+             csvSavePath, &ClassOverviewWindow::saveCsv);
 }
 
 void ClassOverviewWindow::askPrint() {
@@ -180,20 +168,28 @@ void ClassOverviewWindow::askPrint() {
 }
 
 void ClassOverviewWindow::askExportPdf() {
+    askWrite({QStringLiteral("Als PDF exportieren"), QString::fromUtf8("Klassen\u00FCbersicht.pdf"),
+              QStringLiteral("PDF-Dokumente (*.pdf)"), kPdfExportFailedTitle,
+              QStringLiteral("exportiert")},
+             pdfSavePath, &ClassOverviewWindow::exportPdf);
+}
+
+void ClassOverviewWindow::askWrite(const WriteTarget& target,
+                                   QString (*withExtension)(const QString&),
+                                   bool (ClassOverviewWindow::*write)(const QString&, QString*)
+                                       const) {
     const QString chosen = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Als PDF exportieren"),
-        QDir(documentsFolder()).filePath(QString::fromUtf8("Klassen\u00FCbersicht.pdf")),
-        QStringLiteral("PDF-Dokumente (*.pdf)"));
+        this, target.dialogTitle, QDir(documentsFolder()).filePath(target.fileName), target.filter);
     if (chosen.isEmpty()) {
         return;
     }
-    const QString path = pdfSavePath(chosen);
+    const QString path = withExtension(chosen);
     QString reason;
-    if (!exportPdf(path, &reason)) {
-        messages_.showError(kPdfExportFailedTitle,
+    if (!(this->*write)(path, &reason)) {
+        messages_.showError(target.failedTitle,
                             QStringLiteral("Die \u00DCbersicht kann nicht als \u201E%1\u201C "
-                                           "exportiert werden.\n%2")
-                                .arg(QDir::toNativeSeparators(path), reason)
+                                           "%2 werden.\n%3")
+                                .arg(QDir::toNativeSeparators(path), target.done, reason)
                                 .toStdString());
     }
 }

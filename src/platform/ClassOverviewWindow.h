@@ -44,9 +44,21 @@ class ClassOverviewWindow : public QWidget {
     void openRequested(const QString& path);
 
   private:
+    // Where a copy of the table goes, and what a failure message says.
+    struct WriteTarget {
+        QString dialogTitle;
+        QString fileName; // suggested, in the documents folder
+        QString filter;
+        const char* failedTitle;
+        QString done; // "gespeichert", "exportiert"
+    };
+
     void askSaveCsv();
     void askPrint();
     void askExportPdf();
+    // Asks for a file, writes the table there, and says so when that fails.
+    void askWrite(const WriteTarget& target, QString (*withExtension)(const QString&),
+                  bool (ClassOverviewWindow::*write)(const QString&, QString*) const);
     void openRow(const QModelIndex& index);
 
     QString folder_;
