@@ -56,26 +56,22 @@ void Pupil::press(int keyCode) {
 }
 
 void Pupil::backspace() {
-    key(vk::Backspace, [](Text& t, bool selected) {
-        if (t.empty()) {
-            return false;
-        }
-        if (selected) {
-            t.clear();
-        } else {
-            t.pop_back();
-        }
-        return true;
-    });
+    erase(vk::Backspace, true);
 }
 
 void Pupil::del() {
-    key(vk::Delete, [](Text& t, bool selected) {
+    erase(vk::Delete, false);
+}
+
+void Pupil::erase(int keyCode, bool beforeCaret) {
+    key(keyCode, [beforeCaret](Text& t, bool selected) {
         if (t.empty()) {
             return false;
         }
         if (selected) {
             t.clear();
+        } else if (beforeCaret) {
+            t.pop_back();
         } else {
             t.erase(t.begin());
         }

@@ -59,6 +59,9 @@ class Pupil {
 
   private:
     template <typename Edit> void key(int keyCode, Edit edit);
+    // BackSpace or Delete: a selection goes, else the character before the
+    // caret (at the end) or after it (at the start).
+    void erase(int keyCode, bool beforeCaret);
     // Whether the focused cell's text is selected: the focus arrived there and
     // nothing was typed or clicked in it since.
     bool textSelected() const;

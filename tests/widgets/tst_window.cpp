@@ -49,6 +49,15 @@ void pressEnter() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
+// Replaces what a number box holds by typed keys; returns the box.
+QLineEdit* typeInto(SheetWindow& window, ControlId box, const char* keys) {
+    QLineEdit* edit = window.cell(box);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, keys);
+    return edit;
+}
+
 } // namespace
 
 void TestWindow::startsAsAnEmptySheetOfTheRightSize() {
@@ -82,14 +91,8 @@ void TestWindow::typedTaskLandsInTheTopLine() {
     SheetWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QLineEdit* text1 = window.cell(ctl::Text1);
-    QLineEdit* text2 = window.cell(ctl::Text2);
-    text1->setFocus();
-    text1->selectAll();
-    QTest::keyClicks(text1, "875");
-    text2->setFocus();
-    text2->selectAll();
-    QTest::keyClicks(text2, "25");
+    typeInto(window, ctl::Text1, "875");
+    typeInto(window, ctl::Text2, "25");
     QCOMPARE(window.form().text(ctl::Text1), std::u32string(U"875"));
     QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
 
@@ -141,17 +144,10 @@ void TestWindow::numberBoxesTakeAtMostTheGridsRoom() {
     SheetWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QLineEdit* text1 = window.cell(ctl::Text1);
-    text1->setFocus();
-    text1->selectAll();
-    QTest::keyClicks(text1, "123456789");
-    QCOMPARE(text1->text(), QString("123456"));
+    QCOMPARE(typeInto(window, ctl::Text1, "123456789")->text(), QString("123456"));
     QCOMPARE(window.form().text(ctl::Text1), std::u32string(U"123456"));
-    QLineEdit* text2 = window.cell(ctl::Text2);
-    text2->setFocus();
-    text2->selectAll();
     QApplication::clipboard()->setText("98765");
-    QTest::keyClick(text2, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(typeInto(window, ctl::Text2, ""), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(window.form().text(ctl::Text2), std::u32string(U"987"));
 }
 
@@ -234,17 +230,11 @@ void TestWindow::enterInTheNumberBoxesAndOnButtons() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // Enter in a number box takes the task in, as "Eingabe" does.
-    QLineEdit* text1 = window.cell(ctl::Text1);
-    text1->setFocus();
-    text1->selectAll();
-    QTest::keyClicks(text1, "875");
+    QLineEdit* text1 = typeInto(window, ctl::Text1, "875");
     QTest::keyClick(text1, Qt::Key_Return);
     QCOMPARE(window.cell(ctl::dividend(5))->text(), QString("8"));
     QTRY_COMPARE(QApplication::focusWidget(), window.cell(ctl::resultat(0)));
-    QLineEdit* text2 = window.cell(ctl::Text2);
-    text2->setFocus();
-    text2->selectAll();
-    QTest::keyClicks(text2, "25");
+    QLineEdit* text2 = typeInto(window, ctl::Text2, "25");
     QTest::keyClick(text2, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(window.cell(ctl::divisor(1))->text(), QString("2"));
     // Return on a focused button presses it.
