@@ -15,33 +15,8 @@ namespace zifferon {
 
 namespace {
 
-// "nächste Aufgabe" never keeps a number too long for its box.
-constexpr long kLargestDividend = 999999;
-constexpr long kLargestDivisor = 999;
-constexpr long kSmallestDivisor = 11;
 // Far more draws than any possible sheet needs; only a bound for the loop.
 constexpr int kMostDraws = 1000000;
-
-long power10(int digits) {
-    long p = 1;
-    while (digits-- > 0) {
-        p *= 10;
-    }
-    return p;
-}
-
-// How many different tasks the limits allow whose dividend is not below the
-// divisor (each fits the grid: a six-digit dividend by a two-digit divisor
-// has at most five quotient digits).
-long possibleTasks(int dividendDigits, int divisorDigits) {
-    const long dividends = std::min(power10(dividendDigits), kLargestDividend);
-    const long divisors = std::min(power10(divisorDigits), kLargestDivisor);
-    long count = 0;
-    for (long divisor = kSmallestDivisor; divisor <= std::min(divisors, dividends); ++divisor) {
-        count += dividends - divisor + 1;
-    }
-    return count;
-}
 
 long numberIn(const Form1& form, ControlId box) {
     return static_cast<long>(leadingNumber(form.text(box)));
@@ -62,15 +37,11 @@ std::string handoutProblem(const HandoutSettings& s) {
     if (s.seed > kHandoutMaxSeed) {
         return "Die Nummer des Blatts liegt zwischen 0 und 999999.";
     }
-    const long possible = possibleTasks(s.dividendDigits, s.divisorDigits);
-    if (possible == 0) {
-        // Only a one-digit limit: its dividends end at 10, the divisors start at 11.
+    if (s.dividendDigits == 1) {
+        // Its dividends end at 10, the divisors start at 11. Any longer limit
+        // allows thousands of tasks, far more than a sheet holds.
         return "Mit höchstens 1 Stelle im Dividenden ist kein Dividend so groß wie ein "
                "Divisor (ab 11).";
-    }
-    if (possible < s.tasks) {
-        return "Mit diesen Stellen gibt es nur " + std::to_string(possible) +
-               " verschiedene Aufgaben.";
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "platform/HandoutOutput.h"
 #include "platform/SheetPrinter.h"
 #include "task/FixedSeedRandom.h"
+#include "task/RandomTask.h"
 #include "taskfile/TaskFileCommands.h"
 
 #include <QCheckBox>
@@ -25,7 +26,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace zifferon {
 
@@ -44,12 +44,6 @@ QSpinBox* spinBox(int lowest, int highest, int value, const QString& accessibleN
     box->setValue(std::clamp(value, lowest, highest));
     box->setAccessibleName(accessibleName);
     return box;
-}
-
-// A digit limit of the window, as "nächste Aufgabe" reads it.
-int windowLimit(const Form1& form, int index) {
-    const double value = std::floor(leadingNumber(form.caption(ctl::label3(index))));
-    return std::isfinite(value) ? static_cast<int>(std::clamp(value, 0.0, 9.0)) : 0;
 }
 
 } // namespace
@@ -196,7 +190,7 @@ void HandoutDialog::finish(Output output) {
 
 void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
                    MessageSink& messages) {
-    HandoutDialog dialog(windowLimit(form, 0), windowLimit(form, 1), parent);
+    HandoutDialog dialog(dividendDigitLimit(form), divisorDigitLimit(form), parent);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -223,7 +217,7 @@ void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
         return;
     }
     // The folder is checked before the pages go out: the files must follow.
-    if (!folder.isEmpty() && !(error = taskFolderProblem(folder)).isEmpty()) {
+    if (!folder.isEmpty() && !(error = taskFilesProblem(sheet, folder)).isEmpty()) {
         fail(error);
         return;
     }

@@ -62,10 +62,12 @@ QString pdfTargetProblem(const QString& path) {
     return folderProblem(info.absolutePath());
 }
 
-QString taskFolderProblem(const QString& folder) {
-    if (folder.isEmpty()) {
+QString taskFolderProblem(const QString& given) {
+    if (given.isEmpty()) {
         return QStringLiteral("Es ist kein Ordner f\u00FCr die Aufgabendateien angegeben.");
     }
+    // "neu/" names the folder neu, not a file in it.
+    const QString folder = QDir::cleanPath(given);
     const QFileInfo info(folder);
     if (info.exists() || info.isSymLink()) {
         return folderProblem(folder);
@@ -73,7 +75,37 @@ QString taskFolderProblem(const QString& folder) {
     return folderProblem(info.absolutePath());
 }
 
-bool writeTaskFiles(const HandoutSheet& sheet, const QString& folder, QString* error) {
+QString taskFilesProblem(const HandoutSheet& sheet, const QString& folder) {
+    QString problem = taskFolderProblem(folder);
+    const QDir dir(QDir::cleanPath(folder));
+    for (std::size_t i = 0; problem.isEmpty() && i < sheet.tasks.size(); ++i) {
+        const QString name =
+            QString::fromStdString(handoutFileName(static_cast<int>(i) + 1, sheet.tasks[i]));
+        const QFileInfo file(dir.filePath(name));
+        if (file.exists() || file.isSymLink()) {
+            problem = QStringLiteral("Im Ordner %1 liegt schon %2; vorhandene Aufgabendateien "
+                                     "werden nicht \u00FCberschrieben. W\u00E4hle einen "
+                                     "anderen Ordner.")
+                          .arg(quoted(dir.path()), quoted(name));
+        }
+    }
+    return problem;
+}
+
+QString handoutTargetsProblem(const HandoutSheet& sheet, const QString& pdfPath,
+                              const QString& taskFolder) {
+    const QString problem = pdfTargetProblem(pdfPath);
+    return problem.isEmpty() && !taskFolder.isEmpty() ? taskFilesProblem(sheet, taskFolder)
+                                                      : problem;
+}
+
+bool writeTaskFiles(const HandoutSheet& sheet, const QString& given, QString* error) {
+    const QString problem = taskFilesProblem(sheet, given);
+    if (!problem.isEmpty()) {
+        setError(error, problem);
+        return false;
+    }
+    const QString folder = QDir::cleanPath(given);
     if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) {
         setError(error,
                  QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(quoted(folder)));
@@ -89,10 +121,7 @@ bool writeTaskFiles(const HandoutSheet& sheet, const QString& folder, QString* e
 
 bool writeHandout(const HandoutSheet& sheet, const QString& pdfPath, const QString& taskFolder,
                   QString* error) {
-    QString problem = pdfTargetProblem(pdfPath);
-    if (problem.isEmpty() && !taskFolder.isEmpty()) {
-        problem = taskFolderProblem(taskFolder);
-    }
+    const QString problem = handoutTargetsProblem(sheet, pdfPath, taskFolder);
     if (!problem.isEmpty()) {
         setError(error, problem);
         return false;
@@ -116,14 +145,6 @@ bool writeHandout(const HandoutSheet& sheet, const QString& pdfPath, const QStri
 int runHandoutCommand(const HandoutRequest& request) {
     const QString pdfPath = QString::fromStdString(request.pdf);
     const QString taskFolder = QString::fromStdString(request.taskFolder);
-    QString problem = pdfTargetProblem(pdfPath);
-    if (problem.isEmpty() && !taskFolder.isEmpty()) {
-        problem = taskFolderProblem(taskFolder);
-    }
-    if (!problem.isEmpty()) {
-        std::fprintf(stderr, "zifferon: %s\n", problem.toUtf8().constData());
-        return kWrongUsage;
-    }
     HandoutSettings settings = request.settings;
     if (!request.seedGiven) {
         settings.seed = seedFromClock(kHandoutMaxSeed);
@@ -134,6 +155,12 @@ int runHandoutCommand(const HandoutRequest& request) {
         return kWrongUsage;
     }
     const HandoutSheet sheet{std::move(draw.tasks), settings.seed, request.answers};
+    // A target that cannot take the sheet is a wrong argument, like a bad number.
+    const QString problem = handoutTargetsProblem(sheet, pdfPath, taskFolder);
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "zifferon: %s\n", problem.toUtf8().constData());
+        return kWrongUsage;
+    }
     QString error;
     if (!writeHandout(sheet, pdfPath, taskFolder, &error)) {
         std::fprintf(stderr, "zifferon: %s\n", error.toUtf8().constData());

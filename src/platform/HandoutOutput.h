@@ -22,6 +22,16 @@ QString pdfTargetProblem(const QString& path);
 // can. A folder that does not exist yet is made inside an existing one.
 QString taskFolderProblem(const QString& folder);
 
+// Why the sheet's task files cannot go into `folder` (German; empty when they
+// can): the folder's own problem, or a file of the sheet already there. Task
+// files are never written over: the folder may hold the pupils' work on an
+// earlier copy of the same sheet.
+QString taskFilesProblem(const HandoutSheet& sheet, const QString& folder);
+
+// The PDF's problem, else (with a folder) the task files'.
+QString handoutTargetsProblem(const HandoutSheet& sheet, const QString& pdfPath,
+                              const QString& taskFolder);
+
 // Writes the task files into `folder`, making it when missing. False with
 // `error` (German, naming the file) when one could not be written.
 bool writeTaskFiles(const HandoutSheet& sheet, const QString& folder, QString* error);

@@ -31,11 +31,17 @@ long long draw(RandomSource& random, int digits) {
 
 } // namespace
 
+int dividendDigitLimit(const Form1& form) {
+    return digitLimit(form, 0, 1, 6);
+}
+
+int divisorDigitLimit(const Form1& form) {
+    return digitLimit(form, 1, 2, 3);
+}
+
 void Command2_Click(Form1& form, RandomSource& random) {
-    // Limits outside the cycles can only come from a caption written by hand;
-    // clamp them so the loops below always end.
-    const int d = digitLimit(form, 0, 1, 6);
-    const int e = digitLimit(form, 1, 2, 3);
+    const int d = dividendDigitLimit(form);
+    const int e = divisorDigitLimit(form);
     random.reseedFromClock();
 
     Text dividend;

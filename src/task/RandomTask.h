@@ -8,6 +8,12 @@
 
 namespace zifferon {
 
+// The digit limits of the two cyan and yellow labels, within the cycles of
+// Label3_Click (1..6 and 2..3); a caption written by hand outside them is
+// clamped, so the draw's loops always end.
+int dividendDigitLimit(const Form1& form);
+int divisorDigitLimit(const Form1& form);
+
 // "nächste Aufgabe": a random dividend of up to Label3(0) digits into Text1 and
 // a random divisor above 10 of up to Label3(1) digits into Text2. A number that
 // would not fit its cells (10^6, 1000) is drawn again. The grid is not touched.

@@ -792,6 +792,14 @@ void TestPrint::worksheetCommandLine_data() {
     QTest::newRow("task files into a file")
         << QStringList{"--worksheet", "8", "--pdf", "@/blatt.pdf", "--task-files", "@/datei"} << 2
         << nothing << "ist kein Ordner";
+    QTest::newRow("a new folder written with a slash")
+        << QStringList{"--worksheet", "8", "--pdf", "@/blatt.pdf", "--task-files", "@/neu/"} << 0
+        << QStringList{"blatt.pdf", "datei", "neu"} << "";
+    // The same sheet again into the class's folder: the pupils' files stay.
+    QTest::newRow("a task file of the sheet already there")
+        << QStringList{"--worksheet", "8",           "--seed",       "4711",
+                       "--pdf",       "@/blatt.pdf", "--task-files", "@/klasse"}
+        << 2 << QStringList{"datei", "klasse"} << "nicht \u00FCberschrieben";
 }
 
 void TestPrint::worksheetCommandLine() {
@@ -802,6 +810,13 @@ void TestPrint::worksheetCommandLine() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(writeFile(dir.filePath("datei"), "schon da"));
+    const HandoutDraw sheet = drawHandout({8, 4, 2, 4711});
+    const QString firstFile =
+        "klasse/" + QString::fromStdString(handoutFileName(1, sheet.tasks.front()));
+    if (exitCode == 2 && written.contains("klasse")) {
+        QVERIFY(QDir(dir.path()).mkdir("klasse"));
+        QVERIFY(writeFile(dir.filePath(firstFile), "Annas Arbeit"));
+    }
     args.replaceInStrings(QRegularExpression("^@"), dir.path());
     // Without a display and without a platform named: the command needs neither.
     QProcess program;
@@ -823,10 +838,12 @@ void TestPrint::worksheetCommandLine() {
     if (exitCode == 0) {
         QVERIFY(readFile(dir.filePath("blatt.pdf")).startsWith("%PDF-"));
     }
-    if (written.contains("klasse")) {
+    if (exitCode == 2 && written.contains("klasse")) {
+        QCOMPARE(readFile(dir.filePath(firstFile)), QByteArray("Annas Arbeit"));
+    } else if (written.contains("klasse")) {
         // The same number gives the same tasks: the files the core names.
         QStringList names;
-        for (const HandoutTask& t : drawHandout({8, 4, 2, 4711}).tasks) {
+        for (const HandoutTask& t : sheet.tasks) {
             names << QString::fromStdString(handoutFileName(int(names.size()) + 1, t));
         }
         QCOMPARE(QDir(dir.filePath("klasse")).entryList(QDir::Files), names);
