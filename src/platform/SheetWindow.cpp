@@ -125,9 +125,10 @@ void SheetWindow::buildControls() {
             edit->afterKey = [this] { handle([](Worksheet& sheet) { sheet.keyDone(); }); };
             connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
                 sheet_.edited(id, text.toStdU32String());
-                // The box shows at once what the change rule left of the edit;
-                // the rest of the window follows with the pass.
-                mirrorControl(id);
+                // The box shows at once what the change rule left of the edit
+                // (or its old text, for an edit refused); the rest of the
+                // window follows after the key, or right now for a paste.
+                mirrorText(id);
                 if (!sheet_.keyInProgress()) {
                     mirror();
                 }
@@ -343,16 +344,9 @@ bool SheetWindow::focusNextPrevChild(bool next) {
     // at once (a blank quotient cell pulls the focus back) would otherwise be
     // two focus changes of one key, and a screen reader hears of both.
     QWidget* from = QApplication::focusWidget();
-    QWidget* to = from;
-    while (to) {
-        to = next ? to->nextInFocusChain() : to->previousInFocusChain();
-        if (to == from || (to->window() == this && to->isEnabled() && to->isVisibleTo(this) &&
-                           (to->focusPolicy() & Qt::TabFocus))) {
-            break;
-        }
-    }
-    const ControlId id = controlOf(to);
-    if (!from || to == from || id.kind == Kind::None) {
+    const ControlId fromId = controlOf(from);
+    const ControlId id = form().nextInTabOrder(fromId, next);
+    if (fromId.kind == Kind::None || id.kind == Kind::None || id == fromId) {
         return QMainWindow::focusNextPrevChild(next);
     }
     handle([id](Worksheet& sheet) { sheet.focusChanged(id); });
@@ -476,11 +470,6 @@ void SheetWindow::onFocusChanged(QWidget* now) {
     if (id.kind != Kind::None) {
         handle([id](Worksheet& sheet) { sheet.focusChanged(id); });
     }
-}
-
-void SheetWindow::mirrorControl(ControlId id) {
-    mirrorState(id);
-    mirrorText(id);
 }
 
 void SheetWindow::mirrorText(ControlId id) {

@@ -120,7 +120,6 @@ class SheetWindow : public QMainWindow {
     void exportPdf();
 
     void mirror();
-    void mirrorControl(ControlId id);
     void mirrorState(ControlId id);
     void mirrorText(ControlId id);
     void showLocked(QLineEdit* cell, bool locked);

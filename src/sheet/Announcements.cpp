@@ -43,7 +43,12 @@ Text spokenText(TextView text) {
 }
 
 Text AnnouncedSheet::news(const Form1& form) {
-    // Runs after every event: compares first, and copies only what changed.
+    // Runs after every event: nothing it reads changed while the revision
+    // stands; else it compares first and copies only what changed.
+    if (form.revision() == seen_) {
+        return {};
+    }
+    seen_ = form.revision();
     Text out;
     for (int row = 0; row < kWorkRows; ++row) {
         const std::size_t r = static_cast<std::size_t>(row);
@@ -77,6 +82,7 @@ void AnnouncedSheet::take(const Form1& form) {
         counts_[r] = shownCaption(form, ctl::fehler(row));
     }
     finished_ = form.visible(ctl::Label4);
+    seen_ = form.revision();
 }
 
 } // namespace zifferon

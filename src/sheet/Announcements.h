@@ -12,6 +12,7 @@
 #include "sheet/Form1.h"
 
 #include <array>
+#include <cstdint>
 
 namespace zifferon {
 
@@ -36,6 +37,7 @@ class AnnouncedSheet {
     std::array<Text, kWorkRows> verdicts_; // shown captions; "" while hidden
     std::array<Text, kWorkRows> counts_;
     bool finished_ = false;
+    std::uint64_t seen_ = 0; // the sheet's revision when last compared
 };
 
 } // namespace zifferon

@@ -237,7 +237,7 @@ bool Form1::canTakeFocus(ControlId id) const {
     return s && s->enabled;
 }
 
-ControlId Form1::nextInTabOrder(ControlId from) const {
+ControlId Form1::nextInTabOrder(ControlId from, bool forward) const {
     const auto& order = tabOrder();
     std::size_t start = 0;
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -246,8 +246,9 @@ ControlId Form1::nextInTabOrder(ControlId from) const {
             break;
         }
     }
-    for (std::size_t step = 1; step <= order.size(); ++step) {
-        ControlId candidate = order[(start + step) % order.size()];
+    const std::size_t n = order.size();
+    for (std::size_t step = 1; step <= n; ++step) {
+        const ControlId candidate = order[forward ? (start + step) % n : (start + n - step) % n];
         if (canTakeFocus(candidate)) {
             return candidate;
         }

@@ -100,8 +100,9 @@ class Form1 {
     ControlId focus() const { return focus_; }
     bool setFocus(ControlId id);
     bool canTakeFocus(ControlId id) const;
-    // The next control after `from` in the tab order that can take the focus.
-    ControlId nextInTabOrder(ControlId from) const;
+    // The next control after `from` (before it, for Shift+Tab) in the tab
+    // order that can take the focus.
+    ControlId nextInTabOrder(ControlId from, bool forward = true) const;
 
     // The row's record of mistakes by kind and hints (row 0..9). No control
     // shows it: its changes do not move the revision.
