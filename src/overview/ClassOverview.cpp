@@ -5,6 +5,7 @@
 
 #include "check/RowJudge.h"
 #include "check/SheetReading.h"
+#include "taskfile/FileStart.h"
 #include "taskfile/TaskRecords.h"
 #include "tracker/ProgressTracker.h"
 
@@ -227,11 +228,11 @@ std::string cellText(const OverviewRow& row, Column column) {
     }
 }
 
-RowTally classTally(const std::vector<OverviewRow>& rows) {
-    RowTally sum;
+std::optional<RowTally> classTally(const std::vector<OverviewRow>& rows) {
+    std::optional<RowTally> sum;
     for (const OverviewRow& row : rows) {
         if (row.tagged) {
-            addTally(sum, row.tally);
+            addTally(sum ? *sum : sum.emplace(), row.tally);
         }
     }
     return sum;
@@ -251,13 +252,11 @@ std::array<std::string, kColumns> summaryLine(const std::vector<OverviewRow>& ro
     std::size_t right = 0;
     std::size_t wrong = 0;
     std::uint64_t failed = 0;
-    bool anyTagged = false;
     for (const OverviewRow& row : rows) {
         ++perStand[static_cast<std::size_t>(row.stand)];
         right += row.right == true ? 1 : 0;
         wrong += row.right == false ? 1 : 0;
         failed = addCapped(failed, row.failedChecks);
-        anyTagged = anyTagged || row.tagged;
     }
     for (std::size_t s = 0; s < kStands.size(); ++s) {
         join(at(Column::Stand), perStand[s], kStands[s]);
@@ -265,13 +264,12 @@ std::array<std::string, kColumns> summaryLine(const std::vector<OverviewRow>& ro
     join(at(Column::Richtig), right, "ja");
     join(at(Column::Richtig), wrong, "nein");
     at(Column::Fehlversuche) = std::to_string(failed);
-    if (anyTagged) {
-        const RowTally sum = classTally(rows);
+    if (const std::optional<RowTally> sum = classTally(rows)) {
         for (int k = 0; k < kMistakeKinds; ++k) {
             at(static_cast<Column>(static_cast<int>(Column::Einmaleins) + k)) =
-                std::to_string(sum.mistakes[static_cast<std::size_t>(k)]);
+                std::to_string(sum->mistakes[static_cast<std::size_t>(k)]);
         }
-        at(Column::Tipps) = std::to_string(sum.hints);
+        at(Column::Tipps) = std::to_string(sum->hints);
     }
     return line;
 }

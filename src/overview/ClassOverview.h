@@ -80,7 +80,8 @@ std::optional<std::uint64_t> cellNumber(const OverviewRow& row, Column column);
 // and hints over the tagged files; empty when none is).
 std::array<std::string, kColumns> summaryLine(const std::vector<OverviewRow>& rows);
 
-// The class's mistakes by kind, over the tagged files.
-RowTally classTally(const std::vector<OverviewRow>& rows);
+// The class's mistakes by kind and hints, over the tagged files; none when no
+// file is tagged (then the kinds of its mistakes are unknown, not zero).
+std::optional<RowTally> classTally(const std::vector<OverviewRow>& rows);
 
 } // namespace zifferon

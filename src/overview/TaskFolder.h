@@ -32,9 +32,4 @@ struct TaskFolder {
 
 TaskFolder findTaskFiles(const std::string& folder);
 
-// Reads a file from its start until `limit` bytes or its end, as the load
-// command's storage does: only a regular file is opened (a pipe or a device
-// could block), nothing is created.
-ReadResult readFileStart(const std::string& path, std::size_t limit);
-
 } // namespace zifferon

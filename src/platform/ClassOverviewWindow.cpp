@@ -36,12 +36,6 @@ QString documentsFolder() {
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
-std::optional<RowTally> chartTally(const std::vector<OverviewRow>& rows) {
-    const bool anyTagged =
-        std::any_of(rows.begin(), rows.end(), [](const OverviewRow& r) { return r.tagged; });
-    return anyTagged ? std::optional(classTally(rows)) : std::nullopt;
-}
-
 } // namespace
 
 QString csvSavePath(const QString& chosen) {
@@ -81,7 +75,7 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     buttons->addStretch();
 
     chart_ = new MistakeChart(this);
-    chart_->setTally(chartTally(rows));
+    chart_->setTally(classTally(rows));
 
     model_ = new OverviewTableModel(std::move(rows), this);
     sorted_ = new OverviewSortModel(this);

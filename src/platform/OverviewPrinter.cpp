@@ -133,11 +133,9 @@ bool OverviewPrinter::paint(QPagedPaintDevice& device, QString* error) const {
     const QRectF& page = pages.page();
 
     // The chart, on the first page only.
-    const bool anyTagged =
-        std::any_of(rows_.begin(), rows_.end(), [](const OverviewRow& r) { return r.tagged; });
     painter.setFont(pages.normal());
     MistakeChart::paint(painter, QRectF(page.left(), pages.y(), page.width() * 0.6, 6 * line),
-                        anyTagged ? std::optional(classTally(rows_)) : std::nullopt);
+                        classTally(rows_));
     pages.skip(6.5 * line);
 
     // Column widths from the widest text of each column; when the table is

@@ -3,8 +3,9 @@
 
 #include "platform/QtTaskFileServices.h"
 
+#include "taskfile/FileStart.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -60,20 +61,11 @@ std::optional<std::string> chosenPath(const QString& path) {
     return utf8(path);
 }
 
-ReadResult readFailure(std::string reason) {
-    ReadResult r;
-    r.reason = std::move(reason);
-    return r;
-}
-
 WriteResult writeFailure(std::string reason) {
     WriteResult r;
     r.reason = std::move(reason);
     return r;
 }
-
-const std::string kIsFolder = kFolderReason;
-const std::string kNotRegular = kNotRegularReason;
 
 } // namespace
 
@@ -90,41 +82,7 @@ std::optional<std::string> QtTaskFileDialogs::askSavePath(const std::string& sta
 }
 
 ReadResult QtTaskFileStorage::readPrefix(const std::string& path, std::size_t limit) {
-    const QString name = qt(path);
-    const QFileInfo info(name);
-    if (info.isDir()) {
-        return readFailure(kIsFolder);
-    }
-    if (!info.exists()) {
-        return readFailure(kMissingFileReason);
-    }
-    // Devices and pipes could block or never end.
-    if (!info.isFile()) {
-        return readFailure(kNotRegular);
-    }
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        return readFailure("Die Datei kann nicht gelesen werden: " + utf8(file.errorString()) +
-                           ".");
-    }
-    ReadResult result;
-    result.bytes.resize(limit);
-    std::size_t got = 0;
-    while (got < limit) {
-        const qint64 n = file.read(reinterpret_cast<char*>(result.bytes.data() + got),
-                                   static_cast<qint64>(limit - got));
-        if (n < 0) {
-            return readFailure("Die Datei kann nicht gelesen werden: " + utf8(file.errorString()) +
-                               ".");
-        }
-        if (n == 0) {
-            break;
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    result.bytes.resize(got);
-    result.ok = true;
-    return result;
+    return readFileStart(path, limit);
 }
 
 WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
@@ -132,10 +90,10 @@ WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
     const QString name = qt(path);
     const QFileInfo info(name);
     if (info.isDir()) {
-        return writeFailure(kIsFolder);
+        return writeFailure(kFolderReason);
     }
     if (info.exists() && !info.isFile()) {
-        return writeFailure(kNotRegular);
+        return writeFailure(kNotRegularReason);
     }
     const QString folder = info.absolutePath();
     if (!QFileInfo(folder).isDir()) {
