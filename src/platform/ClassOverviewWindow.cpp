@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,22 +20,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace zifferon {
-
-namespace {
-
-QString documentsFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
-}
-
-} // namespace
 
 QString csvSavePath(const QString& chosen) {
     return chosen.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)

@@ -13,7 +13,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,7 +21,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,11 +30,6 @@ namespace zifferon {
 namespace {
 
 constexpr const char* kHandoutFailedTitle = "Arbeitsblatt nicht erstellt";
-
-QString documentsFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
-}
 
 QSpinBox* spinBox(int lowest, int highest, int value, const QString& accessibleName) {
     auto* box = new QSpinBox;

@@ -21,12 +21,6 @@ QString quoted(const QString& path) {
     return QStringLiteral("\u201E%1\u201C").arg(QDir::toNativeSeparators(path));
 }
 
-void setError(QString* error, const QString& text) {
-    if (error) {
-        *error = text;
-    }
-}
-
 // Why nothing can be made inside `folder`; empty when something can.
 QString folderProblem(const QString& folder) {
     const QFileInfo info(folder);
@@ -102,19 +96,19 @@ QString handoutTargetsProblem(const HandoutSheet& sheet, const QString& pdfPath,
 bool writeTaskFiles(const HandoutSheet& sheet, const QString& given, QString* error) {
     const QString problem = taskFilesProblem(sheet, given);
     if (!problem.isEmpty()) {
-        setError(error, problem);
+        setErrorText(error, problem);
         return false;
     }
     const QString folder = QDir::cleanPath(given);
     if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) {
-        setError(error,
-                 QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(quoted(folder)));
+        setErrorText(
+            error, QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(quoted(folder)));
         return false;
     }
     QtTaskFileStorage storage;
     const WriteResult written = writeHandoutFiles(sheet.tasks, folder.toStdString(), storage);
     if (!written.ok) {
-        setError(error, QString::fromStdString(written.reason));
+        setErrorText(error, QString::fromStdString(written.reason));
     }
     return written.ok;
 }
@@ -123,7 +117,7 @@ bool writeHandout(const HandoutSheet& sheet, const QString& pdfPath, const QStri
                   QString* error) {
     const QString problem = handoutTargetsProblem(sheet, pdfPath, taskFolder);
     if (!problem.isEmpty()) {
-        setError(error, problem);
+        setErrorText(error, problem);
         return false;
     }
     const QByteArray pdf = HandoutPrinter().pdf(sheet, error);
@@ -135,8 +129,8 @@ bool writeHandout(const HandoutSheet& sheet, const QString& pdfPath, const QStri
     }
     QString reason;
     if (!writePdfFile(pdf, pdfPath, &reason)) {
-        setError(error, QStringLiteral("Die PDF-Datei %1 kann nicht geschrieben werden. %2")
-                            .arg(quoted(pdfPath), reason));
+        setErrorText(error, QStringLiteral("Die PDF-Datei %1 kann nicht geschrieben werden. %2")
+                                .arg(quoted(pdfPath), reason));
         return false;
     }
     return true;

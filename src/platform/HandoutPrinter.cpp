@@ -5,12 +5,8 @@
 
 #include "platform/SheetPrinter.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QStringList>
 
@@ -20,26 +16,16 @@ namespace zifferon {
 
 namespace {
 
-// The page in twips, before it is scaled to fit: a header band, two rows of
-// two task blocks, a footer band. A block is a heading over the work area.
-constexpr double kHeaderHeight = 720;
-constexpr double kHeaderTextHeight = 360;
-constexpr double kHeaderRuleY = 480;
+// The page in twips, before it is scaled to fit: the page header band, two
+// rows of two task blocks, a footer band. A block is a heading (in the
+// header's font) over the work area.
 constexpr double kFooterHeight = 360;
 constexpr double kHeadingHeight = 420;
 constexpr double kColumnGap = 900;
 constexpr double kRowGap = 600;
-constexpr double kHeaderFontHeight = 240;
 constexpr double kFooterFontHeight = 180;
-constexpr double kRuleWidth = 12;
 constexpr int kColumns = 2;
 constexpr int kRows = kHandoutTasksPerPage / kColumns;
-
-void setError(QString* error, const QString& text) {
-    if (error) {
-        *error = text;
-    }
-}
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
@@ -50,7 +36,7 @@ QString qt(const std::string& text) {
 double scaleFor(const QRectF& page) {
     const QRectF work = SheetPrinter::workArea();
     const double width = kColumns * work.width() + (kColumns - 1) * kColumnGap;
-    const double height = kHeaderHeight + kRows * (kHeadingHeight + work.height()) +
+    const double height = kPageHeaderHeight + kRows * (kHeadingHeight + work.height()) +
                           (kRows - 1) * kRowGap + kFooterHeight;
     return std::min(page.width() / width, page.height() / height);
 }
@@ -85,28 +71,19 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
     const int first = (answers ? index - taskPages(sheet) : index) * kHandoutTasksPerPage;
     const double s = scaleFor(page);
     const QRectF work = SheetPrinter::workArea();
-    painter.save();
 
     // Header: what the page is and the sheet's number (so the same sheet can
     // be made again); the pupil's name on the task pages.
-    painter.setPen(Qt::black);
-    painter.setFont(printFont(kHeaderFontHeight, s));
-    const QRectF header(page.left(), page.top(), page.width(), kHeaderTextHeight * s);
-    painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
-                     answers ? QStringLiteral("L\u00F6sungen zum %1").arg(handoutName(sheet))
-                             : handoutName(sheet) + QStringLiteral(": Schriftlich dividieren"));
-    if (!answers) {
-        painter.drawText(header, Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("Name: ____________________"));
-    }
-    painter.setPen(QPen(Qt::black, kRuleWidth * s));
-    painter.drawLine(QPointF(page.left(), page.top() + kHeaderRuleY * s),
-                     QPointF(page.right(), page.top() + kHeaderRuleY * s));
+    paintPageHeader(painter, page.topLeft(), page.width(), s,
+                    answers ? QStringLiteral("L\u00F6sungen zum %1").arg(handoutName(sheet))
+                            : handoutName(sheet) + QStringLiteral(": Schriftlich dividieren"),
+                    answers ? QString() : QStringLiteral("Name: ____________________"));
+    painter.save();
 
     // The blocks: the rows share the height between header and footer, each
     // block at the top of its share, so the room below is room to write.
-    const double top = page.top() + kHeaderHeight * s;
-    const double rowHeight = (page.height() - (kHeaderHeight + kFooterHeight) * s) / kRows;
+    const double top = page.top() + kPageHeaderHeight * s;
+    const double rowHeight = (page.height() - (kPageHeaderHeight + kFooterHeight) * s) / kRows;
     const double columnWidth = (work.width() + kColumnGap) * s;
     const int count = std::min<int>(kHandoutTasksPerPage, int(sheet.tasks.size()) - first);
     QStringList headings;
@@ -117,7 +94,7 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
                         .arg(qt(answers ? solutionLine(task) : taskLine(task)));
     }
     // Long answer lines make the page's headings smaller rather than lose their end.
-    QFont headingFont = printFont(kHeaderFontHeight, s);
+    QFont headingFont = printFont(kPageHeaderFontHeight, s);
     const double room = work.width() * s;
     double widest = 0;
     for (const QString& heading : headings) {
@@ -149,56 +126,28 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
     painter.restore();
 }
 
-QByteArray HandoutPrinter::pdf(const HandoutSheet& sheet, QString* error) const {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(handoutName(sheet));
-        writer.setCreator(QStringLiteral("Schriftliche Zifferon"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            setError(error, QStringLiteral("Das PDF-Dokument kann nicht angelegt werden."));
-            return {};
-        }
+bool HandoutPrinter::paint(QPagedPaintDevice& device, const HandoutSheet& sheet,
+                           QString* error) const {
+    return paintOn(device, error, [&](QPainter& painter) {
         for (int index = 0; index < pageCount(sheet); ++index) {
-            if (index > 0) {
-                writer.newPage();
+            if (index > 0 && !device.newPage()) {
+                setErrorText(error, kPageRefused);
+                return false;
             }
-            paintPage(painter, QRectF(0, 0, writer.width(), writer.height()), sheet, index);
+            paintPage(painter, QRectF(0, 0, device.width(), device.height()), sheet, index);
         }
-        if (!painter.end()) {
-            setError(error, QStringLiteral("Das PDF-Dokument kann nicht abgeschlossen werden."));
-            return {};
-        }
-    }
-    if (!isCompletePdf(buffer.data())) {
-        setError(error, QStringLiteral("Das PDF-Dokument ist unvollst\u00E4ndig."));
-        return {};
-    }
-    return buffer.data();
+        return true;
+    });
+}
+
+QByteArray HandoutPrinter::pdf(const HandoutSheet& sheet, QString* error) const {
+    return pdfInMemory(
+        handoutName(sheet), QPageLayout::Portrait,
+        [&](QPagedPaintDevice& writer, QString* why) { return paint(writer, sheet, why); }, error);
 }
 
 bool HandoutPrinter::print(const HandoutSheet& sheet, QPrinter& printer, QString* error) const {
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        setError(error, QStringLiteral("Der Drucker kann nicht angesprochen werden."));
-        return false;
-    }
-    for (int index = 0; index < pageCount(sheet); ++index) {
-        if (index > 0 && !printer.newPage()) {
-            setError(error, QStringLiteral("Der Drucker nimmt keine weitere Seite an."));
-            return false;
-        }
-        paintPage(painter, QRectF(0, 0, printer.width(), printer.height()), sheet, index);
-    }
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        setError(error, QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden."));
-        return false;
-    }
-    return true;
+    return paint(printer, sheet, error);
 }
 
 } // namespace zifferon

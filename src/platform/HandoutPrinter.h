@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <vector>
 
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -44,6 +45,10 @@ class HandoutPrinter {
     // coordinates, the printable area).
     void paintPage(QPainter& painter, const QRectF& page, const HandoutSheet& sheet,
                    int index) const;
+
+    // Draws every page onto a device set up by the caller; false, with
+    // `error` (if given) saying why in German, when the device refuses.
+    bool paint(QPagedPaintDevice& device, const HandoutSheet& sheet, QString* error) const;
 
     // The whole worksheet as an A4 PDF, made in memory; empty on failure,
     // with `error` (if given) saying why in German.

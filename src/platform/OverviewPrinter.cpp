@@ -6,13 +6,9 @@
 #include "platform/MistakeChart.h"
 #include "platform/SheetPrinter.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 
 #include <algorithm>
@@ -22,12 +18,6 @@
 namespace zifferon {
 
 namespace {
-
-void setError(QString* error, const QString& text) {
-    if (error) {
-        *error = text;
-    }
-}
 
 using Line = std::array<QString, kColumns>;
 
@@ -86,10 +76,15 @@ class PageWriter {
         if (y_ + height <= page_.bottom()) {
             return false;
         }
-        device_.newPage();
+        if (!device_.newPage()) {
+            refused_ = true;
+        }
         startPage();
         return true;
     }
+
+    // Whether the device refused a new page (the rest was drawn over the last).
+    bool refused() const { return refused_; }
 
   private:
     void startPage() {
@@ -114,6 +109,7 @@ class PageWriter {
     QFont bold_;
     double lineHeight_ = 0;
     double y_ = 0;
+    bool refused_ = false;
 };
 
 } // namespace
@@ -125,7 +121,7 @@ QString OverviewPrinter::title() const {
 bool OverviewPrinter::paint(QPagedPaintDevice& device, QString* error) const {
     QPainter painter;
     if (!painter.begin(&device)) {
-        setError(error, QStringLiteral("Das Dokument kann nicht angelegt werden."));
+        setErrorText(error, QStringLiteral("Das Dokument kann nicht angelegt werden."));
         return false;
     }
     PageWriter pages(painter, device, title(), date_);
@@ -213,8 +209,12 @@ bool OverviewPrinter::paint(QPagedPaintDevice& device, QString* error) const {
     rule();
     drawLine(summary, pages.bold(), summaryHeight, true);
 
+    if (pages.refused()) {
+        setErrorText(error, kPageRefused);
+        return false;
+    }
     if (!painter.end()) {
-        setError(error, QStringLiteral("Das Dokument kann nicht abgeschlossen werden."));
+        setErrorText(error, QStringLiteral("Das Dokument kann nicht abgeschlossen werden."));
         return false;
     }
     return true;
@@ -222,19 +222,10 @@ bool OverviewPrinter::paint(QPagedPaintDevice& device, QString* error) const {
 
 bool OverviewPrinter::exportPdf(const QString& path, QString* error) const {
     // Made in memory first: a failure while drawing leaves no half file.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title());
-        writer.setCreator(QStringLiteral("Schriftliche Zifferon"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        if (!paint(writer, error)) {
-            return false;
-        }
-    }
-    return writePdfFile(buffer.data(), path, error);
+    const QByteArray pdf = pdfInMemory(
+        title(), QPageLayout::Landscape,
+        [this](QPagedPaintDevice& writer, QString* why) { return paint(writer, why); }, error);
+    return !pdf.isEmpty() && writePdfFile(pdf, path, error);
 }
 
 bool OverviewPrinter::print(QPrinter& printer, QString* error) const {
@@ -242,7 +233,7 @@ bool OverviewPrinter::print(QPrinter& printer, QString* error) const {
         return false;
     }
     if (printer.printerState() == QPrinter::Error) {
-        setError(error, QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden."));
+        setErrorText(error, QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden."));
         return false;
     }
     return true;

@@ -25,13 +25,12 @@ namespace zifferon {
 
 namespace {
 
-// The page in twips: a header band, then the sheet's own area below it.
+// The page header in twips: the text line and the rule below it.
 constexpr double kHeaderTextHeight = 360;
 constexpr double kHeaderRuleY = 480;
-constexpr double kSheetTopOnPage = 720;
-// Font sizes (em height) in twips: the window's 8.25 point and 12 point.
+// Font size (em height) in twips: the window's 8.25 point (the header's 240
+// is its 12 point).
 constexpr double kSheetFontHeight = 165;
-constexpr double kHeaderFontHeight = 240;
 constexpr double kFrameWidth = 12;
 constexpr double kUnderlineWidth = 20;
 constexpr double kLabelTextInset = 45;
@@ -70,7 +69,7 @@ const QRectF& sheetArea() {
 double scaleFor(const QRectF& page) {
     const QRectF& area = sheetArea();
     const double width = area.right();
-    const double height = kSheetTopOnPage + area.height();
+    const double height = kPageHeaderHeight + area.height();
     return std::min(page.width() / width, page.height() / height);
 }
 
@@ -83,7 +82,9 @@ QString digitsOf(const Form1& form, Kind kind) {
     return digits.trimmed();
 }
 
-void setError(QString* error, const QString& text) {
+} // namespace
+
+void setErrorText(QString* error, const QString& text) {
     if (error) {
         *error = text;
     }
@@ -94,8 +95,6 @@ QString documentsFolder() {
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
-} // namespace
-
 QFont printFont(double heightTwips, double scale) {
     QFont font;
     font.setStyleHint(QFont::SansSerif);
@@ -103,6 +102,44 @@ QFont printFont(double heightTwips, double scale) {
     font.setPixelSize(std::max(1, static_cast<int>(heightTwips * scale + 0.5)));
     font.setBold(true);
     return font;
+}
+
+void paintPageHeader(QPainter& painter, QPointF topLeft, double width, double scale,
+                     const QString& left, const QString& right) {
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.setFont(printFont(kPageHeaderFontHeight, scale));
+    const QRectF line(topLeft, QSizeF(width, kHeaderTextHeight * scale));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, left);
+    if (!right.isEmpty()) {
+        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, right);
+    }
+    painter.setPen(QPen(Qt::black, kFrameWidth * scale));
+    const double ruleY = topLeft.y() + kHeaderRuleY * scale;
+    painter.drawLine(QPointF(topLeft.x(), ruleY), QPointF(topLeft.x() + width, ruleY));
+    painter.restore();
+}
+
+QByteArray pdfInMemory(const QString& title, QPageLayout::Orientation orientation,
+                       const std::function<bool(QPagedPaintDevice&, QString*)>& paint,
+                       QString* error) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(qtText(Text(texts::Caption)));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        if (!paint(writer, error)) {
+            return {};
+        }
+    }
+    if (!isCompletePdf(buffer.data())) {
+        setErrorText(error, QStringLiteral("Das PDF-Dokument ist unvollst\u00E4ndig."));
+        return {};
+    }
+    return buffer.data();
 }
 
 bool isCompletePdf(const QByteArray& bytes) {
@@ -137,29 +174,18 @@ QRectF SheetPrinter::placeOnPage(const QRectF& page, const Geometry& g) {
     const QRectF& area = sheetArea();
     const double s = scaleFor(page);
     return {page.left() + (g.left - area.left()) * s,
-            page.top() + (kSheetTopOnPage + g.top - area.top()) * s, g.width * s, g.height * s};
+            page.top() + (kPageHeaderHeight + g.top - area.top()) * s, g.width * s, g.height * s};
 }
 
 void SheetPrinter::paint(QPainter& painter, const QRectF& page, const Form1& form,
                          QDate date) const {
     const QRectF& area = sheetArea();
     const double s = scaleFor(page);
-    const double width = area.right() * s;
-    painter.save();
+    // Header: the task on the left, the date on the right.
+    paintPageHeader(painter, page.topLeft(), area.right() * s, s, taskHeading(form),
+                    date.toString(QStringLiteral("dd.MM.yyyy")));
 
-    // Header: the task on the left, the date on the right, a rule below.
-    painter.setPen(Qt::black);
-    painter.setFont(printFont(kHeaderFontHeight, s));
-    const QRectF headerBox(page.left(), page.top(), width, kHeaderTextHeight * s);
-    painter.drawText(headerBox, Qt::AlignLeft | Qt::AlignVCenter, taskHeading(form));
-    painter.drawText(headerBox, Qt::AlignRight | Qt::AlignVCenter,
-                     date.toString(QStringLiteral("dd.MM.yyyy")));
-    painter.setPen(QPen(Qt::black, kFrameWidth * s));
-    painter.drawLine(QPointF(page.left(), page.top() + kHeaderRuleY * s),
-                     QPointF(page.left() + width, page.top() + kHeaderRuleY * s));
-    painter.restore();
-
-    paintArea(painter, form, area, page.topLeft() + QPointF(0, kSheetTopOnPage * s), s);
+    paintArea(painter, form, area, page.topLeft() + QPointF(0, kPageHeaderHeight * s), s);
 }
 
 QRectF SheetPrinter::workArea() {
@@ -239,31 +265,16 @@ bool SheetPrinter::exportPdf(const Form1& form, const QString& path, QString* er
                              QDate date) const {
     // The document is made in memory first, so that a failure while drawing
     // never leaves a half-written file behind.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(taskHeading(form));
-        writer.setCreator(qtText(Text(texts::Caption)));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            setError(error, QStringLiteral("Das PDF-Dokument kann nicht angelegt werden."));
-            return false;
-        }
-        paint(painter, QRectF(0, 0, writer.width(), writer.height()), form, date);
-        if (!painter.end()) {
-            setError(error, QStringLiteral("Das PDF-Dokument kann nicht abgeschlossen werden."));
-            return false;
-        }
-    }
-    return writePdfFile(buffer.data(), path, error);
+    const QByteArray pdf = pdfInMemory(
+        taskHeading(form), QPageLayout::Portrait,
+        [&](QPagedPaintDevice& writer, QString* why) { return print(form, writer, why, date); },
+        error);
+    return !pdf.isEmpty() && writePdfFile(pdf, path, error);
 }
 
 bool writePdfFile(const QByteArray& pdf, const QString& path, QString* error) {
     if (!isCompletePdf(pdf)) {
-        setError(error, QStringLiteral("Das PDF-Dokument ist unvollst\u00E4ndig."));
+        setErrorText(error, QStringLiteral("Das PDF-Dokument ist unvollst\u00E4ndig."));
         return false;
     }
     QtTaskFileStorage storage;
@@ -271,26 +282,42 @@ bool writePdfFile(const QByteArray& pdf, const QString& path, QString* error) {
         path.toStdString(), std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
                                       static_cast<std::size_t>(pdf.size())));
     if (!written.ok) {
-        setError(error, QString::fromStdString(written.reason));
+        setErrorText(error, QString::fromStdString(written.reason));
         return false;
     }
     // What is on disk now must be the whole document.
     if (QFileInfo(path).size() != pdf.size()) {
-        setError(error, QStringLiteral("Die Datei wurde nicht vollst\u00E4ndig geschrieben."));
+        setErrorText(error, QStringLiteral("Die Datei wurde nicht vollst\u00E4ndig geschrieben."));
         return false;
     }
     return true;
 }
 
-bool SheetPrinter::print(const Form1& form, QPrinter& printer, QString* error, QDate date) const {
+bool SheetPrinter::print(const Form1& form, QPagedPaintDevice& device, QString* error,
+                         QDate date) const {
+    return paintOn(device, error, [&](QPainter& painter) {
+        paint(painter, QRectF(0, 0, device.width(), device.height()), form, date);
+        return true;
+    });
+}
+
+bool paintOn(QPagedPaintDevice& device, QString* error,
+             const std::function<bool(QPainter&)>& draw) {
+    auto* printer = dynamic_cast<QPrinter*>(&device);
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        setError(error, QStringLiteral("Der Drucker kann nicht angesprochen werden."));
+    if (!painter.begin(&device)) {
+        setErrorText(error, printer
+                                ? QStringLiteral("Der Drucker kann nicht angesprochen werden.")
+                                : QStringLiteral("Das PDF-Dokument kann nicht angelegt werden."));
         return false;
     }
-    paint(painter, QRectF(0, 0, printer.width(), printer.height()), form, date);
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        setError(error, QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden."));
+    if (!draw(painter)) {
+        return false;
+    }
+    if (!painter.end() || (printer && printer->printerState() == QPrinter::Error)) {
+        setErrorText(error,
+                     printer ? QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.")
+                             : QStringLiteral("Das PDF-Dokument kann nicht abgeschlossen werden."));
         return false;
     }
     return true;

@@ -17,11 +17,14 @@
 #include <QByteArray>
 #include <QDate>
 #include <QFont>
+#include <QPageLayout>
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 class QWidget;
 
 namespace zifferon {
@@ -53,13 +56,45 @@ class SheetPrinter {
     bool exportPdf(const Form1& form, const QString& path, QString* error,
                    QDate date = QDate::currentDate()) const;
 
-    // Prints the sheet on one page of a printer set up by the caller.
-    bool print(const Form1& form, QPrinter& printer, QString* error,
+    // Prints the sheet on one page of a printer (or PDF writer) set up by
+    // the caller.
+    bool print(const Form1& form, QPagedPaintDevice& device, QString* error,
                QDate date = QDate::currentDate()) const;
 };
 
 // The pages' bold font, `heightTwips` high at `scale` device units per twip.
 QFont printFont(double heightTwips, double scale);
+
+// The header band of a printed page, in twips: its height up to the content
+// below it, and the height of its font.
+inline constexpr double kPageHeaderHeight = 720;
+inline constexpr double kPageHeaderFontHeight = 240;
+
+// Draws the header band `width` device units wide at `topLeft`: `left` and
+// `right` (either may be empty) on one line, a rule below them.
+void paintPageHeader(QPainter& painter, QPointF topLeft, double width, double scale,
+                     const QString& left, const QString& right);
+
+// An A4 PDF with 15 mm margins made in memory: `paint` draws the pages onto
+// the writer. Empty when `paint` fails (it says why in `error`) or the
+// document is not complete.
+QByteArray pdfInMemory(const QString& title, QPageLayout::Orientation orientation,
+                       const std::function<bool(QPagedPaintDevice&, QString*)>& paint,
+                       QString* error);
+
+// Begins a painter on `device` (a printer or a PDF writer), lets `draw` paint
+// and ends it. False when the device fails, with `error` (if given) saying
+// why in German, or when `draw` returns false (having said why).
+bool paintOn(QPagedPaintDevice& device, QString* error, const std::function<bool(QPainter&)>& draw);
+
+// Stores `text` in `error` unless `error` is null.
+void setErrorText(QString* error, const QString& text);
+
+// The user's documents folder, where the save dialogs start; the home folder
+// when there is none.
+QString documentsFolder();
+
+inline constexpr const char* kPageRefused = "Der Drucker nimmt keine weitere Seite an.";
 
 // Whether `bytes` is a whole PDF document: version line to end marker.
 bool isCompletePdf(const QByteArray& bytes);

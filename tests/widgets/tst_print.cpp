@@ -12,6 +12,7 @@
 
 #include "platform/HandoutDialog.h"
 #include "platform/HandoutPrinter.h"
+#include "platform/OverviewPrinter.h"
 #include "platform/SheetPrinter.h"
 #include "platform/SheetWindow.h"
 
@@ -33,6 +34,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -72,6 +74,13 @@ QByteArray readFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// A device that takes the first page only, as a printer out of paper would.
+class OnePageWriter : public QPdfWriter {
+  public:
+    using QPdfWriter::QPdfWriter;
+    bool newPage() override { return false; }
+};
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -277,6 +286,8 @@ class TestPrint : public QObject {
     void failedExportSaysWhyInGerman_data();
     void failedExportSaysWhyInGerman();
     void worksheetPagesReadBack();
+    void refusedPageIsAFailure_data();
+    void refusedPageIsAFailure();
     void worksheetFromTheMenu();
     void worksheetCommandLine_data();
     void worksheetCommandLine();
@@ -712,6 +723,26 @@ void TestPrint::worksheetPagesReadBack() {
             QCOMPARE(pages[p].simplified().contains(line), (i < 4) == (p % 2 == 0));
         }
     }
+}
+
+void TestPrint::refusedPageIsAFailure_data() {
+    QTest::addColumn<QString>("document");
+    QTest::newRow("worksheet of two pages") << "worksheet";
+    QTest::newRow("class overview of 80 files") << "overview";
+}
+
+void TestPrint::refusedPageIsAFailure() {
+    QFETCH(QString, document);
+    OnePageWriter writer(dir_.filePath("refused.pdf"));
+    QString error;
+    bool ok = true;
+    if (document == "worksheet") {
+        ok = HandoutPrinter().paint(writer, {drawHandout({4, 4, 2, 7}).tasks, 7, true}, &error);
+    } else {
+        ok = OverviewPrinter("klasse", std::vector<OverviewRow>(80)).paint(writer, &error);
+    }
+    QVERIFY(!ok);
+    QCOMPARE(error, QString("Der Drucker nimmt keine weitere Seite an."));
 }
 
 void TestPrint::worksheetFromTheMenu() {
