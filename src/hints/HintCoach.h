@@ -30,6 +30,8 @@ class HintCoach {
     void restart();
 
     int hintsUsed() const { return used_; }
+    // The step of the last press; none before the first or after restart().
+    const std::optional<HintStep>& step() const { return step_; }
 
   private:
     std::optional<HintStep> step_;

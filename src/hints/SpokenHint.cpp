@@ -44,9 +44,9 @@ Text outlinedCells(const Form1& form, const Hint& hint) {
     return list.empty() ? list : U"Markiert: " + list + U".";
 }
 
-Text spokenHint(const Form1& form, const Hint& before, const Hint& now) {
+Text spokenHint(const Form1& form, const Hint& now, bool added) {
     const Text instruction = joined({now.instruction, outlinedCells(form, now)}, U" ");
-    if (now.stage == before.stage + 1) {
+    if (added) {
         switch (now.stage) {
         case 1:
             return spokenText(instruction);

@@ -13,10 +13,10 @@ namespace zifferon {
 // "Markiert: " and the names of the framed cells; "" without frames.
 Text outlinedCells(const Form1& form, const Hint& hint);
 
-// What a press of "Tipp" says: what the press added to the hint shown before
-// it (the instruction with the framed cells, then the question, then the
-// divisor's multiples), or the whole hint when it added nothing (a press
-// beyond the last stage, no step to help with).
-Text spokenHint(const Form1& form, const Hint& before, const Hint& now);
+// What a press of "Tipp" says: when the press added a stage (it was counted),
+// that stage alone (the instruction with the framed cells, then the question,
+// then the divisor's multiples); else the whole hint (a press beyond the last
+// stage, no step to help with).
+Text spokenHint(const Form1& form, const Hint& now, bool added);
 
 } // namespace zifferon

@@ -205,7 +205,7 @@ void HintController::addMenu(QMenuBar* bar) {
 }
 
 void HintController::giveHint() {
-    const Hint before = window_.sheet().shownHint();
+    const int used = window_.sheet().hintsUsed();
     const Hint now = window_.sheet().askForHint();
     if (!hintWindow_->isVisible()) {
         placeBesideSheet();
@@ -214,7 +214,8 @@ void HintController::giveHint() {
     refresh();
     // Read aloud from the sheet's own notice: one inside the hint window
     // would have the screen reader say the whole window first.
-    window_.announce(toQString(spokenHint(window_.form(), before, now)));
+    window_.announce(
+        toQString(spokenHint(window_.form(), now, window_.sheet().hintsUsed() > used)));
 }
 
 void HintController::refresh() {

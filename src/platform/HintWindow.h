@@ -11,7 +11,7 @@
 // is read from the sheet (HintCoach), and a hint disappears as soon as the
 // sheet has moved on to another step.
 
-#include "hints/HintCoach.h"
+#include "hints/HintSteps.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -123,9 +123,9 @@ Hint Worksheet::askForHint() {
     // A counted hint goes to the row the step writes next: the quotient digit
     // and its product to the product row, the remainder to its own row.
     const int used = coach_.hintsUsed();
-    const HintStep step = currentStep(form);
     Hint hint = coach_.press(form);
     if (coach_.hintsUsed() > used) {
+        const HintStep& step = *coach_.step();
         form.countHint(2 * step.step + (step.kind == StepKind::Remainder ? 1 : 0));
     }
     return hint;

@@ -202,8 +202,9 @@ TEST(HintSpeech, EachPressSaysWhatItAdded) {
     test::enterTask(form, U"94", U"13");
     std::vector<std::string> said;
     for (int press = 0; press < 4; ++press) {
-        const Hint before = coach.shown(form);
-        said.push_back(test::utf8(spokenHint(form, before, coach.press(form))));
+        const int used = coach.hintsUsed();
+        const Hint now = coach.press(form);
+        said.push_back(test::utf8(spokenHint(form, now, coach.hintsUsed() > used)));
     }
     EXPECT_EQ(said[0], "Schreibe die nächste Ziffer des Ergebnisses in das markierte Kästchen. "
                        "Markiert: Ergebnis, 1. Ziffer.");
