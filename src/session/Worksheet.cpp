@@ -35,9 +35,7 @@ void Worksheet::keyDown(ControlId control, int keyCode, int shift) {
     keyInProgress_ = true;
     // Enter in a number box takes the task into the grid, as "Eingabe" does.
     if ((control == ctl::Text1 || control == ctl::Text2) && keyCode == vk::Return) {
-        Command1_Click(form);
-        coach_.restart();
-        taskEntered_ = true;
+        click(ctl::Command1);
         return;
     }
     if (control.kind == Kind::Resultat) {
@@ -50,10 +48,6 @@ void Worksheet::keyDown(ControlId control, int keyCode, int shift) {
 void Worksheet::keyDone() {
     keyInProgress_ = false;
     afterEvent();
-    if (taskEntered_) {
-        taskEntered_ = false;
-        markSaved();
-    }
 }
 
 void Worksheet::edited(ControlId box, TextView text) {

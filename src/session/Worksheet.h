@@ -80,7 +80,6 @@ class Worksheet {
     HintCoach coach_;
     AnnouncedSheet told_{form};
     bool keyInProgress_ = false;
-    bool taskEntered_ = false; // by Enter in a number box, during the key
     // The task file the sheet was last entered, loaded or saved as.
     TaskFileBytes saved_{};
 };
