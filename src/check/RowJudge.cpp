@@ -165,9 +165,8 @@ void judgeProductRow(const Form1& form, const SheetTask& task, int row, RowJudge
     j.notAboveUpper = j.W <= j.N;
     j.differenceSmall = j.N - j.W < j.divisor;
     j.equalsProduct = j.W == j.P;
-    j.right = j.notADigit == 0 && j.digit == static_cast<double>(st.digit) &&
-              anchor == st.column && !j.gap && j.strayColumn < 0 &&
-              j.W == static_cast<double>(st.product);
+    j.right = j.notADigit == 0 && j.digit == static_cast<double>(st.digit) && anchor == st.column &&
+              !j.gap && j.strayColumn < 0 && j.W == static_cast<double>(st.product);
     if (!j.right) {
         const double whole = static_cast<double>(task.solution.quotient) * j.divisor +
                              static_cast<double>(task.solution.remainder);

@@ -99,8 +99,8 @@ enum class JudgeOutcome {
 
 struct JudgeResult {
     JudgeOutcome outcome = JudgeOutcome::NoQuotient;
-    RowJudgement judgement; // valid when Judged
-    int waitFor = -1;       // NotYet: the first row above that is not "korrekt"
+    RowJudgement judgement;                  // valid when Judged
+    int waitFor = -1;                        // NotYet: the first row above that is not "korrekt"
     TaskProblem problem = TaskProblem::None; // NoTask
 };
 

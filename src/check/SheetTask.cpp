@@ -85,8 +85,8 @@ SheetTask sheetTask(const Form1& form) {
     }
     const std::string_view divisorDigits(divisor.data(), divisorLength);
     task.divisor = valueOf(divisorDigits);
-    task.problem = digitsProblem(std::string_view(dividend.data(), length), divisorDigits,
-                                 &task.solution);
+    task.problem =
+        digitsProblem(std::string_view(dividend.data(), length), divisorDigits, &task.solution);
     return task;
 }
 

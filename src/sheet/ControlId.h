@@ -76,8 +76,7 @@ constexpr bool isTextBox(Kind k) {
 }
 constexpr bool isLabel(Kind k) {
     return k == Kind::Label1 || k == Kind::Label2 || k == Kind::Label3 || k == Kind::Label4 ||
-           k == Kind::Label5 ||
-           k == Kind::Info || k == Kind::Fehler;
+           k == Kind::Label5 || k == Kind::Info || k == Kind::Fehler;
 }
 constexpr bool isButton(Kind k) {
     return k == Kind::Command1 || k == Kind::Command2;

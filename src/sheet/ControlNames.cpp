@@ -91,9 +91,8 @@ Text accessibleName(const Form1& form, ControlId id) {
 }
 
 Text shownToolTip(const Form1& form, ControlId id) {
-    if (id.kind == Kind::Info &&
-        !(form.visible(id) &&
-          (form.caption(id) == texts::Fehler || form.caption(id) == texts::Pending))) {
+    if (id.kind == Kind::Info && !(form.visible(id) && (form.caption(id) == texts::Fehler ||
+                                                        form.caption(id) == texts::Pending))) {
         return {};
     }
     return form.toolTip(id);

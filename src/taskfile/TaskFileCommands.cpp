@@ -141,8 +141,9 @@ void putTaskFileOnSheet(Form1& form, std::span<const std::uint8_t, kTaskFileSize
     // A task no one can finish on the sheet (a divisor 0, a sign among the
     // digits, a quotient longer than five digits) says so beside the boxes.
     const SheetTask task = sheetTask(form);
-    showTaskProblem(form, task.workable() ? Text() : U"Diese Aufgabe kann nicht gerechnet werden. " +
-                                                         taskProblemText(task.problem));
+    showTaskProblem(form, task.workable() ? Text()
+                                          : U"Diese Aufgabe kann nicht gerechnet werden. " +
+                                                taskProblemText(task.problem));
     form.setTimer1Enabled(true);
 }
 

@@ -111,15 +111,19 @@ bool finished(const Form1& form, const WorkedSolution& solution) {
            static_cast<double>(last.remainder);
 }
 
-// Once the task is done, the quotient cells after its last digit take
-// nothing more: a digit there would change the finished result.
+// Once the task is done, the quotient cells after its last digit keep
+// nothing: a digit there would change the finished result. Their rows are
+// emptied as the guard step would, in this same pass.
 void closeQuotientAfter(Form1& form, int steps) {
     for (int k = steps; k < kResultatCells; ++k) {
         const ControlId cell = ctl::resultat(k);
         if (!form.text(cell).empty()) {
             form.setText(cell, TextView{});
         }
-        form.setEnabled(cell, false);
+        for (int row : {2 * k, 2 * k + 1}) {
+            emptyRow(form, row);
+            form.setVisible(ctl::info(row), isKorrekt(form, row));
+        }
     }
 }
 

@@ -73,6 +73,15 @@ std::optional<std::vector<Step>> solutionOf(const Form1& form, const Text& divis
     return steps;
 }
 
+// The quotient cells from the first (resultat(0), the leftmost) on.
+Text quotientCells(const Form1& form) {
+    Text out;
+    for (int k = 0; k < kResultatCells; ++k) {
+        out += form.text(ctl::resultat(k));
+    }
+    return out;
+}
+
 // The oracle's own long division of the top line's task, in plain integers:
 // per step the units column, the quotient digit, the product, the remainder
 // and the column the next dividend digit comes down into (-1 on the last).
@@ -122,7 +131,8 @@ std::array<char32_t, kRowCells> withoutLeadingZeros(const Form1& form, int row) 
     bool leading = true;
     for (int c = kRowCells - 1; c >= 0; --c) {
         const Text& t = form.text(ctl::workRow(row, c));
-        const char32_t ch = t.empty() ? 0 : t[0];
+        // A space is a blank cell, as the sheet reads it.
+        const char32_t ch = t.empty() || t == U" " ? 0 : t[0];
         if (leading && (ch == 0 || ch == U'0')) {
             continue;
         }
@@ -343,16 +353,18 @@ std::string Session::clickInfo(int row) {
 }
 
 std::string Session::eingabe() {
-    const std::string task = quoted(form_.text(ctl::Text1)) + " : " + quoted(form_.text(ctl::Text2));
+    const std::string task =
+        quoted(form_.text(ctl::Text1)) + " : " + quoted(form_.text(ctl::Text2));
     std::vector<std::string> before = snapshot(form_);
     pupil_.click(ctl::Command1);
     if (form_.visible(ctl::Label5)) {
         // Refused: the sheet is as it was, but for the reason beside the boxes.
         std::vector<std::string> after = snapshot(form_);
         for (auto* lines : {&before, &after}) {
-            lines->erase(std::remove_if(lines->begin(), lines->end(),
-                                        [](const std::string& l) { return l.starts_with("Label5"); }),
-                         lines->end());
+            lines->erase(
+                std::remove_if(lines->begin(), lines->end(),
+                               [](const std::string& l) { return l.starts_with("Label5"); }),
+                lines->end());
         }
         if (after != before) {
             pending_ = Violation{0, "a refused \"Eingabe\" changed the sheet", task};
@@ -638,11 +650,15 @@ std::string Session::pupil(const Event& e) {
                 }
                 return key(vk::Return, "Enter");
             }
-            // Product rows are read from their lowest written cell, so every
-            // cell counts; a remainder only from the product's units column on.
+            // Every cell counts: right of a remainder only the dividend digit
+            // that comes down may stand.
             const long value = row == productRow ? s.product : s.remainder;
-            const int first = row == productRow ? 0 : s.column;
-            for (int c = first; c < kRowCells; ++c) {
+            for (int c = 0; c < kRowCells; ++c) {
+                const ControlId cell = ctl::workRow(row, c);
+                if (row != productRow && c == s.bringDown &&
+                    form_.text(cell) == form_.text(ctl::dividend(c))) {
+                    continue;
+                }
                 const Text want = digitAt(value, s.column, c);
                 if (form_.text(ctl::workRow(row, c)) != want) {
                     return fix(ctl::workRow(row, c), want);
@@ -746,7 +762,8 @@ std::optional<Violation> Session::check(std::size_t index) {
         ++coverage.oracleRows;
         const auto k = static_cast<std::size_t>(row / 2);
         if (!task || k >= task->steps.size() || !rowHoldsItsStep(form_, row, task->steps[k]) ||
-            (row % 2 == 0 && form_.text(ctl::resultat(row / 2)) != digitsOf(task->steps[k].digit))) {
+            (row % 2 == 0 &&
+             form_.text(ctl::resultat(row / 2)) != digitsOf(task->steps[k].digit))) {
             return violation("a row shown \"korrekt\" is not its step of the written calculation",
                              "row " + std::to_string(row) + " = " + rowText(form_, row + 1) +
                                  " with the digit " + quoted(form_.text(ctl::resultat(row / 2))));
@@ -760,13 +777,12 @@ std::optional<Violation> Session::check(std::size_t index) {
             for (int c = kRowCells - 1; c >= task->steps.back().column; --c) {
                 remainder = remainder * 10 + leadingNumber(form_.text(ctl::workRow(last, c)));
             }
-            right = cellsLeftToRight(form_, Kind::Resultat) ==
-                        digitsOf(task->dividend / task->divisor) &&
+            right = quotientCells(form_) == digitsOf(task->dividend / task->divisor) &&
                     remainder == static_cast<double>(task->dividend % task->divisor);
         }
         if (!right) {
             return violation("\"Berechnung beendet\" under a result that is not integer division's",
-                             "quotient " + quoted(cellsLeftToRight(form_, Kind::Resultat)));
+                             "quotient " + quoted(quotientCells(form_)));
         }
     }
     const bool label4 = form_.visible(ctl::Label4);

@@ -223,7 +223,8 @@ std::string workTask(Form1& form, Form1& key, long dividend, long divisor, const
                                     st.bringDown >= 0 &&
                                     form.text(ctl::dividend(st.bringDown)) == U"0";
             if (moved && !stillRight) {
-                if (std::string e = mustNotPass(row, *moved, by < 0 ? "shifted right" : "shifted left");
+                if (std::string e =
+                        mustNotPass(row, *moved, by < 0 ? "shifted right" : "shifted left");
                     !e.empty()) {
                     return e;
                 }
@@ -237,7 +238,8 @@ std::string workTask(Form1& form, Form1& key, long dividend, long divisor, const
             if (k + 1 < steps.size()) {
                 const Step& next = steps[k + 1];
                 form.setText(ctl::resultat(static_cast<int>(k) + 1), digitsOf(next.digit));
-                std::string e = mustNotPass(row + 2, next.productRow, "judged before the row above");
+                std::string e =
+                    mustNotPass(row + 2, next.productRow, "judged before the row above");
                 form.setText(ctl::resultat(static_cast<int>(k) + 1), U"");
                 return e;
             }
@@ -250,9 +252,9 @@ std::string workTask(Form1& form, Form1& key, long dividend, long divisor, const
             if (own[static_cast<std::size_t>(c)] != '\0') {
                 continue;
             }
-            const char down = c == st.bringDown ? static_cast<char>(test::utf8(form.text(
-                                                      ctl::dividend(c)))[0])
-                                                : '\0';
+            const char down = c == st.bringDown
+                                  ? static_cast<char>(test::utf8(form.text(ctl::dividend(c)))[0])
+                                  : '\0';
             for (char d = '0'; d <= '9'; ++d) {
                 if (d == down || (d == '0' && c > st.column)) {
                     continue;

@@ -261,9 +261,9 @@ TEST(TrackerBringDown, BringsTheDigitDownBesideTheProductsUnitsDigit) {
     // quotient and last remainder.
     struct Case {
         std::u32string_view dividend, divisor, quotient;
-        int n;                // remainder row kontrolleN, every row above it right
-        const char* before;   // the remainder row as judged right
-        const char* after;    // after the pass ("" = Label4 instead)
+        int n;              // remainder row kontrolleN, every row above it right
+        const char* before; // the remainder row as judged right
+        const char* after;  // after the pass ("" = Label4 instead)
     };
     const Case cases[] = {
         {U"9434", U"13", U"725", 2, ".3....", ".33..."},

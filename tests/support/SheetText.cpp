@@ -72,10 +72,11 @@ Text digitsOf(long value) {
 
 std::string controlName(ControlId id) {
     static const char* const names[] = {
-        "None",       "Text1",      "Text2",      "Command1",   "Command2",   "Label1",
-        "Label2",     "Label4",     "Label3",     "Label5",     "info",       "fehler",     "dividend",
-        "divisor",    "resultat",   "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4",
-        "kontrolle5", "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10"};
+        "None",       "Text1",      "Text2",      "Command1",   "Command2",
+        "Label1",     "Label2",     "Label4",     "Label3",     "Label5",
+        "info",       "fehler",     "dividend",   "divisor",    "resultat",
+        "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4", "kontrolle5",
+        "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10"};
     std::string name = names[static_cast<int>(id.kind)];
     if (arraySize(id.kind) > 1) {
         name += "(" + std::to_string(id.index) + ")";
