@@ -4,6 +4,9 @@
 #include "input/CellInput.h"
 
 #include "check/RowCheck.h"
+#include "check/SheetTask.h"
+
+#include <algorithm>
 
 namespace zifferon {
 
@@ -11,6 +14,56 @@ namespace {
 
 bool isWorkCell(int n, int index) {
     return n >= 1 && n <= kWorkRows && index >= 0 && index < kRowCells;
+}
+
+int digitCount(long value) {
+    int n = 1;
+    for (; value >= 10; value /= 10) {
+        ++n;
+    }
+    return n;
+}
+
+// The column a number with its units digit in `units` starts in.
+int startOf(int units, long value) {
+    return std::min(units + digitCount(value) - 1, kRowCells - 1);
+}
+
+// Where the product of the digit written into resultat(step) starts, so that
+// typed from there it ends under the units of the number it is taken from
+// (a later 0 under every digit of the number above); -1 when the sheet holds
+// no workable task, the step lies beyond its end or the cell holds no digit.
+int productStart(const Form1& form, const SheetTask& task, int step) {
+    const Text& written = form.text(ctl::resultat(step));
+    if (!task.workable() || step >= static_cast<int>(task.solution.steps.size()) ||
+        written.size() != 1 || written[0] < U'0' || written[0] > U'9') {
+        return -1;
+    }
+    const WorkedStep& worked = task.solution.steps[static_cast<std::size_t>(step)];
+    const long digit = written[0] - U'0';
+    if (digit == worked.digit) {
+        return startColumn(worked.productRow);
+    }
+    if (digit == 0 && step > 0) {
+        return startColumn(task.solution.steps[static_cast<std::size_t>(step) - 1].remainderRow);
+    }
+    return startOf(worked.column, digit * task.divisor);
+}
+
+// After a right product row the remainder is written next, its units digit
+// under the product's.
+void moveToRemainder(Form1& form, int productRow) {
+    const SheetTask task = sheetTask(form);
+    const auto step = static_cast<std::size_t>(productRow / 2);
+    if (!task.workable() || step >= task.solution.steps.size()) {
+        return;
+    }
+    const WorkedStep& worked = task.solution.steps[step];
+    form.setFocus(ctl::workRow(productRow + 1, startOf(worked.column, worked.remainder)));
+}
+
+bool isKorrekt(const Form1& form, int row) {
+    return form.caption(ctl::info(row)) == texts::Korrekt;
 }
 
 } // namespace
@@ -40,9 +93,15 @@ void kontrolle_KeyDown(Form1& form, int n, int index, int keyCode, int /*shift*/
     // A move aimed at a cell that cannot take the focus (a locked cell, the
     // dividend above kontrolle1) is refused by the form: the focus stays.
     switch (keyCode) {
-    case vk::Return:
-        CheckRow(form, n - 1);
+    case vk::Return: {
+        const int row = n - 1;
+        const bool wasKorrekt = isKorrekt(form, row);
+        CheckRow(form, row);
+        if (row % 2 == 0 && !wasKorrekt && isKorrekt(form, row)) {
+            moveToRemainder(form, row);
+        }
         return;
+    }
     case vk::Left:
         if (index < kRowCells - 1) {
             form.setFocus(ctl::kontrolle(n, index + 1));
@@ -76,9 +135,11 @@ void resultat_KeyDown(Form1& form, int index, int keyCode, int /*shift*/) {
     if (index < 0 || index >= kResultatCells || keyCode != vk::Return) {
         return;
     }
-    // The product of quotient digit j starts in row 2j, one column further
-    // right than the product before it.
-    form.setFocus(ctl::workRow(2 * index, kRowCells - 1 - index));
+    // The product goes where its first digit belongs, so that typed digit by
+    // digit it ends under the number it is taken from. Without a digit to
+    // go by, one column further right than the product before it.
+    const int start = productStart(form, sheetTask(form), index);
+    form.setFocus(ctl::workRow(2 * index, start >= 0 ? start : kRowCells - 1 - index));
 }
 
 } // namespace zifferon

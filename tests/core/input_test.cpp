@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 
 namespace zifferon {
@@ -274,10 +275,9 @@ TEST(CellInputKeys, EnterChecksTheRowOfItsCellAndLeavesTheFocus) {
     }
 }
 
-// A row locked by Enter keeps the focus in its cell: the next digit must not
-// land in whatever cell the tab order offers. The locked cell takes no
-// character, and its keys still lead on.
-TEST(CellInputKeys, ALockedCellKeepsTheFocusAndItsKeys) {
+// A right product row locks, and Enter sends the focus on to where the
+// remainder's first digit belongs; the locked cells take no character.
+TEST(CellInputKeys, ARightProductSendsTheFocusToTheRemainder) {
     Sheet s(ctl::resultat(0));
     s.pupil.type(U'7');
     s.pupil.press(vk::Return);
@@ -286,28 +286,62 @@ TEST(CellInputKeys, ALockedCellKeepsTheFocusAndItsKeys) {
     ASSERT_EQ(s.form.focus(), ctl::kontrolle(1, 3));
     s.pupil.press(vk::Return);
     ASSERT_EQ(s.form.caption(ctl::info(0)), texts::Korrekt);
-    EXPECT_EQ(s.form.focus(), ctl::kontrolle(1, 3));
-    s.pupil.type(U'5');
-    EXPECT_EQ(rowText(s.form, 1), "91....");
-    EXPECT_EQ(s.form.focus(), ctl::kontrolle(1, 3));
-    s.pupil.press(vk::Down);
-    EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 3));
+    EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 4)); // 94 - 91 = 3, under the 1
+    s.pupil.type(U'3');
+    EXPECT_EQ(rowText(s.form, 1), ".3....");
+    EXPECT_EQ(rowText(s.form, 0), "91....");
+    // A wrong product keeps the focus in its row for the correction.
+    Sheet wrong(ctl::resultat(0));
+    wrong.pupil.type(U'7');
+    wrong.pupil.press(vk::Return);
+    wrong.pupil.type(U'9');
+    wrong.pupil.type(U'2');
+    wrong.pupil.press(vk::Return);
+    EXPECT_EQ(wrong.form.caption(ctl::info(0)), texts::Fehler);
+    EXPECT_EQ(wrong.form.focus(), ctl::kontrolle(1, 3));
 }
 
-TEST(CellInputKeys, EnterInAQuotientCellJumpsToItsProductRow) {
+TEST(CellInputKeys, EnterInAQuotientCellJumpsToWhereItsProductStarts) {
+    // Without a digit: one column further right per step.
+    const ControlId blank[] = {ctl::kontrolle(1, 5), ctl::kontrolle(3, 4), ctl::kontrolle(5, 3),
+                               ctl::kontrolle(7, 2), ctl::kontrolle(9, 1)};
+    for (int j = 0; j < kResultatCells; ++j) {
+        SCOPED_TRACE(name(ctl::resultat(j)));
+        Sheet s(ctl::resultat(j));
+        s.pupil.press(vk::Return);
+        EXPECT_EQ(s.form.focus(), blank[j]);
+    }
+    // With a digit: the product typed from there ends under the units of the
+    // number it is taken from (worked by hand).
     struct Case {
-        int j;
-        ControlId target;
+        const char32_t* dividend;
+        const char32_t* divisor;
+        const char32_t* digits; // the quotient digits written so far
+        ControlId target;       // after Enter in the last of them
     };
     const Case cases[] = {
-        {0, ctl::kontrolle(1, 5)}, {1, ctl::kontrolle(3, 4)}, {2, ctl::kontrolle(5, 3)},
-        {3, ctl::kontrolle(7, 2)}, {4, ctl::kontrolle(9, 1)},
+        {U"9434", U"13", U"7", ctl::kontrolle(1, 5)},     // 91 under 94
+        {U"9434", U"13", U"8", ctl::kontrolle(1, 5)},     // 104 is too long: the first column
+        {U"8254", U"14", U"58", ctl::kontrolle(3, 5)},    // 112 under 125
+        {U"8254", U"14", U"589", ctl::kontrolle(5, 4)},   // 126 under 134
+        {U"8254", U"14", U"582", ctl::kontrolle(5, 3)},   // 28 under 34
+        {U"47", U"96", U"0", ctl::kontrolle(1, 4)},       // 0 under the 7
+        {U"1313", U"13", U"10", ctl::kontrolle(3, 4)},    // 00 under 01
+        {U"455585", U"723", U"63", ctl::kontrolle(3, 4)}, // 2169 under 2178
     };
     for (const Case& tc : cases) {
-        SCOPED_TRACE(name(ctl::resultat(tc.j)));
-        Sheet s(ctl::resultat(tc.j));
-        s.pupil.press(vk::Return);
-        EXPECT_EQ(s.form.focus(), tc.target);
+        SCOPED_TRACE(test::utf8(tc.dividend) + " : " + test::utf8(tc.divisor) + " = " +
+                     test::utf8(tc.digits));
+        Worksheet ws;
+        enterTask(ws.form, tc.dividend, tc.divisor);
+        const std::u32string_view digits = tc.digits;
+        for (std::size_t k = 0; k < digits.size(); ++k) {
+            ws.form.setText(ctl::resultat(static_cast<int>(k)), digits.substr(k, 1));
+        }
+        const int last = static_cast<int>(digits.size()) - 1;
+        ws.form.setFocus(ctl::resultat(last));
+        resultat_KeyDown(ws.form, last, vk::Return, 0);
+        EXPECT_EQ(name(ws.form.focus()), name(tc.target));
     }
 }
 
@@ -383,6 +417,91 @@ TEST(CellInputKeys, HandlersIgnoreCellsOutsideTheGrid) {
     }
     EXPECT_EQ(s.form.revision(), revision);
     EXPECT_EQ(s.form.focus(), ctl::kontrolle(5, 5));
+}
+
+// ------------------------------------------------------------ digits and Enter
+
+// Works `dividend : divisor` with digits and Enter alone, typed wherever the
+// focus stands: each quotient digit, each product (a later zero product as
+// its zeros, or left to the zero fill), each remainder. The steps come from
+// integer division written here. Returns what went wrong, empty if nothing.
+std::string workByKeys(long dividend, long divisor, bool typeZeros) {
+    Worksheet ws;
+    test::Pupil pupil{ws};
+    const std::string digits = std::to_string(dividend);
+    const std::string task = digits + " : " + std::to_string(divisor);
+    pupil.enterTask(test::digitsOf(dividend), test::digitsOf(divisor));
+    auto typeNumber = [&](const std::string& number) {
+        for (char ch : number) {
+            pupil.type(static_cast<char32_t>(ch));
+        }
+        pupil.press(vk::Return);
+    };
+    std::size_t used = 0;
+    long partial = 0;
+    while (partial < divisor && used < digits.size()) {
+        partial = partial * 10 + (digits[used++] - '0');
+    }
+    long quotient = 0;
+    for (int k = 0;; ++k) {
+        if (ws.form.focus() != ctl::resultat(k)) {
+            return task + ": step " + std::to_string(k) + " starts in " + name(ws.form.focus());
+        }
+        const long q = partial / divisor;
+        quotient = quotient * 10 + q;
+        typeNumber(std::to_string(q));
+        if (q == 0 && k > 0) {
+            // The number above is the remainder with the digit brought down.
+            const std::size_t width = std::to_string(partial / 10).size() + 1;
+            typeNumber(typeZeros ? std::string(width, '0') : "");
+        } else {
+            typeNumber(std::to_string(q * divisor));
+        }
+        typeNumber(std::to_string(partial % divisor));
+        for (int row = 0; row <= 2 * k + 1; ++row) {
+            if (ws.form.caption(ctl::info(row)) != texts::Korrekt ||
+                ws.form.visible(ctl::fehler(row))) {
+                return task + ": row " + std::to_string(row) + " not korrekt";
+            }
+        }
+        if (used == digits.size()) {
+            break;
+        }
+        partial = partial % divisor * 10 + (digits[used++] - '0');
+    }
+    if (!ws.form.visible(ctl::Label4) || quotient != dividend / divisor) {
+        return task + ": not finished";
+    }
+    return {};
+}
+
+// Every task up to 9999 : 99 and random tasks of six by three digits: the
+// focus always stands where the next digit belongs.
+TEST(CellInputFlow, DigitsAndEnterAloneFinishEveryTaskWithoutAnError) {
+    int failures = 0;
+    auto expectWorked = [&failures](long dividend, long divisor, bool typeZeros) {
+        const std::string e = workByKeys(dividend, divisor, typeZeros);
+        if (!e.empty()) {
+            ADD_FAILURE() << e;
+            ++failures;
+        }
+        return failures < 10;
+    };
+    for (long divisor = 1; divisor <= 99; ++divisor) {
+        for (long dividend = 1; dividend <= 9999; ++dividend) {
+            if (!expectWorked(dividend, divisor, dividend % 2 == 0)) {
+                return;
+            }
+        }
+    }
+    std::mt19937_64 rng(4711);
+    for (int i = 0; i < 20000; ++i) {
+        const long divisor = std::uniform_int_distribution<long>(1, 999)(rng);
+        const long dividend = std::uniform_int_distribution<long>(1, 999999)(rng);
+        if (dividend / divisor <= 99999 && !expectWorked(dividend, divisor, i % 2 == 0)) {
+            return;
+        }
+    }
 }
 
 } // namespace
