@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -99,13 +100,24 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     const int width = std::min(room.width() * 19 / 20, 1600);
     const int frame = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width() +
                       margins.left() + margins.right();
+    // Each other column as wide as its cells and its title, without the room
+    // the header keeps for a sort arrow in every column.
+    const QFontMetrics titles(table_->horizontalHeader()->font());
+    const int padding = 2 * fontMetrics().averageCharWidth();
     int others = 0;
     for (int c = 0; c < kColumns; ++c) {
-        others += c == static_cast<int>(Column::Datei) ? 0 : table_->columnWidth(c);
+        if (c == static_cast<int>(Column::Datei)) {
+            continue;
+        }
+        const QString title = sorted_->headerData(c, Qt::Horizontal).toString();
+        const QAbstractItemView* view = table_;
+        table_->setColumnWidth(
+            c, std::max(view->sizeHintForColumn(c), titles.horizontalAdvance(title) + padding));
+        others += table_->columnWidth(c);
     }
     const int datei = static_cast<int>(Column::Datei);
     const int fileRoom = width - frame - others;
-    const int fileWidth = std::clamp(fileRoom, 8 * fontMetrics().averageCharWidth(),
+    const int fileWidth = std::clamp(fileRoom, 12 * fontMetrics().averageCharWidth(),
                                      std::max(table_->columnWidth(datei), 1));
     table_->setColumnWidth(datei, fileWidth);
     resize(std::min(frame + others + fileWidth, width), std::min(640, room.height() * 9 / 10));

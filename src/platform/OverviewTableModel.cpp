@@ -85,21 +85,21 @@ QVariant OverviewTableModel::headerData(int section, Qt::Orientation orientation
     if (role != Qt::DisplayRole) {
         return {};
     }
-    // Short titles on two lines keep all twelve columns on a projector's
-    // 1024 pixels; the tooltip has the whole title.
+    // Short titles keep all twelve columns on a projector's 1024 pixels;
+    // the tooltip has the whole title.
     switch (column) {
     case Column::Fehlversuche:
-        return QStringLiteral("Fehl-\nversuche");
+        return QStringLiteral("Fehler");
     case Column::Einmaleins:
-        return QStringLiteral("Ein-\nmaleins");
+        return QString::fromUtf8("1\u00D71");
     case Column::Abziehen:
-        return QStringLiteral("Ab-\nziehen");
+        return QStringLiteral("Abz.");
     case Column::ZifferZuGross:
-        return QString::fromUtf8("Ziffer\nzu gro\u00DF");
+        return QString::fromUtf8("zu gro\u00DF");
     case Column::ZifferZuKlein:
-        return QStringLiteral("Ziffer\nzu klein");
+        return QStringLiteral("zu klein");
     case Column::Stellenwert:
-        return QStringLiteral("Stellen-\nwert");
+        return QStringLiteral("Stelle");
     default:
         return qt(std::string(columnTitle(column)));
     }
