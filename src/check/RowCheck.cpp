@@ -13,7 +13,6 @@ namespace zifferon {
 
 namespace {
 
-// Beyond 2^53 a double no longer tells n from n + 1: the count stops there.
 // Sixteen digits: what a task file's tag holds.
 constexpr std::uint64_t kLargestCount = 9'999'999'999'999'999;
 
@@ -70,6 +69,16 @@ void CheckRow(Form1& form, int row) {
         return;
     }
     const SolveResult result = SolveRow(form, row);
+    // A row checked before its turn (or after the end, or without a task to
+    // work) gets no verdict: the pupil hears why, and the label that waits
+    // for the check says it too.
+    if (result.outcome == SolveOutcome::NoVerdict && !result.reason.empty()) {
+        const ControlId label = ctl::info(row);
+        if (form.caption(label) == texts::Pending) {
+            form.setToolTip(label, result.reason);
+        }
+        form.notify(result.reason);
+    }
     // Only a verdict written now counts: a check that could not judge the row
     // (no quotient digit, nothing written) is no attempt, whatever the label
     // said before.

@@ -21,11 +21,31 @@ Text explainNotADigit(const RowJudgement& j) {
     return U"In der Zeile steht „" + Text(1, j.notADigit) + U"“: hier gehören nur Ziffern hin.";
 }
 
+// A cell in the way, a gap, a wrong digit brought down; empty for the units.
+Text explainMisplaced(const RowJudgement& j) {
+    switch (j.misplaced) {
+    case Misplaced::Stray:
+        return U"In der " + j.place + U" steht „" + Text(1, j.stray) +
+               U"“ im Weg: dort gehört in dieser Zeile nichts hin.";
+    case Misplaced::Gap:
+        return U"Zwischen den Ziffern ist ein Kästchen leer: schreibe die Zahl ohne Lücke.";
+    case Misplaced::BroughtDown:
+        return U"In die " + j.place + U" kommt nur die nächste Ziffer des Dividenden herunter: " +
+               U"die " + Text(1, j.broughtDown) + U".";
+    case Misplaced::Units:
+        break;
+    }
+    return {};
+}
+
 Text explainRemainder(const RowJudgement& j) {
     if (j.mistake == Mistake::KeineZiffer) {
         return explainNotADigit(j);
     }
     if (j.mistake == Mistake::Stellenwert) {
+        if (j.misplaced != Misplaced::Units) {
+            return explainMisplaced(j);
+        }
         return unitsBelong(U"Der Rest", !j.writingRightOfAnchor, j.W);
     }
     return numberText(j.N) + Text(kMinus) + numberText(j.W) + U" ist nicht " + numberText(j.D) +
@@ -33,6 +53,9 @@ Text explainRemainder(const RowJudgement& j) {
 }
 
 Text explainColumns(const RowJudgement& j) {
+    if (j.misplaced != Misplaced::Units) {
+        return explainMisplaced(j);
+    }
     const Text divisor = numberText(j.divisor);
     const bool tooFarLeft = j.anchor > j.expectedUnits;
     if (j.row == 0 && j.digit == 0.0) {

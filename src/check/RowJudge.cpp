@@ -4,8 +4,7 @@
 #include "check/RowJudge.h"
 
 #include "check/SheetReading.h"
-
-#include <cmath>
+#include "sheet/ControlNames.h"
 
 namespace zifferon {
 
@@ -13,11 +12,11 @@ namespace {
 
 constexpr TextView kZero = U"0";
 
-// The first character of the cells from `anchor` leftwards that is neither
-// a digit nor blank; 0 when there is none.
-template <typename CellText> char32_t firstNonDigit(CellText cellText, int anchor) {
-    for (int c = anchor; c < kRowCells; ++c) {
-        for (char32_t ch : TextView(cellText(c))) {
+// The first character of the cells that is neither a digit nor blank; 0 when
+// there is none.
+char32_t firstNonDigit(const std::array<TextView, kRowCells>& cells) {
+    for (TextView t : cells) {
+        for (char32_t ch : t) {
             if (ch != U' ' && (ch < U'0' || ch > U'9')) {
                 return ch;
             }
@@ -26,25 +25,88 @@ template <typename CellText> char32_t firstNonDigit(CellText cellText, int ancho
     return 0;
 }
 
-bool canDivide(double divisor) {
-    return std::isfinite(divisor) && divisor > 0.0;
+double valueFrom(const std::array<TextView, kRowCells>& cells, int units) {
+    double value = 0.0;
+    double scale = 1.0;
+    for (int c = units; c < kRowCells; ++c) {
+        value += leadingNumber(cells[static_cast<std::size_t>(c)]) * scale;
+        scale *= 10.0;
+    }
+    return value;
 }
 
-// Where a product's units digit belongs: under the first partial dividend's
-// last digit, or under the digit brought down into the remainder row above.
-int productUnitsColumn(const Form1& form, int row) {
-    if (row == 0) {
-        return firstUnitsColumn(form);
+int lowestWritten(const std::array<TextView, kRowCells>& cells, int from = 0) {
+    for (int c = from; c < kRowCells; ++c) {
+        if (!isBlank(cells[static_cast<std::size_t>(c)])) {
+            return c;
+        }
     }
-    return lowestWrittenColumn(form, upperArray(row)).value_or(-1);
+    return -1;
 }
 
-// The first mistake the pupil has to mend on a wrong product row: a divisor
-// no one can divide by, the columns, the quotient digit, the multiplication.
-Mistake productMistake(const RowJudgement& j, double whole) {
-    if (!canDivide(j.divisor)) {
-        return Mistake::KeinDivisor;
+int highestWritten(const std::array<TextView, kRowCells>& cells) {
+    for (int c = kRowCells - 1; c >= 0; --c) {
+        if (!isBlank(cells[static_cast<std::size_t>(c)])) {
+            return c;
+        }
     }
+    return -1;
+}
+
+// A blank cell between `units` and the leftmost written cell.
+bool hasGap(const std::array<TextView, kRowCells>& cells, int units) {
+    const int top = highestWritten(cells);
+    for (int c = units; c < top; ++c) {
+        if (isBlank(cells[static_cast<std::size_t>(c)])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Left of the number's own digits a row may only hold zeros, and those only
+// under a digit of the number above (what the zero fill writes). The first
+// written cell that breaks this, or -1.
+int strayLeftOf(const Form1& form, const std::array<TextView, kRowCells>& cells, Kind upper,
+                int top) {
+    for (int c = kRowCells - 1; c > top; --c) {
+        const TextView t = cells[static_cast<std::size_t>(c)];
+        if (!isBlank(t) && (t != kZero || isBlank(form.text({upper, c})))) {
+            return c;
+        }
+    }
+    return -1;
+}
+
+void markStray(const Form1& form, RowJudgement& j, const std::array<TextView, kRowCells>& cells,
+               int column) {
+    j.strayColumn = column;
+    const TextView t = cells[static_cast<std::size_t>(column)];
+    j.stray = t.empty() ? U' ' : t[0];
+    j.place = columnName(form, column);
+}
+
+std::array<TextView, kRowCells> rowCells(const Form1& form, int row) {
+    std::array<TextView, kRowCells> cells;
+    for (int c = 0; c < kRowCells; ++c) {
+        cells[static_cast<std::size_t>(c)] = form.text(ctl::workRow(row, c));
+    }
+    return cells;
+}
+
+// The leftmost column of `value` written with its units in `units`.
+int topColumn(long value, int units) {
+    int top = units;
+    while (value >= 10) {
+        value /= 10;
+        ++top;
+    }
+    return top;
+}
+
+// The first mistake the pupil has to mend on a wrong product row: a sign
+// among the digits, the columns, the quotient digit, the multiplication.
+Mistake productMistake(const RowJudgement& j, const WorkedStep& st, double whole) {
     if (j.notADigit != 0) {
         return Mistake::KeineZiffer;
     }
@@ -54,98 +116,153 @@ Mistake productMistake(const RowJudgement& j, double whole) {
         }
         return j.W != 0.0 ? Mistake::Einmaleins : Mistake::Stellenwert;
     }
-    if (j.expectedUnits >= 0 && j.anchor != j.expectedUnits) {
+    if (j.anchor != j.expectedUnits || j.gap || j.strayColumn >= 0) {
         return Mistake::Stellenwert;
     }
-    if (j.P > j.N) {
+    if (j.digit > static_cast<double>(st.digit)) {
         return Mistake::ZifferZuGross;
     }
-    if (j.N - j.P >= j.divisor) {
+    if (j.digit < static_cast<double>(st.digit)) {
         return Mistake::ZifferZuKlein;
     }
     return Mistake::Einmaleins;
 }
 
-void judgeProductRow(const Form1& form, int row, RowJudgement& j, JudgeOutcome& outcome) {
-    const Kind r = workRowKind(row);
+void judgeProductRow(const Form1& form, const SheetTask& task, int row, RowJudgement& j,
+                     JudgeOutcome& outcome) {
+    const WorkedStep& st = task.solution.steps[static_cast<std::size_t>(row / 2)];
     const Kind u = upperArray(row);
     // A later digit 0: its zero product is read (and written by the solver)
     // under every digit of the number above.
-    const bool zeroFill = row > 0 && j.P == 0.0;
-    std::array<TextView, kRowCells> cells;
+    const bool zeroFill = row > 0 && j.digit == 0.0;
+    std::array<TextView, kRowCells> cells = rowCells(form, row);
     for (int c = 0; c < kRowCells; ++c) {
         const auto i = static_cast<std::size_t>(c);
-        cells[i] = form.text({r, c});
         if (zeroFill && !isBlank(form.text({u, c}))) {
             cells[i] = kZero;
             j.zeroColumns[i] = true;
             j.zeroFilled = true;
         }
     }
-    int anchor = -1;
-    for (int c = 0; c < kRowCells && anchor < 0; ++c) {
-        if (!isBlank(cells[static_cast<std::size_t>(c)])) {
-            anchor = c;
-        }
-    }
+    const int anchor = lowestWritten(cells);
     if (anchor < 0) {
         outcome = JudgeOutcome::Failed;
         return;
     }
     j.anchor = anchor;
-    double scale = 1.0;
-    for (int c = anchor; c < kRowCells; ++c) {
-        j.W += leadingNumber(cells[static_cast<std::size_t>(c)]) * scale;
-        scale *= 10.0;
-    }
+    j.W = valueFrom(cells, anchor);
     j.N = anchoredValue(form, u, anchor);
-    j.expectedUnits = productUnitsColumn(form, row);
-    if (j.expectedUnits >= 0) {
-        j.upperAtUnits = anchoredValue(form, u, j.expectedUnits);
+    j.expectedUnits = st.column;
+    j.upperAtUnits = static_cast<double>(st.partial);
+    j.notADigit = firstNonDigit(cells);
+    j.gap = hasGap(cells, anchor);
+    if (anchor == st.column && !j.gap) {
+        const int stray = strayLeftOf(form, cells, u, topColumn(st.product, st.column));
+        if (stray >= 0 && j.W == static_cast<double>(st.product)) {
+            markStray(form, j, cells, stray);
+        }
     }
     j.notAboveUpper = j.W <= j.N;
-    j.differenceSmall = canDivide(j.divisor) && j.N - j.W < j.divisor;
+    j.differenceSmall = j.N - j.W < j.divisor;
     j.equalsProduct = j.W == j.P;
-    j.notADigit = firstNonDigit([&](int c) { return cells[static_cast<std::size_t>(c)]; }, anchor);
-    j.right = j.notAboveUpper && j.differenceSmall && j.equalsProduct && j.notADigit == 0;
-    const double whole = wholeDividend(form);
-    if (row == 0 && j.digit == 0.0) {
-        // 47 : 96 = 0 R 47: the 0 stands under the 7, the whole dividend.
-        j.right = j.right && whole < j.divisor && j.anchor == j.expectedUnits;
+    j.right = j.notADigit == 0 && j.digit == static_cast<double>(st.digit) && anchor == st.column &&
+              !j.gap && j.strayColumn < 0 && j.W == static_cast<double>(st.product);
+    if (!j.right) {
+        const double whole = static_cast<double>(task.solution.quotient) * j.divisor +
+                             static_cast<double>(task.solution.remainder);
+        j.mistake = productMistake(j, st, whole);
+        if (j.mistake == Mistake::Stellenwert) {
+            j.misplaced = j.anchor != j.expectedUnits ? Misplaced::Units
+                          : j.gap                     ? Misplaced::Gap
+                                                      : Misplaced::Stray;
+        }
     }
-    j.mistake = j.right ? Mistake::None : productMistake(j, whole);
     outcome = JudgeOutcome::Judged;
 }
 
-void judgeRemainderRow(const Form1& form, int row, RowJudgement& j, JudgeOutcome& outcome) {
-    const Kind r = workRowKind(row);
-    const Kind q = workRowKind(row - 1);
+void judgeRemainderRow(const Form1& form, const SheetTask& task, int row, RowJudgement& j,
+                       JudgeOutcome& outcome) {
+    const WorkedStep& st = task.solution.steps[static_cast<std::size_t>(row / 2)];
     const Kind u = upperArray(row);
-    const std::optional<int> s = lowestWrittenColumn(form, q);
-    if (!s) {
-        outcome = JudgeOutcome::Failed;
+    const std::array<TextView, kRowCells> cells = rowCells(form, row);
+    const int s = st.column;
+    j.anchor = s;
+    j.expectedUnits = s;
+    j.upperAtUnits = static_cast<double>(st.partial);
+    j.W = static_cast<double>(st.product);
+    j.N = static_cast<double>(st.partial);
+    j.D = valueFrom(cells, s);
+    j.notADigit = firstNonDigit(cells);
+    const int lowest = lowestWritten(cells);
+    if (lowest < 0) {
+        // Nothing written: a remainder of 0 left blank, or no attempt.
+        if (st.remainder != 0) {
+            outcome = JudgeOutcome::Failed;
+            return;
+        }
+        j.right = true;
+        outcome = JudgeOutcome::Judged;
         return;
     }
-    j.anchor = *s;
-    j.expectedUnits = *s;
-    j.upperAtUnits = anchoredValue(form, u, *s);
-    j.W = anchoredValue(form, q, *s);
-    j.N = anchoredValue(form, u, *s);
-    j.D = anchoredValue(form, r, *s);
-    j.notADigit = firstNonDigit([&](int c) -> const Text& { return form.text({r, c}); }, *s);
-    j.right = j.D == j.N - j.W && j.notADigit == 0;
-    const std::optional<int> lowest = lowestWrittenColumn(form, r);
-    if (!lowest && !j.right) {
-        outcome = JudgeOutcome::Failed;
-        return;
+    const bool unitsBlank = isBlank(cells[static_cast<std::size_t>(s)]);
+    const int leftOfUnits = lowestWritten(cells, s + 1);
+    j.writingRightOfAnchor = lowest < s;
+    // Right of the units column: only the dividend digit that comes down.
+    int strayRight = -1;
+    for (int c = 0; c < s; ++c) {
+        const TextView t = cells[static_cast<std::size_t>(c)];
+        if (isBlank(t)) {
+            continue;
+        }
+        if (c == st.bringDown) {
+            const TextView digit = form.text(ctl::dividend(c));
+            if (t != digit) {
+                j.wrongBroughtDown = true;
+                j.broughtDown = digit.empty() ? U' ' : digit[0];
+                j.place = columnName(form, c);
+            }
+        } else if (strayRight < 0) {
+            strayRight = c;
+        }
     }
-    j.writingRightOfAnchor = lowest && *lowest < *s;
-    if (!j.right) {
-        j.mistake = j.notADigit != 0          ? Mistake::KeineZiffer
-                    : lowest && *lowest != *s ? Mistake::Stellenwert
-                                              : Mistake::Abziehen;
-    }
+    const int strayLeft = strayLeftOf(form, cells, u, topColumn(st.remainder, s));
+    j.gap = !unitsBlank && hasGap(cells, s);
+    const bool remainderRight = j.D == static_cast<double>(st.remainder);
+    j.right = j.notADigit == 0 && remainderRight && strayRight < 0 && !j.wrongBroughtDown &&
+              strayLeft < 0 && !j.gap && !(unitsBlank && leftOfUnits >= 0);
     outcome = JudgeOutcome::Judged;
+    if (j.right) {
+        return;
+    }
+    j.mistake = Mistake::Stellenwert;
+    if (j.notADigit != 0) {
+        j.mistake = Mistake::KeineZiffer;
+    } else if (unitsBlank && j.writingRightOfAnchor && !remainderRight) {
+        j.misplaced = Misplaced::Units; // one column too far right
+    } else if (strayRight >= 0) {
+        markStray(form, j, cells, strayRight);
+        j.misplaced = Misplaced::Stray;
+    } else if (j.wrongBroughtDown) {
+        j.misplaced = Misplaced::BroughtDown;
+    } else if (unitsBlank && leftOfUnits >= 0) {
+        j.writingRightOfAnchor = false;
+        j.misplaced = Misplaced::Units; // too far left
+    } else if (strayLeft >= 0 && remainderRight) {
+        markStray(form, j, cells, strayLeft);
+        j.misplaced = Misplaced::Stray;
+    } else if (j.gap && remainderRight) {
+        j.misplaced = Misplaced::Gap;
+    } else {
+        j.mistake = Mistake::Abziehen;
+    }
+}
+
+bool isKorrekt(const Form1& form, int row) {
+    return form.caption(ctl::info(row)) == texts::Korrekt;
+}
+
+bool isLocked(const Form1& form, int row) {
+    return isKorrekt(form, row) && !form.enabled(ctl::workRow(row, 0));
 }
 
 } // namespace
@@ -153,6 +270,27 @@ void judgeRemainderRow(const Form1& form, int row, RowJudgement& j, JudgeOutcome
 JudgeResult judgeRow(const Form1& form, int row) {
     JudgeResult result;
     if (row < 0 || row >= kWorkRows) {
+        return result;
+    }
+    const SheetTask task = sheetTask(form);
+    if (!task.workable()) {
+        result.outcome = JudgeOutcome::NoTask;
+        result.problem = task.problem;
+        return result;
+    }
+    if (isLocked(form, row)) {
+        result.outcome = JudgeOutcome::Locked;
+        return result;
+    }
+    for (int above = 0; above < row; ++above) {
+        if (!isKorrekt(form, above)) {
+            result.outcome = JudgeOutcome::NotYet;
+            result.waitFor = above;
+            return result;
+        }
+    }
+    if (static_cast<std::size_t>(row / 2) >= task.solution.steps.size()) {
+        result.outcome = JudgeOutcome::Finished;
         return result;
     }
     const TextView quotientCell = form.text(ctl::resultat(row / 2));
@@ -166,44 +304,42 @@ JudgeResult judgeRow(const Form1& form, int row) {
     }
     j.row = row;
     j.productRow = row % 2 == 0;
-    j.divisor = leadingNumber(form.text(ctl::Text2));
+    j.divisor = static_cast<double>(task.divisor);
     j.P = j.divisor * j.digit;
     if (j.productRow) {
-        judgeProductRow(form, row, j, result.outcome);
+        judgeProductRow(form, task, row, j, result.outcome);
     } else {
-        judgeRemainderRow(form, row, j, result.outcome);
+        judgeRemainderRow(form, task, row, j, result.outcome);
     }
     return result;
 }
 
-double wholeDividend(const Form1& form) {
-    const std::optional<int> lowest = lowestWrittenColumn(form, Kind::Dividend);
-    return lowest ? anchoredValue(form, Kind::Dividend, *lowest) : 0.0;
+Text noVerdictText(const JudgeResult& result) {
+    switch (result.outcome) {
+    case JudgeOutcome::NotYet:
+        return U"Zuerst muss Zeile " + decimalText(result.waitFor + 1) +
+               U" stimmen: diese Zeile kommt danach.";
+    case JudgeOutcome::Finished:
+        return U"Die Aufgabe ist schon fertig: hier gehört nichts mehr hin.";
+    case JudgeOutcome::NoTask:
+        return U"Diese Aufgabe kann nicht gerechnet werden. " + taskProblemText(result.problem);
+    default:
+        return {};
+    }
 }
 
 int firstUnitsColumn(const Form1& form) {
-    const std::optional<int> lowest = lowestWrittenColumn(form, Kind::Dividend);
-    if (!lowest) {
-        return -1;
-    }
-    const double divisor = leadingNumber(form.text(ctl::Text2));
-    for (int c = kDividendCells - 1; c > *lowest; --c) {
-        if (anchoredValue(form, Kind::Dividend, c) >= divisor) {
-            return c;
-        }
-    }
-    return *lowest;
+    const SheetTask task = sheetTask(form);
+    return task.workable() ? task.solution.steps[0].column : -1;
 }
 
 int bringDownColumn(const Form1& form, int step) {
-    if (step < 0 || step >= kResultatCells) {
+    const SheetTask task = sheetTask(form);
+    if (!task.workable() || step < 0 ||
+        static_cast<std::size_t>(step) >= task.solution.steps.size()) {
         return -1;
     }
-    const std::optional<int> s = lowestWrittenColumn(form, workRowKind(2 * step));
-    if (!s || *s == 0 || isBlank(form.text(ctl::dividend(*s - 1)))) {
-        return -1;
-    }
-    return *s - 1;
+    return task.solution.steps[static_cast<std::size_t>(step)].bringDown;
 }
 
 } // namespace zifferon

@@ -5,21 +5,27 @@
 
 // The one judgement rule of a work row. It reads the sheet and writes
 // nothing: the solver writes its verdict (and the zero fill), the sentences
-// explain it, the hints and the tracker find the next step's columns with it.
+// explain it, the hints find the next step's cells with it.
 //
-// A product row (even row, step k = row / 2) with the quotient digit q is
-// right when the product written there, W, read from its units column s
-// leftwards, equals P = divisor x q, is not above the number N it is taken
-// from (read from the same column) and leaves N - W below the divisor. A
-// later row whose digit is 0 is judged as if "0" stood under every digit of
-// the number above. The first digit may only be 0 when the whole dividend is
-// below the divisor; its product 0 then stands under the dividend's last digit.
+// Every row is held against its step of the worked solution of the task in
+// the top line (SheetTask), and only once every row above it is "korrekt":
+// so the number it is taken from is the step's partial dividend, whatever
+// else the sheet holds.
 //
-// A remainder row is right when, read from the product's units column, it is
-// N - W. A remainder row with nothing written is judged only when a
-// remainder of 0 is right: an empty row is no attempt. A letter or sign among
-// the digits a row is read from makes it wrong, although it reads as 0.
+// A product row (even row, step k = row / 2) is right when its quotient
+// digit is the step's and the row holds exactly the step's product, its
+// units digit under the partial dividend's units, with no gap; a 0 left of
+// it may only stand under a digit of the number above. A later row whose
+// digit is 0 is read as if "0" stood under every digit of the number above.
+//
+// A remainder row is right when it holds the step's remainder with its units
+// under the product's units (leading zeros allowed under the number above,
+// a remainder of 0 may be left blank) and, in the column right beside it, at
+// most the dividend digit that comes down there. Any other written cell is in
+// the way. A remainder row with nothing written is judged only when a
+// remainder of 0 is right: an empty row is no attempt.
 
+#include "check/SheetTask.h"
 #include "sheet/Form1.h"
 
 #include <array>
@@ -34,9 +40,14 @@ enum class Mistake {
     ZifferZuGross, // the quotient digit is too big
     ZifferZuKlein, // the quotient digit is too small
     Stellenwert,   // a product or remainder in the wrong columns
-    KeinDivisor,   // nothing can be divided by the number in Text2
+    KeinDivisor,   // nothing can be divided by the divisor (not judged any more: kept for files)
     KeineZiffer,   // a character other than a digit among the numbers read
 };
+
+// Where a Stellenwert mistake lies: the number's units column, a written cell
+// where nothing belongs, a blank cell inside the number, a wrong digit in
+// the bring-down column.
+enum class Misplaced { Units, Stray, Gap, BroughtDown };
 
 struct RowJudgement {
     int row = 0;
@@ -48,7 +59,7 @@ struct RowJudgement {
     double N = 0;            // upper number, read down to column s
     double P = 0;            // divisor x quotient digit
     double D = 0;            // written remainder (remainder rows)
-    double divisor = 0;      // leading number of Text2
+    double divisor = 0;      // the task's divisor
     double digit = 0;        // the quotient digit
     int expectedUnits = -1;  // where the units digit belongs (-1: unknown)
     double upperAtUnits = 0; // the number the product is taken from, read down to there
@@ -60,6 +71,18 @@ struct RowJudgement {
     std::array<bool, kRowCells> zeroColumns{}; // the columns that get the "0"
     // Remainder rows: writing right of the product's units column, unread.
     bool writingRightOfAnchor = false;
+    // A written cell where nothing belongs (-1: none) and what it holds.
+    int strayColumn = -1;
+    char32_t stray = 0;
+    // A blank cell between the digits of the number written.
+    bool gap = false;
+    // Remainder rows: the bring-down column holds another digit than the
+    // dividend's `broughtDown`.
+    bool wrongBroughtDown = false;
+    char32_t broughtDown = 0;
+    // The name of the column of `strayColumn` or of the bring-down cell.
+    Text place;
+    Misplaced misplaced = Misplaced::Units; // with Mistake::Stellenwert
     // The first character read in the row that is neither a digit nor blank.
     char32_t notADigit = 0;
 };
@@ -68,26 +91,33 @@ enum class JudgeOutcome {
     Judged,     // a verdict is due
     NoQuotient, // quotient cell blank (or row outside 0..9): no verdict
     Failed,     // cannot be judged: not a digit, nothing to anchor on, an empty remainder row
+    NotYet,     // a row above is not "korrekt" yet (`waitFor`): no verdict
+    Locked,     // judged "korrekt" and locked: never judged again
+    Finished,   // the task ends above this row: nothing belongs here
+    NoTask,     // the top line holds no task that can be worked (`problem`)
 };
 
 struct JudgeResult {
     JudgeOutcome outcome = JudgeOutcome::NoQuotient;
-    RowJudgement judgement; // valid when Judged
+    RowJudgement judgement;                  // valid when Judged
+    int waitFor = -1;                        // NotYet: the first row above that is not "korrekt"
+    TaskProblem problem = TaskProblem::None; // NoTask
 };
 
 JudgeResult judgeRow(const Form1& form, int row);
 
+// What a check that gave no verdict tells the pupil ("" for nothing):
+// which row comes first, that the task is finished, why it cannot be worked.
+Text noVerdictText(const JudgeResult& result);
+
 // The units column of the first number the divisor is taken from: the
 // shortest leading part of the dividend that is not below the divisor, or
-// the whole dividend when none is. -1 without a dividend.
+// the whole dividend when none is. -1 without a workable task.
 int firstUnitsColumn(const Form1& form);
 
 // The column the next dividend digit comes down into once step k (0..4) is
-// done: right beside the units digit of its product row. -1 when no dividend
-// digit is left there (the task is complete) or the product row is empty.
+// done: right beside the units digit of its product. -1 on the last step
+// (the task is complete), beyond it, or without a workable task.
 int bringDownColumn(const Form1& form, int step);
-
-// The whole dividend, its cells read as one number.
-double wholeDividend(const Form1& form);
 
 } // namespace zifferon

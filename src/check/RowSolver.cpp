@@ -10,9 +10,17 @@ namespace zifferon {
 SolveResult SolveRow(Form1& form, int row) {
     SolveResult result;
     const JudgeResult judged = judgeRow(form, row);
-    if (judged.outcome != JudgeOutcome::Judged) {
-        result.outcome = judged.outcome == JudgeOutcome::Failed ? SolveOutcome::Failed
-                                                                : SolveOutcome::NoQuotient;
+    switch (judged.outcome) {
+    case JudgeOutcome::Judged:
+        break;
+    case JudgeOutcome::Failed:
+        result.outcome = SolveOutcome::Failed;
+        return result;
+    case JudgeOutcome::NoQuotient:
+        return result;
+    default:
+        result.outcome = SolveOutcome::NoVerdict;
+        result.reason = noVerdictText(judged);
         return result;
     }
     const RowJudgement& j = judged.judgement;

@@ -13,11 +13,13 @@ enum class SolveOutcome {
     Judged,     // verdict written into info(row)
     NoQuotient, // quotient cell blank (or row outside 0..9): nothing written
     Failed,     // the row cannot be judged: nothing written, the check ends
+    NoVerdict,  // not its turn, locked, after the end, no task: nothing written
 };
 
 struct SolveResult {
     SolveOutcome outcome = SolveOutcome::NoQuotient;
     RowJudgement judgement; // valid when outcome is Judged
+    Text reason;            // NoVerdict: what the pupil is told ("" for nothing)
 };
 
 // Judges work row `row` (0..9) and writes "korrekt" on light green or

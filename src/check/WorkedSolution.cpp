@@ -20,6 +20,15 @@ void writeNumber(WorkedRow& row, int units, long value) {
 
 } // namespace
 
+int startColumn(const WorkedRow& row) {
+    for (int c = kRowCells - 1; c >= 0; --c) {
+        if (row[static_cast<std::size_t>(c)] != '\0') {
+            return c;
+        }
+    }
+    return -1;
+}
+
 WorkedRow WorkedSolution::row(int row) const {
     const auto step = static_cast<std::size_t>(row / 2);
     if (row < 0 || step >= steps.size()) {

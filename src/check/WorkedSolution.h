@@ -18,12 +18,15 @@
 #include <array>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 namespace zifferon {
 
 // The cells of a work row by column (0 = rightmost), '\0' for an empty cell.
 using WorkedRow = std::array<char, kRowCells>;
+
+// Where a worked row starts: its leftmost written column, the cell its first
+// digit goes into (-1 for an empty row). Its units column is the step's.
+int startColumn(const WorkedRow& row);
 
 struct WorkedStep {
     int column = 0;           // units column of the partial dividend, its product and remainder
@@ -36,8 +39,25 @@ struct WorkedStep {
     WorkedRow remainderRow{}; // row 2k + 1 with the brought-down digit
 };
 
+// The steps of one solution: at most one per dividend digit, kept in place so
+// that the tracker's pass can work the task out without allocating.
+class WorkedSteps {
+  public:
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const WorkedStep& operator[](std::size_t i) const { return steps_[i]; }
+    const WorkedStep& back() const { return steps_[size_ - 1]; }
+    const WorkedStep* begin() const { return steps_.data(); }
+    const WorkedStep* end() const { return steps_.data() + size_; }
+    WorkedStep& emplace_back() { return steps_[size_++]; }
+
+  private:
+    std::array<WorkedStep, kDividendCells> steps_{};
+    std::size_t size_ = 0;
+};
+
 struct WorkedSolution {
-    std::vector<WorkedStep> steps;
+    WorkedSteps steps;
     long quotient = 0;
     long remainder = 0;
     // At most five quotient digits: the grid has room for the whole work.

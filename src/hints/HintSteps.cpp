@@ -3,8 +3,8 @@
 
 #include "hints/HintSteps.h"
 
-#include "check/RowJudge.h"
 #include "check/SheetReading.h"
+#include "check/SheetTask.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,16 +23,18 @@ bool sameStep(const HintStep& a, const HintStep& b) {
 
 HintStep currentStep(const Form1& form) {
     HintStep h;
-    h.divisor = leadingNumber(form.text(ctl::Text2));
-    int units = firstUnitsColumn(form);
-    if (!form.timer1Enabled() || units < 0) {
+    const SheetTask task = sheetTask(form);
+    h.divisor = static_cast<double>(task.divisor);
+    if (!form.timer1Enabled() || !task.workable()) {
         return h;
     }
-
+    // The steps of the task's worked solution, the first one not done yet.
     Kind upper = Kind::Dividend;
-    for (int k = 0; k < kResultatCells; ++k) {
+    for (std::size_t i = 0; i < task.solution.steps.size(); ++i) {
+        const WorkedStep& st = task.solution.steps[i];
+        const int k = static_cast<int>(i);
         h.step = k;
-        h.upper = anchoredValue(form, upper, units);
+        h.upper = static_cast<double>(st.partial);
         const ControlId quotient = ctl::resultat(k);
         const Kind productArray = workRowKind(2 * k);
         const Kind remainderArray = workRowKind(2 * k + 1);
@@ -46,26 +48,19 @@ HintStep currentStep(const Form1& form) {
         if (form.caption(ctl::info(2 * k)) != texts::Korrekt) {
             // Under the number worked on: from its first digit to its units.
             h.kind = StepKind::Product;
-            h.cells = cellsBetween(productArray, highestWrittenColumn(form, upper, units), units);
+            h.cells =
+                cellsBetween(productArray, highestWrittenColumn(form, upper, st.column), st.column);
             return h;
         }
         if (form.caption(ctl::info(2 * k + 1)) != texts::Korrekt) {
-            // Under the product, with the numbers the solver will compare.
+            // Under the product: the remainder of the step's numbers.
             h.kind = StepKind::Remainder;
-            if (const std::optional<int> a = lowestWrittenColumn(form, productArray)) {
-                h.product = anchoredValue(form, productArray, *a);
-                h.upper = anchoredValue(form, upper, *a);
-                h.cells =
-                    cellsBetween(remainderArray, highestWrittenColumn(form, productArray, *a), *a);
-            }
+            h.product = static_cast<double>(st.product);
+            h.cells = cellsBetween(remainderArray, std::max(st.column, startColumn(st.productRow)),
+                                   st.column);
             return h;
         }
-        const int column = bringDownColumn(form, k);
-        if (column < 0) {
-            break;
-        }
         upper = remainderArray;
-        units = column;
     }
     HintStep finished;
     finished.kind = StepKind::Finished;

@@ -30,7 +30,7 @@ struct HintStep {
     StepKind kind = StepKind::NoTask;
     int step = 0;                 // k: resultat(k), product row 2k, remainder row 2k + 1
     std::vector<ControlId> cells; // the cells to be written next
-    double divisor = 0.0;         // leading number of Text2
+    double divisor = 0.0;         // the divisor of the task in the top line
     // The number worked on: the part of the dividend or of the remainder row
     // (with its brought-down digit) the step divides; in the remainder stage
     // the number the product is taken from, read down to the product's

@@ -49,10 +49,11 @@ QString toQString(const Text& text) {
 
 QString controlName(ControlId id) {
     static const char* const names[] = {
-        "",           "Text1",      "Text2",      "Command1",   "Command2",   "Label1",
-        "Label2",     "Label4",     "Label3",     "info",       "fehler",     "dividend",
-        "divisor",    "resultat",   "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4",
-        "kontrolle5", "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10",
+        "",           "Text1",      "Text2",      "Command1",   "Command2",
+        "Label1",     "Label2",     "Label4",     "Label3",     "Label5",
+        "info",       "fehler",     "dividend",   "divisor",    "resultat",
+        "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4", "kontrolle5",
+        "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10",
     };
     const QString base = QString::fromLatin1(names[static_cast<int>(id.kind)]);
     return arraySize(id.kind) > 1 || id.kind == Kind::Label3 ? base + QString("_%1").arg(id.index)
@@ -150,6 +151,8 @@ void SheetWindow::buildControls() {
                 connect(label, &ClickableLabel::clicked, this,
                         [this, id] { handle([id](Worksheet& sheet) { sheet.click(id); }); });
             }
+            // The reason a task is refused may take a few lines.
+            label->setWordWrap(id.kind == Kind::Label5);
             w = label;
         }
         if (w) {

@@ -65,7 +65,9 @@ void Worksheet::edited(ControlId box, TextView text) {
 void Worksheet::click(ControlId control) {
     switch (control.kind) {
     case Kind::Command1:
-        Command1_Click(form);
+        if (!Command1_Click(form)) {
+            return; // refused: the sheet stays as it was, Label5 says why
+        }
         coach_.restart();
         afterEvent();
         markSaved();

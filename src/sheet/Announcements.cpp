@@ -67,6 +67,10 @@ Text AnnouncedSheet::news(const Form1& form) {
         verdicts_[r] = verdict;
         counts_[r] = count;
     }
+    if (form.notices() != notices_) {
+        addSentence(out, spokenText(form.notice()));
+        notices_ = form.notices();
+    }
     const bool finished = form.visible(ctl::Label4);
     if (finished && !finished_) {
         addSentence(out, form.caption(ctl::Label4));
@@ -82,6 +86,7 @@ void AnnouncedSheet::take(const Form1& form) {
         counts_[r] = shownCaption(form, ctl::fehler(row));
     }
     finished_ = form.visible(ctl::Label4);
+    notices_ = form.notices();
     seen_ = form.revision();
 }
 

@@ -37,6 +37,7 @@ class AnnouncedSheet {
     std::array<Text, kWorkRows> verdicts_; // shown captions; "" while hidden
     std::array<Text, kWorkRows> counts_;
     bool finished_ = false;
+    std::uint64_t notices_ = 0;
     std::uint64_t seen_ = 0; // the sheet's revision when last compared
 };
 

@@ -19,6 +19,7 @@ enum class Kind : std::uint8_t {
     Label2,
     Label4,
     Label3,   // array of 2: the digit limits
+    Label5,   // why "Eingabe" (or a loaded task) cannot be worked, beside the number boxes
     Info,     // array of 10: verdict label of each work row
     Fehler,   // array of 11: error count of each work row, plus the summary line
     Dividend, // array of 6, index 0 = rightmost column
@@ -75,7 +76,7 @@ constexpr bool isTextBox(Kind k) {
 }
 constexpr bool isLabel(Kind k) {
     return k == Kind::Label1 || k == Kind::Label2 || k == Kind::Label3 || k == Kind::Label4 ||
-           k == Kind::Info || k == Kind::Fehler;
+           k == Kind::Label5 || k == Kind::Info || k == Kind::Fehler;
 }
 constexpr bool isButton(Kind k) {
     return k == Kind::Command1 || k == Kind::Command2;
@@ -116,6 +117,7 @@ inline constexpr ControlId Command2{Kind::Command2, 0};
 inline constexpr ControlId Label1{Kind::Label1, 0};
 inline constexpr ControlId Label2{Kind::Label2, 0};
 inline constexpr ControlId Label4{Kind::Label4, 0};
+inline constexpr ControlId Label5{Kind::Label5, 0};
 constexpr ControlId label3(int i) {
     return {Kind::Label3, i};
 }

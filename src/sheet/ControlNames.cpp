@@ -22,8 +22,8 @@ int dividendLength(const Form1& form) {
     return length;
 }
 
-// "Einerspalte", "Zehnerspalte", ... for a column of the dividend's own digits;
-// columns right of its units digit are counted from the left.
+} // namespace
+
 Text columnName(const Form1& form, int column) {
     static const std::array<TextView, 6> places{
         U"Einer", U"Zehner", U"Hunderter", U"Tausender", U"Zehntausender", U"Hunderttausender"};
@@ -35,6 +35,8 @@ Text columnName(const Form1& form, int column) {
     }
     return U"Spalte " + number(kRowCells - column);
 }
+
+namespace {
 
 Text shownOrHidden(const Form1& form, ControlId id, TextView prefix) {
     Text name(prefix);
@@ -59,6 +61,8 @@ Text accessibleName(const Form1& form, ControlId id) {
     case Kind::Label2:
     case Kind::Label4:
         return form.caption(id);
+    case Kind::Label5:
+        return shownOrHidden(form, id, U"Hinweis zur Aufgabe");
     case Kind::Label3:
         return (i == 0 ? Text(U"Höchste Stellenzahl des Dividenden: ")
                        : Text(U"Höchste Stellenzahl des Divisors: ")) +
@@ -88,7 +92,8 @@ Text accessibleName(const Form1& form, ControlId id) {
 }
 
 Text shownToolTip(const Form1& form, ControlId id) {
-    if (id.kind == Kind::Info && !(form.visible(id) && form.caption(id) == texts::Fehler)) {
+    if (id.kind == Kind::Info && !(form.visible(id) && (form.caption(id) == texts::Fehler ||
+                                                        form.caption(id) == texts::Pending))) {
         return {};
     }
     return form.toolTip(id);

@@ -12,8 +12,13 @@ namespace zifferon {
 // a verdict label by its row and verdict).
 Text accessibleName(const Form1& form, ControlId id);
 
+// "Einerspalte", "Zehnerspalte", ... for a column of the dividend's own digits;
+// columns right of its units digit are counted from the left ("Spalte 6").
+Text columnName(const Form1& form, int column);
+
 // The tooltip the window shows for a control: a row label explains itself
-// only while it shows "Fehler"; other controls show theirs as they are.
+// only while it shows "Fehler" or waits to be judged ("korrekt?": why a check
+// gave no verdict); other controls show theirs as they are.
 Text shownToolTip(const Form1& form, ControlId id);
 
 } // namespace zifferon

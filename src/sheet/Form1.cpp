@@ -44,6 +44,7 @@ Form1::Form1() {
     label3_[0] = {U"4", true, colors::LightCyan, {}};
     label3_[1] = {U"2", true, colors::Yellow, {}};
     label4_ = {Text(texts::Beendet), false, colors::Yellow, {}};
+    label5_ = {{}, false, std::nullopt, {}};
     for (auto& label : info_) {
         label = {U"Label3", false, std::nullopt, {}};
     }
@@ -102,6 +103,8 @@ const Form1::LabelState* Form1::labelState(ControlId id) const {
         return &label2_;
     case Kind::Label4:
         return &label4_;
+    case Kind::Label5:
+        return &label5_;
     case Kind::Label3:
         return &label3_[i];
     case Kind::Info:
@@ -298,6 +301,12 @@ void Form1::setTimer1Enabled(bool on) {
         timer1Enabled_ = on;
         ++revision_;
     }
+}
+
+void Form1::notify(TextView message) {
+    notice_ = message;
+    ++notices_;
+    ++revision_;
 }
 
 void Form1::setAppPath(std::string path) {

@@ -111,6 +111,13 @@ class Form1 {
     void countMistake(int row, MistakeKind kind);
     void countHint(int row);
 
+    // A short message for the pupil that no control keeps for long (a row
+    // checked before its turn): the screen reader says each one, also the
+    // same again. `notices()` counts them.
+    void notify(TextView message);
+    const Text& notice() const { return notice_; }
+    std::uint64_t notices() const { return notices_; }
+
     bool timer1Enabled() const { return timer1Enabled_; }
     void setTimer1Enabled(bool on);
 
@@ -156,6 +163,7 @@ class Form1 {
     LabelState label1_;
     LabelState label2_;
     LabelState label4_;
+    LabelState label5_;
     std::array<LabelState, 2> label3_;
     std::array<LabelState, kWorkRows> info_;
     std::array<LabelState, kFehlerLabels> fehler_;
@@ -165,6 +173,8 @@ class Form1 {
     ControlId focus_;
     bool timer1Enabled_ = false;
     std::string appPath_;
+    Text notice_;
+    std::uint64_t notices_ = 0;
     CellChangeHook cellChangeHook_;
     std::uint64_t revision_ = 0;
 };

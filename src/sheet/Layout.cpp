@@ -40,6 +40,8 @@ Geometry geometry(ControlId id) {
         return {4560, 360, 975, 375};
     case Kind::Label4:
         return {4200, 1560, 2415, 375};
+    case Kind::Label5:
+        return {5640, 60, 2265, 960};
     case Kind::Info:
         return {0, rowTop(i), 1455, 255};
     case Kind::Fehler:

@@ -3,6 +3,8 @@
 
 #include "task/TaskEntry.h"
 
+#include "check/SheetTask.h"
+
 #include <algorithm>
 
 namespace zifferon {
@@ -53,9 +55,27 @@ void EnterTask(Form1& form) {
     form.setTimer1Enabled(true);
 }
 
-void Command1_Click(Form1& form) {
+void showTaskProblem(Form1& form, TextView message) {
+    form.setCaption(ctl::Label5, message);
+    form.setVisible(ctl::Label5, !message.empty());
+    if (!message.empty()) {
+        form.notify(message);
+    }
+}
+
+bool Command1_Click(Form1& form) {
+    const TypedTask typed = typedTask(form.text(ctl::Text1), form.text(ctl::Text2));
+    if (typed.problem != TaskProblem::None) {
+        showTaskProblem(form, taskProblemText(typed.problem));
+        return false;
+    }
+    // The boxes show the task as the grid takes it ("013" becomes "13").
+    form.setText(ctl::Text1, typed.dividend);
+    form.setText(ctl::Text2, typed.divisor);
+    showTaskProblem(form, {});
     form.setVisible(ctl::Label4, false);
     EnterTask(form);
+    return true;
 }
 
 } // namespace zifferon

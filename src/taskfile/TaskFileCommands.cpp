@@ -4,6 +4,7 @@
 #include "taskfile/TaskFileCommands.h"
 
 #include "check/RowExplanation.h"
+#include "check/SheetTask.h"
 #include "task/TaskEntry.h"
 #include "taskfile/TaskRecords.h"
 
@@ -137,6 +138,12 @@ void putTaskFileOnSheet(Form1& form, std::span<const std::uint8_t, kTaskFileSize
     // "Berechnung beendet" belongs to the previous task; the tracker shows it
     // again if the loaded one is complete.
     form.setVisible(ctl::Label4, false);
+    // A task no one can finish on the sheet (a divisor 0, a sign among the
+    // digits, a quotient longer than five digits) says so beside the boxes.
+    const SheetTask task = sheetTask(form);
+    showTaskProblem(form, task.workable() ? Text()
+                                          : U"Diese Aufgabe kann nicht gerechnet werden. " +
+                                                taskProblemText(task.problem));
     form.setTimer1Enabled(true);
 }
 

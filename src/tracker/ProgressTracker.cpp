@@ -3,7 +3,8 @@
 
 #include "tracker/ProgressTracker.h"
 
-#include "check/RowJudge.h"
+#include "check/SheetReading.h"
+#include "check/SheetTask.h"
 
 #include <array>
 
@@ -17,13 +18,6 @@ namespace {
 // cell rewritten with its own text runs no change rule).
 //
 // Step k is quotient cell resultat(k), product row 2k and remainder row 2k + 1.
-
-// Remainder row 2k + 1 of step k leads on to quotient cell k + 1; the
-// fourth and the fifth remainder row both lead on to resultat(4): there is
-// no sixth quotient cell.
-int nextQuotientCell(int step) {
-    return step + 1 < kResultatCells ? step + 1 : kResultatCells - 1;
-}
 
 bool isKorrekt(const Form1& form, int row) {
     return form.caption(ctl::info(row)) == texts::Korrekt;
@@ -83,6 +77,7 @@ void labelStep(Form1& form, RowMask emptied) {
         if (written && !form.visible(label)) {
             form.setCaption(label, texts::Pending);
             form.setBackground(label, colors::Yellow);
+            form.setToolTip(label, TextView{});
         }
         // A row judged right stays shown, also a remainder row judged right
         // with nothing written in it (a remainder of 0): hidden, its label
@@ -98,29 +93,70 @@ bool mayPullFocus(const Form1& form) {
     return focus != ctl::Text1 && focus != ctl::Text2;
 }
 
+// The task is done when every row of its worked solution reads "korrekt",
+// every quotient digit is the solution's and the last remainder row holds
+// its remainder: only then does "Berechnung beendet" stand under it.
+bool finished(const Form1& form, const WorkedSolution& solution) {
+    const auto n = static_cast<int>(solution.steps.size());
+    for (int k = 0; k < n; ++k) {
+        double digit = 0;
+        if (!isKorrekt(form, 2 * k) || !isKorrekt(form, 2 * k + 1) ||
+            !parseDigitString(form.text(ctl::resultat(k)), digit) ||
+            digit != static_cast<double>(solution.steps[static_cast<std::size_t>(k)].digit)) {
+            return false;
+        }
+    }
+    const WorkedStep& last = solution.steps.back();
+    return anchoredValue(form, workRowKind(2 * n - 1), last.column) ==
+           static_cast<double>(last.remainder);
+}
+
+// Once the task is done, the quotient cells after its last digit keep
+// nothing: a digit there would change the finished result. Their rows are
+// emptied as the guard step would, in this same pass.
+void closeQuotientAfter(Form1& form, int steps) {
+    for (int k = steps; k < kResultatCells; ++k) {
+        const ControlId cell = ctl::resultat(k);
+        if (!form.text(cell).empty()) {
+            form.setText(cell, TextView{});
+        }
+        for (int row : {2 * k, 2 * k + 1}) {
+            emptyRow(form, row);
+            form.setVisible(ctl::info(row), isKorrekt(form, row));
+        }
+    }
+}
+
+// The steps are those of the task's worked solution: the digit of step k
+// comes down into its bring-down column once both its rows read "korrekt".
 void bringDownStep(Form1& form) {
+    const SheetTask task = sheetTask(form);
+    if (!task.workable()) {
+        return;
+    }
+    const WorkedSteps& steps = task.solution.steps;
     // Of the quotient cells that would pull the focus, the last one gets it:
     // set once, so that a pass over a sheet at rest moves nothing.
     ControlId pull;
-    for (int k = 0; k < kResultatCells; ++k) {
-        const int productRow = 2 * k;
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        const int productRow = 2 * static_cast<int>(k);
         const int remainderRow = productRow + 1;
         // A remainder row only counts as done while the product above it is
-        // right too: a product judged again and found wrong empties the row
-        // (guard step), and bringing a digit into it again would undo that on
-        // every pass and keep pulling the focus away.
+        // right too.
         if (!isKorrekt(form, remainderRow) || !isKorrekt(form, productRow)) {
             continue;
         }
-        // The next digit comes down beside the product's units digit.
-        const int column = bringDownColumn(form, k);
+        const int column = steps[k].bringDown;
         if (column < 0) {
-            form.setVisible(ctl::Label4, true);
+            if (finished(form, task.solution)) {
+                form.setVisible(ctl::Label4, true);
+                closeQuotientAfter(form, static_cast<int>(steps.size()));
+            }
             continue;
         }
         // Whatever the cell holds, it gets the dividend digit of its column.
         form.setText(ctl::workRow(remainderRow, column), form.text(ctl::dividend(column)));
-        const ControlId next = ctl::resultat(nextQuotientCell(k));
+        const ControlId next = ctl::resultat(static_cast<int>(k) + 1);
         if (isBlank(form.text(next)) && form.canTakeFocus(next)) {
             pull = next;
         }

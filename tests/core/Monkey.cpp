@@ -73,6 +73,109 @@ std::optional<std::vector<Step>> solutionOf(const Form1& form, const Text& divis
     return steps;
 }
 
+// The quotient cells from the first (resultat(0), the leftmost) on.
+Text quotientCells(const Form1& form) {
+    Text out;
+    for (int k = 0; k < kResultatCells; ++k) {
+        out += form.text(ctl::resultat(k));
+    }
+    return out;
+}
+
+// The oracle's own long division of the top line's task, in plain integers:
+// per step the units column, the quotient digit, the product, the remainder
+// and the column the next dividend digit comes down into (-1 on the last).
+struct OracleStep {
+    int column;
+    long digit, product, remainder;
+    int bringDown;
+};
+struct OracleTask {
+    long dividend = 0, divisor = 0;
+    std::vector<OracleStep> steps;
+};
+
+std::optional<OracleTask> oracleTask(const Form1& form) {
+    const Text dividend = cellsLeftToRight(form, Kind::Dividend);
+    const Text divisor = cellsLeftToRight(form, Kind::Divisor);
+    if (!allDigits(dividend) || !allDigits(divisor) ||
+        !form.text(ctl::dividend(kDividendCells - 1)).size()) {
+        return std::nullopt;
+    }
+    OracleTask t;
+    t.dividend = std::stol(toUtf8(dividend));
+    t.divisor = std::stol(toUtf8(divisor));
+    if (t.divisor == 0) {
+        return std::nullopt;
+    }
+    const std::string digits = toUtf8(dividend);
+    std::size_t used = 0;
+    long partial = 0;
+    while (used < digits.size() && (used == 0 || partial < t.divisor)) {
+        partial = partial * 10 + (digits[used++] - '0');
+    }
+    for (int column = kDividendCells - static_cast<int>(used);; --column) {
+        const long q = partial / t.divisor;
+        const bool last = used == digits.size();
+        t.steps.push_back({column, q, q * t.divisor, partial % t.divisor, last ? -1 : column - 1});
+        if (last) {
+            return t;
+        }
+        partial = partial % t.divisor * 10 + (digits[used++] - '0');
+    }
+}
+
+// The digits a row holds once leading zeros are read as blank, by column.
+std::array<char32_t, kRowCells> withoutLeadingZeros(const Form1& form, int row) {
+    std::array<char32_t, kRowCells> cells{};
+    bool leading = true;
+    for (int c = kRowCells - 1; c >= 0; --c) {
+        const Text& t = form.text(ctl::workRow(row, c));
+        // A space is a blank cell, as the sheet reads it.
+        const char32_t ch = t.empty() || t == U" " ? 0 : t[0];
+        if (leading && (ch == 0 || ch == U'0')) {
+            continue;
+        }
+        leading = false;
+        cells[static_cast<std::size_t>(c)] = ch;
+    }
+    return cells;
+}
+
+// Whether a row judged "korrekt" holds its step: the number right-aligned
+// under the step's units column (leading zeros and a blank 0 allowed) and
+// nothing else but, in a remainder row, the dividend digit that comes down.
+bool rowHoldsItsStep(const Form1& form, int row, const OracleStep& s) {
+    std::array<char32_t, kRowCells> cells = withoutLeadingZeros(form, row);
+    if (row % 2 == 1 && s.bringDown >= 0) {
+        const auto b = static_cast<std::size_t>(s.bringDown);
+        if (cells[b] != 0 && Text(1, cells[b]) == form.text(ctl::dividend(s.bringDown))) {
+            cells[b] = 0;
+        }
+    }
+    const long value = row % 2 == 0 ? s.product : s.remainder;
+    const Text digits = digitsOf(value);
+    for (int c = 0; c < kRowCells; ++c) {
+        const int offset = c - s.column;
+        char32_t want = 0;
+        if (offset >= 0 && offset < static_cast<int>(digits.size()) && value != 0) {
+            want = digits[digits.size() - 1 - static_cast<std::size_t>(offset)];
+        }
+        if (cells[static_cast<std::size_t>(c)] != want) {
+            return false;
+        }
+    }
+    // A zero product or remainder: its zeros may not start right of the
+    // units column.
+    for (int c = 0; c < s.column; ++c) {
+        const Text& t = form.text(ctl::workRow(row, c));
+        if (t == U"0" && !(row % 2 == 1 && c == s.bringDown && t == form.text(ctl::dividend(c)))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // What column `column` holds of `value` written with its units digit in `units`.
 Text digitAt(long value, int units, int column) {
     const Text d = digitsOf(value);
@@ -218,7 +321,8 @@ std::string Session::key(int keyCode, const char* name) {
     if (keyCode == vk::Return && row >= 0) {
         afterCheck(row, wasKorrekt);
     }
-    if (keyCode == vk::Return && (target == ctl::Text1 || target == ctl::Text2)) {
+    if (keyCode == vk::Return && (target == ctl::Text1 || target == ctl::Text2) &&
+        !form_.visible(ctl::Label5)) {
         ++coverage.tasksEntered; // Enter in a number box is "Eingabe"
         resetModel();
     }
@@ -249,10 +353,28 @@ std::string Session::clickInfo(int row) {
 }
 
 std::string Session::eingabe() {
+    const std::string task =
+        quoted(form_.text(ctl::Text1)) + " : " + quoted(form_.text(ctl::Text2));
+    std::vector<std::string> before = snapshot(form_);
     pupil_.click(ctl::Command1);
+    if (form_.visible(ctl::Label5)) {
+        // Refused: the sheet is as it was, but for the reason beside the boxes.
+        std::vector<std::string> after = snapshot(form_);
+        for (auto* lines : {&before, &after}) {
+            lines->erase(
+                std::remove_if(lines->begin(), lines->end(),
+                               [](const std::string& l) { return l.starts_with("Label5"); }),
+                lines->end());
+        }
+        if (after != before) {
+            pending_ = Violation{0, "a refused \"Eingabe\" changed the sheet", task};
+        }
+        ++coverage.refusedTasks;
+        return "Eingabe " + task + " refused";
+    }
     ++coverage.tasksEntered;
     resetModel();
-    return "Eingabe " + quoted(form_.text(ctl::Text1)) + " : " + quoted(form_.text(ctl::Text2));
+    return "Eingabe " + task;
 }
 
 std::string Session::nextTask(std::uint32_t seed) {
@@ -458,8 +580,13 @@ std::string Session::checkRowAsPupil(int row, const Event& e) {
 // The next move of a pupil who works the task in the top line right, row by
 // row, correcting whatever else is in the cells on the way.
 std::string Session::pupil(const Event& e) {
+    // A task the boxes hold that "Eingabe" refuses: the pupil draws a new one.
+    const auto startOver = [&] {
+        const std::string entered = eingabe();
+        return form_.visible(ctl::Label5) ? entered + "; " + nextTask(e.a) : entered;
+    };
     if (!form_.timer1Enabled()) {
-        return eingabe();
+        return startOver();
     }
     const Text dividend = cellsLeftToRight(form_, Kind::Dividend);
     const Text divisor = cellsLeftToRight(form_, Kind::Divisor);
@@ -468,7 +595,7 @@ std::string Session::pupil(const Event& e) {
     const bool taskOpen = !form_.visible(ctl::Label4) && solutionOf(form_, divisor);
     if (!boxesHoldTheGrid) {
         if (!taskOpen) {
-            return eingabe();
+            return startOver();
         }
         // Something else landed in the boxes: the pupil types the task back.
         pupil_.paste(ctl::Text1, dividend);
@@ -523,11 +650,15 @@ std::string Session::pupil(const Event& e) {
                 }
                 return key(vk::Return, "Enter");
             }
-            // Product rows are read from their lowest written cell, so every
-            // cell counts; a remainder only from the product's units column on.
+            // Every cell counts: right of a remainder only the dividend digit
+            // that comes down may stand.
             const long value = row == productRow ? s.product : s.remainder;
-            const int first = row == productRow ? 0 : s.column;
-            for (int c = first; c < kRowCells; ++c) {
+            for (int c = 0; c < kRowCells; ++c) {
+                const ControlId cell = ctl::workRow(row, c);
+                if (row != productRow && c == s.bringDown &&
+                    form_.text(cell) == form_.text(ctl::dividend(c))) {
+                    continue;
+                }
                 const Text want = digitAt(value, s.column, c);
                 if (form_.text(ctl::workRow(row, c)) != want) {
                     return fix(ctl::workRow(row, c), want);
@@ -619,6 +750,39 @@ std::optional<Violation> Session::check(std::size_t index) {
                                      rowText(form_, remainder) + ", info(" + std::to_string(2 * k) +
                                      ") = " + quoted(form_.caption(ctl::info(2 * k))));
             }
+        }
+    }
+    // The arithmetic oracle: every row shown "korrekt" holds its step, and
+    // "Berechnung beendet" stands only under integer division's result.
+    const std::optional<OracleTask> task = oracleTask(form_);
+    for (int row = 0; row < kWorkRows; ++row) {
+        if (!form_.visible(ctl::info(row)) || form_.caption(ctl::info(row)) != texts::Korrekt) {
+            continue;
+        }
+        ++coverage.oracleRows;
+        const auto k = static_cast<std::size_t>(row / 2);
+        if (!task || k >= task->steps.size() || !rowHoldsItsStep(form_, row, task->steps[k]) ||
+            (row % 2 == 0 &&
+             form_.text(ctl::resultat(row / 2)) != digitsOf(task->steps[k].digit))) {
+            return violation("a row shown \"korrekt\" is not its step of the written calculation",
+                             "row " + std::to_string(row) + " = " + rowText(form_, row + 1) +
+                                 " with the digit " + quoted(form_.text(ctl::resultat(row / 2))));
+        }
+    }
+    if (form_.visible(ctl::Label4)) {
+        bool right = task.has_value();
+        if (right) {
+            const int last = 2 * static_cast<int>(task->steps.size()) - 1;
+            double remainder = 0;
+            for (int c = kRowCells - 1; c >= task->steps.back().column; --c) {
+                remainder = remainder * 10 + leadingNumber(form_.text(ctl::workRow(last, c)));
+            }
+            right = quotientCells(form_) == digitsOf(task->dividend / task->divisor) &&
+                    remainder == static_cast<double>(task->dividend % task->divisor);
+        }
+        if (!right) {
+            return violation("\"Berechnung beendet\" under a result that is not integer division's",
+                             "quotient " + quoted(quotientCells(form_)));
         }
     }
     const bool label4 = form_.visible(ctl::Label4);

@@ -71,7 +71,9 @@ struct Coverage {
     std::size_t loads = 0;           // files taken
     std::size_t loadsWithLockedRows = 0;
     std::size_t refusedLoads = 0;
-    std::size_t deepestStep = 0; // highest step k whose remainder row was judged right
+    std::size_t deepestStep = 0;  // highest step k whose remainder row was judged right
+    std::size_t refusedTasks = 0; // "Eingabe" refused with the reason shown
+    std::size_t oracleRows = 0;   // rows shown "korrekt" held against the oracle's division
 };
 
 // An extra check run after every event besides the sheet's invariants; it

@@ -80,45 +80,61 @@ TEST(BadInput, TaskBoxesThroughEingabeAndTheFirstRowCheck) {
         const char* what;
         std::u32string text1, text2;
         bool pasted;
-        std::u32string quotient;
-        std::u32string product; // typed from kontrolle1(5) on
-        std::string dividend;   // the top line after "Eingabe", leftmost first
-        std::string divisor;
-        std::string label; // info(0) after Enter in the row and a pass
-        std::string counter;
-        bool locked;
+        std::u32string refusal; // what Label5 says; empty: the task is taken
+        std::u32string quotient = {};
+        std::u32string product = {}; // typed from kontrolle1(5) on
+        std::string dividend = {};   // the top line after "Eingabe", leftmost first
+        std::string divisor = {};
+        std::string label = {}; // info(0) after Enter in the row and a pass
+        std::string counter = {};
+        bool locked = false;
     };
+    const std::u32string noDividend = U"Bitte zuerst den Dividenden eingeben.";
+    const std::u32string dividendDigits = U"Der Dividend darf nur Ziffern haben, höchstens 6.";
+    const std::u32string divisorDigits = U"Der Divisor darf nur Ziffern haben, höchstens 3.";
     const std::vector<Case> cases{
-        {"the task typed", U"9434", U"13", false, U"7", U"91", "9434..", ".13", "korrekt", "hidden",
-         true},
-        {"empty boxes", U"", U"", false, U"7", U"91", "......", "...", "Fehler", "1", false},
-        // Spaces read as 0: there is no divisor to divide by.
-        {"spaces only", U"   ", U"  ", true, U"7", U"0", "___...", ".__", "Fehler", "1", false},
-        {"letters", U"abcdef", U"xyz", false, U"1", U"1", "abcdef", "xyz", "Fehler", "1", false},
-        // A sign in a cell counts 0; the leading number of "+13" is 13.
-        {"signs", U"-943", U"+13", false, U"7", U" 91", "-943..", "+13", "korrekt", "hidden", true},
-        {"negative divisor", U"9434", U"-13", true, U"7", U"91", "9434..", "-13", "Fehler", "1",
-         false},
-        // The leading number takes an exponent: the row check divides by 100.
-        {"exponent divisor", U"9434", U"1e2", true, U"9", U"900", "9434..", "1e2", "korrekt",
+        {"the task typed", U"9434", U"13", false, U"", U"7", U"91", "9434..", ".13", "korrekt",
          "hidden", true},
-        {"divisor 0", U"9434", U"0", false, U"7", U"0", "9434..", "..0", "Fehler", "1", false},
-        {"umlaut in the dividend", U"9ä34", U"13", false, U"7", U"91", "9ä34..", ".13", "Fehler",
-         "1", false},
-        // One emoji is one cell; the product stands under 94.
-        {"emoji in the dividend", U"\U0001F6009434", U"13", false, U"7", U" 91", "\U0001F6009434.",
+        {"empty boxes", U"", U"", false, noDividend},
+        {"spaces only", U"   ", U"  ", true, noDividend},
+        {"no divisor", U"9434", U" ", false, U"Bitte auch den Divisor eingeben."},
+        {"letters", U"abcdef", U"xyz", false, dividendDigits},
+        {"signs", U"-943", U"+13", false, dividendDigits},
+        {"negative divisor", U"9434", U"-13", true, divisorDigits},
+        {"exponent divisor", U"9434", U"1e2", true, divisorDigits},
+        {"divisor 0", U"9434", U"0", false, U"Durch 0 kann man nicht teilen."},
+        {"divisor 000", U"9434", U"000", false, U"Durch 0 kann man nicht teilen."},
+        {"dividend 0", U"000", U"7", false,
+         U"0 geteilt durch eine Zahl ist immer 0: da gibt es nichts zu rechnen."},
+        {"six quotient digits", U"600006", U"6", false,
+         U"Das Ergebnis hätte mehr als 5 Stellen: dafür reicht der Platz nicht."},
+        {"umlaut in the dividend", U"9ä34", U"13", false, dividendDigits},
+        {"emoji in the dividend", U"\U0001F6009434", U"13", false, dividendDigits},
+        // Leading zeros and surrounding spaces go, as a teacher writes the task.
+        {"leading zeros", U"0013", U"013", false, U"", U"1", U"13", "13....", ".13", "korrekt",
+         "hidden", true},
+        {"seven and four digits typed", U"9999999", U"9999", false, U"", U"1", U"999", "999999",
+         "999", "korrekt", "hidden", true},
+        // Cut to the boxes' room: "13 Äpfel" leaves "13 ".
+        {"long texts pasted", U"94340000000000", U"13 Äpfel", true, U"", U"7", U"91", "943400",
          ".13", "korrekt", "hidden", true},
-        {"seven and four digits typed", U"9999999", U"9999", false, U"1", U"999", "999999", "999",
-         "korrekt", "hidden", true},
-        {"long texts pasted", U"94340000000000", U"13 Äpfel", true, U"7", U"91", "943400", "13_",
-         "korrekt", "hidden", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Session s;
         s.fillBox(ctl::Text1, c.text1, c.pasted);
         s.fillBox(ctl::Text2, c.text2, c.pasted);
+        const ControlId focus = s.form.focus();
         s.pupil.click(ctl::Command1);
+        EXPECT_EQ(s.form.visible(ctl::Label5), !c.refusal.empty());
+        if (!c.refusal.empty()) {
+            // Refused: the sheet stays as it was (here: fresh), the reason beside the boxes.
+            EXPECT_EQ(test::utf8(s.form.caption(ctl::Label5)), test::utf8(c.refusal));
+            EXPECT_EQ(dividendText(s.form), "......");
+            EXPECT_FALSE(s.form.timer1Enabled());
+            EXPECT_EQ(s.form.focus(), focus);
+            continue;
+        }
         EXPECT_EQ(dividendText(s.form), c.dividend);
         EXPECT_EQ(divisorText(s.form), c.divisor);
         ASSERT_EQ(s.form.focus(), ctl::resultat(0));

@@ -43,6 +43,7 @@ TEST_P(Reason, OfTheCheckedRow) {
     test::writeSheet(form, {c.dividend, U"13", c.quotient, c.rows,
                             c.text2Later ? std::optional<Text>(c.text2Later) : std::nullopt});
     form.setToolTip(ctl::info(c.row), U"from an earlier check");
+    test::judgedRightAbove(form, c.row);
     CheckRow(form, c.row);
     EXPECT_EQ(form.caption(ctl::info(c.row)) == texts::Fehler, *c.reason != '\0');
     EXPECT_EQ(test::utf8(form.toolTip(ctl::info(c.row))), c.reason);
@@ -75,8 +76,11 @@ const Case kCases[] = {
     {"FirstProductTooFarLeft", U"1313", {U"1"}, {"1....."}, 0, "13 passt nicht in 1: das Produkt steht zu weit links."},
     {"ZeroFillBesideAStrayDigit", U"1313", {U"1", U"0"}, {"13....", ".01...", "2....."}, 2,
      "13 · 0 ist nicht 200: rechne das Malnehmen noch einmal nach."},
-    {"DivisorEmptied", U"9434", {U"7"}, {"91...."}, 0,
-     "Der Divisor ist 0: teilen kann man hier nur durch eine Zahl größer als 0.", U""},
+    {"WrongDigitBroughtDown", U"9434", {U"7"}, {"91....", ".38..."}, 1,
+     "In die Zehnerspalte kommt nur die nächste Ziffer des Dividenden herunter: die 3."},
+    {"DigitAfterTheLastRemainder", U"9434", {U"7", U"2", U"5"},
+     {"91....", ".33...", ".26...", "..74..", "..65..", "...95."}, 5,
+     "In der Spalte 5 steht „5“ im Weg: dort gehört in dieser Zeile nichts hin."},
     {"SlipInSubtracting", U"9434", {U"7"}, {"91....", ".4...."}, 1, "94 − 91 ist nicht 4: rechne das Abziehen noch einmal nach."},
     {"RemainderTooFarRight", U"9434", {U"7"}, {"91....", "..3..."}, 1,
      "Der Rest steht zu weit rechts: seine letzte Ziffer gehört unter die letzte Ziffer von 91."},
@@ -129,6 +133,7 @@ TEST(Reason, ReadOnlyJudgementAgreesWithTheSolver) {
             SCOPED_TRACE(testing::Message() << "seed " << seed << " row " << row);
             Form1 form;
             randomSheet(form, seed);
+            test::judgedRightAbove(form, row);
             const std::uint64_t revision = form.revision();
             const JudgeResult read = judgeRow(form, row);
             ASSERT_EQ(form.revision(), revision);

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -38,6 +39,7 @@ std::vector<int> writeNumber(Form1& form, int n, int column, long value) {
 struct Options {
     bool everyOtherDigit; // try all nine wrong digits per cell, else one
     bool checkCommand;    // judge wrong tries through CheckRow (counters), else SolveRow
+    bool wrongWays;       // also rows shifted, judged out of order, extra and wrong digits
 };
 
 // Writes the worked row's cells from column `from` leftwards; returns the columns written.
@@ -95,7 +97,7 @@ std::string resultOf(const Form1& form, int steps) {
 std::string workTask(Form1& form, Form1& key, long dividend, long divisor, const Options& opt) {
     const std::string digits = std::to_string(dividend);
     const WorkedSolution solution = workedSolution(digits, divisor).value();
-    const std::vector<Step>& steps = solution.steps;
+    const WorkedSteps& steps = solution.steps;
     const std::string task = digits + " : " + std::to_string(divisor);
     if (!solution.fitsGrid()) {
         return task + " does not fit the grid";
@@ -175,6 +177,98 @@ std::string workTask(Form1& form, Form1& key, long dividend, long divisor, const
         return {};
     };
 
+    // A wrong way of writing `row` as `cells`: "Fehler", or no verdict at all.
+    auto mustNotPass = [&](int row, const WorkedRow& cells, const char* how) -> std::string {
+        clearRow(form, row);
+        writeWorked(form, row, cells);
+        const Text count = form.caption(ctl::fehler(row));
+        const std::string shown = test::rowText(form, row + 1);
+        if (opt.checkCommand) {
+            CheckRow(form, row);
+        } else {
+            SolveRow(form, row);
+        }
+        clearRow(form, row);
+        if (form.caption(ctl::info(row)) == texts::Korrekt) {
+            return task + " row " + std::to_string(row) + " " + how + ": " + shown +
+                   " judged korrekt";
+        }
+        wrongChecks[static_cast<std::size_t>(row)] += form.caption(ctl::fehler(row)) != count;
+        return {};
+    };
+    auto shifted = [](const WorkedRow& cells, int by) -> std::optional<WorkedRow> {
+        WorkedRow out{};
+        for (int c = 0; c < kRowCells; ++c) {
+            if (cells[static_cast<std::size_t>(c)] == '\0') {
+                continue;
+            }
+            if (c + by < 0 || c + by >= kRowCells) {
+                return std::nullopt;
+            }
+            out[static_cast<std::size_t>(c + by)] = cells[static_cast<std::size_t>(c)];
+        }
+        return out;
+    };
+    // Before row `row` of step `st` is judged: it shifted a column either way,
+    // and (product rows) the rows after it judged before it.
+    auto tryWrongWays = [&](int row, const Step& st, std::size_t k) -> std::string {
+        WorkedRow own = row % 2 == 0 ? st.productRow : st.remainderRow;
+        if (row % 2 == 1 && st.bringDown >= 0) {
+            own[static_cast<std::size_t>(st.bringDown)] = '\0';
+        }
+        for (int by : {-1, 1}) {
+            const std::optional<WorkedRow> moved = shifted(own, by);
+            // A zero remainder moved onto a brought-down 0 is a right way.
+            const bool stillRight = row % 2 == 1 && st.remainder == 0 && by == -1 &&
+                                    st.bringDown >= 0 &&
+                                    form.text(ctl::dividend(st.bringDown)) == U"0";
+            if (moved && !stillRight) {
+                if (std::string e =
+                        mustNotPass(row, *moved, by < 0 ? "shifted right" : "shifted left");
+                    !e.empty()) {
+                    return e;
+                }
+            }
+        }
+        if (row % 2 == 0) {
+            if (std::string e = mustNotPass(row + 1, st.remainderRow, "judged before its product");
+                !e.empty()) {
+                return e;
+            }
+            if (k + 1 < steps.size()) {
+                const Step& next = steps[k + 1];
+                form.setText(ctl::resultat(static_cast<int>(k) + 1), digitsOf(next.digit));
+                std::string e =
+                    mustNotPass(row + 2, next.productRow, "judged before the row above");
+                form.setText(ctl::resultat(static_cast<int>(k) + 1), U"");
+                return e;
+            }
+            return {};
+        }
+        // One extra digit in every empty cell of the remainder row; a 0 left
+        // of the remainder would be a leading zero, the dividend's own digit
+        // in the bring-down column the digit brought down.
+        for (int c = 0; c < kRowCells; ++c) {
+            if (own[static_cast<std::size_t>(c)] != '\0') {
+                continue;
+            }
+            const char down = c == st.bringDown
+                                  ? static_cast<char>(test::utf8(form.text(ctl::dividend(c)))[0])
+                                  : '\0';
+            for (char d = '0'; d <= '9'; ++d) {
+                if (d == down || (d == '0' && c > st.column)) {
+                    continue;
+                }
+                WorkedRow extra = own;
+                extra[static_cast<std::size_t>(c)] = d;
+                if (std::string e = mustNotPass(row, extra, "with an extra digit"); !e.empty()) {
+                    return e;
+                }
+            }
+        }
+        return {};
+    };
+
     for (std::size_t k = 0; k < steps.size(); ++k) {
         const Step& st = steps[k];
         const int productRow = 2 * static_cast<int>(k);
@@ -183,6 +277,11 @@ std::string workTask(Form1& form, Form1& key, long dividend, long divisor, const
             return e;
         }
         form.setText(ctl::resultat(static_cast<int>(k)), digitsOf(st.digit));
+        if (opt.wrongWays) {
+            if (std::string e = tryWrongWays(productRow, st, k); !e.empty()) {
+                return e;
+            }
+        }
 
         // A zero digit's product row is left to the program.
         std::vector<int> written;
@@ -198,6 +297,11 @@ std::string workTask(Form1& form, Form1& key, long dividend, long divisor, const
         if (test::rowText(form, productRow + 1) != fixture(st.productRow)) {
             return task + " product row " + std::to_string(productRow) + " reads " +
                    test::rowText(form, productRow + 1) + ", solved as " + fixture(st.productRow);
+        }
+        if (opt.wrongWays) {
+            if (std::string e = tryWrongWays(remainderRow, st, k); !e.empty()) {
+                return e;
+            }
         }
         // The remainder; the digit beside it is the tracker's to bring down.
         written = writeWorked(form, remainderRow, st.remainderRow, st.column);
@@ -306,7 +410,9 @@ TEST(CheckPropertyExhaustive, SmallTasksAreKorrektAndEveryWrongDigitFehler) {
             for (const Step& st : divide(std::to_string(dividend), divisor)) {
                 zeroDigits += st.digit == 0;
             }
-            const std::string e = workTask(form, key, dividend, divisor, {false, false});
+            // One task in 16 also tries the wrong ways of writing a row.
+            const std::string e =
+                workTask(form, key, dividend, divisor, {false, false, dividend % 16 == 0});
             if (!e.empty()) {
                 ADD_FAILURE() << e;
                 if (++failures == 10) {
@@ -337,7 +443,7 @@ TEST(CheckPropertyRandom, TasksOfEverySizeThroughTheCheckCommand) {
         const long dividendDigits = pick(divisorDigits, 6);
         const long dividend =
             std::max(divisor, pick(powers[dividendDigits - 1], powers[dividendDigits] - 1));
-        const std::string e = workTask(form, key, dividend, divisor, {true, true});
+        const std::string e = workTask(form, key, dividend, divisor, {true, true, true});
         if (!e.empty()) {
             ADD_FAILURE() << e;
             if (++failures == 10) {

@@ -29,6 +29,7 @@ void fullTask(Form1& form) {
 // 9434 : 13 with a wrong remainder in row 1.
 void wrongRemainder(Form1& form) {
     setUp(form, U"9434", U"13", {U"7"}, {"91....", ".4...."});
+    test::judgedRightAbove(form, 1);
 }
 
 void expectCounter(const Form1& form, int row, TextView caption, bool visible) {
@@ -52,6 +53,7 @@ TEST_P(CheckRowLock, RightRowLocksExactlyItsCellsAndQuotientCell) {
     Form1 form;
     fullTask(form);
     ASSERT_TRUE(form.setFocus(ctl::workRow(c.row, 0)));
+    test::judgedRightAbove(form, c.row);
     CheckRow(form, c.row);
     EXPECT_EQ(form.caption(ctl::info(c.row)), texts::Korrekt);
     EXPECT_EQ(form.background(ctl::info(c.row)), colors::LightGreen);
@@ -151,6 +153,7 @@ TEST(CheckRowCounter, LastRowCountsInItsOwnCounterOnly) {
     Form1 form;
     fullTask(form);
     test::writeRow(form, 10, ".....1");
+    test::judgedRightAbove(form, 9);
     CheckRow(form, 9);
     EXPECT_EQ(form.caption(ctl::info(9)), texts::Fehler);
     expectCounter(form, 9, U"1", true);
@@ -190,6 +193,7 @@ TEST(CheckRowBlankQuotient, ChangesNothingWhateverTheLabelSays) {
         form.setCaption(ctl::info(2), l.caption);
         form.setBackground(ctl::info(2), l.colour);
         form.setVisible(ctl::info(2), l.visible);
+        test::judgedRightAbove(form, 2);
         const std::uint64_t revision = form.revision();
         CheckRow(form, 2);
         info_Click(form, 2);
@@ -209,7 +213,7 @@ TEST(CheckRowFailure, NothingChanges) {
     const std::vector<Case> cases{
         {"empty product row", {U"7"}, {}, 0},
         {"product row of spaces", {U"7"}, {"______"}, 0},
-        {"remainder under an empty product", {U"7"}, {"......", ".3...."}, 1},
+        {"remainder before its product is judged", {U"7"}, {"91....", ".3...."}, 1},
         // An empty remainder row is no attempt unless a remainder of 0 is right.
         {"empty remainder row", {U"7"}, {"91....", "......"}, 1},
         {"letter as quotient", {U"x"}, {"91...."}, 0},
@@ -225,10 +229,21 @@ TEST(CheckRowFailure, NothingChanges) {
             if (c.row >= 0 && c.row < kWorkRows) {
                 form.setCaption(ctl::info(c.row), label);
             }
-            const std::uint64_t revision = form.revision();
+            // The rows above are right, but for the one a remainder row waits for.
+            if (std::string(c.what) != "remainder before its product is judged") {
+                test::judgedRightAbove(form, c.row);
+            }
+            // Nothing changes but what the label waiting for the check says.
+            const auto withoutTips = [](std::vector<std::string> lines) {
+                for (std::string& line : lines) {
+                    line = line.substr(0, line.find(" tip="));
+                }
+                return lines;
+            };
+            const auto before = withoutTips(test::snapshot(form));
             CheckRow(form, c.row);
             info_Click(form, c.row);
-            EXPECT_EQ(form.revision(), revision);
+            EXPECT_EQ(withoutTips(test::snapshot(form)), before);
         }
     }
 }

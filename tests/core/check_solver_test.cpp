@@ -69,6 +69,7 @@ void PrintTo(const Case& c, std::ostream* os) {
 
 // Judges the row and checks the verdict, the colour and that nothing else moved.
 SolveResult judgeAndCheck(Form1& form, const Case& c) {
+    test::judgedRightAbove(form, c.row);
     const std::string rowBefore =
         c.row >= 0 && c.row < kWorkRows ? test::rowText(form, c.row + 1) : "";
     const Snapshot before(form);
@@ -190,8 +191,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"DigitThreeDifferenceTooBig", sheet9434({U"3"}, {"39...."}), 0, Expect::Fehler},
         Case{"AboveUpperNumber", sheet9434({U"7", U"3"}, {"91....", ".33...", ".39..."}), 2,
              Expect::Fehler},
-        Case{"ZeroLeftOfProductIgnored", sheet9434({U"7", U"2"}, {"91....", ".33...", "026..."}), 2,
-             Expect::Korrekt},
+        // A 0 left of the product stands where nothing is above it: in the way.
+        Case{"ZeroLeftOfTheNumberAbove", sheet9434({U"7", U"2"}, {"91....", ".33...", "026..."}), 2,
+             Expect::Fehler},
+        Case{"ZeroUnderALeadingZeroAbove", sheet9434({U"7", U"2"}, {"91....", "033...", "026..."}),
+             2, Expect::Korrekt},
         Case{"SpacesAreBlank", sheet9434({U"7"}, {"91____"}), 0, Expect::Korrekt},
         // A letter reads as 0, but it is no digit: 90 written as "9x" is wrong.
         Case{"LetterForAZero", Sheet{.divisor = U"15", .quotient = {U"6"}, .rows = {"9x...."}}, 0,
@@ -222,19 +226,19 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"KeepsDigitLeftOfUpper", sheet1313({U"1", U"0"}, {"13....", ".01...", "1....."}), 2,
              Expect::Fehler, "100..."},
         Case{"KeepsZeroLeftOfUpper", sheet1313({U"1", U"0"}, {"13....", ".01...", "0....."}), 2,
-             Expect::Korrekt, "000..."},
+             Expect::Fehler, "000..."},
         Case{"KeepsDigitRightOfUpper", sheet1313({U"1", U"0"}, {"13....", ".01...", "...5.."}), 2,
              Expect::Fehler, ".005.."},
         Case{"DigitStringOfZeros", sheet1313({U"1", U"00"}, {"13....", ".01..."}), 2,
              Expect::Korrekt, ".00..."},
         Case{"NotOnRemainderRows", sheet1313({U"1", U"0"}, {"13....", ".01...", "......"}), 3,
              Expect::Failed},
-        // No divisor: the zero fill is written, and no product row is right.
+        // The divisor is the top line's: an emptied Text2 changes nothing.
         Case{"EmptyText2ZeroFillsEveryDigit",
              withText2(sheet9434({U"7", U"2"}, {"91....", ".33...", ".26..."}), U""), 2,
-             Expect::Fehler, ".00..."},
+             Expect::Korrekt},
         Case{"EmptyText2FirstRowFehler", withText2(sheet9434({U"7"}, {"91...."}), U""), 0,
-             Expect::Fehler},
+             Expect::Korrekt},
         Case{"EmptyText2FirstRowZeroFehler", withText2(sheet9434({U"7"}, {"0....."}), U""), 0,
              Expect::Fehler}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -250,12 +254,20 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"LetterForARemainderOfZero", sheet1313({U"1"}, {"13....", ".x...."}), 1,
              Expect::Fehler},
         Case{"WrongRemainder", sheet9434({U"7"}, {"91....", ".4...."}), 1, Expect::Fehler},
+        // Beside the remainder only the dividend digit that comes down.
         Case{"CellRightOfProductIgnored", sheet9434({U"7"}, {"91....", ".39..."}), 1,
+             Expect::Fehler},
+        Case{"DigitBroughtDownByThePupil", sheet9434({U"7"}, {"91....", ".33..."}), 1,
              Expect::Korrekt},
-        // Only the subtraction is judged here; the product row has its own verdict.
+        Case{"TwoDigitsBroughtDown", sheet1313({U"1"}, {"13....", ".013.."}), 1, Expect::Fehler},
+        Case{"DigitAfterTheLastRemainder",
+             sheet9434({U"7", U"2", U"5"},
+                       {"91....", ".33...", ".26...", "..74..", "..65..", "...95."}),
+             5, Expect::Fehler},
+        // The remainder is held against the step, whatever stands above it.
         Case{"DifferenceOfAWrongProduct", sheet9434({U"7"}, {"92....", ".2...."}), 1,
-             Expect::Korrekt},
-        Case{"ProductRowEmptyFails", sheet9434({U"7"}, {"......", ".3...."}), 1, Expect::Failed}),
+             Expect::Fehler},
+        Case{"ProductRowEmptyFails", sheet9434({U"7"}, {"......", ".3...."}), 1, Expect::Korrekt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -282,14 +294,14 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     SolveRowDivisor, SolveRowEdge,
     testing::Values(
-        // Text2 is read at the check; the divisor cells still show 13.
+        // The divisor cells are read at the check, not Text2.
         Case{"Text2ChangedNewProduct", withText2(sheet9434({U"7"}, {"84...."}), U"12"), 0,
-             Expect::Korrekt},
-        Case{"Text2ChangedOldProduct", withText2(sheet9434({U"7"}, {"91...."}), U"12"), 0,
              Expect::Fehler},
+        Case{"Text2ChangedOldProduct", withText2(sheet9434({U"7"}, {"91...."}), U"12"), 0,
+             Expect::Korrekt},
         Case{"FractionalText2", withText2(sheet9434({U"7"}, {"10...."}), U"1.5"), 0,
              Expect::Fehler},
-        Case{"NegativeText2", withText2(sheet9434({U"7"}, {"91...."}), U"-13"), 0, Expect::Fehler},
+        Case{"NegativeText2", withText2(sheet9434({U"7"}, {"91...."}), U"-13"), 0, Expect::Korrekt},
         Case{"RowMinusOne", sheet9434({U"7"}, {"91...."}), -1, Expect::NoQuotient},
         Case{"RowTen", sheet9434({U"7"}, {"91...."}), 10, Expect::NoQuotient},
         Case{"RowIntMin", sheet9434({U"7"}, {"91...."}), INT_MIN, Expect::NoQuotient}),
@@ -313,8 +325,11 @@ TEST(SolveRowBlankQuotient, LabelKeepsCaptionColourAndVisibility) {
             form.setCaption(ctl::info(row), st.caption);
             form.setBackground(ctl::info(row), st.colour);
             form.setVisible(ctl::info(row), st.visible);
+            test::judgedRightAbove(form, row);
             const std::uint64_t revision = form.revision();
-            EXPECT_EQ(SolveRow(form, row).outcome, SolveOutcome::NoQuotient);
+            // Row 9 lies after the task's end: no verdict either.
+            EXPECT_EQ(SolveRow(form, row).outcome,
+                      row == 9 ? SolveOutcome::NoVerdict : SolveOutcome::NoQuotient);
             EXPECT_EQ(form.revision(), revision) << test::utf8(Text(st.caption)) << " row " << row;
         }
     }
@@ -346,8 +361,8 @@ TEST(SolveRowJudgement, NamesTheConditionsThatFailed) {
          Mistake::Stellenwert, MistakeKind::Stellenwert},
         {Sheet{.dividend = U"12", .quotient = {U"0"}, .rows = {"0....."}}, 0, true, true, true,
          false, Mistake::Stellenwert, MistakeKind::Stellenwert},
-        {withText2(sheet9434({U"7"}, {"91...."}), U"0"), 0, true, false, false, false,
-         Mistake::KeinDivisor, std::nullopt},
+        {sheet1313({U"1"}, {"13....", ".013.."}), 1, true, true, true, false, Mistake::Stellenwert,
+         MistakeKind::Stellenwert},
         {sheet9434({U"7"}, {"91....", ".4...."}), 1, true, true, true, false, Mistake::Abziehen,
          MistakeKind::Abziehen},
         {sheet9434({U"7"}, {"91....", "..3..."}), 1, true, true, true, false, Mistake::Stellenwert,
@@ -361,6 +376,7 @@ TEST(SolveRowJudgement, NamesTheConditionsThatFailed) {
         SCOPED_TRACE(r.sheet.rows.back());
         Form1 form;
         setUp(form, r.sheet);
+        test::judgedRightAbove(form, r.row);
         const RowJudgement j = SolveRow(form, r.row).judgement;
         EXPECT_EQ(j.notAboveUpper, r.notAbove);
         EXPECT_EQ(j.differenceSmall, r.differenceSmall);
@@ -370,6 +386,7 @@ TEST(SolveRowJudgement, NamesTheConditionsThatFailed) {
         EXPECT_FALSE(j.right);
         Form1 checked;
         setUp(checked, r.sheet);
+        test::judgedRightAbove(checked, r.row);
         CheckRow(checked, r.row);
         RowTally tally;
         if (r.counted) {

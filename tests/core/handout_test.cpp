@@ -130,6 +130,7 @@ TEST(HandoutFiles, LoadBackAsFreshSheetsAndTheKeyIsIntegerDivision) {
             for (std::size_t k = 0; k < task.solution.steps.size(); ++k) {
                 digits += test::utf8(key.text(ctl::resultat(static_cast<int>(k))));
                 for (int row : {2 * int(k), 2 * int(k) + 1}) {
+                    test::judgedRightAbove(key, row);
                     const JudgeResult judged = judgeRow(key, row);
                     EXPECT_TRUE(judged.outcome == JudgeOutcome::Judged && judged.judgement.right)
                         << "row " << row;

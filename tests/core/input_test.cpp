@@ -244,7 +244,8 @@ TEST(CellInputKeys, AnyOtherKeyAdvancesOneCellToTheRight) {
 
 TEST(CellInputKeys, EnterChecksTheRowOfItsCellAndLeavesTheFocus) {
     // On a fresh sheet no row has a quotient digit: the check of row i writes
-    // no verdict and counts nothing, and the focus stays.
+    // no verdict and counts nothing, and the focus stays; a row after the
+    // first only says that row 1 comes first.
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
             const ControlId from = ctl::kontrolle(n, c);
@@ -253,11 +254,17 @@ TEST(CellInputKeys, EnterChecksTheRowOfItsCellAndLeavesTheFocus) {
             const std::uint64_t revision = s.form.revision();
             s.pupil.press(vk::Return);
             EXPECT_EQ(s.form.focus(), from);
-            EXPECT_EQ(s.form.revision(), revision);
+            EXPECT_EQ(s.form.revision(), revision + (n > 1 ? 1 : 0));
+            EXPECT_EQ(s.form.notices(), n > 1 ? 1u : 0u);
+            if (n > 1) {
+                EXPECT_EQ(test::utf8(s.form.notice()),
+                          "Zuerst muss Zeile 1 stimmen: diese Zeile kommt danach.");
+            }
         }
     }
     // With a digit the check of kontrolle3's row judges row 2 and no other.
     Sheet s(ctl::kontrolle(3, 4));
+    test::judgedRightAbove(s.form, 2);
     s.form.setText(ctl::resultat(1), U"3");
     s.pupil.type(U'9');
     s.form.setFocus(ctl::kontrolle(3, 4));

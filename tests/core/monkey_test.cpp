@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iostream>
 #include <string>
 
 namespace zifferon {
@@ -66,7 +67,12 @@ TEST(Monkey, InvariantsHoldThroughRandomSessions) {
         total.loadsWithLockedRows += c.loadsWithLockedRows;
         total.refusedLoads += c.refusedLoads;
         total.deepestStep = std::max(total.deepestStep, c.deepestStep);
+        total.refusedTasks += c.refusedTasks;
+        total.oracleRows += c.oracleRows;
     }
+    std::cout << "[ sessions ] " << sessions << " x " << count << " events: " << total.oracleRows
+              << " rows shown korrekt held against integer division, " << total.tasksFinished
+              << " tasks finished, " << total.refusedTasks << " tasks refused\n";
 
     // The sessions must have reached the states the invariants are about:
     // rows judged both ways and locked, tasks worked to the end, files taken
@@ -79,6 +85,7 @@ TEST(Monkey, InvariantsHoldThroughRandomSessions) {
     EXPECT_GE(static_cast<double>(total.tasksFinished), 40 * per);
     EXPECT_GE(static_cast<double>(total.loadsWithLockedRows), 80 * per);
     EXPECT_GE(static_cast<double>(total.refusedLoads), 30 * per);
+    EXPECT_GE(static_cast<double>(total.oracleRows), 1000 * per);
     if (per >= 1) {
         EXPECT_EQ(total.deepestStep, 5u);
     }

@@ -29,7 +29,7 @@ TEST(TaskEntry, SpreadsDividendFromTheLeftAndDivisorFromTheRight) {
     };
     const std::vector<Case> cases{
         {U"9434", U"13", "9434..", ".13"}, {U"123456", U"5", "123456", "..5"},
-        {U"7", U"100", "7.....", "100"},   {U" 12", U"13", "_12...", ".13"},
+        {U"7", U"100", "7.....", "100"},   {U" 12", U"13", "12....", ".13"},
         {U"", U"", "......", "..."},       {U"a-ä", U"x", "a-ä...", "..x"},
     };
     for (const Case& c : cases) {

@@ -549,6 +549,53 @@ class RandomSheet {
     std::mt19937 rng_;
 };
 
+// What Label5 says after loading a task ("" for a task that can be worked):
+// digits only, a divisor above 0, at most five quotient digits.
+std::u32string loadedTaskProblem(const std::array<Text, kDividendCells>& dividend,
+                                 const std::array<Text, kDivisorCells>& divisor) {
+    const std::u32string cannot = U"Diese Aufgabe kann nicht gerechnet werden. ";
+    const auto digit = [](const Text& t) { return t.size() == 1 && t[0] >= U'0' && t[0] <= U'9'; };
+    std::string a, b;
+    bool gap = false;
+    for (int i = kDividendCells - 1; i >= 0; --i) {
+        const Text& t = dividend[static_cast<std::size_t>(i)];
+        gap = gap || t.empty();
+        if (!t.empty() && (gap || !digit(t))) {
+            return cannot + U"Der Dividend darf nur Ziffern haben, höchstens 6.";
+        }
+        a += t.empty() ? "" : test::utf8(t);
+    }
+    if (a.empty()) {
+        return cannot + U"Bitte zuerst den Dividenden eingeben.";
+    }
+    for (int i = kDivisorCells - 1; i >= 0; --i) {
+        const Text& t = divisor[static_cast<std::size_t>(i)];
+        if (t.empty() && b.empty()) {
+            continue;
+        }
+        if (!digit(t)) {
+            return cannot + U"Der Divisor darf nur Ziffern haben, höchstens 3.";
+        }
+        b += test::utf8(t);
+    }
+    if (b.empty()) {
+        return cannot + U"Bitte auch den Divisor eingeben.";
+    }
+    const long d = std::stol(b);
+    if (d == 0) {
+        return cannot + U"Durch 0 kann man nicht teilen.";
+    }
+    std::size_t used = 0;
+    long partial = 0;
+    while (used < a.size() && (used == 0 || partial < d)) {
+        partial = partial * 10 + (a[used++] - '0');
+    }
+    if (a.size() - used + 1 > static_cast<std::size_t>(kResultatCells)) {
+        return cannot + U"Das Ergebnis hätte mehr als 5 Stellen: dafür reicht der Platz nicht.";
+    }
+    return {};
+}
+
 // The documented result of loading `saved` onto a sheet: what the file holds,
 // everything else as the sheet had it, plus the load's own resets.
 void applyDocumentedLoad(Form1& form, const Expected& saved) {
@@ -592,6 +639,9 @@ void applyDocumentedLoad(Form1& form, const Expected& saved) {
     form.setVisible(ctl::fehler(10), false);
     form.setCaption(ctl::fehler(10), U"0");
     form.setVisible(ctl::Label4, false);
+    const std::u32string problem = loadedTaskProblem(saved.dividend, saved.divisor);
+    form.setCaption(ctl::Label5, problem);
+    form.setVisible(ctl::Label5, !problem.empty());
     form.setTimer1Enabled(true);
     // Rows loaded as "Fehler" carry the reason read from the loaded sheet.
     explainRestoredVerdicts(form);

@@ -256,75 +256,65 @@ TEST(TrackerLabel, BlankRemainderJudgedRightKeepsItsVerdict) {
 // ----------------------------------------------------------- bring-down step
 
 TEST(TrackerBringDown, BringsTheDigitDownBesideTheProductsUnitsDigit) {
+    // The step's digit comes down into the column right of its units, as the
+    // written calculation has it; "Berechnung beendet" only under the right
+    // quotient and last remainder.
     struct Case {
-        std::u32string_view dividend;
-        int n;               // remainder row kontrolleN
-        const char* product; // product row above it
-        const char* after;   // remainder row after the pass ("" = Label4 instead)
+        std::u32string_view dividend, divisor, quotient;
+        int n;              // remainder row kontrolleN, every row above it right
+        const char* before; // the remainder row as judged right
+        const char* after;  // after the pass ("" = Label4 instead)
     };
     const Case cases[] = {
-        {U"9434", 2, "91....", "..3..."},
-        {U"9434", 2, "891...", "...4.."},
-        {U"9434", 2, "9.1...", "...4.."}, // a gap left of the last digit does not count
-        {U"9434", 2, "9_1...", "...4.."},
-        {U"9434", 2, "......", ""}, // no product: nothing to bring down
-        {U"943", 2, "891...", ""},
-        {U"9434", 2, "9434..", ""},
-        {U"123456", 2, "12345.", ".....6"},
-        {U"123456", 4, "..12..", "....5."},
-        {U"123456", 4, "...123", ""},
+        {U"9434", U"13", U"725", 2, ".3....", ".33..."},
+        {U"9434", U"99", U"95", 2, ".52...", ".524.."},
+        {U"943", U"99", U"9", 2, ".52...", ""},
+        {U"123456", U"7", U"17636", 8, "....4.", "....46"},
+        {U"123456", U"7", U"17636", 10, ".....4", ""},
         // 455585 : 723 = 630 R 95: after the zero step no digit is left.
-        {U"455585", 6, "....00", ""},
-        {U"123456", 4, "..1234", ""},
-        {U"123456", 6, "...12.", ".....6"},
-        {U"123456", 6, "...123", ""},
-        {U"123456", 8, "....1.", ".....6"},
-        {U"12345", 8, "....1.", ""},
-        {U"123456", 10, "....12", ""},
-        {U"123456", 10, ".....x", ""},
-        {U"123456", 10, "....1.", ".....6"},
+        {U"455585", U"723", U"630", 6, "....95", ""},
+        // A file may mark a wrong remainder or digit right: not finished.
+        {U"943", U"99", U"9", 2, ".51...", "-"},
+        {U"943", U"99", U"8", 2, ".52...", "-"},
     };
     for (const Case& tc : cases) {
         SCOPED_TRACE(test::utf8(Text(tc.dividend)) + " kontrolle" + std::to_string(tc.n) + " " +
-                     tc.product);
+                     tc.before);
         Worksheet sheet;
         Form1& form = sheet.form;
-        enterTask(form, tc.dividend, U"7");
-        for (int j = 0; j < kResultatCells; ++j) {
-            form.setText(ctl::resultat(j), U"1");
+        enterTask(form, tc.dividend, tc.divisor);
+        for (std::size_t j = 0; j < tc.quotient.size(); ++j) {
+            form.setText(ctl::resultat(static_cast<int>(j)), tc.quotient.substr(j, 1));
         }
-        writeRow(form, tc.n - 1, tc.product);
-        markRight(form, tc.n - 2);
-        markRight(form, tc.n - 1);
+        for (int row = 0; row < tc.n; ++row) {
+            markRight(form, row);
+        }
+        writeRow(form, tc.n, tc.before);
         tick(form);
         const bool complete = std::string(tc.after).empty();
-        EXPECT_EQ(rowText(form, tc.n), complete ? "......" : tc.after);
+        const bool stays = std::string(tc.after) == "-";
+        EXPECT_EQ(rowText(form, tc.n), complete || stays ? tc.before : tc.after);
         EXPECT_EQ(form.visible(ctl::Label4), complete);
-        EXPECT_EQ(rowText(form, tc.n - 1), tc.product);
     }
 }
 
 TEST(TrackerBringDown, RemainderRowsAreHandledIndependently) {
-    // Row 1 has nothing left to bring down; row 3 still has, in the same pass.
+    // Every step whose rows are right gets its digit, in the same pass.
     Worksheet sheet;
     Form1& form = sheet.form;
     enterTask(form, U"123456", U"7");
-    for (int j = 0; j < kResultatCells; ++j) {
-        form.setText(ctl::resultat(j), U" ");
-    }
-    form.setText(ctl::resultat(1), U"1");
-    writeRow(form, 1, "123456");
-    writeRow(form, 2, "7.....");
-    writeRow(form, 3, "..12..");
-    writeRow(form, 4, "7.....");
+    form.setText(ctl::resultat(0), U"1");
+    form.setText(ctl::resultat(1), U"7");
+    writeRow(form, 2, ".5....");
+    writeRow(form, 4, "..4...");
     for (int row = 0; row < 4; ++row) {
         markRight(form, row);
     }
     ASSERT_TRUE(form.setFocus(ctl::Command2));
     tick(form);
-    EXPECT_TRUE(form.visible(ctl::Label4));
-    EXPECT_EQ(rowText(form, 2), "7.....");
-    EXPECT_EQ(rowText(form, 4), "7...5.");
+    EXPECT_FALSE(form.visible(ctl::Label4));
+    EXPECT_EQ(rowText(form, 2), ".53...");
+    EXPECT_EQ(rowText(form, 4), "..44..");
     EXPECT_EQ(form.focus(), ctl::resultat(2));
 }
 
@@ -415,24 +405,24 @@ TEST(TrackerFocus, NextQuotientCellOfEachRemainderRow) {
         int n;
         int next;
     };
-    const Case cases[] = {{2, 1}, {4, 2}, {6, 3}, {8, 4}, {10, 4}};
+    // The fifth remainder row ends the task: no quotient cell is next.
+    const Case cases[] = {{2, 1}, {4, 2}, {6, 3}, {8, 4}, {10, -1}};
     for (const Case& tc : cases) {
         SCOPED_TRACE("kontrolle" + std::to_string(tc.n));
         Worksheet sheet;
         Form1& form = sheet.form;
         // For kontrolle10 the product row's quotient cell is the next one as
         // well: a space opens the product row and is still blank.
-        readyToBringDown(form, tc.n, tc.next, tc.n == 10 ? U" " : U"");
+        readyToBringDown(form, tc.n, tc.next < 0 ? 4 : tc.next, tc.n == 10 ? U" " : U"");
         ASSERT_TRUE(form.setFocus(ctl::Command2));
         tick(form);
-        EXPECT_EQ(form.focus(), ctl::resultat(tc.next));
+        EXPECT_EQ(form.focus(), tc.next < 0 ? ctl::Command2 : ctl::resultat(tc.next));
     }
 }
 
 TEST(TrackerBringDown, StopsOnceTheProductAboveIsJudgedWrongAgain) {
-    // A right step whose product is judged again against a changed divisor:
-    // the guard empties the remainder row, and nothing is brought back into
-    // it nor is the focus pulled while the product stays wrong.
+    // A right step, then Text2 changed: the task is the top line's, a locked
+    // row is not judged again, and the digit stays down.
     Worksheet sheet;
     Form1& form = sheet.form;
     enterTask(form, U"9434", U"13");
@@ -450,12 +440,12 @@ TEST(TrackerBringDown, StopsOnceTheProductAboveIsJudgedWrongAgain) {
 
     form.setText(ctl::Text2, U"14");
     info_Click(form, 0);
-    ASSERT_EQ(form.caption(ctl::info(0)), U"Fehler");
+    ASSERT_EQ(form.caption(ctl::info(0)), texts::Korrekt);
     ASSERT_TRUE(form.setFocus(ctl::Command2));
     for (int pass = 0; pass < 3; ++pass) {
         tick(form);
-        EXPECT_EQ(rowText(form, 2), "......");
-        EXPECT_EQ(form.focus(), ctl::Command2);
+        EXPECT_EQ(rowText(form, 2), ".33...");
+        EXPECT_EQ(form.focus(), ctl::resultat(1));
     }
 }
 
@@ -505,7 +495,7 @@ TEST(TrackerFocus, DisabledBlankQuotientCellLeavesTheFocus) {
     ASSERT_TRUE(form.setFocus(ctl::kontrolle(7, 2)));
     tick(form);
     EXPECT_EQ(form.focus(), ctl::kontrolle(7, 2));
-    EXPECT_EQ(rowText(form, 2), "7..4..");
+    EXPECT_EQ(rowText(form, 2), "7.3...");
 }
 
 // ------------------------------------------------------------ walk-throughs

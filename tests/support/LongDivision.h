@@ -20,7 +20,8 @@ using Step = WorkedStep;
 // The steps of `dividend` (decimal digits, at most six) divided by `divisor`
 // (> 0).
 inline std::vector<Step> divide(const std::string& dividend, long divisor) {
-    return workedSolution(dividend, divisor).value().steps;
+    const WorkedSolution solution = workedSolution(dividend, divisor).value();
+    return {solution.steps.begin(), solution.steps.end()};
 }
 
 } // namespace zifferon::test

@@ -42,7 +42,10 @@ std::string divisorText(const Form1& form) {
 void enterTask(Form1& form, std::u32string_view dividend, std::u32string_view divisor) {
     form.setText(ctl::Text1, dividend);
     form.setText(ctl::Text2, divisor);
-    Command1_Click(form);
+    // A task "Eingabe" refuses stands in the top line as a file can put it.
+    if (!Command1_Click(form)) {
+        EnterTask(form);
+    }
 }
 
 void writeSheet(Form1& form, const WrittenSheet& sheet) {
@@ -69,10 +72,11 @@ Text digitsOf(long value) {
 
 std::string controlName(ControlId id) {
     static const char* const names[] = {
-        "None",       "Text1",      "Text2",      "Command1",   "Command2",   "Label1",
-        "Label2",     "Label4",     "Label3",     "info",       "fehler",     "dividend",
-        "divisor",    "resultat",   "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4",
-        "kontrolle5", "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10"};
+        "None",       "Text1",      "Text2",      "Command1",   "Command2",
+        "Label1",     "Label2",     "Label4",     "Label3",     "Label5",
+        "info",       "fehler",     "dividend",   "divisor",    "resultat",
+        "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4", "kontrolle5",
+        "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10"};
     std::string name = names[static_cast<int>(id.kind)];
     if (arraySize(id.kind) > 1) {
         name += "(" + std::to_string(id.index) + ")";
@@ -96,6 +100,14 @@ std::string describe(const Form1& form, ControlId id) {
         line += " tip='" + toUtf8(form.toolTip(id)) + "'";
     }
     return line;
+}
+
+void judgedRightAbove(Form1& form, int row) {
+    for (int above = 0; above < row; ++above) {
+        form.setCaption(ctl::info(above), texts::Korrekt);
+        form.setBackground(ctl::info(above), colors::LightGreen);
+        form.setVisible(ctl::info(above), true);
+    }
 }
 
 std::vector<std::string> snapshot(const Form1& form) {

@@ -24,7 +24,8 @@ std::string rowText(const Form1& form, int n);
 std::string dividendText(const Form1& form);
 std::string divisorText(const Form1& form);
 
-// Puts a task into Text1 and Text2 and runs "Eingabe" (no tracker pass).
+// Puts a task into Text1 and Text2 and runs "Eingabe" (no tracker pass); a
+// task it refuses is spread into the top line as it stands, as a file can.
 void enterTask(Form1& form, std::u32string_view dividend, std::u32string_view divisor);
 
 // A sheet as the pupil left it: the task, the quotient cells from resultat(0)
@@ -38,6 +39,10 @@ struct WrittenSheet {
     std::optional<std::u32string> text2Later = std::nullopt;
 };
 void writeSheet(Form1& form, const WrittenSheet& sheet);
+
+// Shows every row above `row` as judged "korrekt": a row is judged only in
+// its turn, and a fixture stands for work judged right up to it.
+void judgedRightAbove(Form1& form, int row);
 
 std::string utf8(const Text& t);
 Text digitsOf(long value);

@@ -31,10 +31,11 @@ namespace {
 
 QString nameOf(ControlId id) {
     static const char* const kinds[] = {
-        "None",       "Text1",      "Text2",      "Command1",   "Command2",   "Label1",
-        "Label2",     "Label4",     "Label3",     "info",       "fehler",     "dividend",
-        "divisor",    "resultat",   "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4",
-        "kontrolle5", "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10"};
+        "None",       "Text1",      "Text2",      "Command1",   "Command2",
+        "Label1",     "Label2",     "Label4",     "Label3",     "Label5",
+        "info",       "fehler",     "dividend",   "divisor",    "resultat",
+        "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4", "kontrolle5",
+        "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10"};
     return QString("%1(%2)").arg(kinds[static_cast<int>(id.kind)]).arg(id.index);
 }
 
