@@ -13,10 +13,53 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
+
+namespace {
+
+// A folder Qt takes as the runtime folder: ours, and only ours (0700).
+bool isPrivateFolder(const std::string& folder) {
+    struct stat info {};
+    return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid() && (info.st_mode & 07777) == 0700;
+}
+
+// Qt asks for the runtime folder at start; without XDG_RUNTIME_DIR (a
+// terminal outside a desktop session, cron) it warns in English and makes
+// one in /tmp. The worksheet needs none: it is pointed at the folder the
+// system keeps for the user, else at a private folder in the user's cache.
+void provideRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        return;
+    }
+    const std::string system = "/run/user/" + std::to_string(::geteuid());
+    if (isPrivateFolder(system)) {
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(system));
+        return;
+    }
+    std::string cache = qEnvironmentVariable("XDG_CACHE_HOME").toStdString();
+    if (cache.empty() || cache[0] != '/') {
+        const std::string home = qEnvironmentVariable("HOME").toStdString();
+        if (home.empty()) {
+            return;
+        }
+        cache = home + "/.cache";
+    }
+    const std::string own = cache + "/zifferon";
+    ::mkdir(cache.c_str(), 0700);
+    ::mkdir(own.c_str(), 0700);
+    if (isPrivateFolder(own)) {
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(own));
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // The command line is read before any window exists: --help, --version
@@ -33,14 +76,14 @@ int main(int argc, char* argv[]) {
     case zifferon::CommandLine::Action::Report:
         return zifferon::runReport(command.folder, std::cout, std::cerr);
     case zifferon::CommandLine::Action::Wrong:
-        std::fprintf(stderr, "zifferon: %s\n\n%s", command.error.c_str(),
-                     zifferon::commandLineHelp().c_str());
+        std::fputs(zifferon::wrongUsageText(command.error).c_str(), stderr);
         return zifferon::kWrongUsage;
     case zifferon::CommandLine::Action::Handout: {
         // Pages are drawn without a window: no display is needed.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+        provideRuntimeFolder();
         QGuiApplication app(argc, argv);
         return zifferon::runHandoutCommand(command.handout);
     }

@@ -13,8 +13,8 @@ namespace zifferon {
 
 namespace {
 
-// Beyond 2^53 a double no longer tells n from n + 1: the count stops there.
-constexpr double kLargestCount = 9007199254740992.0;
+// Sixteen digits: what a task file's tag holds.
+constexpr std::uint64_t kLargestCount = 9'999'999'999'999'999;
 
 void lockRow(Form1& form, int row) {
     for (int c = 0; c < kRowCells; ++c) {
@@ -26,13 +26,14 @@ void lockRow(Form1& form, int row) {
 }
 
 // One more failed check: the counter shows the whole part of its caption's
-// number plus one. A caption reading as a negative count hides the counter.
+// number plus one, counted in whole numbers. A caption reading as a
+// negative count hides the counter.
 void countError(Form1& form, int row) {
     const ControlId counter = ctl::fehler(row);
-    const double n = std::floor(leadingNumber(form.caption(counter))) + 1.0;
-    if (n > 0.0) {
-        const auto count = static_cast<long long>(std::min(n, kLargestCount));
-        form.setCaption(counter, decimalText(count));
+    if (std::floor(leadingNumber(form.caption(counter))) + 1.0 > 0.0) {
+        const std::uint64_t count =
+            std::min(leadingCount(form.caption(counter)), kLargestCount - 1) + 1;
+        form.setCaption(counter, decimalText(static_cast<long long>(count)));
         form.setVisible(counter, true);
     } else {
         form.setVisible(counter, false);

@@ -3,9 +3,83 @@
 
 #include "handout/HandoutFiles.h"
 
+#include "handout/AllOrNothing.h"
 #include "tracker/ProgressTracker.h"
 
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace zifferon {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string quoted(const std::string& path) {
+    return "\u201E" + path + "\u201C";
+}
+
+// "neu/" names the folder neu, not a file in it.
+std::string withoutTrailingSlash(std::string folder) {
+    while (folder.size() > 1 && folder.back() == '/') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+// Whether this process may make files in the folder; root's identity
+// switched for the file system counts, as it does for the writes.
+bool mayWriteInto(const std::string& folder) {
+    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+// Why nothing can be made inside `folder`; empty when something can.
+std::string folderProblem(const std::string& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) {
+        return "Der Ordner " + quoted(folder) + " existiert nicht.";
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return quoted(folder) + " ist kein Ordner.";
+    }
+    if (!mayWriteInto(folder)) {
+        return "In den Ordner " + quoted(folder) + " kann nicht geschrieben werden.";
+    }
+    return {};
+}
+
+bool isLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+// The file a PDF path names: a link is followed, so that the link stays
+// and its file is replaced. Empty for a link to nothing.
+std::string pdfFile(const std::string& path) {
+    if (!isLink(path)) {
+        return path;
+    }
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : std::string();
+}
+
+std::string taskFilePath(const std::string& folder, int number, const HandoutTask& task) {
+    return withoutTrailingSlash(folder) + "/" + handoutFileName(number, task);
+}
+
+// A path as the file system would reach it: links in the part that exists
+// followed, "." and ".." taken out.
+fs::path reached(const std::string& path) {
+    std::error_code ec;
+    const fs::path p = fs::weakly_canonical(fs::absolute(path, ec), ec);
+    return ec ? fs::path(path).lexically_normal() : p;
+}
+
+} // namespace
 
 std::string handoutFileName(int number, const HandoutTask& task) {
     const std::string n = (number < 10 ? "0" : "") + std::to_string(number);
@@ -21,18 +95,103 @@ TaskFileBytes freshTaskFile(const HandoutTask& task) {
     return writeTaskRecords(form);
 }
 
-WriteResult writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
-                              TaskFileStorage& storage) {
-    const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
-    for (std::size_t i = 0; i < tasks.size(); ++i) {
-        const std::string path = prefix + handoutFileName(static_cast<int>(i) + 1, tasks[i]);
-        const WriteResult written = storage.writeAtomically(path, freshTaskFile(tasks[i]));
-        if (!written.ok) {
-            return {false, "Die Aufgabendatei \u201E" + path +
-                               "\u201C kann nicht geschrieben werden. " + written.reason};
+std::string pdfTargetProblem(const std::string& path) {
+    if (path.empty()) {
+        return "Es ist keine PDF-Datei angegeben.";
+    }
+    const std::string file = pdfFile(path);
+    if (file.empty()) {
+        return quoted(path) + " verweist auf etwas, das es nicht gibt.";
+    }
+    struct stat info {};
+    if (::stat(file.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) {
+            return quoted(path) + " ist ein Ordner, keine Datei.";
+        }
+        if (!S_ISREG(info.st_mode)) {
+            return quoted(path) + " ist keine gew\u00F6hnliche Datei.";
+        }
+        if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) {
+            return quoted(path) + " kann nicht \u00FCberschrieben werden.";
         }
     }
-    return {true, {}};
+    return folderProblem(folderOf(file));
+}
+
+std::string taskFolderProblem(const std::string& given) {
+    if (given.empty()) {
+        return "Es ist kein Ordner f\u00FCr die Aufgabendateien angegeben.";
+    }
+    const std::string folder = withoutTrailingSlash(given);
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) == 0) {
+        return folderProblem(folder);
+    }
+    return folderProblem(folderOf(folder));
+}
+
+std::string taskFilesProblem(const std::vector<HandoutTask>& tasks, const std::string& folder) {
+    if (std::string problem = taskFolderProblem(folder); !problem.empty()) {
+        return problem;
+    }
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        const std::string name = handoutFileName(static_cast<int>(i) + 1, tasks[i]);
+        struct stat info {};
+        if (::lstat(taskFilePath(folder, static_cast<int>(i) + 1, tasks[i]).c_str(), &info) == 0) {
+            return "Im Ordner " + quoted(withoutTrailingSlash(folder)) + " liegt schon " +
+                   quoted(name) +
+                   "; vorhandene Aufgabendateien werden nicht \u00FCberschrieben. W\u00E4hle "
+                   "einen anderen Ordner.";
+        }
+    }
+    return {};
+}
+
+std::string handoutTargetsProblem(const std::vector<HandoutTask>& tasks, const std::string& pdfPath,
+                                  const std::string& taskFolder) {
+    if (std::string problem = pdfTargetProblem(pdfPath); !problem.empty()) {
+        return problem;
+    }
+    if (taskFolder.empty()) {
+        return {};
+    }
+    if (std::string problem = taskFilesProblem(tasks, taskFolder); !problem.empty()) {
+        return problem;
+    }
+    const fs::path pdf = reached(pdfFile(pdfPath));
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        if (reached(taskFilePath(taskFolder, number, tasks[i])) == pdf) {
+            return "Die PDF-Datei " + quoted(pdfPath) + " w\u00E4re die Aufgabendatei " +
+                   quoted(handoutFileName(number, tasks[i])) +
+                   ". W\u00E4hle f\u00FCr das PDF einen anderen Namen.";
+        }
+    }
+    return {};
+}
+
+WriteResult writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
+                              const std::string& pdfPath, std::span<const std::uint8_t> pdf) {
+    std::vector<TaskFileBytes> records;
+    records.reserve(tasks.size());
+    std::vector<FileToWrite> files;
+    if (!folder.empty()) {
+        for (std::size_t i = 0; i < tasks.size(); ++i) {
+            records.push_back(freshTaskFile(tasks[i]));
+            files.push_back(
+                {taskFilePath(folder, static_cast<int>(i) + 1, tasks[i]), records.back(), false});
+        }
+    }
+    if (!pdfPath.empty()) {
+        const std::string file = pdfFile(pdfPath);
+        if (file.empty()) {
+            WriteResult r;
+            r.reason = pdfTargetProblem(pdfPath);
+            return r;
+        }
+        files.push_back({file, pdf, true});
+    }
+    return writeAllOrNothing(files, folder.empty() ? std::string() : withoutTrailingSlash(folder));
 }
 
 } // namespace zifferon

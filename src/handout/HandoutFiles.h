@@ -5,12 +5,15 @@
 
 // A worksheet's tasks as task files for the computer room: one fresh file per
 // task, what "Eingabe" and then "Speichern" write, so the drill judges the
-// work row by row.
+// work row by row; and the sheet's PDF beside them. Paths are bytes, as the
+// file system takes them (a name need not be UTF-8).
 
 #include "handout/HandoutTasks.h"
 #include "taskfile/TaskFileCommands.h"
 #include "taskfile/TaskRecords.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,9 +25,29 @@ std::string handoutFileName(int number, const HandoutTask& task);
 // The records of the task as a fresh sheet.
 TaskFileBytes freshTaskFile(const HandoutTask& task);
 
-// Writes the files into `folder` (which exists), task 1 first. Stops at the
-// first file that cannot be written; the reason names it, in German.
+// Why no PDF can be written to `path`, in German; empty when one can. A
+// link is followed to the file it names; a link to nothing is refused.
+std::string pdfTargetProblem(const std::string& path);
+
+// Why no task files can be written into `folder`, in German; empty when
+// they can. A folder that does not exist yet is made inside an existing one.
+std::string taskFolderProblem(const std::string& folder);
+
+// The folder's problem, else a file of the sheet already there: task files
+// are never written over, the folder may hold the pupils' work on an
+// earlier copy of the same sheet.
+std::string taskFilesProblem(const std::vector<HandoutTask>& tasks, const std::string& folder);
+
+// The PDF's problem; with a folder, also the task files' and a PDF that
+// would be one of the task files.
+std::string handoutTargetsProblem(const std::vector<HandoutTask>& tasks, const std::string& pdfPath,
+                                  const std::string& taskFolder);
+
+// Writes the task files into `folder` (made when missing) and, when `pdf`
+// is not empty, the PDF to `pdfPath`: all of them or, on any failure, none
+// (the reason names the file and what went wrong, in German). Either target
+// may be empty: then it is not written.
 WriteResult writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
-                              TaskFileStorage& storage);
+                              const std::string& pdfPath, std::span<const std::uint8_t> pdf);
 
 } // namespace zifferon

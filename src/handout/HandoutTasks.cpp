@@ -28,20 +28,20 @@ std::string handoutProblem(const HandoutSettings& s) {
     if (s.tasks < kHandoutMinTasks || s.tasks > kHandoutMaxTasks) {
         return "Ein Arbeitsblatt hat 1 bis 20 Aufgaben.";
     }
-    if (s.dividendDigits < 1 || s.dividendDigits > 6) {
-        return "Der Dividend hat höchstens 1 bis 6 Stellen.";
+    if (s.dividendDigits == 1) {
+        // Its dividends end at 9, the divisors start at 11. Any longer limit
+        // allows thousands of tasks, far more than a sheet holds.
+        return "Mit höchstens 1 Stelle im Dividenden ist kein Dividend so groß wie ein "
+               "Divisor (ab 11).";
+    }
+    if (s.dividendDigits < kHandoutMinDividendDigits || s.dividendDigits > 6) {
+        return "Der Dividend hat höchstens 2 bis 6 Stellen.";
     }
     if (s.divisorDigits < 2 || s.divisorDigits > 3) {
         return "Der Divisor hat höchstens 2 oder 3 Stellen.";
     }
     if (s.seed > kHandoutMaxSeed) {
         return "Die Nummer des Blatts liegt zwischen 0 und 999999.";
-    }
-    if (s.dividendDigits == 1) {
-        // Its dividends end at 10, the divisors start at 11. Any longer limit
-        // allows thousands of tasks, far more than a sheet holds.
-        return "Mit höchstens 1 Stelle im Dividenden ist kein Dividend so groß wie ein "
-               "Divisor (ab 11).";
     }
     return {};
 }

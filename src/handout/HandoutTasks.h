@@ -22,10 +22,12 @@ inline constexpr int kHandoutMinTasks = 1;
 inline constexpr int kHandoutMaxTasks = 20;
 inline constexpr int kHandoutDefaultTasks = 8;
 inline constexpr std::uint32_t kHandoutMaxSeed = 999999;
+// One digit gives dividends below every divisor (from 11): no task at all.
+inline constexpr int kHandoutMinDividendDigits = 2;
 
 struct HandoutSettings {
     int tasks = kHandoutDefaultTasks;
-    int dividendDigits = 4; // the digit limits of "nächste Aufgabe": 1..6
+    int dividendDigits = 4; // the digit limits of "nächste Aufgabe": 2..6
     int divisorDigits = 2;  // 2..3
     std::uint32_t seed = 1; // the sheet's number: 0..kHandoutMaxSeed
 };

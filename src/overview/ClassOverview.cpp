@@ -114,6 +114,31 @@ bool isRightResult(const Form1& form, const Text& quotient, const Remainder& rem
     return q == expected && remainder.value == dividend - expected * divisor;
 }
 
+// One byte that is not part of a UTF-8 sequence.
+std::size_t utf8Length(std::string_view s, std::size_t i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const std::size_t n = b < 0x80                 ? 1
+                          : b >= 0xC2 && b <= 0xDF ? 2
+                          : b >= 0xE0 && b <= 0xEF ? 3
+                          : b >= 0xF0 && b <= 0xF4 ? 4
+                                                   : 0;
+    if (n == 0 || i + n > s.size()) {
+        return 0;
+    }
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    // No overlong forms, surrogates or code points beyond U+10FFFF.
+    const auto b1 = static_cast<unsigned char>(s[i + 1 < s.size() ? i + 1 : i]);
+    if ((b == 0xE0 && b1 < 0xA0) || (b == 0xED && b1 > 0x9F) || (b == 0xF0 && b1 < 0x90) ||
+        (b == 0xF4 && b1 > 0x8F)) {
+        return 0;
+    }
+    return n;
+}
+
 ReadResult failure(const std::string& reason) {
     ReadResult r;
     r.reason = reason;
@@ -121,6 +146,16 @@ ReadResult failure(const std::string& reason) {
 }
 
 } // namespace
+
+std::string shownName(std::string_view name) {
+    std::string shown;
+    for (std::size_t i = 0; i < name.size();) {
+        const std::size_t n = utf8Length(name, i);
+        shown += n == 0 ? "\uFFFD" : name.substr(i, n);
+        i += n == 0 ? 1 : n;
+    }
+    return shown;
+}
 
 std::string_view columnTitle(Column column) {
     return kTitles[static_cast<std::size_t>(column)];
@@ -212,13 +247,15 @@ std::optional<std::uint64_t> cellNumber(const OverviewRow& row, Column column) {
 std::string cellText(const OverviewRow& row, Column column) {
     switch (column) {
     case Column::Datei:
-        return row.file;
+        return shownName(row.file);
     case Column::Aufgabe:
         return row.task;
     case Column::Stand:
         return std::string(kStands[static_cast<std::size_t>(row.stand)]);
     case Column::Ergebnis:
-        return row.result;
+        // Digits of unfinished work are no result yet.
+        return row.stand == Stand::InArbeit && !row.result.empty() ? "bisher " + row.result
+                                                                   : row.result;
     case Column::Richtig:
         return row.right ? (*row.right ? "ja" : "nein") : "";
     default: {

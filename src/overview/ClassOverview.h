@@ -46,8 +46,8 @@ std::optional<MistakeKind> mistakeColumn(Column column);
 enum class Stand { NichtBegonnen, InArbeit, Beendet, KeineAufgabendatei };
 
 struct OverviewRow {
-    std::string file; // relative to the chosen folder
-    std::string path;
+    std::string file; // relative to the chosen folder (bytes, as the file system has it)
+    std::string path; // bytes: opens the file whatever its encoding
     Stand stand = Stand::KeineAufgabendatei;
     std::string refusal;            // why the load refuses the file (German)
     std::string task;               // "9434 : 13"
@@ -69,6 +69,10 @@ struct ClassOverview {
 
 // Every task file of the folder and its direct subfolders, by relative path.
 ClassOverview readClassFolder(const std::string& folder);
+
+// A file name as UTF-8 text: each byte that is not part of a UTF-8
+// character shows as U+FFFD, the replacement character.
+std::string shownName(std::string_view name);
 
 // The text a cell shows (UTF-8); empty where the column says nothing.
 std::string cellText(const OverviewRow& row, Column column);

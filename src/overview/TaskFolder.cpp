@@ -3,8 +3,14 @@
 
 #include "overview/TaskFolder.h"
 
+#include "sheet/SystemErrorText.h"
+
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <set>
+#include <sys/stat.h>
+#include <utility>
 
 namespace zifferon {
 
@@ -27,28 +33,56 @@ bool isFolder(const fs::directory_entry& entry) {
     return entry.is_directory(ec); // follows a link to a folder
 }
 
+// A folder by its device and inode: reached again through a link, it is
+// the same folder and is read once.
+using FolderId = std::pair<dev_t, ino_t>;
+
+std::optional<FolderId> folderId(const fs::path& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return FolderId{info.st_dev, info.st_ino};
+}
+
 // The task files directly in `folder`; with `subfolders`, also those one
 // level down. The error of listing `folder` itself, if any.
 std::error_code collect(const fs::path& root, const fs::path& folder, bool subfolders,
-                        std::vector<TaskFolderEntry>& out) {
+                        std::set<FolderId>& seen, std::vector<TaskFolderEntry>& out) {
     std::error_code ec;
+    std::vector<fs::directory_entry> entries;
     fs::directory_iterator it(folder, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        const fs::directory_entry& entry = *it;
+        entries.push_back(*it);
+    }
+    if (ec) {
+        return ec;
+    }
+    // A folder's own name before a link to it, whatever order the listing has.
+    auto linked = [](const fs::directory_entry& e) {
+        std::error_code ignored;
+        return e.is_symlink(ignored);
+    };
+    std::sort(entries.begin(), entries.end(), [&](const auto& a, const auto& b) {
+        return std::pair(linked(a), a.path()) < std::pair(linked(b), b.path());
+    });
+    for (const fs::directory_entry& entry : entries) {
         const std::string relative = entry.path().lexically_relative(root).generic_string();
         if (isFolder(entry)) {
-            if (!subfolders) {
+            const std::optional<FolderId> id = folderId(entry.path());
+            if (!subfolders || (id && !seen.insert(*id).second)) {
                 continue;
             }
-            if (const std::error_code sub = collect(root, entry.path(), false, out)) {
-                out.push_back({relative + "/", entry.path().string(),
-                               "Der Ordner kann nicht gelesen werden: " + sub.message() + "."});
+            if (const std::error_code sub = collect(root, entry.path(), false, seen, out)) {
+                out.push_back(
+                    {relative + "/", entry.path().string(),
+                     "Der Ordner kann nicht gelesen werden: " + systemErrorText(sub) + "."});
             }
         } else if (isTaskFileName(entry.path().filename())) {
             out.push_back({relative, entry.path().string(), {}});
         }
     }
-    return ec;
+    return {};
 }
 
 } // namespace
@@ -61,7 +95,7 @@ TaskFolder findTaskFiles(const std::string& folder) {
     if (!fs::exists(status)) {
         result.error = ec && ec != std::errc::no_such_file_or_directory
                            ? "Der Ordner " + quoted(folder) +
-                                 " kann nicht gelesen werden: " + ec.message() + "."
+                                 " kann nicht gelesen werden: " + systemErrorText(ec) + "."
                            : "Der Ordner " + quoted(folder) + " existiert nicht.";
         return result;
     }
@@ -69,9 +103,13 @@ TaskFolder findTaskFiles(const std::string& folder) {
         result.error = quoted(folder) + " ist kein Ordner.";
         return result;
     }
-    if (const std::error_code listing = collect(root, root, true, result.files)) {
+    std::set<FolderId> seen;
+    if (const std::optional<FolderId> id = folderId(root)) {
+        seen.insert(*id);
+    }
+    if (const std::error_code listing = collect(root, root, true, seen, result.files)) {
         result.error = "Der Ordner " + quoted(folder) +
-                       " kann nicht gelesen werden: " + listing.message() + ".";
+                       " kann nicht gelesen werden: " + systemErrorText(listing) + ".";
         result.files.clear();
         return result;
     }

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -78,6 +79,10 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    // A long file name is shortened in its middle, where names of one class
+    // differ least ("Klasse 4b/Anna/Aufg…13.AUF").
+    table_->setTextElideMode(Qt::ElideMiddle);
+    table_->setWordWrap(false);
     table_->resizeColumnsToContents();
     table_->resizeRowsToContents();
     // A double-click, or Enter on a row.
@@ -88,15 +93,34 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     layout->addLayout(buttons);
     layout->addWidget(chart_);
     layout->addWidget(table_, 1);
-    // Wide enough for all columns, as far as the screen allows.
-    int tableWidth = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < kColumns; ++c) {
-        tableWidth += table_->columnWidth(c);
-    }
+    // All twelve columns side by side on the screen, a projector's 1024
+    // pixels included: the file names give up what the others need.
     const QMargins margins = layout->contentsMargins();
     const QRect room = screen()->availableGeometry();
-    resize(std::min(tableWidth + margins.left() + margins.right(), room.width() * 19 / 20),
-           std::min(640, room.height() * 9 / 10));
+    const int width = std::min(room.width() * 19 / 20, 1600);
+    const int frame = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width() +
+                      margins.left() + margins.right();
+    // Each other column as wide as its cells and its title, without the room
+    // the header keeps for a sort arrow in every column.
+    const QFontMetrics titles(table_->horizontalHeader()->font());
+    const int padding = 2 * fontMetrics().averageCharWidth();
+    int others = 0;
+    for (int c = 0; c < kColumns; ++c) {
+        if (c == static_cast<int>(Column::Datei)) {
+            continue;
+        }
+        const QString title = sorted_->headerData(c, Qt::Horizontal).toString();
+        const QAbstractItemView* view = table_;
+        table_->setColumnWidth(
+            c, std::max(view->sizeHintForColumn(c), titles.horizontalAdvance(title) + padding));
+        others += table_->columnWidth(c);
+    }
+    const int datei = static_cast<int>(Column::Datei);
+    const int fileRoom = width - frame - others;
+    const int fileWidth = std::clamp(fileRoom, 12 * fontMetrics().averageCharWidth(),
+                                     std::max(table_->columnWidth(datei), 1));
+    table_->setColumnWidth(datei, fileWidth);
+    resize(std::min(frame + others + fileWidth, width), std::min(640, room.height() * 9 / 10));
 }
 
 std::vector<OverviewRow> ClassOverviewWindow::shownRows() const {
@@ -180,8 +204,8 @@ void ClassOverviewWindow::askWrite(const WriteTarget& target,
 void ClassOverviewWindow::openRow(const QModelIndex& index) {
     const int source = sorted_->mapToSource(index).row();
     if (source >= 0 && !model_->isSummary(source)) {
-        emit openRequested(
-            QString::fromStdString(model_->rows()[static_cast<std::size_t>(source)].path));
+        const std::string& path = model_->rows()[static_cast<std::size_t>(source)].path;
+        emit openRequested(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include "overview/ClassOverview.h"
 
+#include <QByteArray>
 #include <QWidget>
 
 class QTableView;
@@ -41,7 +42,8 @@ class ClassOverviewWindow : public QWidget {
     bool exportPdf(const QString& path, QString* error) const;
 
   signals:
-    void openRequested(const QString& path);
+    // The file's path as bytes: a name that is not UTF-8 opens too.
+    void openRequested(const QByteArray& path);
 
   private:
     // Where a copy of the table goes, and what a failure message says.

@@ -46,7 +46,8 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
     setWindowTitle(QStringLiteral("Arbeitsblatt erstellen"));
     tasks_ = spinBox(kHandoutMinTasks, kHandoutMaxTasks, kHandoutDefaultTasks,
                      QStringLiteral("Anzahl der Aufgaben"));
-    dividendDigits_ = spinBox(1, 6, dividendDigits, QStringLiteral("Stellen des Dividenden"));
+    dividendDigits_ = spinBox(kHandoutMinDividendDigits, 6, dividendDigits,
+                              QStringLiteral("Stellen des Dividenden"));
     divisorDigits_ = spinBox(2, 3, divisorDigits, QStringLiteral("Stellen des Divisors"));
     seed_ = spinBox(0, static_cast<int>(kHandoutMaxSeed),
                     static_cast<int>(seedFromClock(kHandoutMaxSeed)),
@@ -202,7 +203,8 @@ void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
         const QString chosen =
             pdfDialog.askPdfPath(QDir(documentsFolder()).filePath(handoutName(sheet) + ".pdf"));
         const QString path = pdfSavePath(chosen);
-        if (!chosen.isEmpty() && !writeHandout(sheet, path, folder, &error)) {
+        if (!chosen.isEmpty() &&
+            !writeHandout(sheet, fileSystemPath(path), fileSystemPath(folder), &error)) {
             fail(QStringLiteral("Das Arbeitsblatt kann nicht als \u201E%1\u201C gespeichert "
                                 "werden.\n%2")
                      .arg(QDir::toNativeSeparators(path), error));
@@ -223,7 +225,7 @@ void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
     }
     if (!HandoutPrinter().print(sheet, printer, &error)) {
         fail(QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden.\n") + error);
-    } else if (!folder.isEmpty() && !writeTaskFiles(sheet, folder, &error)) {
+    } else if (!folder.isEmpty() && !writeTaskFiles(sheet, fileSystemPath(folder), &error)) {
         fail(error);
     }
 }

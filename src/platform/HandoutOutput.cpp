@@ -4,141 +4,61 @@
 #include "platform/HandoutOutput.h"
 
 #include "handout/HandoutFiles.h"
-#include "platform/QtTaskFileServices.h"
 #include "platform/SheetPrinter.h"
 #include "task/FixedSeedRandom.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include <cstdio>
 
 namespace zifferon {
 
-namespace {
-
-QString quoted(const QString& path) {
-    return QStringLiteral("\u201E%1\u201C").arg(QDir::toNativeSeparators(path));
+std::string fileSystemPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
-// Why nothing can be made inside `folder`; empty when something can.
-QString folderProblem(const QString& folder) {
-    const QFileInfo info(folder);
-    if (!info.exists()) {
-        return QStringLiteral("Der Ordner %1 existiert nicht.").arg(quoted(folder));
-    }
-    if (!info.isDir()) {
-        return QStringLiteral("%1 ist kein Ordner.").arg(quoted(folder));
-    }
-    if (!info.isWritable()) {
-        return QStringLiteral("In den Ordner %1 kann nicht geschrieben werden.")
-            .arg(quoted(folder));
-    }
-    return {};
-}
-
-} // namespace
-
-QString pdfTargetProblem(const QString& path) {
-    if (path.isEmpty()) {
-        return QStringLiteral("Es ist keine PDF-Datei angegeben.");
-    }
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        return QStringLiteral("%1 ist ein Ordner, keine Datei.").arg(quoted(path));
-    }
-    if (info.exists() && !info.isFile()) {
-        return QStringLiteral("%1 ist keine gew\u00F6hnliche Datei.").arg(quoted(path));
-    }
-    if (info.exists() && !info.isWritable()) {
-        return QStringLiteral("%1 kann nicht \u00FCberschrieben werden.").arg(quoted(path));
-    }
-    return folderProblem(info.absolutePath());
-}
-
-QString taskFolderProblem(const QString& given) {
-    if (given.isEmpty()) {
-        return QStringLiteral("Es ist kein Ordner f\u00FCr die Aufgabendateien angegeben.");
-    }
-    // "neu/" names the folder neu, not a file in it.
-    const QString folder = QDir::cleanPath(given);
-    const QFileInfo info(folder);
-    if (info.exists() || info.isSymLink()) {
-        return folderProblem(folder);
-    }
-    return folderProblem(info.absolutePath());
+QString taskFolderProblem(const QString& folder) {
+    return QString::fromStdString(zifferon::taskFolderProblem(fileSystemPath(folder)));
 }
 
 QString taskFilesProblem(const HandoutSheet& sheet, const QString& folder) {
-    QString problem = taskFolderProblem(folder);
-    const QDir dir(QDir::cleanPath(folder));
-    for (std::size_t i = 0; problem.isEmpty() && i < sheet.tasks.size(); ++i) {
-        const QString name =
-            QString::fromStdString(handoutFileName(static_cast<int>(i) + 1, sheet.tasks[i]));
-        const QFileInfo file(dir.filePath(name));
-        if (file.exists() || file.isSymLink()) {
-            problem = QStringLiteral("Im Ordner %1 liegt schon %2; vorhandene Aufgabendateien "
-                                     "werden nicht \u00FCberschrieben. W\u00E4hle einen "
-                                     "anderen Ordner.")
-                          .arg(quoted(dir.path()), quoted(name));
+    return QString::fromStdString(zifferon::taskFilesProblem(sheet.tasks, fileSystemPath(folder)));
+}
+
+bool writeTaskFiles(const HandoutSheet& sheet, const std::string& folder, QString* error) {
+    return writeHandout(sheet, {}, folder, error);
+}
+
+bool writeHandout(const HandoutSheet& sheet, const std::string& pdfPath,
+                  const std::string& taskFolder, QString* error) {
+    const std::string problem = pdfPath.empty()
+                                    ? taskFilesProblem(sheet.tasks, taskFolder)
+                                    : handoutTargetsProblem(sheet.tasks, pdfPath, taskFolder);
+    if (!problem.empty()) {
+        setErrorText(error, QString::fromStdString(problem));
+        return false;
+    }
+    QByteArray pdf;
+    if (!pdfPath.empty()) {
+        pdf = HandoutPrinter().pdf(sheet, error);
+        if (pdf.isEmpty()) {
+            return false;
         }
     }
-    return problem;
-}
-
-QString handoutTargetsProblem(const HandoutSheet& sheet, const QString& pdfPath,
-                              const QString& taskFolder) {
-    const QString problem = pdfTargetProblem(pdfPath);
-    return problem.isEmpty() && !taskFolder.isEmpty() ? taskFilesProblem(sheet, taskFolder)
-                                                      : problem;
-}
-
-bool writeTaskFiles(const HandoutSheet& sheet, const QString& given, QString* error) {
-    const QString problem = taskFilesProblem(sheet, given);
-    if (!problem.isEmpty()) {
-        setErrorText(error, problem);
-        return false;
-    }
-    const QString folder = QDir::cleanPath(given);
-    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) {
-        setErrorText(
-            error, QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(quoted(folder)));
-        return false;
-    }
-    QtTaskFileStorage storage;
-    const WriteResult written = writeHandoutFiles(sheet.tasks, folder.toStdString(), storage);
+    const WriteResult written =
+        writeHandoutFiles(sheet.tasks, taskFolder, pdfPath,
+                          std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
+                                    static_cast<std::size_t>(pdf.size())));
     if (!written.ok) {
         setErrorText(error, QString::fromStdString(written.reason));
     }
     return written.ok;
 }
 
-bool writeHandout(const HandoutSheet& sheet, const QString& pdfPath, const QString& taskFolder,
-                  QString* error) {
-    const QString problem = handoutTargetsProblem(sheet, pdfPath, taskFolder);
-    if (!problem.isEmpty()) {
-        setErrorText(error, problem);
-        return false;
-    }
-    const QByteArray pdf = HandoutPrinter().pdf(sheet, error);
-    if (pdf.isEmpty()) {
-        return false;
-    }
-    if (!taskFolder.isEmpty() && !writeTaskFiles(sheet, taskFolder, error)) {
-        return false;
-    }
-    QString reason;
-    if (!writePdfFile(pdf, pdfPath, &reason)) {
-        setErrorText(error, QStringLiteral("Die PDF-Datei %1 kann nicht geschrieben werden. %2")
-                                .arg(quoted(pdfPath), reason));
-        return false;
-    }
-    return true;
-}
-
 int runHandoutCommand(const HandoutRequest& request) {
-    const QString pdfPath = QString::fromStdString(request.pdf);
-    const QString taskFolder = QString::fromStdString(request.taskFolder);
+    // Paths from the command line are bytes and stay bytes.
+    const std::string& pdfPath = request.pdf;
+    const std::string& taskFolder = request.taskFolder;
     HandoutSettings settings = request.settings;
     if (!request.seedGiven) {
         settings.seed = seedFromClock(kHandoutMaxSeed);
@@ -150,9 +70,9 @@ int runHandoutCommand(const HandoutRequest& request) {
     }
     const HandoutSheet sheet{std::move(draw.tasks), settings.seed, request.answers};
     // A target that cannot take the sheet is a wrong argument, like a bad number.
-    const QString problem = handoutTargetsProblem(sheet, pdfPath, taskFolder);
-    if (!problem.isEmpty()) {
-        std::fprintf(stderr, "zifferon: %s\n", problem.toUtf8().constData());
+    const std::string problem = handoutTargetsProblem(sheet.tasks, pdfPath, taskFolder);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "zifferon: %s\n", problem.c_str());
         return kWrongUsage;
     }
     QString error;

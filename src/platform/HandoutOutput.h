@@ -5,8 +5,9 @@
 
 // Writing a worksheet: its PDF and its task files, from the menu or from the
 // command line. Everything that can be checked is checked before the first
-// byte is written, and the PDF is complete in memory before any file is
-// touched; so a worksheet that cannot be written leaves nothing behind.
+// byte is written, the PDF is complete in memory before any file is touched,
+// and the files are written all or none; so a worksheet that cannot be
+// written leaves nothing behind.
 
 #include "platform/HandoutPrinter.h"
 #include "session/CommandLine.h"
@@ -15,31 +16,22 @@
 
 namespace zifferon {
 
-// Why no PDF can be written to `path`, in German; empty when one can.
-QString pdfTargetProblem(const QString& path);
+// The file system takes a path as bytes: what a QString holds (from a
+// dialog or a line edit) in the file system's encoding.
+std::string fileSystemPath(const QString& path);
 
-// Why no task files can be written into `folder`, in German; empty when they
-// can. A folder that does not exist yet is made inside an existing one.
+// The checks of handout/HandoutFiles for paths given as QStrings.
 QString taskFolderProblem(const QString& folder);
-
-// Why the sheet's task files cannot go into `folder` (German; empty when they
-// can): the folder's own problem, or a file of the sheet already there. Task
-// files are never written over: the folder may hold the pupils' work on an
-// earlier copy of the same sheet.
 QString taskFilesProblem(const HandoutSheet& sheet, const QString& folder);
 
-// The PDF's problem, else (with a folder) the task files'.
-QString handoutTargetsProblem(const HandoutSheet& sheet, const QString& pdfPath,
-                              const QString& taskFolder);
-
-// Writes the task files into `folder`, making it when missing. False with
-// `error` (German, naming the file) when one could not be written.
-bool writeTaskFiles(const HandoutSheet& sheet, const QString& folder, QString* error);
+// Writes the task files into `folder`, making it when missing: all or none.
+// False with `error` (German, naming the file) when one could not be written.
+bool writeTaskFiles(const HandoutSheet& sheet, const std::string& folder, QString* error);
 
 // The PDF at `pdfPath` and, unless `taskFolder` is empty, the task files:
-// targets checked, the PDF rendered, the task files written, then the PDF.
-bool writeHandout(const HandoutSheet& sheet, const QString& pdfPath, const QString& taskFolder,
-                  QString* error);
+// targets checked, the PDF rendered, then all files written or none.
+bool writeHandout(const HandoutSheet& sheet, const std::string& pdfPath,
+                  const std::string& taskFolder, QString* error);
 
 // Exit codes of `zifferon --worksheet`: written, a failure while writing.
 // A target that cannot be written is a wrong argument (kWrongUsage).

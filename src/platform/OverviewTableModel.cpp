@@ -60,17 +60,13 @@ QVariant OverviewTableModel::data(const QModelIndex& index, int role) const {
         if (column == Column::Stand && !row.refusal.empty()) {
             return qt(row.refusal);
         }
-        return column == Column::Datei ? qt(row.path) : QVariant();
+        return column == Column::Datei ? qt(shownName(row.path)) : QVariant();
     case SortRole:
         if (column == Column::Stand) {
             return static_cast<int>(row.stand);
         }
         if (column == Column::Richtig) {
             return row.right ? (*row.right ? 2 : 1) : 0;
-        }
-        if (isCounting(column)) {
-            const auto n = cellNumber(row, column);
-            return n ? static_cast<double>(*n) : -1.0;
         }
         return qt(cellText(row, column));
     default:
@@ -79,16 +75,34 @@ QVariant OverviewTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant OverviewTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= kColumns) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) {
         return {};
     }
-    // "Ziffer zu groß" on two lines: the counting columns stay narrow.
-    QString title = qt(std::string(columnTitle(static_cast<Column>(section))));
-    if (isCounting(static_cast<Column>(section)) && title.contains(' ')) {
-        title[title.lastIndexOf(' ')] = '\n';
+    const auto column = static_cast<Column>(section);
+    if (role == Qt::ToolTipRole) {
+        return qt(std::string(columnTitle(column)));
     }
-    return title;
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    // Short titles keep all twelve columns on a projector's 1024 pixels;
+    // the tooltip has the whole title.
+    switch (column) {
+    case Column::Fehlversuche:
+        return QStringLiteral("Fehler");
+    case Column::Einmaleins:
+        return QString::fromUtf8("1\u00D71");
+    case Column::Abziehen:
+        return QStringLiteral("Abz.");
+    case Column::ZifferZuGross:
+        return QString::fromUtf8("zu gro\u00DF");
+    case Column::ZifferZuKlein:
+        return QStringLiteral("zu klein");
+    case Column::Stellenwert:
+        return QStringLiteral("Stelle");
+    default:
+        return qt(std::string(columnTitle(column)));
+    }
 }
 
 OverviewSortModel::OverviewSortModel(QObject* parent) : QSortFilterProxyModel(parent) {
@@ -106,6 +120,14 @@ bool OverviewSortModel::lessThan(const QModelIndex& left, const QModelIndex& rig
     }
     if (model->isSummary(right.row())) {
         return sortOrder() == Qt::AscendingOrder;
+    }
+    // Counts as the whole numbers they are (an empty cell first).
+    const auto column = static_cast<Column>(left.column());
+    if (isCounting(column)) {
+        const auto row = [model](const QModelIndex& i) -> const OverviewRow& {
+            return model->rows()[static_cast<std::size_t>(i.row())];
+        };
+        return cellNumber(row(left), column) < cellNumber(row(right), column);
     }
     return QSortFilterProxyModel::lessThan(left, right);
 }

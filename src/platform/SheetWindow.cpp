@@ -19,8 +19,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 namespace zifferon {
 
@@ -362,8 +363,10 @@ bool SheetWindow::focusNextPrevChild(bool next) {
 }
 
 void SheetWindow::openFile(const std::string& path) {
-    const std::string absolute =
-        QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+    // The path stays bytes: a name that is not UTF-8 is opened as it is.
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(path, ec);
+    const std::string absolute = ec ? path : full.string();
     ChosenFile chosen(absolute);
     const TaskFileServices services{chosen, services_.taskFiles->storage,
                                     services_.taskFiles->messages};
@@ -371,14 +374,14 @@ void SheetWindow::openFile(const std::string& path) {
 }
 
 ClassOverviewWindow* SheetWindow::openClassOverview(const QString& folder) {
-    ClassOverview overview = readClassFolder(folder.toStdString());
+    ClassOverview overview = readClassFolder(QFile::encodeName(folder).toStdString());
     if (!overview.ok) {
         services_.messages->showError("Klassen\u00FCbersicht", overview.error);
         return nullptr;
     }
     auto* window =
         new ClassOverviewWindow(folder, std::move(overview.rows), *services_.messages, this);
-    connect(window, &ClassOverviewWindow::openRequested, this, [this](const QString& path) {
+    connect(window, &ClassOverviewWindow::openRequested, this, [this](const QByteArray& path) {
         openFile(path.toStdString());
         raise();
         activateWindow();

@@ -87,8 +87,9 @@ std::string takeHandoutOption(std::string_view name, std::string_view value,
         const std::optional<int> d = smallNumber(value.substr(0, comma));
         const std::optional<int> e =
             comma == std::string_view::npos ? std::nullopt : smallNumber(value.substr(comma + 1));
+        // A dividend limit of 1 is named with its reason by handoutProblem.
         if (!d || !e || *d < 1 || *d > 6 || *e < 2 || *e > 3) {
-            return "--digits erwartet D,E mit D von 1 bis 6 (Dividend) und E von 2 bis 3 "
+            return "--digits erwartet D,E mit D von 2 bis 6 (Dividend) und E von 2 bis 3 "
                    "(Divisor), nicht " +
                    quoted(value) + ".";
         }
@@ -110,6 +111,19 @@ std::string takeHandoutOption(std::string_view name, std::string_view value,
         request.taskFolder = value;
     }
     return {};
+}
+
+// An option's value given as the next argument must not be another option:
+// "--pdf --answers" lacks its file name. A name that starts with "--" is
+// given as --pdf=--name or ./--name.
+bool looksLikeOption(const std::string& value) {
+    return value.starts_with("--") || value == "-h" || value == "-v";
+}
+
+std::string missingValue(const std::string& option, const std::string& next) {
+    return "Zu " + option + " fehlt der Wert; " + quoted(next) +
+           " ist eine Option. Ein Name, der mit \u201E--\u201C beginnt, geht als " + option +
+           "=NAME.";
 }
 
 } // namespace
@@ -142,6 +156,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             if (name.size() < arg.size()) {
                 value = arg.substr(name.size() + 1);
             } else if (i + 1 < args.size()) {
+                if (looksLikeOption(args[i + 1])) {
+                    return wrong(missingValue(arg, args[i + 1]));
+                }
                 value = args[++i];
             } else {
                 return wrong("Zu " + arg + " fehlt der Wert.");
@@ -162,6 +179,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         } else if (arg == "--report" || arg.starts_with("--report=")) {
             if (arg == "--report" && i + 1 >= args.size()) {
                 return wrong("--report braucht einen Ordner.");
+            }
+            if (arg == "--report" && looksLikeOption(args[i + 1])) {
+                return wrong(missingValue(arg, args[i + 1]));
             }
             c.action = CommandLine::Action::Report;
             c.folder = arg == "--report" ? args[++i] : arg.substr(arg.find('=') + 1);
@@ -214,7 +234,7 @@ std::string commandLineHelp() {
            "Arbeitsblatt ohne Fenster:\n"
            "  --worksheet N        N Aufgaben (1 bis 20), je 4 auf einer Seite\n"
            "  --pdf DATEI          schreibt das Arbeitsblatt als PDF in DATEI\n"
-           "  --digits D,E         höchstens D Stellen im Dividenden (1 bis 6) und E im\n"
+           "  --digits D,E         höchstens D Stellen im Dividenden (2 bis 6) und E im\n"
            "                       Divisor (2 bis 3), sonst 4,2\n"
            "  --seed S             Nummer des Blatts (0 bis 999999): dieselbe Nummer gibt\n"
            "                       dieselben Aufgaben; ohne sie wird eine gezogen\n"
@@ -224,6 +244,10 @@ std::string commandLineHelp() {
            "Klassenübersicht ohne Fenster:\n"
            "  --report ORDNER      schreibt die Übersicht der Aufgabendateien im ORDNER\n"
            "                       und seinen Unterordnern als CSV auf die Ausgabe\n";
+}
+
+std::string wrongUsageText(const std::string& error) {
+    return "zifferon: " + error + "\nMehr: zifferon --help\n";
 }
 
 std::string versionLine() {

@@ -32,7 +32,7 @@ struct CommandLine {
         Version, // print the version, exit 0
         Handout, // write the worksheet `handout` asks for, without a window
         Report,  // print the class overview of `folder` as CSV, no window
-        Wrong,   // print `error` and the help to standard error, exit 2
+        Wrong,   // print `error` and where the help is to standard error, exit 2
     };
     Action action = Action::Window;
     std::string file;
@@ -46,6 +46,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args);
 
 // The German help text and the version line.
 std::string commandLineHelp();
+// What a wrong command line prints: its one-line reason and where the help is.
+std::string wrongUsageText(const std::string& error);
 std::string versionLine();
 
 // Exit code for a command line that is wrong.

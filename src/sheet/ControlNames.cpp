@@ -60,8 +60,9 @@ Text accessibleName(const Form1& form, ControlId id) {
     case Kind::Label1:
     case Kind::Label2:
     case Kind::Label4:
-    case Kind::Label5:
         return form.caption(id);
+    case Kind::Label5:
+        return shownOrHidden(form, id, U"Hinweis zur Aufgabe");
     case Kind::Label3:
         return (i == 0 ? Text(U"Höchste Stellenzahl des Dividenden: ")
                        : Text(U"Höchste Stellenzahl des Divisors: ")) +

@@ -29,6 +29,17 @@ long long draw(RandomSource& random, int digits) {
     return static_cast<long long>(std::floor(r * std::pow(10.0, digits))) + 1;
 }
 
+// A draw of at most `digits` digits: the draw above reaches 10^digits, one
+// digit more, which is drawn again. Every other draw stays as it was.
+long long drawWithin(RandomSource& random, int digits) {
+    for (;;) {
+        const long long n = draw(random, digits);
+        if (decimalText(n).size() <= static_cast<std::size_t>(digits)) {
+            return n;
+        }
+    }
+}
+
 } // namespace
 
 int dividendDigitLimit(const Form1& form) {
@@ -44,18 +55,9 @@ void Command2_Click(Form1& form, RandomSource& random) {
     const int e = divisorDigitLimit(form);
     random.reseedFromClock();
 
-    Text dividend;
-    do {
-        dividend = decimalText(draw(random, d));
-    } while (dividend.size() > Form1::kText1MaxLength);
-    form.setText(ctl::Text1, dividend);
-
+    form.setText(ctl::Text1, decimalText(drawWithin(random, d)));
     for (;;) {
-        const Text divisor = decimalText(draw(random, e));
-        if (divisor.size() > Form1::kText2MaxLength) {
-            continue;
-        }
-        form.setText(ctl::Text2, divisor);
+        form.setText(ctl::Text2, decimalText(drawWithin(random, e)));
         if (leadingNumber(form.text(ctl::Text2)) > 10) {
             break;
         }

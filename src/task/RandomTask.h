@@ -15,8 +15,8 @@ int dividendDigitLimit(const Form1& form);
 int divisorDigitLimit(const Form1& form);
 
 // "nächste Aufgabe": a random dividend of up to Label3(0) digits into Text1 and
-// a random divisor above 10 of up to Label3(1) digits into Text2. A number that
-// would not fit its cells (10^6, 1000) is drawn again. The grid is not touched.
+// a random divisor above 10 of up to Label3(1) digits into Text2. A number of
+// more digits than its limit (10^d) is drawn again. The grid is not touched.
 void Command2_Click(Form1& form, RandomSource& random);
 
 // Click on a digit limit: Label3(0) runs 1..6, any other index 2..3, cyclically.

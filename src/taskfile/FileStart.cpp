@@ -3,15 +3,14 @@
 
 #include "taskfile/FileStart.h"
 
+#include "sheet/SystemErrorText.h"
+
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zifferon {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -21,34 +20,64 @@ ReadResult failure(std::string reason) {
     return r;
 }
 
+ReadResult unreadable(int error) {
+    return failure("Die Datei kann nicht gelesen werden: " + systemErrorText(error) + ".");
+}
+
+class OpenFile {
+  public:
+    explicit OpenFile(int fd) : fd_(fd) {}
+    ~OpenFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    int fd() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
 } // namespace
 
 ReadResult readFileStart(const std::string& path, std::size_t limit) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (fs::is_directory(status)) {
+    // Opened without waiting and only then looked at: a pipe or a device put
+    // at the path, even between a look and the open, cannot block the read.
+    const OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.fd() < 0) {
+        const int error = errno;
+        if (error == ENOENT) {
+            return failure(kMissingFileReason);
+        }
+        return unreadable(error);
+    }
+    struct stat info {};
+    if (::fstat(file.fd(), &info) != 0) {
+        return unreadable(errno);
+    }
+    if (S_ISDIR(info.st_mode)) {
         return failure(kFolderReason);
     }
-    if (!fs::exists(status)) {
-        return failure(ec && ec != std::errc::no_such_file_or_directory
-                           ? "Die Datei kann nicht gelesen werden: " + ec.message() + "."
-                           : kMissingFileReason);
-    }
-    if (!fs::is_regular_file(status)) {
+    if (!S_ISREG(info.st_mode)) {
         return failure(kNotRegularReason);
-    }
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
-    if (!file) {
-        return failure("Die Datei kann nicht gelesen werden: " + std::string(std::strerror(errno)) +
-                       ".");
     }
     ReadResult result;
     result.bytes.resize(limit);
-    const std::size_t got = std::fread(result.bytes.data(), 1, limit, file.get());
-    if (got < limit && std::ferror(file.get())) {
-        return failure("Die Datei kann nicht gelesen werden: " + std::string(std::strerror(errno)) +
-                       ".");
+    std::size_t got = 0;
+    while (got < limit) {
+        const ssize_t n = ::read(file.fd(), result.bytes.data() + got, limit - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return unreadable(errno);
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
     }
     result.bytes.resize(got);
     result.ok = true;

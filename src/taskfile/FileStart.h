@@ -4,8 +4,9 @@
 #pragma once
 
 // Reading the start of a file as the load command and the class overview do:
-// only a regular file is opened (a pipe or a device could block), nothing is
-// created, and every refusal says why in the same words.
+// the path (bytes, any encoding) is opened without blocking and read only
+// when the open file is a regular one (a pipe or a device could block),
+// nothing is created, and every refusal says why in the same words.
 
 #include "taskfile/TaskFileCommands.h"
 

@@ -172,44 +172,53 @@ std::uint8_t toCp1252(char32_t c) {
 }
 
 std::string taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes) {
+    // What is wrong first, in plain words; where, for whoever looks into
+    // the bytes, after it.
     auto where = [](int k, int p) {
-        return "Byte " + std::to_string(at(k, p) + 1) + " (Datensatz " + std::to_string(k) +
+        return " (Byte " + std::to_string(at(k, p) + 1) + ", Datensatz " + std::to_string(k) +
                ", Stelle " + std::to_string(p) + ")";
     };
     for (int k = 1; k <= kWorkRows; ++k) {
         for (int p : {1, 3}) {
             const std::uint8_t b = bytes[at(k, p)];
             if (b != '0' && b != '1') {
-                return where(k, p) + " ist weder \u201E0\u201C noch \u201E1\u201C.";
+                return std::string(p == 1 ? "Die Angabe, ob Rechenzeile "
+                                          : "Die Angabe, ob die Fehlversuche der Rechenzeile ") +
+                       std::to_string(k) + (p == 1 ? " bewertet ist" : " zu sehen sind") +
+                       ", ist weder „0“ noch „1“" + where(k, p) + ".";
             }
         }
     }
     struct CellRecord {
         int k;
         int cells;
+        const char* name;
     };
     const CellRecord cellRecords[] = {
-        {kDividendRecord, kDividendCells},
-        {kDivisorRecord, kDivisorCells},
-        {kResultatRecord, kResultatCells},
+        {kDividendRecord, kDividendCells, "Im Dividenden"},
+        {kDivisorRecord, kDivisorCells, "Im Divisor"},
+        {kResultatRecord, kResultatCells, "Im Ergebnis"},
     };
-    auto controlIn = [&](int k, int cells) -> std::string {
+    auto controlIn = [&](int k, int cells, const std::string& name) -> std::string {
         for (int p = 1; p <= cells; ++p) {
             if (isControlByte(bytes[at(k, p)])) {
                 char code[8];
                 std::snprintf(code, sizeof code, "0x%02X", bytes[at(k, p)]);
-                return where(k, p) + " ist ein Steuerzeichen (" + code + ").";
+                return name + " steht ein unsichtbares Steuerzeichen (" + code + ")" + where(k, p) +
+                       ".";
             }
         }
         return {};
     };
     for (const CellRecord& r : cellRecords) {
-        if (std::string problem = controlIn(r.k, r.cells); !problem.empty()) {
+        if (std::string problem = controlIn(r.k, r.cells, r.name); !problem.empty()) {
             return problem;
         }
     }
     for (int n = 1; n <= kWorkRows; ++n) {
-        if (std::string problem = controlIn(kontrolleRecord(n), kRowCells); !problem.empty()) {
+        if (std::string problem =
+                controlIn(kontrolleRecord(n), kRowCells, "In Rechenzeile " + std::to_string(n));
+            !problem.empty()) {
             return problem;
         }
     }
@@ -218,12 +227,10 @@ std::string taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes) 
 
 std::uint64_t shownErrorCount(const Form1& form, int row) {
     const ControlId counter = ctl::fehler(row);
-    const double n = form.visible(counter) ? std::floor(leadingNumber(form.caption(counter))) : 0;
-    if (!(n > 0)) {
+    if (!form.visible(counter)) {
         return 0;
     }
-    return n >= static_cast<double>(kLargestTagValue) ? kLargestTagValue
-                                                      : static_cast<std::uint64_t>(n);
+    return std::min(leadingCount(form.caption(counter)), kLargestTagValue);
 }
 
 std::optional<RowTag> readRowTag(std::span<const std::uint8_t, kTaskFileSize> bytes, int row) {

@@ -99,10 +99,11 @@ TEST(CheckRowCounter, CaptionBeforeGivesCaptionAfter) {
         {U"-1", false, U"-1", false},
         {U"-0.5", true, U"-0.5", false},
         {U"-7", true, U"-7", false},
-        // Counting stops where a double can no longer add one exactly.
-        {U"1e300", true, U"9007199254740992", true},
+        // Counted in whole numbers, up to the sixteen digits a task file holds.
         {U"9007199254740991", true, U"9007199254740992", true},
-        {U"9007199254740992", true, U"9007199254740992", true},
+        {U"9007199254740992", true, U"9007199254740993", true},
+        {U"1e300", true, U"9999999999999999", true},
+        {U"9999999999999999", true, U"9999999999999999", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(test::utf8(c.before));

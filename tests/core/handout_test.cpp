@@ -10,13 +10,24 @@
 
 #include <gtest/gtest.h>
 
+#include "../widgets/UnprivilegedUser.h"
+
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
 #include <set>
 
 namespace zifferon {
 namespace {
+
+namespace fs = std::filesystem;
 
 std::vector<std::pair<long, long>> pairsOf(const std::vector<HandoutTask>& tasks) {
     std::vector<std::pair<long, long>> pairs;
@@ -39,8 +50,9 @@ TEST(HandoutDraw, SameNumberSameTasksWithinTheLimits) {
         ASSERT_EQ(draw.problem, "");
         ASSERT_EQ(draw.tasks.size(), static_cast<std::size_t>(s.tasks));
         EXPECT_EQ(pairsOf(drawHandout(s).tasks), pairsOf(draw.tasks));
-        const long dividends = std::min(999999L, std::lround(std::pow(10, s.dividendDigits)));
-        const long divisors = s.divisorDigits == 3 ? 999 : 100;
+        // No more digits than the limits.
+        const long dividends = std::lround(std::pow(10, s.dividendDigits)) - 1;
+        const long divisors = s.divisorDigits == 3 ? 999 : 99;
         for (const HandoutTask& t : draw.tasks) {
             EXPECT_GE(t.dividend, t.divisor);
             EXPECT_LE(t.dividend, dividends);
@@ -60,8 +72,8 @@ TEST(HandoutDraw, SettingsWithoutASheetAreRefusedInGerman) {
     const std::pair<HandoutSettings, const char*> cases[] = {
         {{0, 4, 2, 1}, "1 bis 20 Aufgaben"},
         {{21, 4, 2, 1}, "1 bis 20 Aufgaben"},
-        {{8, 0, 2, 1}, "1 bis 6 Stellen"},
-        {{8, 7, 2, 1}, "1 bis 6 Stellen"},
+        {{8, 0, 2, 1}, "2 bis 6 Stellen"},
+        {{8, 7, 2, 1}, "2 bis 6 Stellen"},
         {{8, 4, 1, 1}, "2 oder 3 Stellen"},
         {{8, 4, 4, 1}, "2 oder 3 Stellen"},
         {{8, 4, 2, 1000000}, "zwischen 0 und 999999"},
@@ -83,13 +95,15 @@ TEST(HandoutFiles, LoadBackAsFreshSheetsAndTheKeyIsIntegerDivision) {
     for (const HandoutSettings& s : {HandoutSettings{20, 6, 3, 4711}, {20, 4, 2, 8}}) {
         const HandoutDraw draw = drawHandout(s);
         test::MemoryTaskFiles files;
-        ASSERT_TRUE(writeHandoutFiles(draw.tasks, "/klasse/", files).ok);
-        ASSERT_EQ(files.files.size(), draw.tasks.size());
+        for (std::size_t i = 0; i < draw.tasks.size(); ++i) {
+            const TaskFileBytes bytes = freshTaskFile(draw.tasks[i]);
+            files.files["/klasse/" + handoutFileName(int(i) + 1, draw.tasks[i])] =
+                std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+        }
         for (std::size_t i = 0; i < draw.tasks.size(); ++i) {
             const HandoutTask& task = draw.tasks[i];
             const std::string path = "/klasse/" + handoutFileName(int(i) + 1, task);
             SCOPED_TRACE(path);
-            ASSERT_EQ(files.files.count(path), 1u);
             Worksheet loaded;
             files.answer(path);
             loaded.load(files.services());
@@ -127,15 +141,156 @@ TEST(HandoutFiles, LoadBackAsFreshSheetsAndTheKeyIsIntegerDivision) {
     }
 }
 
-TEST(HandoutFiles, AFileThatCannotBeWrittenIsNamed) {
-    const HandoutDraw draw = drawHandout({8, 4, 2, 4711});
-    test::MemoryTaskFiles files;
-    const std::string third = "/klasse/" + handoutFileName(3, draw.tasks[2]);
-    files.writeFailures[third] = "Kein Platz.";
-    const WriteResult result = writeHandoutFiles(draw.tasks, "/klasse", files);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.reason.find("\u201E" + third + "\u201C"), std::string::npos) << result.reason;
-    EXPECT_NE(result.reason.find("Kein Platz."), std::string::npos);
+// A folder of the test's own, readable by everyone, removed afterwards.
+class TempFolder {
+  public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "zifferon-blatt-XXXXXX").string();
+        root_ = mkdtemp(pattern.data());
+        fs::permissions(root_, fs::perms(0755));
+    }
+    ~TempFolder() { fs::remove_all(root_); }
+    std::string operator/(const std::string& name) const { return (root_ / name).string(); }
+    // Every name below the folder (hidden ones too) with its size.
+    std::map<std::string, std::uintmax_t> listing() const {
+        std::map<std::string, std::uintmax_t> names;
+        for (const auto& e : fs::recursive_directory_iterator(root_)) {
+            names[e.path().lexically_relative(root_).string()] =
+                e.is_regular_file() ? e.file_size() : 0;
+        }
+        return names;
+    }
+
+  private:
+    fs::path root_;
+};
+
+// A write cut off at `bytes` per file, as by a full stick (EFBIG).
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, signal_);
+    }
+
+  private:
+    rlimit old_{};
+    void (*signal_)(int) = nullptr;
+};
+
+void put(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// A worksheet is written whole or not at all: a failure of any file leaves
+// the folder as it was, and the message names the file and the reason.
+TEST(HandoutFiles, AllOrNothing) {
+    const std::vector<HandoutTask> tasks = drawHandout({8, 4, 2, 4711}).tasks;
+    const std::vector<std::uint8_t> pdf(20000, 'x');
+    struct Case {
+        const char* name;
+        rlim_t limit;        // bytes per file, 0: none
+        int existing;        // a task file that appeared after the check (its number), 0: none
+        const char* failing; // the file named, empty when all is written
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"all written", 0, 0, "", ""},
+        {"PDF cut off after the task files", 10000, 0, "blatt.pdf", "Die Datei ist zu gro\u00DF"},
+        {"first task file cut off", 1000, 0, "Aufgabe 01", "Die Datei ist zu gro\u00DF"},
+        {"a task file appeared", 0, 3, "Aufgabe 03", "Die Datei existiert bereits"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        put(folder / "blatt.pdf", "altes PDF");
+        const std::string klasse = folder / (c.existing ? "klasse" : "neu \xE4");
+        if (c.existing) {
+            fs::create_directory(klasse);
+            put(klasse + "/" + handoutFileName(c.existing, tasks[c.existing - 1]), "Arbeit");
+        }
+        const auto before = folder.listing();
+        WriteResult written;
+        {
+            std::optional<FileSizeLimit> limit;
+            if (c.limit) {
+                limit.emplace(c.limit);
+            }
+            written = writeHandoutFiles(tasks, klasse, folder / "blatt.pdf", pdf);
+        }
+        if (*c.failing == 0) {
+            ASSERT_TRUE(written.ok) << written.reason;
+            auto after = folder.listing();
+            EXPECT_EQ(after.size(), tasks.size() + 2); // the folder, its files and the PDF
+            EXPECT_EQ(after["blatt.pdf"], pdf.size());
+            for (std::size_t i = 0; i < tasks.size(); ++i) {
+                const std::string name = fs::path(klasse).filename().string() + "/" +
+                                         handoutFileName(int(i) + 1, tasks[i]);
+                EXPECT_EQ(after[name], kTaskFileSize) << name;
+            }
+            continue;
+        }
+        EXPECT_FALSE(written.ok);
+        EXPECT_EQ(folder.listing(), before);
+        EXPECT_NE(written.reason.find(c.failing), std::string::npos) << written.reason;
+        EXPECT_NE(written.reason.find(std::string(c.reason) + ". Es wurde nichts gespeichert."),
+                  std::string::npos)
+            << written.reason;
+    }
+}
+
+// What the check refuses before anything is written (exit code 2 on the
+// command line); the permissions as any user, root included.
+TEST(HandoutFiles, TargetsCheckedFirst) {
+    const std::vector<HandoutTask> tasks = drawHandout({8, 4, 2, 4711}).tasks;
+    TempFolder folder;
+    fs::permissions(folder / "", fs::perms(0777));
+    fs::create_directory(folder / "zu");
+    fs::permissions(folder / "zu", fs::perms(0555));
+    fs::create_directory(folder / "klasse");
+    fs::permissions(folder / "klasse", fs::perms(0777));
+    fs::create_symlink(folder / "fehlt/blatt.pdf", folder / "tot.pdf");
+    put(folder / "alt.pdf", "");
+    fs::permissions(folder / "alt.pdf", fs::perms(0666));
+    fs::create_symlink(folder / "alt.pdf", folder / "verweis.pdf");
+    const std::string first = handoutFileName(1, tasks[0]);
+    struct Case {
+        std::string pdf, taskFolder;
+        std::string problem; // part of it; empty: accepted
+    };
+    const Case cases[] = {
+        {folder / "blatt.pdf", folder / "klasse", ""},
+        {folder / "verweis.pdf", folder / "neu/", ""},
+        {folder / "klasse/../klasse/" + first, folder / "klasse",
+         "w\u00E4re die Aufgabendatei \u201E" + first},
+        {folder / "tot.pdf", "", "verweist auf etwas, das es nicht gibt"},
+        {folder / "klasse", "", "ist ein Ordner, keine Datei"},
+        {folder / "zu/blatt.pdf", "", "In den Ordner \u201E" + folder / "zu" + "\u201C kann nicht"},
+        {folder / "blatt.pdf", folder / "zu", "In den Ordner \u201E" + folder / "zu" + "\u201C"},
+        {folder / "blatt.pdf", folder / "zu/neu", "kann nicht geschrieben werden"},
+        {folder / "blatt.pdf", folder / "fehlt/neu", "existiert nicht"},
+    };
+    test::AsUnprivilegedUser nobody;
+    ASSERT_TRUE(nobody.active()) << "the permission cases need a user bound by them";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pdf + " | " + c.taskFolder);
+        const std::string problem = handoutTargetsProblem(tasks, c.pdf, c.taskFolder);
+        if (c.problem.empty()) {
+            EXPECT_EQ(problem, "");
+        } else {
+            EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
+        }
+    }
+}
+
+TEST(HandoutFiles, NamedByNumberAndTask) {
     EXPECT_EQ(handoutFileName(1, {9434, 13, {}}), "Aufgabe 01 - 9434 durch 13.AUF");
 }
 

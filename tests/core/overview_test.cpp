@@ -7,14 +7,18 @@
 #include "input/KeyCodes.h"
 #include "overview/OverviewCsv.h"
 #include "session/ReportCommand.h"
+#include "taskfile/FileStart.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 namespace zifferon {
 namespace {
@@ -111,6 +115,18 @@ class ClassOverviewTest : public testing::Test {
         folder.put("fritz.AUF", untagged);
         folder.put("notiz.txt", saved.at("dora"));
         folder.put("=summe;1.AUF", saved.at("dora"));
+        // An old tool's name that is not UTF-8; a pipe where a file was.
+        folder.put("latin1 \xE4.AUF", saved.at("dora"));
+        mkfifo((folder.root() / "rohr.AUF").c_str(), 0600);
+        // A count a double cannot hold: row 2's tag says 9007199254740993.
+        Bytes huge = saved.at("carla");
+        const std::string count = "9007199254740993";
+        std::copy(count.begin(), count.end(), huge.begin() + recordOffset(2) + 10);
+        huge[recordOffset(2) + 3] = '9';
+        folder.put("gross.AUF", huge);
+        // The folder and a subfolder reached again through links.
+        fs::create_directory_symlink(folder.root(), folder.root() / "schleife");
+        fs::create_directory_symlink("anna", folder.root() / "anna-kopie");
     }
     ClassFolder folder;
 };
@@ -125,19 +141,55 @@ TEST_F(ClassOverviewTest, RowsOfEveryKindOfFile) {
                              "\"'=summe;1.AUF\";9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0\n"
                              "anna/fertig.AUF;9434 : 13;beendet;725 Rest 9;ja;12;1;11;0;0;0;1\n"
                              // A wrong digit is never finished, whatever the file says.
-                             "ben/falsch.auf;9434 : 13;in Arbeit;724;;12;1;11;0;0;0;1\n"
-                             "carla.AUF;9434 : 13;in Arbeit;7;;12;1;11;0;0;0;1\n"
+                             "ben/falsch.auf;9434 : 13;in Arbeit;bisher 724;;12;1;11;0;0;0;1\n"
+                             "carla.AUF;9434 : 13;in Arbeit;bisher 7;;12;1;11;0;0;0;1\n"
                              "dora.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0\n"
                              "emil.AUF;;keine Aufgabendatei;;;;;;;;;\n"
-                             "fritz.AUF;9434 : 13;in Arbeit;7;;2;;;;;;\n");
+                             "fritz.AUF;9434 : 13;in Arbeit;bisher 7;;2;;;;;;\n"
+                             "gross.AUF;9434 : 13;in Arbeit;bisher 7;;9007199254740994;1;11;0;0;0;"
+                             "1\n"
+                             "latin1 \uFFFD.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0\n"
+                             "rohr.AUF;;keine Aufgabendatei;;;;;;;;;\n");
 
     const ClassOverview overview = readClassFolder(folder.root().string());
-    ASSERT_EQ(overview.rows.size(), 7u);
+    ASSERT_EQ(overview.rows.size(), 10u);
     EXPECT_NE(overview.rows[5].refusal.find("zu kurz (100 Bytes"), std::string::npos);
+    EXPECT_EQ(overview.rows[9].refusal, kNotRegularReason);
+    // The name that is not UTF-8 opens by its bytes, as a double-click does.
+    EXPECT_EQ(overview.rows[8].path, (folder.root() / "latin1 \xE4.AUF").string());
+    EXPECT_TRUE(readFileStart(overview.rows[8].path, kTaskFileSize).ok);
     const std::string csv = overviewCsv(overview.rows, true);
     EXPECT_EQ(csv.substr(csv.rfind('\n', csv.size() - 2) + 1),
-              "Summe: 7 Dateien;;2 nicht begonnen, 3 in Arbeit, 1 beendet, 1 keine "
-              "Aufgabendatei;;1 ja;38;3;33;0;0;0;3\n");
+              "Summe: 10 Dateien;;3 nicht begonnen, 4 in Arbeit, 1 beendet, 2 keine "
+              "Aufgabendatei;;1 ja;9007199254741032;4;44;0;0;0;4\n");
+}
+
+// A pipe swapped with a task file under the reader's feet: every read ends,
+// with the file or with the refusal, never waiting for a writer.
+TEST_F(ClassOverviewTest, APipeSwappedInNeverBlocks) {
+    const fs::path file = folder.root() / "x.AUF";
+    const fs::path next = folder.root() / "neu";
+    folder.put("x.AUF", Bytes(kTaskFileSize, '0'));
+    std::atomic<bool> done = false;
+    std::thread swapper([&] {
+        for (int i = 0; !done; ++i) {
+            if (i % 2) {
+                mkfifo(next.c_str(), 0600);
+            } else {
+                folder.put("neu", Bytes(kTaskFileSize, '0'));
+            }
+            fs::rename(next, file);
+        }
+    });
+    int files = 0, pipes = 0;
+    for (int i = 0; i < 300; ++i) {
+        const ReadResult read = readFileStart(file.string(), kTaskFileSize);
+        files += read.ok;
+        pipes += read.reason == kNotRegularReason;
+    }
+    done = true;
+    swapper.join();
+    EXPECT_EQ(files + pipes, 300);
 }
 
 TEST_F(ClassOverviewTest, CommandLineExitCodes) {

@@ -172,6 +172,9 @@ TEST(SessionCommandLine, FileHelpVersionAndWrongOptions) {
         {{"--report=/schule/7b", "-platform", "offscreen"}, Action::Report, "", "/schule/7b"},
         {{"--report"}, Action::Wrong, ""},
         {{"--report", "7b", "a.AUF"}, Action::Wrong, ""},
+        // An option is no folder; a name that is not UTF-8 stays as it is.
+        {{"--report", "--help"}, Action::Wrong, ""},
+        {{"latin1 \xE4.AUF"}, Action::Window, "latin1 \xE4.AUF"},
     };
     for (const Case& c : cases) {
         const CommandLine line = parseCommandLine(c.args);
@@ -181,6 +184,10 @@ TEST(SessionCommandLine, FileHelpVersionAndWrongOptions) {
         EXPECT_EQ(line.error.empty(), c.action != Action::Wrong);
     }
     EXPECT_NE(commandLineHelp().find("Aufruf: zifferon [DATEI]"), std::string::npos);
+    // Only limits that are taken are offered; a wrong line says where the help is.
+    EXPECT_NE(commandLineHelp().find("im Dividenden (2 bis 6)"), std::string::npos);
+    EXPECT_EQ(wrongUsageText("Unbekannte Option: --bunt"),
+              "zifferon: Unbekannte Option: --bunt\nMehr: zifferon --help\n");
 }
 
 // A worksheet without a window: the options and their values, each wrong one
@@ -211,6 +218,16 @@ TEST(SessionCommandLine, WorksheetOptions) {
         {{"--worksheet", "8", "--seed", "-1", "--pdf", "b.pdf"}, Action::Wrong, {}, "0 bis 999999"},
         {{"--worksheet", "8"}, Action::Wrong, {}, "fehlt --pdf"},
         {{"--worksheet", "8", "--pdf"}, Action::Wrong, {}, "Zu --pdf fehlt"},
+        {{"--worksheet", "8", "--pdf", "--answers"},
+         Action::Wrong,
+         {},
+         "--answers“ ist eine Option"},
+        {{"--worksheet", "8", "--pdf=--answers"},
+         Action::Handout,
+         {{8, 4, 2, 1}, false, false, "--answers", ""}},
+        {{"--worksheet", "8", "--pdf", "\xE4.pdf", "--task-files", "kl\xE4sse"},
+         Action::Handout,
+         {{8, 4, 2, 1}, false, false, "\xE4.pdf", "kl\xE4sse"}},
         {{"--worksheet", "8", "--pdf", ""}, Action::Wrong, {}, "Dateinamen"},
         {{"--pdf", "b.pdf"}, Action::Wrong, {}, "--pdf gilt nur zusammen mit --worksheet"},
         {{"--worksheet", "8", "--pdf", "b.pdf", "a.AUF"}, Action::Wrong, {}, "keine Aufgabendatei"},

@@ -154,12 +154,13 @@ TEST(RandomTask, DrawsStayInRangeForEveryLimit) {
                 Command2_Click(sheet.form, random);
                 const double dividend = leadingNumber(sheet.form.text(ctl::Text1));
                 const double divisor = leadingNumber(sheet.form.text(ctl::Text2));
+                // Never more digits than the limits say.
                 ASSERT_GE(dividend, 1);
-                ASSERT_LE(dividend, std::pow(10.0, d));
+                ASSERT_LT(dividend, std::pow(10.0, d));
                 ASSERT_GE(divisor, 11);
-                ASSERT_LE(divisor, std::pow(10.0, e));
-                ASSERT_LE(sheet.form.text(ctl::Text1).size(), 6u);
-                ASSERT_LE(sheet.form.text(ctl::Text2).size(), 3u);
+                ASSERT_LT(divisor, std::pow(10.0, e));
+                ASSERT_LE(sheet.form.text(ctl::Text1).size(), std::size_t(d));
+                ASSERT_LE(sheet.form.text(ctl::Text2).size(), std::size_t(e));
             }
             EXPECT_EQ(random.reseeds, 2000);
         }
@@ -179,13 +180,14 @@ TEST(RandomTask, RedrawsWhatWouldNotFitAndSmallDivisors) {
     EXPECT_EQ(form.text(ctl::Text1), U"250001");
     EXPECT_EQ(form.text(ctl::Text2), U"500");
 
-    // The largest values that do fit are kept.
-    form.setCaption(ctl::label3(0), U"5");
+    // 10^d has one digit more than the limit: drawn again; the largest
+    // numbers within it are kept.
+    form.setCaption(ctl::label3(0), U"4");
     form.setCaption(ctl::label3(1), U"2");
-    random.script = {0.9999999, 0.9999999};
+    random.script = {0.99995, 0.99985, 0.995, 0.985};
     Command2_Click(form, random);
-    EXPECT_EQ(form.text(ctl::Text1), U"100000");
-    EXPECT_EQ(form.text(ctl::Text2), U"100");
+    EXPECT_EQ(form.text(ctl::Text1), U"9999");
+    EXPECT_EQ(form.text(ctl::Text2), U"99");
 }
 
 TEST(RandomTask, LeavesTheSheetAlone) {

@@ -143,21 +143,30 @@ TEST(TaskFileCommandsLoad, RefusedFilesLeaveTheSheetExactlyAsItWas) {
         {"record 23 cut", Bytes(2900, ' '), {}, "(2900 Bytes, erwartet 2944)"},
         {"missing", std::nullopt, {}, "Die Datei existiert nicht."},
         {"folder", std::nullopt, "Das ist ein Ordner, keine Datei.", "ist ein Ordner"},
-        {"unreadable", Bytes(2944, ' '), "Die Datei kann nicht gelesen werden: Permission denied.",
-         "Permission denied"},
+        {"unreadable", Bytes(2944, ' '), "Die Datei kann nicht gelesen werden: Zugriff verweigert.",
+         "Zugriff verweigert"},
         // The size of a task file, but something else.
         {"random bytes", randomBytes(2944, 8), {}, "keine Aufgabendatei"},
-        {"a PDF", pdfLike(), {}, "keine Aufgabendatei: Byte 1 (Datensatz 1, Stelle 1)"},
-        {"row state 2", written(recordOffset(3), '2'), {}, "Byte 257 (Datensatz 3, Stelle 1)"},
+        // What is wrong in plain words first, then where.
+        {"a PDF", pdfLike(), {}, "keine Aufgabendatei: Die Angabe, ob Rechenzeile 1 bewertet"},
+        {"row state 2",
+         written(recordOffset(3), '2'),
+         {},
+         "ob Rechenzeile 3 bewertet ist, ist weder \u201E0\u201C noch \u201E1\u201C (Byte 257, "
+         "Datensatz 3, Stelle 1)."},
         {"error mark shown as y",
          written(recordOffset(2) + 2, 'y'),
          {},
-         "Byte 131 (Datensatz 2, Stelle 3) ist weder"},
+         "ob die Fehlversuche der Rechenzeile 2 zu sehen sind, ist weder"},
         {"tab in a cell",
          written(recordOffset(16) + 4, '\t'),
          {},
-         "Byte 1925 (Datensatz 16, Stelle 5) ist ein Steuerzeichen (0x09)"},
-        {"DEL in the divisor", written(recordOffset(12), 0x7F), {}, "Steuerzeichen (0x7F)"},
+         "In Rechenzeile 3 steht ein unsichtbares Steuerzeichen (0x09) (Byte 1925, Datensatz 16, "
+         "Stelle 5)."},
+        {"DEL in the divisor",
+         written(recordOffset(12), 0x7F),
+         {},
+         "Im Divisor steht ein unsichtbares Steuerzeichen (0x7F)"},
     };
     for (const Case& c : cases) {
         Worksheet sheet;

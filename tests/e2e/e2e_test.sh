@@ -93,7 +93,7 @@ help=$("$program" --help 2>&1) && [[ $help == "Aufruf: zifferon [DATEI]"* ]] ||
 version=$("$program" --version) && [[ $version == "zifferon "[0-9]* ]] || fail "--version: $version"
 wrong_status=0
 wrong=$("$program" --gibtsnicht 2>&1 >/dev/null) || wrong_status=$?
-[[ $wrong_status -eq 2 && $wrong == *"Unbekannte Option: --gibtsnicht"*"Aufruf: zifferon"* ]] ||
+[[ $wrong_status -eq 2 && $wrong == *"Unbekannte Option: --gibtsnicht"$'\n'"Mehr: zifferon --help" ]] ||
     fail "an unknown option gave status $wrong_status: $wrong"
 # The class overview without a window: the files saved above as CSV, and
 # exit status 2 for a folder that is not there.
