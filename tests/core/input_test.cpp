@@ -288,8 +288,8 @@ TEST(CellInputKeys, ARightProductSendsTheFocusToTheRemainder) {
     ASSERT_EQ(s.form.caption(ctl::info(0)), texts::Korrekt);
     EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 4)); // 94 - 91 = 3, under the 1
     s.pupil.type(U'3');
-    EXPECT_EQ(rowText(s.form, 1), ".3....");
-    EXPECT_EQ(rowText(s.form, 0), "91....");
+    EXPECT_EQ(rowText(s.form, 2), ".3....");
+    EXPECT_EQ(rowText(s.form, 1), "91....");
     // A wrong product keeps the focus in its row for the correction.
     Sheet wrong(ctl::resultat(0));
     wrong.pupil.type(U'7');

@@ -179,7 +179,7 @@ work_9434_13() {
     type_keys 7
     key Return         # to kontrolle1(5)
     type_keys 91
-    key Return         # row 0 judged
+    key Return         # row 0 judged; the focus goes on to kontrolle2(4)
     click_cell 2 4
     type_keys 4        # a wrong remainder
     key Return         # row 1: Fehler, error count 1
@@ -226,29 +226,26 @@ work_1313_13() {
     key Return
 }
 
-# 455585 : 723 = 630 R 95 with the keyboard alone: a locked row keeps the
-# focus, Down and the arrows lead to the remainder's place, the zero step is
-# filled in by the check, and no digit is left after it.
+# 455585 : 723 = 630 R 95 with digits and Enter alone: every Enter leaves the
+# focus where the next digit belongs, the zero step is filled in by the
+# check, and no digit is left after it.
 work_455585_723() {
     enter_task 455585 723
     type_keys 6
-    key Return         # to kontrolle1(5)
+    key Return         # to kontrolle1(5), where 4338 starts under 4555
     type_keys 4338
-    key Return         # row 0 korrekt; the focus stays in kontrolle1(1)
-    key Down Left Left Left
+    key Return         # row 0 korrekt; the focus goes on to kontrolle2(4)
     type_keys 217
     key Return         # 8 comes down, focus to resultat(1)
     type_keys 3
-    key Return
+    key Return         # to kontrolle3(4), where 2169 starts under 2178
     type_keys 2169
-    key Return         # the focus stays in kontrolle3(0)
-    key Down Left
+    key Return         # the focus goes on to kontrolle4(1)
     type_keys 9
     key Return         # 5 comes down, focus to resultat(2)
     type_keys 0
-    key Return         # to kontrolle5(3)
-    key Return         # the zeros are written under 95 and judged right
-    key Down Right Right
+    key Return         # to kontrolle5(1), under the 9 of 95
+    key Return         # the zeros are written under 95 and judged right; on to kontrolle6(1)
     type_keys 95
     key Return         # no digit left
 }
