@@ -76,7 +76,10 @@ void walk(std::u32string_view dividend, const std::vector<Stop>& stops) {
         EXPECT_EQ(step.step, s.step);
         const std::uint64_t revision = form.revision();
         const TaskFileBytes file = writeTaskRecords(form);
-        EXPECT_EQ(coach.shown(form).stage, 0); // the last step's hint is gone
+        const Hint left = coach.shown(form);
+        EXPECT_EQ(left.stage, 0); // the last step's hint is gone
+        // Once finished, a shown hint says so and nothing of a next step.
+        EXPECT_EQ(left.instruction.empty(), s.kind != StepKind::Finished || i == 0);
         for (int press = 1; press <= kHintStages + 1; ++press) {
             const Hint h = coach.press(form);
             const int stage = s.kind == StepKind::Finished ? 0 : std::min(press, kHintStages);
