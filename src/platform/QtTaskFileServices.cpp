@@ -82,13 +82,14 @@ std::optional<std::string> QtTaskFileDialogs::askOpenPath(const std::string& sta
 
 std::optional<std::string> QtTaskFileDialogs::askSavePath(const std::string& startFolder,
                                                           const std::string& pattern) {
-    // A whole path (the name asked again after "replace?" was declined)
-    // stands as it is; a folder gives way to the folder used last. The
-    // command asks before replacing, for the name it adds ".AUF" to.
+    // A task file's name (asked again after "replace?" was declined) stands
+    // as it is; a folder gives way to the folder used last. The command asks
+    // before replacing, for the name it adds ".AUF" to.
     const QString start = qt(startFolder);
+    const bool named = QFileInfo(start).suffix().compare("auf", Qt::CaseInsensitive) == 0;
     const QString path = QFileDialog::getSaveFileName(
-        parent_, QString(), QFileInfo(start).isDir() ? recentFolder(start) : start,
-        filterFor(pattern), nullptr, QFileDialog::DontConfirmOverwrite);
+        parent_, QString(), named ? start : recentFolder(start), filterFor(pattern), nullptr,
+        QFileDialog::DontConfirmOverwrite);
     rememberFolderOf(path);
     return chosenPath(path);
 }
