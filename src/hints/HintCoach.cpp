@@ -24,8 +24,9 @@ Hint HintCoach::shown(const Form1& form) const {
         return {};
     }
     const HintStep now = currentStep(form);
+    // Once the task is finished a shown hint says so, not what comes next.
     if (!sameStep(*step_, now)) {
-        return {};
+        return now.kind == StepKind::Finished ? hintFor(now, 0) : Hint{};
     }
     return hintFor(now, stage_);
 }

@@ -142,4 +142,23 @@ void resultat_KeyDown(Form1& form, int index, int keyCode, int /*shift*/) {
     form.setFocus(ctl::workRow(2 * index, start >= 0 ? start : kRowCells - 1 - index));
 }
 
+Text typedIntoCell(TextView before, TextView after) {
+    if (after.size() <= before.size()) {
+        return Text(after);
+    }
+    std::size_t head = 0;
+    while (head < before.size() && before[head] == after[head]) {
+        ++head;
+    }
+    std::size_t tail = 0;
+    while (tail < before.size() - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+        ++tail;
+    }
+    if (head + tail != before.size()) {
+        return Text(after);
+    }
+    return Text(after.substr(head, after.size() - before.size()));
+}
+
 } // namespace zifferon

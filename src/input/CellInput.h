@@ -26,4 +26,10 @@ void kontrolle_KeyDown(Form1& form, int n, int index, int keyCode, int shift);
 // A key went down in resultat(index).
 void resultat_KeyDown(Form1& form, int index, int keyCode, int shift);
 
+// What a key's edit leaves in a quotient or work cell that held `before`:
+// the characters it added replace what the cell held, wherever the caret
+// stood, so a digit typed into a cell always takes its place. Any other edit
+// (a deletion, a selection typed over) stays as it is.
+Text typedIntoCell(TextView before, TextView after);
+
 } // namespace zifferon

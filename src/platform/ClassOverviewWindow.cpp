@@ -8,6 +8,7 @@
 #include "platform/OverviewPrinter.h"
 #include "platform/OverviewTableModel.h"
 #include "platform/QtTaskFileServices.h"
+#include "platform/RecentFolder.h"
 #include "platform/SheetPrinter.h"
 
 #include <QDir>
@@ -186,10 +187,12 @@ void ClassOverviewWindow::askWrite(const WriteTarget& target,
                                    bool (ClassOverviewWindow::*write)(const QString&, QString*)
                                        const) {
     const QString chosen = QFileDialog::getSaveFileName(
-        this, target.dialogTitle, QDir(documentsFolder()).filePath(target.fileName), target.filter);
+        this, target.dialogTitle, inRecentFolder(target.fileName, documentsFolder()),
+        target.filter);
     if (chosen.isEmpty()) {
         return;
     }
+    rememberFolderOf(chosen);
     const QString path = withExtension(chosen);
     QString reason;
     if (!(this->*write)(path, &reason)) {

@@ -4,6 +4,7 @@
 #include "platform/HandoutDialog.h"
 
 #include "platform/HandoutOutput.h"
+#include "platform/RecentFolder.h"
 #include "platform/SheetPrinter.h"
 #include "task/FixedSeedRandom.h"
 #include "task/RandomTask.h"
@@ -20,6 +21,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -54,12 +56,15 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
                     QStringLiteral("Nummer des Blatts"));
     seed_->setToolTip(QStringLiteral("Dieselbe Nummer gibt wieder dieselben Aufgaben."));
     auto* newSeed = new QPushButton(QStringLiteral("&Neue Nummer"));
+    // Enter in a field makes the sheet; only a click draws a new number.
+    newSeed->setAutoDefault(false);
     answers_ = new QCheckBox(QStringLiteral("&L\u00F6sungsblatt anh\u00E4ngen"));
     taskFiles_ = new QCheckBox(QStringLiteral("Aufgaben als &Dateien speichern"));
     folder_ = new QLineEdit;
     folder_->setMinimumWidth(320);
     folder_->setAccessibleName(QStringLiteral("Ordner f\u00FCr die Aufgabendateien"));
     folderButton_ = new QPushButton(QStringLiteral("&Ordner w\u00E4hlen ..."));
+    folderButton_->setAutoDefault(false);
     problem_ = new QLabel;
     problem_->setWordWrap(true);
     problem_->setStyleSheet(QStringLiteral("color: #b00000"));
@@ -98,12 +103,14 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
         buttons->addButton(QStringLiteral("Als &PDF speichern ..."), QDialogButtonBox::AcceptRole);
     printButton_ = buttons->addButton(QStringLiteral("Dr&ucken ..."), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    pdfButton_->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(problem_);
     layout->addWidget(buttons);
+    // Once the button is in the dialog: the dialog's own default.
+    pdfButton_->setDefault(true);
+    restoreSettings();
 
     const auto followSeed = [this] {
         if (!folderChosen_) {
@@ -165,12 +172,42 @@ void HandoutDialog::updateProblem() {
 
 void HandoutDialog::chooseFolder() {
     const QString chosen = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Ordner f\u00FCr die Aufgabendateien"), folder_->text());
+        this, QStringLiteral("Ordner f\u00FCr die Aufgabendateien"),
+        folderChosen_ ? folder_->text() : recentFolder(folder_->text()));
     if (!chosen.isEmpty()) {
+        rememberFolder(chosen);
         folderChosen_ = true;
         folder_->setText(chosen);
         updateProblem();
     }
+}
+
+namespace {
+const QString kTasksKey = QStringLiteral("Arbeitsblatt/aufgaben");
+const QString kAnswersKey = QStringLiteral("Arbeitsblatt/loesungsblatt");
+const QString kTaskFilesKey = QStringLiteral("Arbeitsblatt/aufgabendateien");
+const QString kFolderKey = QStringLiteral("Arbeitsblatt/ordner");
+} // namespace
+
+void HandoutDialog::restoreSettings() {
+    // The set-up of the last sheet made; a new number each time.
+    const QSettings settings(kSettingsOrganisation, kSettingsApplication);
+    tasks_->setValue(settings.value(kTasksKey, tasks_->value()).toInt());
+    answers_->setChecked(settings.value(kAnswersKey, false).toBool());
+    taskFiles_->setChecked(settings.value(kTaskFilesKey, false).toBool());
+    if (const QString folder = settings.value(kFolderKey).toString(); !folder.isEmpty()) {
+        folderChosen_ = true;
+        folder_->setText(folder);
+    }
+}
+
+void HandoutDialog::saveSettings() const {
+    QSettings settings(kSettingsOrganisation, kSettingsApplication);
+    settings.setValue(kTasksKey, tasks_->value());
+    settings.setValue(kAnswersKey, answers_->isChecked());
+    settings.setValue(kTaskFilesKey, taskFiles_->isChecked());
+    // A folder that only follows the sheet's number is not the user's choice.
+    settings.setValue(kFolderKey, folderChosen_ ? folder_->text().trimmed() : QString());
 }
 
 void HandoutDialog::finish(Output output) {
@@ -179,6 +216,7 @@ void HandoutDialog::finish(Output output) {
         return;
     }
     output_ = output;
+    saveSettings();
     accept();
 }
 
@@ -199,15 +237,33 @@ void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
     const HandoutSheet sheet{std::move(draw.tasks), dialog.settings().seed, dialog.answers()};
     const QString folder = dialog.taskFolder();
     QString error;
+    // Where the files went, once they are written.
+    const auto tell = [&messages, &folder](const QString& pdf) {
+        QString text = pdf.isEmpty() ? QString()
+                                     : QStringLiteral("Das Arbeitsblatt steht in \u201E%1\u201C.")
+                                           .arg(QDir::toNativeSeparators(pdf));
+        if (!folder.isEmpty()) {
+            text += (text.isEmpty() ? "" : "\n") +
+                    QStringLiteral("Die Aufgabendateien stehen im Ordner \u201E%1\u201C.")
+                        .arg(QDir::toNativeSeparators(QDir(folder).absolutePath()));
+        }
+        if (!text.isEmpty()) {
+            messages.showInfo("Arbeitsblatt erstellt", text.toStdString());
+        }
+    };
     if (dialog.output() == HandoutDialog::Output::Pdf) {
         const QString chosen =
-            pdfDialog.askPdfPath(QDir(documentsFolder()).filePath(handoutName(sheet) + ".pdf"));
+            pdfDialog.askPdfPath(inRecentFolder(handoutName(sheet) + ".pdf", documentsFolder()));
         const QString path = pdfSavePath(chosen);
-        if (!chosen.isEmpty() &&
-            !writeHandout(sheet, fileSystemPath(path), fileSystemPath(folder), &error)) {
+        if (chosen.isEmpty()) {
+            return;
+        }
+        if (!writeHandout(sheet, fileSystemPath(path), fileSystemPath(folder), &error)) {
             fail(QStringLiteral("Das Arbeitsblatt kann nicht als \u201E%1\u201C gespeichert "
                                 "werden.\n%2")
                      .arg(QDir::toNativeSeparators(path), error));
+        } else {
+            tell(path);
         }
         return;
     }
@@ -227,6 +283,8 @@ void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
         fail(QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden.\n") + error);
     } else if (!folder.isEmpty() && !writeTaskFiles(sheet, fileSystemPath(folder), &error)) {
         fail(error);
+    } else {
+        tell({});
     }
 }
 

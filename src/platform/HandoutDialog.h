@@ -55,6 +55,9 @@ class HandoutDialog : public QDialog {
     void updateProblem();
     void chooseFolder();
     void finish(Output output);
+    // The set-up is kept between runs (QSettings), all but the sheet's number.
+    void restoreSettings();
+    void saveSettings() const;
 
     QSpinBox* tasks_ = nullptr;
     QSpinBox* dividendDigits_ = nullptr;

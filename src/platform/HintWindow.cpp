@@ -3,10 +3,12 @@
 
 #include "platform/HintWindow.h"
 
+#include "hints/HintPlacement.h"
 #include "hints/SpokenHint.h"
 #include "platform/SheetWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QLabel>
@@ -128,20 +130,36 @@ HintWindow::HintWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     multiples_ = new QLabel(this);
     count_ = new QLabel(this);
     // No names of their own: a screen reader reads each label as its text.
-    QFont big = question_->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.2);
-    question_->setFont(big);
-    QFont mono = multiples_->font();
-    mono.setFamilies({"DejaVu Sans Mono", "Liberation Mono", "Monospace"});
-    multiples_->setFont(mono);
     for (QLabel* label : {instruction_, question_, multiples_, count_}) {
         label->setWordWrap(label != multiples_);
         label->setTextInteractionFlags(Qt::NoTextInteraction);
         layout->addWidget(label);
     }
     layout->addStretch(1);
-    setMinimumWidth(260);
+    applyZoom();
+}
+
+void HintWindow::setZoom(double zoom) {
+    if (zoom != zoom_) {
+        zoom_ = zoom;
+        applyZoom();
+    }
+}
+
+void HintWindow::applyZoom() {
+    // The window's text grows with the sheet's.
+    QFont text = QApplication::font();
+    text.setPointSizeF(text.pointSizeF() * zoom_);
+    setFont(text);
+    QFont big = text;
+    big.setBold(true);
+    big.setPointSizeF(text.pointSizeF() * 1.2);
+    question_->setFont(big);
+    QFont mono = text;
+    mono.setFamilies({"DejaVu Sans Mono", "Liberation Mono", "Monospace"});
+    multiples_->setFont(mono);
+    setMinimumWidth(static_cast<int>(260 * zoom_));
+    adjustSize();
 }
 
 void HintWindow::showHint(const Hint& hint, int hintsUsed, const QString& outlinedCells) {
@@ -187,10 +205,12 @@ HintController::HintController(SheetWindow& window, QWidget* page)
 }
 
 bool HintController::eventFilter(QObject* watched, QEvent* event) {
-    // A sheet zoomed over the hint window pushes it aside again.
-    if (watched == &window_ && event->type() == QEvent::Resize && hintWindow_->isVisible() &&
-        hintWindow_->frameGeometry().intersects(window_.frameGeometry())) {
-        placeBesideSheet();
+    // A zoomed or moved sheet takes the hint window along: its text follows
+    // the zoom, and it moves off the menu and the row again.
+    if (watched == &window_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
+        hintWindow_->isVisible()) {
+        hintWindow_->setZoom(window_.zoom());
+        placeHintWindow(false);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -211,7 +231,8 @@ void HintController::giveHint() {
     const int used = window_.sheet().hintsUsed();
     const Hint now = window_.sheet().askForHint();
     if (!hintWindow_->isVisible()) {
-        placeBesideSheet();
+        hintWindow_->setZoom(window_.zoom());
+        placeHintWindow(true);
         hintWindow_->show();
     }
     refresh();
@@ -233,6 +254,7 @@ void HintController::refresh() {
     if (hintWindow_->isVisible()) {
         hintWindow_->showHint(hint, window_.sheet().hintsUsed(),
                               toQString(outlinedCells(window_.form(), hint)));
+        placeHintWindow(false);
     }
 }
 
@@ -257,18 +279,54 @@ void HintController::showUsage() {
     usage_->activateWindow();
 }
 
-void HintController::placeBesideSheet() {
-    hintWindow_->adjustSize();
-    const QRect sheet = window_.frameGeometry();
-    const int gap = 8;
-    int x = sheet.right() + gap;
-    if (const QScreen* screen = window_.screen()) {
-        const QRect room = screen->availableGeometry();
-        if (x + hintWindow_->width() > room.right()) {
-            x = std::max(room.left(), sheet.left() - gap - hintWindow_->width());
-        }
+namespace {
+
+ScreenRect screenRect(const QRect& r) {
+    return {r.left(), r.top(), r.width(), r.height()};
+}
+
+} // namespace
+
+HintPlaceInput HintController::placeInput() const {
+    HintPlaceInput in;
+    const QScreen* screen = window_.screen();
+    in.screen = screenRect(screen ? screen->availableGeometry() : QRect(0, 0, 1 << 20, 1 << 20));
+    const QRect frame = window_.frameGeometry();
+    in.window = screenRect(frame);
+    const QWidget* bar = window_.menuBar();
+    in.menu = screenRect(QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size()));
+    // The row being worked: the framed cells, else the control with the
+    // focus; with the row above it, which holds the number it works on.
+    QRect row;
+    for (QWidget* w : overlay_->targets()) {
+        row = row.united(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
     }
-    hintWindow_->move(x, sheet.top());
+    if (QWidget* focus = window_.focusWidget(); row.isEmpty() && focus && focus != &window_) {
+        row = QRect(focus->mapToGlobal(QPoint(0, 0)), focus->size());
+    }
+    if (!row.isEmpty()) {
+        in.row = screenRect(
+            QRect(frame.left(), row.top() - row.height(), frame.width(), 2 * row.height()));
+    }
+    // The frame's size is known once the window is shown; before, a title bar
+    // is assumed.
+    hintWindow_->adjustSize();
+    const QSize extra = hintWindow_->isVisible()
+                            ? hintWindow_->frameGeometry().size() - hintWindow_->size()
+                            : QSize(0, 32);
+    in.width = hintWindow_->width() + extra.width();
+    in.height = hintWindow_->height() + extra.height();
+    return in;
+}
+
+void HintController::placeHintWindow(bool always) {
+    const HintPlaceInput in = placeInput();
+    // A hint window that is already out of the way stays where it is.
+    if (!always && hintPlaceFree(in, screenRect(hintWindow_->frameGeometry()))) {
+        return;
+    }
+    const ScreenRect at = zifferon::placeHintWindow(in);
+    hintWindow_->move(at.left, at.top);
 }
 
 } // namespace zifferon

@@ -11,6 +11,7 @@
 // is read from the sheet (HintCoach), and a hint disappears as soon as the
 // sheet has moved on to another step.
 
+#include "hints/HintPlacement.h"
 #include "hints/HintSteps.h"
 
 #include <QDialog>
@@ -55,6 +56,8 @@ class HintWindow : public QDialog {
     explicit HintWindow(QWidget* parent);
 
     void showHint(const Hint& hint, int hintsUsed, const QString& outlinedCells);
+    // The text grows with the sheet's zoom.
+    void setZoom(double zoom);
 
     QString instructionText() const;
     QString questionText() const;
@@ -66,6 +69,9 @@ class HintWindow : public QDialog {
     QLabel* question_ = nullptr;
     QLabel* multiples_ = nullptr;
     QLabel* count_ = nullptr;
+    double zoom_ = 1.0;
+
+    void applyZoom();
 };
 
 class HintController : public QObject {
@@ -93,7 +99,10 @@ class HintController : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void placeBesideSheet();
+    HintPlaceInput placeInput() const;
+    // Off the menu and the row being worked; `always` places it anew even
+    // where it stands out of the way.
+    void placeHintWindow(bool always);
 
     SheetWindow& window_;
     HintOverlay* overlay_ = nullptr;

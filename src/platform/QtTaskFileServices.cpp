@@ -3,12 +3,16 @@
 
 #include "platform/QtTaskFileServices.h"
 
+#include "platform/RecentFolder.h"
+#include "sheet/SystemErrorText.h"
 #include "taskfile/FileStart.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -71,14 +75,37 @@ WriteResult writeFailure(std::string reason) {
 
 std::optional<std::string> QtTaskFileDialogs::askOpenPath(const std::string& startFolder,
                                                           const std::string& pattern) {
-    return chosenPath(
-        QFileDialog::getOpenFileName(parent_, QString(), qt(startFolder), filterFor(pattern)));
+    const QString path = QFileDialog::getOpenFileName(
+        parent_, QString(), recentFolder(qt(startFolder)), filterFor(pattern));
+    rememberFolderOf(path);
+    return chosenPath(path);
 }
 
 std::optional<std::string> QtTaskFileDialogs::askSavePath(const std::string& startFolder,
                                                           const std::string& pattern) {
-    return chosenPath(
-        QFileDialog::getSaveFileName(parent_, QString(), qt(startFolder), filterFor(pattern)));
+    // A task file's name (asked again after "replace?" was declined) stands
+    // as it is; a folder gives way to the folder used last. The command asks
+    // before replacing, for the name it adds ".AUF" to.
+    const QString start = qt(startFolder);
+    const bool named = QFileInfo(start).suffix().compare("auf", Qt::CaseInsensitive) == 0;
+    const QString path = QFileDialog::getSaveFileName(
+        parent_, QString(), named ? start : recentFolder(start), filterFor(pattern), nullptr,
+        QFileDialog::DontConfirmOverwrite);
+    rememberFolderOf(path);
+    return chosenPath(path);
+}
+
+bool QtTaskFileDialogs::confirmReplace(const std::string& path) {
+    const QString name = QFileInfo(qt(path)).fileName();
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Speichern unter"),
+                         QString::fromUtf8("„%1“ gibt es schon. Soll die Datei "
+                                           "ersetzt werden?")
+                             .arg(name),
+                         QMessageBox::Yes | QMessageBox::No, parent_);
+    question.setObjectName("replaceQuestion");
+    question.button(QMessageBox::Yes)->setText(QStringLiteral("Ersetzen"));
+    question.setDefaultButton(QMessageBox::No);
+    return question.exec() == QMessageBox::Yes;
 }
 
 ReadResult QtTaskFileStorage::readPrefix(const std::string& path, std::size_t limit) {
@@ -106,8 +133,10 @@ WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
     // itself does not notice a buffered write that the device cut short, so
     // the write goes out unbuffered and is checked, and synced, before it.
     QSaveFile file(name);
+    // Qt's error strings are English: the reason is told from errno, which
+    // the failed call has just set.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return writeFailure("Die Datei kann nicht angelegt werden: " + utf8(file.errorString()) +
+        return writeFailure("Die Datei kann nicht angelegt werden: " + systemErrorText(errno) +
                             ".");
     }
     const auto size = static_cast<qint64>(bytes.size());
@@ -116,25 +145,29 @@ WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
     // without an error of its own.
     if (written != size || file.error() != QFileDevice::NoError) {
         const std::string detail =
-            file.error() != QFileDevice::NoError ? ": " + utf8(file.errorString()) : "";
+            file.error() != QFileDevice::NoError ? ": " + systemErrorText(errno) : "";
         file.cancelWriting();
         return writeFailure("Die Datei kann nicht vollst\u00E4ndig geschrieben werden" + detail +
                             ".");
     }
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) != 0) {
-        const std::string detail = std::strerror(errno);
+        const std::string detail = systemErrorText(errno);
         file.cancelWriting();
         return writeFailure("Die Datei kann nicht geschrieben werden: " + detail + ".");
     }
 #endif
     if (!file.commit()) {
-        return writeFailure("Die Datei kann nicht geschrieben werden: " + utf8(file.errorString()) +
+        return writeFailure("Die Datei kann nicht geschrieben werden: " + systemErrorText(errno) +
                             ".");
     }
     WriteResult result;
     result.ok = true;
     return result;
+}
+
+bool QtTaskFileStorage::exists(const std::string& path) {
+    return QFileInfo::exists(qt(path));
 }
 
 bool QtTaskFileStorage::isWritableFolder(const std::string& folder) {
@@ -150,8 +183,27 @@ std::string QtTaskFileStorage::documentsFolder() {
     return utf8(folder);
 }
 
+namespace {
+
+// A message stands over the window the user works in: the one that is
+// active (a dialog, the class overview) if it is one of ours, else the
+// sink's own window.
+QWidget* ownerFor(QWidget* parent) {
+    QWidget* active = QApplication::activeModalWidget();
+    if (!active) {
+        active = QApplication::activeWindow();
+    }
+    return active ? active : parent;
+}
+
+} // namespace
+
 void QtMessageSink::showError(const std::string& title, const std::string& text) {
-    QMessageBox::warning(parent_, qt(title), qt(text));
+    QMessageBox::warning(ownerFor(parent_), qt(title), qt(text));
+}
+
+void QtMessageSink::showInfo(const std::string& title, const std::string& text) {
+    QMessageBox::information(ownerFor(parent_), qt(title), qt(text));
 }
 
 } // namespace zifferon

@@ -18,6 +18,7 @@ class QtTaskFileDialogs final : public TaskFileDialogs {
                                            const std::string& pattern) override;
     std::optional<std::string> askSavePath(const std::string& startFolder,
                                            const std::string& pattern) override;
+    bool confirmReplace(const std::string& path) override;
 
   private:
     QWidget* parent_;
@@ -33,6 +34,7 @@ class ChosenFile final : public TaskFileDialogs {
     std::optional<std::string> askSavePath(const std::string&, const std::string&) override {
         return path_;
     }
+    bool confirmReplace(const std::string&) override { return true; }
 
   private:
     std::string path_;
@@ -45,6 +47,7 @@ class QtTaskFileStorage final : public TaskFileStorage {
     WriteResult writeAtomically(const std::string& path,
                                 std::span<const std::uint8_t> bytes) override;
     bool isWritableFolder(const std::string& folder) override;
+    bool exists(const std::string& path) override;
     std::string documentsFolder() override;
 };
 
@@ -52,6 +55,7 @@ class QtMessageSink final : public MessageSink {
   public:
     explicit QtMessageSink(QWidget* parent) : parent_(parent) {}
     void showError(const std::string& title, const std::string& text) override;
+    void showInfo(const std::string& title, const std::string& text) override;
 
   private:
     QWidget* parent_;

@@ -4,6 +4,7 @@
 #include "platform/SheetPrinter.h"
 
 #include "platform/QtTaskFileServices.h"
+#include "platform/RecentFolder.h"
 #include "taskfile/TaskFileCommands.h"
 
 #include <QBuffer>
@@ -324,13 +325,16 @@ bool paintOn(QPagedPaintDevice& device, QString* error,
 }
 
 QString QtPdfSaveDialog::askPdfPath(const QString& suggestedPath) {
-    return QFileDialog::getSaveFileName(parent_, QStringLiteral("Als PDF exportieren"),
-                                        suggestedPath, QStringLiteral("PDF-Dokumente (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(parent_, QStringLiteral("Als PDF exportieren"), suggestedPath,
+                                     QStringLiteral("PDF-Dokumente (*.pdf)"));
+    rememberFolderOf(path);
+    return path;
 }
 
 bool exportSheetAsPdf(const Form1& form, PdfSaveDialog& dialog, MessageSink& messages, QDate date) {
     const QString chosen =
-        dialog.askPdfPath(QDir(documentsFolder()).filePath(sheetDocumentName(form) + ".pdf"));
+        dialog.askPdfPath(inRecentFolder(sheetDocumentName(form) + ".pdf", documentsFolder()));
     if (chosen.isEmpty()) {
         return false;
     }

@@ -34,8 +34,10 @@ void CellEdit::focusInEvent(QFocusEvent* event) {
 
 void CellEdit::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
-    // A click into a cell that already had the focus places the caret.
-    selectionDue_ = selectionDue_ && arrivedByClick_;
+    // A click into a quotient or work cell selects its digit, also in the
+    // cell that had the focus already: the digit typed next replaces it.
+    // A number box keeps the caret where the click placed it.
+    selectionDue_ = selectOnArrival || (selectionDue_ && arrivedByClick_);
     arrivedByClick_ = false;
     selectArrived();
 }

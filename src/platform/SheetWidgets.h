@@ -22,9 +22,10 @@ namespace zifferon {
 // handler can move the focus while the key's character still lands here.
 //
 // A quotient or work cell selects its text whenever the focus arrives, by
-// whatever way (a key, the program, Tab, a click): the first character typed
-// then replaces the digit there, wherever the caret would stand. Tab selects
-// the text of any box, as in every Qt window.
+// whatever way (a key, the program, Tab, a click), and on every click into
+// it: the character typed then replaces the digit there. (The sheet's rules
+// make a typed character replace the cell's digit in any case; the selection
+// shows it.) Tab selects the text of any box, as in every Qt window.
 //
 // The selection waits until a screen reader has been told of the focus. Qt
 // tells it after focusInEvent, and a selection made in there moves the caret

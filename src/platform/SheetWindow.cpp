@@ -9,6 +9,7 @@
 #include "platform/HintWindow.h"
 #include "platform/QtKeyCodes.h"
 #include "platform/QtTaskFileServices.h"
+#include "platform/RecentFolder.h"
 #include "platform/ScreenReaderNotice.h"
 #include "platform/SheetPrinter.h"
 #include "platform/SheetWidgets.h"
@@ -60,6 +61,35 @@ QString controlName(ControlId id) {
                                                              : base;
 }
 
+// The question before unsaved work is replaced, over the window.
+class QtUnsavedWorkQuestion final : public UnsavedWorkQuestion {
+  public:
+    explicit QtUnsavedWorkQuestion(QWidget* parent) : parent_(parent) {}
+    UnsavedWorkAnswer ask(const std::string& text) override {
+        QMessageBox question(
+            QMessageBox::Question, toQString(Text(texts::Caption)), QString::fromStdString(text),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+        question.setObjectName("unsavedWorkQuestion");
+        // S and V answer from the keyboard, Esc cancels.
+        question.button(QMessageBox::Save)->setText(QStringLiteral("&Speichern"));
+        question.button(QMessageBox::Discard)->setText(QStringLiteral("&Verwerfen"));
+        question.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+        question.setDefaultButton(QMessageBox::Save);
+        question.setEscapeButton(QMessageBox::Cancel);
+        switch (question.exec()) {
+        case QMessageBox::Save:
+            return UnsavedWorkAnswer::Save;
+        case QMessageBox::Discard:
+            return UnsavedWorkAnswer::Discard;
+        default:
+            return UnsavedWorkAnswer::Cancel;
+        }
+    }
+
+  private:
+    QWidget* parent_;
+};
+
 } // namespace
 
 SheetWindow::SheetWindow(const Services& services, QWidget* parent)
@@ -76,6 +106,8 @@ SheetWindow::SheetWindow(const Services& services, QWidget* parent)
         ownMessages_ = std::make_unique<QtMessageSink>(this);
         services_.messages = ownMessages_.get();
     }
+    unsavedWorkQuestion_ = std::make_unique<QtUnsavedWorkQuestion>(this);
+    sheet_.setUnsavedWorkGuard(unsavedWorkQuestion_.get(), services_.taskFiles);
     setWindowTitle(toQString(Text(texts::Caption)));
 
     page_ = new SheetPage(this);
@@ -101,7 +133,9 @@ SheetWindow::SheetWindow(const Services& services, QWidget* parent)
     mirror();
 }
 
-SheetWindow::~SheetWindow() = default;
+SheetWindow::~SheetWindow() {
+    sheet_.setUnsavedWorkGuard(nullptr, nullptr);
+}
 
 void SheetWindow::buildControls() {
     for (ControlId id : allControls()) {
@@ -175,9 +209,14 @@ void SheetWindow::buildMenu() {
     loadAction_->setShortcut(QKeySequence::Open);
     saveAction_ = datei->addAction(toQString(Text(texts::MenuSpeichern)));
     saveAction_->setObjectName("mSpeichern");
-    saveAction_->setShortcut(QKeySequence::Save);
+    saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAsAction_ = datei->addAction(QString::fromUtf8("Speichern &unter ..."));
+    saveAsAction_->setObjectName("mSpeichernUnter");
+    saveAsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(loadAction_, &QAction::triggered, this, &SheetWindow::loadTaskFile);
     connect(saveAction_, &QAction::triggered, this, &SheetWindow::saveTaskFile);
+    connect(saveAsAction_, &QAction::triggered, this,
+            [this] { handle([this](Worksheet& sheet) { sheet.saveAs(*services_.taskFiles); }); });
     datei->addSeparator();
     printAction_ = datei->addAction(QStringLiteral("&Drucken ..."));
     printAction_->setObjectName("mDrucken");
@@ -198,11 +237,19 @@ void SheetWindow::buildMenu() {
     connect(overviewAction_, &QAction::triggered, this, [this] {
         const QString folder = QFileDialog::getExistingDirectory(
             this, QString::fromUtf8("Ordner der Klasse w\u00E4hlen"),
-            QString::fromStdString(taskFileStartFolder(form(), services_.taskFiles->storage)));
+            recentFolder(
+                QString::fromStdString(taskFileStartFolder(form(), services_.taskFiles->storage))));
         if (!folder.isEmpty()) {
+            rememberFolder(folder);
             openClassOverview(folder);
         }
     });
+    datei->addSeparator();
+    quitAction_ = datei->addAction(QStringLiteral("&Beenden"));
+    quitAction_->setObjectName("mBeenden");
+    quitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // As the window's close button: the question about unsaved work first.
+    connect(quitAction_, &QAction::triggered, this, &QWidget::close);
 
     QMenu* ansicht = menuBar()->addMenu(QString::fromUtf8("&Ansicht"));
     ansicht->setObjectName("mAnsicht");
@@ -311,35 +358,12 @@ void SheetWindow::watchScreen(QScreen* s) {
 }
 
 void SheetWindow::closeEvent(QCloseEvent* event) {
-    if (!sheet_.hasUnsavedWork()) {
+    bool mayClose = false;
+    handle([&mayClose](Worksheet& sheet) { mayClose = sheet.mayReplace(Replacement::Close); });
+    if (mayClose) {
         event->accept();
-        return;
-    }
-    QMessageBox question(QMessageBox::Question, windowTitle(),
-                         QString::fromUtf8("Die Rechnung ist nicht gespeichert. Vor dem Beenden "
-                                           "speichern?"),
-                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    question.setObjectName("closeQuestion");
-    question.setDefaultButton(QMessageBox::Save);
-    question.setEscapeButton(QMessageBox::Cancel);
-    switch (question.exec()) {
-    case QMessageBox::Discard:
-        event->accept();
-        return;
-    case QMessageBox::Save: {
-        bool saved = false;
-        handle([this, &saved](Worksheet& sheet) { saved = sheet.save(*services_.taskFiles); });
-        // Only a written file lets the window go.
-        if (saved) {
-            event->accept();
-        } else {
-            event->ignore();
-        }
-        return;
-    }
-    default:
+    } else {
         event->ignore();
-        return;
     }
 }
 
@@ -572,6 +596,8 @@ void SheetWindow::mirror() {
     const QString news = sheet_.keyInProgress() ? QString() : toQString(sheet_.takeNews());
     if (f.revision() == mirroredRevision_) {
         announce(news);
+        // A save changes no control, only the caption.
+        mirrorCaption();
         return;
     }
     mirroring_ = true;
@@ -598,9 +624,23 @@ void SheetWindow::mirror() {
     }
     mirroring_ = false;
     mirroredRevision_ = f.revision();
+    mirrorCaption();
     if (hints_) {
         hints_->refresh();
     }
+}
+
+void SheetWindow::mirrorCaption() {
+    // "Anna.AUF – Schriftliche Zifferon", with the desktop's mark for unsaved
+    // work; a new sheet shows the program's name alone.
+    const QString path = QString::fromStdString(sheet_.filePath());
+    if (windowFilePath() != path || (path.isEmpty() && windowTitle().contains("[*]"))) {
+        const QString caption = toQString(Text(texts::Caption));
+        setWindowFilePath(path);
+        setWindowTitle(path.isEmpty() ? caption
+                                      : QFileInfo(path).fileName() + "[*] \u2013 " + caption);
+    }
+    setWindowModified(!path.isEmpty() && sheet_.hasUnsavedWork());
 }
 
 void SheetWindow::loadTaskFile() {

@@ -68,6 +68,8 @@ class SheetWindow : public QMainWindow {
     QPushButton* button(ControlId id) const;
     QAction* loadAction() const { return loadAction_; }
     QAction* saveAction() const { return saveAction_; }
+    QAction* saveAsAction() const { return saveAsAction_; }
+    QAction* quitAction() const { return quitAction_; }
     QAction* printAction() const { return printAction_; }
     HintController* hints() const { return hints_; }
     QAction* pdfAction() const { return pdfAction_; }
@@ -122,6 +124,7 @@ class SheetWindow : public QMainWindow {
     void mirror();
     void mirrorState(ControlId id);
     void mirrorText(ControlId id);
+    void mirrorCaption();
     void showLocked(QLineEdit* cell, bool locked);
     QSize nonScalingSize() const;
     bool zoomFitsScreen(double zoom) const;
@@ -134,11 +137,14 @@ class SheetWindow : public QMainWindow {
     std::unique_ptr<QtTaskFileServices> qtTaskFiles_;
     std::unique_ptr<PdfSaveDialog> ownPdfDialog_;
     std::unique_ptr<MessageSink> ownMessages_;
+    std::unique_ptr<UnsavedWorkQuestion> unsavedWorkQuestion_;
 
     SheetPage* page_ = nullptr;
     std::map<int, QWidget*> widgets_; // key: packed ControlId
     QAction* loadAction_ = nullptr;
     QAction* saveAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
+    QAction* quitAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* pdfAction_ = nullptr;
     QAction* overviewAction_ = nullptr;

@@ -4,6 +4,7 @@
 #include "session/Worksheet.h"
 
 #include "check/RowCheck.h"
+#include "check/SheetTask.h"
 #include "task/RandomTask.h"
 #include "task/TaskEntry.h"
 #include "taskfile/TaskFileCommands.h"
@@ -23,6 +24,28 @@ void Worksheet::markSaved() {
 
 bool Worksheet::hasUnsavedWork() const {
     return writeTaskRecords(form) != saved_;
+}
+
+void Worksheet::setUnsavedWorkGuard(UnsavedWorkQuestion* question, const TaskFileServices* files) {
+    question_ = question;
+    questionFiles_ = files;
+}
+
+bool Worksheet::mayReplace(Replacement what) {
+    if (!question_ || !hasUnsavedWork()) {
+        return true;
+    }
+    switch (question_->ask(unsavedWorkQuestionText(what))) {
+    case UnsavedWorkAnswer::Discard:
+        return true;
+    case UnsavedWorkAnswer::Save:
+        // Only a written file lets the work go: a cancelled or failed save
+        // cancels the action too.
+        return questionFiles_ && save(*questionFiles_);
+    case UnsavedWorkAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void Worksheet::afterEvent() {
@@ -54,7 +77,13 @@ void Worksheet::edited(ControlId box, TextView text) {
     if (!isTextBox(box.kind) || !form.enabled(box)) {
         return;
     }
-    form.setText(box, text);
+    // A typed character replaces what a quotient or work cell holds; what
+    // arrives without a key (a paste) goes to the cell's change rule whole.
+    if (keyInProgress_ && (box.kind == Kind::Resultat || isKontrolle(box.kind))) {
+        form.setText(box, typedIntoCell(form.text(box), text));
+    } else {
+        form.setText(box, text);
+    }
     // An edit without a key (a paste from the context menu) is an event of
     // its own.
     if (!keyInProgress_) {
@@ -65,12 +94,18 @@ void Worksheet::edited(ControlId box, TextView text) {
 void Worksheet::click(ControlId control) {
     switch (control.kind) {
     case Kind::Command1:
+        // A task the sheet cannot take is refused before anything is asked.
+        if (typedTask(form.text(ctl::Text1), form.text(ctl::Text2)).problem == TaskProblem::None &&
+            !mayReplace(Replacement::NewTask)) {
+            return;
+        }
         if (!Command1_Click(form)) {
             return; // refused: the sheet stays as it was, Label5 says why
         }
         coach_.restart();
         afterEvent();
         markSaved();
+        filePath_.clear();
         return;
     case Kind::Command2:
         Command2_Click(form, random_);
@@ -94,25 +129,36 @@ void Worksheet::focusChanged(ControlId control) {
 }
 
 void Worksheet::load(const TaskFileServices& services) {
-    // A load that took place changed the sheet; a cancelled or refused one did not.
-    const std::uint64_t before = form.revision();
-    mLaden_Click(form, services);
-    const bool loaded = form.revision() != before;
+    if (!mayReplace(Replacement::Load)) {
+        return;
+    }
+    // A cancelled or refused load leaves the sheet as it was.
+    const std::optional<std::string> loaded = mLaden_Click(form, services);
     afterEvent();
     if (loaded) {
         coach_.restart();
         told_.take(form);
         markSaved();
+        filePath_ = *loaded;
     }
 }
 
 bool Worksheet::save(const TaskFileServices& services) {
-    const bool saved = mSpeichern_Click(form, services);
+    return saveTo(services, filePath_);
+}
+
+bool Worksheet::saveAs(const TaskFileServices& services) {
+    return saveTo(services, {});
+}
+
+bool Worksheet::saveTo(const TaskFileServices& services, const std::string& path) {
+    const std::optional<std::string> written = mSpeichern_Click(form, services, path);
     afterEvent();
-    if (saved) {
+    if (written) {
         markSaved();
+        filePath_ = *written;
     }
-    return saved;
+    return written.has_value();
 }
 
 Hint Worksheet::askForHint() {

@@ -21,10 +21,13 @@
 
 #include "hints/HintCoach.h"
 #include "input/CellInput.h"
+#include "session/UnsavedWork.h"
 #include "sheet/Announcements.h"
 #include "sheet/Form1.h"
 #include "task/ClockRandom.h"
 #include "taskfile/TaskRecords.h"
+
+#include <string>
 
 namespace zifferon {
 
@@ -53,12 +56,25 @@ class Worksheet {
     void click(ControlId control);
     // The toolkit gave a control the focus (a click into it, Tab).
     void focusChanged(ControlId control);
-    // "&Laden" and "&Speichern"; save() is true when the file was written.
+    // "&Laden", "&Speichern" and "Speichern &unter ..."; save() writes to the
+    // sheet's file once it has one and asks for a name only before; both
+    // saves are true when the file was written.
     void load(const TaskFileServices& services);
     bool save(const TaskFileServices& services);
+    bool saveAs(const TaskFileServices& services);
+    // The task file the sheet was last loaded from or saved to; empty for a
+    // new sheet ("Eingabe" makes one).
+    const std::string& filePath() const { return filePath_; }
     // Whether the sheet holds work that a save would keep and that was not
     // saved since the last "Eingabe", load or save (or since the start).
     bool hasUnsavedWork() const;
+    // Who is asked before unsaved work is replaced, and where a "Speichern"
+    // answer saves; without a question nobody is asked. Both must outlive
+    // the Worksheet or be set back to null.
+    void setUnsavedWorkGuard(UnsavedWorkQuestion* question, const TaskFileServices* files);
+    // Whether the sheet may be replaced: it holds no unsaved work, or the
+    // user lets the work go or has it saved (and it was written).
+    bool mayReplace(Replacement what);
     // "Tipp" (F1): the next stage of the hint for the step at hand.
     Hint askForHint();
     // The hint to show now; the count of hints since the last task entry or load.
@@ -74,6 +90,8 @@ class Worksheet {
   private:
     void afterEvent();
     void markSaved();
+    // Writes the sheet to `path`, or to a name asked for when it is empty.
+    bool saveTo(const TaskFileServices& services, const std::string& path);
 
     ClockRandom clock_;
     RandomSource& random_;
@@ -82,6 +100,9 @@ class Worksheet {
     bool keyInProgress_ = false;
     // The task file the sheet was last entered, loaded or saved as.
     TaskFileBytes saved_{};
+    std::string filePath_;
+    UnsavedWorkQuestion* question_ = nullptr;
+    const TaskFileServices* questionFiles_ = nullptr;
 };
 
 } // namespace zifferon

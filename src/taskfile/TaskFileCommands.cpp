@@ -8,6 +8,8 @@
 #include "task/TaskEntry.h"
 #include "taskfile/TaskRecords.h"
 
+#include <algorithm>
+
 namespace zifferon {
 
 namespace {
@@ -87,25 +89,40 @@ std::string taskFileStartFolder(const Form1& form, TaskFileStorage& storage) {
 }
 
 std::string taskFileSavePath(const std::string& chosen) {
-    if (chosen.ends_with(kExtension)) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    const std::size_t n = kExtension.size();
+    if (chosen.size() >= n && std::equal(kExtension.begin(), kExtension.end(), chosen.end() - n,
+                                         [&](char a, char b) { return lower(a) == lower(b); })) {
         return chosen;
     }
     return chosen + std::string(kExtension);
 }
 
-bool mSpeichern_Click(Form1& form, const TaskFileServices& services) {
-    const std::optional<std::string> chosen =
-        services.dialogs.askSavePath(taskFileStartFolder(form, services.storage), kTaskFilePattern);
-    if (!chosen || chosen->empty()) {
-        return false;
+std::optional<std::string> mSpeichern_Click(Form1& form, const TaskFileServices& services,
+                                            const std::string& knownPath) {
+    std::string path = knownPath;
+    // The dialog cannot know of the ".AUF" added afterwards: the question
+    // before replacing a file is asked here, for the name actually written.
+    std::string start = taskFileStartFolder(form, services.storage);
+    while (path.empty()) {
+        const std::optional<std::string> chosen =
+            services.dialogs.askSavePath(start, kTaskFilePattern);
+        if (!chosen || chosen->empty()) {
+            return std::nullopt;
+        }
+        const std::string named = taskFileSavePath(*chosen);
+        if (!services.storage.exists(named) || services.dialogs.confirmReplace(named)) {
+            path = named;
+        }
+        start = named;
     }
-    const std::string path = taskFileSavePath(*chosen);
     const TaskFileBytes bytes = writeTaskRecords(form);
     const WriteResult result = services.storage.writeAtomically(path, bytes);
     if (!result.ok) {
         reportSaveFailure(services, path, result.reason);
+        return std::nullopt;
     }
-    return result.ok;
+    return path;
 }
 
 std::string taskFileRefusal(const ReadResult& read) {
@@ -147,11 +164,11 @@ void putTaskFileOnSheet(Form1& form, std::span<const std::uint8_t, kTaskFileSize
     form.setTimer1Enabled(true);
 }
 
-void mLaden_Click(Form1& form, const TaskFileServices& services) {
+std::optional<std::string> mLaden_Click(Form1& form, const TaskFileServices& services) {
     const std::optional<std::string> chosen =
         services.dialogs.askOpenPath(taskFileStartFolder(form, services.storage), kTaskFilePattern);
     if (!chosen || chosen->empty()) {
-        return;
+        return std::nullopt;
     }
     const std::string& path = *chosen;
     // Everything is read before the sheet is touched: a file that turns out
@@ -160,10 +177,11 @@ void mLaden_Click(Form1& form, const TaskFileServices& services) {
     const ReadResult result = services.storage.readPrefix(path, kTaskFileSize);
     if (const std::string refusal = taskFileRefusal(result); !refusal.empty()) {
         reportLoadFailure(services, path, refusal);
-        return;
+        return std::nullopt;
     }
     putTaskFileOnSheet(
         form, std::span<const std::uint8_t, kTaskFileSize>(result.bytes.data(), kTaskFileSize));
+    return path;
 }
 
 } // namespace zifferon

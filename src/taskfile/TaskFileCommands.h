@@ -31,8 +31,12 @@ class TaskFileDialogs {
     // The chosen path, or nullopt when the user cancelled.
     virtual std::optional<std::string> askOpenPath(const std::string& startFolder,
                                                    const std::string& pattern) = 0;
+    // `startFolder` may also be a whole path: the dialog opens in its folder
+    // with its name filled in.
     virtual std::optional<std::string> askSavePath(const std::string& startFolder,
                                                    const std::string& pattern) = 0;
+    // Whether the file at `path`, which exists, may be replaced.
+    virtual bool confirmReplace(const std::string& path) = 0;
 };
 
 struct ReadResult {
@@ -57,6 +61,8 @@ class TaskFileStorage {
     virtual WriteResult writeAtomically(const std::string& path,
                                         std::span<const std::uint8_t> bytes) = 0;
     virtual bool isWritableFolder(const std::string& folder) = 0;
+    // Whether anything (a file, a folder) stands at `path`.
+    virtual bool exists(const std::string& path) = 0;
     // The user's documents folder, where the dialogs start when the program's
     // folder cannot take files.
     virtual std::string documentsFolder() = 0;
@@ -66,6 +72,8 @@ class MessageSink {
   public:
     virtual ~MessageSink() = default;
     virtual void showError(const std::string& title, const std::string& text) = 0;
+    // What a command did, where the user needs to know it (where files went).
+    virtual void showInfo(const std::string& title, const std::string& text) = 0;
 };
 
 class TaskFileServices {
@@ -88,12 +96,16 @@ inline constexpr const char* kSaveFailedTitle = "Speichern fehlgeschlagen";
 std::string taskFileStartFolder(const Form1& form, TaskFileStorage& storage);
 
 // The name a task file is saved under: ".AUF" is appended unless the name
-// already ends in exactly ".AUF" (so "x.auf" becomes "x.auf.AUF").
+// already ends in ".auf" in any case ("klein.auf" stays as it is).
 std::string taskFileSavePath(const std::string& chosen);
 
-// "&Speichern": asks for a name and writes the sheet; the sheet and the timer
-// stay as they are. True when the file was written.
-bool mSpeichern_Click(Form1& form, const TaskFileServices& services);
+// "&Speichern": writes the sheet to `path`, or, when it is empty ("Speichern
+// unter ..."), to a name asked for; a file already there under the name that
+// is written (".AUF" added) is replaced only when the user agrees, else the
+// dialog asks again. The sheet and the timer stay as they are. The path
+// written, or nullopt when nothing was.
+std::optional<std::string> mSpeichern_Click(Form1& form, const TaskFileServices& services,
+                                            const std::string& path = {});
 
 // Why the load command refuses a file read from its start (at least the
 // first 23 records asked for), in German; empty when it takes the file.
@@ -107,7 +119,7 @@ void putTaskFileOnSheet(Form1& form, std::span<const std::uint8_t, kTaskFileSize
 // "&Laden": asks for a file and reads it; only a file of at least 23 whole
 // records whose row states and cells are those of a task file is taken. Then the sheet is reset and
 // filled from the file, Text1 and Text2 are set from the loaded task, Label4 is hidden and Timer1
-// runs.
-void mLaden_Click(Form1& form, const TaskFileServices& services);
+// runs. The path loaded, or nullopt when the sheet stayed as it was.
+std::optional<std::string> mLaden_Click(Form1& form, const TaskFileServices& services);
 
 } // namespace zifferon

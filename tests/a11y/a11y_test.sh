@@ -140,7 +140,9 @@ bursts=$(awk '/^vvvvv PROCESS ATSPI_KEY_PRESSED_EVENT/ { key = $4; n = 0 }
 [[ -z $bursts ]] && echo "ok: one focus change per key" || fail "two focus changes after: $bursts"
 
 printf 'kein Aufgabenblatt' >"$work/kaputt.AUF"
-step ctrl+o
+# The work is not saved: the question first, read out, answered with V.
+step ctrl+o "Vor dem Laden speichern?"
+step v
 wait_for focus_moved >/dev/null || fail "Ctrl+O opened no dialog"
 # Orca is through with the typed keys before Return: a key it takes late
 # would cut the message short.

@@ -5,6 +5,7 @@
 
 #include "check/RowCheck.h"
 #include "hints/HintCoach.h"
+#include "hints/HintPlacement.h"
 #include "hints/SpokenHint.h"
 #include "taskfile/TaskRecords.h"
 #include "tracker/ProgressTracker.h"
@@ -76,7 +77,10 @@ void walk(std::u32string_view dividend, const std::vector<Stop>& stops) {
         EXPECT_EQ(step.step, s.step);
         const std::uint64_t revision = form.revision();
         const TaskFileBytes file = writeTaskRecords(form);
-        EXPECT_EQ(coach.shown(form).stage, 0); // the last step's hint is gone
+        const Hint left = coach.shown(form);
+        EXPECT_EQ(left.stage, 0); // the last step's hint is gone
+        // Once finished, a shown hint says so and nothing of a next step.
+        EXPECT_EQ(left.instruction.empty(), s.kind != StepKind::Finished || i == 0);
         for (int press = 1; press <= kHintStages + 1; ++press) {
             const Hint h = coach.press(form);
             const int stage = s.kind == StepKind::Finished ? 0 : std::min(press, kHintStages);
@@ -211,6 +215,28 @@ TEST(HintSpeech, EachPressSaysWhatItAdded) {
     EXPECT_EQ(said[1], "Wie oft passt 13 in 94?");
     EXPECT_TRUE(said[2].starts_with("Reihe des Divisors: 13 mal 1 ist 13; 13 mal 2 ist 26;"));
     EXPECT_EQ(said[3], said[0] + " " + said[1] + " " + said[2]);
+}
+
+// On a 1024 x 768 screen, a hint window of 280 x 200: beside the sheet at
+// 100 %; over the zoomed sheet below the row, or above it under the menu.
+TEST(HintPlacement, NeverOverTheMenuOrTheRow) {
+    struct Case {
+        const char* what;
+        ScreenRect window, menu, row;
+        int left, top;
+    };
+    const Case cases[] = {
+        {"100 %", {0, 0, 540, 480}, {0, 30, 540, 25}, {0, 150, 540, 40}, 548, 0},
+        {"150 %, row high", {0, 0, 810, 720}, {0, 30, 810, 25}, {0, 150, 810, 60}, 530, 218},
+        {"150 %, row low", {0, 0, 810, 720}, {0, 30, 810, 25}, {0, 600, 810, 60}, 530, 392},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const HintPlaceInput in{{0, 0, 1024, 768}, c.window, c.menu, c.row, 280, 200, 8};
+        const ScreenRect at = placeHintWindow(in);
+        EXPECT_EQ(at, (ScreenRect{c.left, c.top, 280, 200}));
+        EXPECT_TRUE(hintPlaceFree(in, at));
+    }
 }
 
 } // namespace

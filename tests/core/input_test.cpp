@@ -94,14 +94,22 @@ TEST(CellInputRule, KeepsOneOfTheFirstTwoCharacters) {
     }
 }
 
+// Also when another cell changed in between (the 3 is no longer
+// LastCellChar: the change rule alone would keep it).
 TEST(CellInputRule, TypingTwiceInTheRightmostCellReplacesWhereverTheCaretStands) {
-    for (Caret caret : {Caret::End, Caret::Start}) {
-        SCOPED_TRACE(caret == Caret::End ? "caret at end" : "caret at start");
-        Sheet s(ctl::kontrolle(2, 0));
-        s.pupil.type(U'3');
-        s.pupil.type(U'5', caret);
-        EXPECT_EQ(s.form.text(ctl::kontrolle(2, 0)), U"5");
-        EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 0));
+    for (bool otherWrite : {false, true}) {
+        for (Caret caret : {Caret::End, Caret::Start}) {
+            SCOPED_TRACE(std::string(caret == Caret::End ? "caret at end" : "caret at start") +
+                         (otherWrite ? ", another cell written between" : ""));
+            Sheet s(ctl::kontrolle(2, 0));
+            s.pupil.type(U'3');
+            if (otherWrite) {
+                s.form.setText(ctl::kontrolle(9, 5), U"7");
+            }
+            s.pupil.type(U'5', caret);
+            EXPECT_EQ(s.form.text(ctl::kontrolle(2, 0)), U"5");
+            EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 0));
+        }
     }
 }
 
@@ -120,6 +128,11 @@ TEST(CellInputRule, TheFirstDigitAfterTheFocusArrivesReplacesTheOldOne) {
                                      p.press(vk::Left);
                                  }},
                                 {"click", [](test::Pupil& p) { p.click(ctl::kontrolle(3, 4)); }},
+                                {"click into the focused cell",
+                                 [](test::Pupil& p) {
+                                     p.click(ctl::kontrolle(3, 4));
+                                     p.click(ctl::kontrolle(3, 4));
+                                 }},
                                 {"advance after a digit typed left of it",
                                  [](test::Pupil& p) {
                                      p.click(ctl::kontrolle(3, 5));

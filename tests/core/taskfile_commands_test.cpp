@@ -336,6 +336,8 @@ TEST(TaskFileCommandsLoad, ThePathIsTakenAsChosenAndNothingIsCreated) {
     }
 }
 
+// A file already at the name written is replaced only after the question,
+// asked for that name (also when ".AUF" is added to the name typed).
 TEST(TaskFileCommandsSave, ExtensionRule) {
     struct Case {
         std::string chosen;
@@ -344,8 +346,8 @@ TEST(TaskFileCommandsSave, ExtensionRule) {
     const std::vector<Case> cases{
         {"/prog/aufgabe", "/prog/aufgabe.AUF"},
         {"/prog/aufgabe.AUF", "/prog/aufgabe.AUF"},
-        {"/prog/aufgabe.auf", "/prog/aufgabe.auf.AUF"},
-        {"/prog/aufgabe.Auf", "/prog/aufgabe.Auf.AUF"},
+        {"/prog/aufgabe.auf", "/prog/aufgabe.auf"},
+        {"/prog/aufgabe.Auf", "/prog/aufgabe.Auf"},
         {"/prog/aufgabe.AUF.bak", "/prog/aufgabe.AUF.bak.AUF"},
         {"/prog/aufgabe.txt", "/prog/aufgabe.txt.AUF"},
         {"/prog/AUF", "/prog/AUF.AUF"},
@@ -355,14 +357,25 @@ TEST(TaskFileCommandsSave, ExtensionRule) {
         {"C:\\Schule\\Aufgabe", "C:\\Schule\\Aufgabe.AUF"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.chosen);
-        Worksheet sheet;
-        workedSheet(sheet);
-        Services s;
-        s.saveAnswer = c.chosen;
-        mSpeichern_Click(sheet.form, s.services());
-        ASSERT_EQ(s.files.size(), 1u);
-        EXPECT_EQ(s.files.begin()->first, c.written);
+        for (bool replace : {true, false}) {
+            SCOPED_TRACE(c.chosen + (replace ? ", replaced" : ", not replaced"));
+            Worksheet sheet;
+            workedSheet(sheet);
+            Services s;
+            s.files[c.written] = Bytes(3, 'x');
+            s.saveAnswer = c.chosen;
+            s.replaceAnswer = replace;
+            EXPECT_EQ(mSpeichern_Click(sheet.form, s.services()).has_value(), replace);
+            ASSERT_EQ(s.files.size(), 1u);
+            EXPECT_EQ(s.files.begin()->first, c.written);
+            EXPECT_EQ(s.files.begin()->second.size(), replace ? kTaskFileSize : 3u);
+            EXPECT_EQ(s.replaceQuestions, std::vector<std::string>{c.written});
+            // Declined, the dialog asks again with the name filled in.
+            ASSERT_EQ(s.saveCalls.size(), replace ? 1u : 2u);
+            if (!replace) {
+                EXPECT_EQ(s.saveCalls.back().startFolder, c.written);
+            }
+        }
         EXPECT_EQ(taskFileSavePath(c.chosen), c.written);
     }
 }
@@ -387,8 +400,8 @@ TEST(TaskFileCommandsSave, WritesExactlyTheRecordsAndLeavesSheetAndTimer) {
 TEST(TaskFileCommandsSave, FailureIsReportedWithFileAndReason) {
     const std::vector<std::string> reasons{
         "Der Ordner \u201E/weg\u201C existiert nicht.",
-        "Die Datei kann nicht angelegt werden: Permission denied.",
-        "Die Datei kann nicht geschrieben werden: No space left on device.",
+        "Die Datei kann nicht angelegt werden: Zugriff verweigert.",
+        "Die Datei kann nicht geschrieben werden: Kein Platz mehr auf dem Datentr\u00E4ger.",
     };
     for (const std::string& reason : reasons) {
         SCOPED_TRACE(reason);

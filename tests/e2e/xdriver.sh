@@ -55,11 +55,15 @@ origin_x=0
 origin_y=0
 
 start_program() { # [arguments of the program]
-    (cd "$work" && QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 exec "$program" "$@" >"$work/program.log" 2>&1) &
+    # Settings (the folder used last) stay in the test's own folder.
+    (cd "$work" && XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 \
+        exec "$program" "$@" >"$work/program.log" 2>&1) &
     app_pid=$!
     win=""
     for _ in $(seq 100); do
-        win=$(xdotool search --onlyvisible --name '^Schriftliche Zifferon$' 2>/dev/null | head -1 || true)
+        # "Schriftliche Zifferon", or "NAME.AUF – Schriftliche Zifferon" once a
+        # file given at start is loaded.
+        win=$(xdotool search --onlyvisible --name 'Schriftliche Zifferon$' 2>/dev/null | head -1 || true)
         [[ -n $win ]] && break
         sleep 0.1
     done
@@ -86,7 +90,7 @@ stop_program() {
     app_pid=""
     # Wait until the window is gone, so the next start finds its own.
     for _ in $(seq 50); do
-        xdotool search --onlyvisible --name '^Schriftliche Zifferon$' >/dev/null 2>&1 || break
+        xdotool search --onlyvisible --name 'Schriftliche Zifferon$' >/dev/null 2>&1 || break
         sleep 0.1
     done
 }
@@ -153,8 +157,9 @@ save_as() {
     # A click on an empty spot of the sheet gives the window the keyboard back
     # after an earlier dialog (there is no window manager to do it).
     click_twips 7000 6000 300 300
+    # "Speichern unter ...": "Speichern" writes a loaded sheet back to its file.
     key alt+d
-    key s
+    key u
     sleep 0.8
     key ctrl+a
     type_keys "$1"

@@ -32,6 +32,10 @@ class MemoryTaskFiles final : public TaskFileDialogs, public TaskFileStorage, pu
     // What the dialogs answer; nullopt: the user cancels.
     std::optional<std::string> openAnswer, saveAnswer;
     std::vector<DialogCall> openCalls, saveCalls;
+    // The answer to "replace?", and the paths it was asked for. A declined
+    // replace is followed by a cancelled save dialog.
+    bool replaceAnswer = true;
+    std::vector<std::string> replaceQuestions;
 
     std::map<std::string, Bytes> files;
     // Reasons reported for a path, as the real storage would, without touching it.
@@ -55,6 +59,13 @@ class MemoryTaskFiles final : public TaskFileDialogs, public TaskFileStorage, pu
                                            const std::string& pattern) override {
         saveCalls.push_back({folder, pattern});
         return saveAnswer;
+    }
+    bool confirmReplace(const std::string& path) override {
+        replaceQuestions.push_back(path);
+        if (!replaceAnswer) {
+            saveAnswer.reset();
+        }
+        return replaceAnswer;
     }
 
     ReadResult readPrefix(const std::string& path, std::size_t limit) override {
@@ -80,9 +91,13 @@ class MemoryTaskFiles final : public TaskFileDialogs, public TaskFileStorage, pu
     bool isWritableFolder(const std::string& folder) override {
         return writableFolders.count(folder) > 0;
     }
+    bool exists(const std::string& path) override { return files.count(path) > 0; }
     std::string documentsFolder() override { return "/home/schueler/Dokumente"; }
 
     void showError(const std::string& title, const std::string& text) override {
+        messages.emplace_back(title, text);
+    }
+    void showInfo(const std::string& title, const std::string& text) override {
         messages.emplace_back(title, text);
     }
 };

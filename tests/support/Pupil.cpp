@@ -89,10 +89,9 @@ bool Pupil::click(ControlId control) {
     if (!form.canTakeFocus(control)) {
         return false;
     }
-    // A click into the cell that has the focus already places the caret there.
-    if (form.focus() == control) {
-        caretIn_ = control;
-    }
+    // A click into a quotient or work cell selects its text, also in the
+    // cell that has the focus already.
+    caretIn_ = ControlId{};
     sheet_.focusChanged(control);
     return true;
 }
@@ -114,7 +113,7 @@ void Pupil::load(MemoryTaskFiles& files, std::optional<std::string> path) {
 
 void Pupil::save(MemoryTaskFiles& files, std::optional<std::string> path) {
     files.answer(std::move(path));
-    sheet_.save(files.services());
+    sheet_.saveAs(files.services());
 }
 
 void Pupil::writeNumber(int row, int column, long value) {

@@ -19,9 +19,9 @@
 namespace zifferon::test {
 
 // Where the caret stands in the focused box when a character is typed. In a
-// quotient or work cell the focus has just arrived in, the window selects the
-// cell's text, and the first character typed replaces it wherever the caret
-// would be.
+// quotient or work cell the focus has just arrived in (or a click went into),
+// the window selects the cell's text; elsewhere the character lands at the
+// caret, and the sheet's rule then keeps only what was typed.
 enum class Caret { End, Start };
 
 class Pupil {
@@ -49,7 +49,8 @@ class Pupil {
     void paste(ControlId box, std::u32string_view text);
     // The task pasted into the number boxes, then "Eingabe".
     void enterTask(std::u32string_view dividend, std::u32string_view divisor);
-    // "&Laden" / "&Speichern" with the dialogs answering `path` (nullopt: cancel).
+    // "&Laden" / "Speichern &unter ..." with the dialogs answering `path`
+    // (nullopt: cancel).
     void load(MemoryTaskFiles& files, std::optional<std::string> path);
     void save(MemoryTaskFiles& files, std::optional<std::string> path);
     // Writes `value` into work row `row` with its units digit in `column`, as
@@ -63,10 +64,10 @@ class Pupil {
     // caret (at the end) or after it (at the start).
     void erase(int keyCode, bool beforeCaret);
     // Whether the focused cell's text is selected: the focus arrived there and
-    // nothing was typed or clicked in it since.
+    // nothing was typed in it since (a click selects it again).
     bool textSelected() const;
     Worksheet& sheet_;
-    ControlId caretIn_; // the cell typed or clicked in last, while the focus stayed there
+    ControlId caretIn_; // the cell typed in last, while the focus stayed there
 };
 
 } // namespace zifferon::test

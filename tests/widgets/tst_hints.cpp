@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -34,6 +35,16 @@ void startTask(SheetWindow& window) {
     window.activateWindow();
     QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
     QTRY_COMPARE(QApplication::focusWidget(), window.cell(ctl::resultat(0)));
+}
+
+// "Eingabe" over unsaved work: the question is answered "Verwerfen".
+void clickEingabeDiscardingTheWork(SheetWindow& window) {
+    QTimer::singleShot(0, &window, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->button(QMessageBox::Discard)->click();
+        }
+    });
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
 }
 
 QStringList menuTitles(SheetWindow& window) {
@@ -131,7 +142,7 @@ void TestHints::f1GivesStagedHintsWithoutTouchingTheSheet() {
     QCOMPARE(hints.overlay()->geometry(), window.centralWidget()->rect());
 
     // "Eingabe" starts the count afresh.
-    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    clickEingabeDiscardingTheWork(window);
     QVERIFY(hints.hintWindow()->countText().endsWith(": 0"));
     QVERIFY(hints.overlay()->targets().empty());
 }
@@ -165,7 +176,7 @@ void TestHints::fehlerLabelExplainsItself() {
     QVERIFY(info0->toolTip().isEmpty());
     QVERIFY(info0->accessibleDescription().isEmpty());
 
-    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    clickEingabeDiscardingTheWork(window);
     for (int i = 0; i < kWorkRows; ++i) {
         QVERIFY(window.label(ctl::info(i))->toolTip().isEmpty());
         QVERIFY(window.form().toolTip(ctl::info(i)).empty());

@@ -13,6 +13,7 @@
 #include "platform/HandoutDialog.h"
 #include "platform/HandoutPrinter.h"
 #include "platform/OverviewPrinter.h"
+#include "platform/RecentFolder.h"
 #include "platform/SheetPrinter.h"
 #include "platform/SheetWindow.h"
 
@@ -40,6 +41,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -300,6 +302,9 @@ class TestPrint : public QObject {
 
 void TestPrint::initTestCase() {
     QVERIFY(dir_.isValid());
+    // The settings (the worksheet's set-up, the folder used last) start
+    // afresh in the test's folder, apart from the user's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.filePath("settings"));
     FixedPdfDialog dialog;
     test::MemoryTaskFiles messages;
     SheetWindow window({.pdfDialog = &dialog, .messages = &messages});
@@ -507,14 +512,17 @@ void TestPrint::printMenuOpensThePrintDialog() {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QMenu* datei = window.menuBar()->findChild<QMenu*>("mDatei");
     QVERIFY(datei);
-    // Laden, Speichern, a separator, then the two ways onto paper.
+    // Laden, Speichern, Speichern unter, a separator, then the two ways onto
+    // paper; Beenden last.
     const QList<QAction*> items = datei->actions();
-    QVERIFY(items.size() >= 5);
+    QVERIFY(items.size() >= 6);
     QCOMPARE(items[0], window.loadAction());
     QCOMPARE(items[1], window.saveAction());
-    QVERIFY(items[2]->isSeparator());
-    QCOMPARE(items[3], window.printAction());
-    QCOMPARE(items[4], window.pdfAction());
+    QCOMPARE(items[2], window.saveAsAction());
+    QVERIFY(items[3]->isSeparator());
+    QCOMPARE(items[4], window.printAction());
+    QCOMPARE(items[5], window.pdfAction());
+    QCOMPARE(items.last(), window.quitAction());
 
     // Ctrl+P opens the print dialog for a job named after the task; the name
     // is what the dialog offers as a file name when printing to a file, so
@@ -606,6 +614,8 @@ void TestPrint::dialogStartsInTheDocumentsFolder() {
         QVERIFY(QDir(home.path()).mkdir("Dokumente"));
     }
 
+    // No folder used before.
+    QSettings(kSettingsOrganisation, kSettingsApplication).clear();
     Worksheet sheet;
     if (state != "none") {
         sheetInState(sheet, state);
@@ -778,13 +788,19 @@ void TestPrint::worksheetFromTheMenu() {
                        .arg(dialog->taskFilesBox()->isChecked());
         dialog->seedBox()->setValue(4711);
         dialog->taskFilesBox()->setChecked(true);
-        dialog->folderEdit()->setText(dir_.filePath("menu-dateien"));
+        dialog->folderEdit()->clear();
+        QTest::keyClicks(dialog->folderEdit(), dir_.filePath("menu-dateien"));
         dialog->answersBox()->setChecked(true);
         QTest::mouseClick(dialog->pdfButton(), Qt::LeftButton);
     });
     (*at)->trigger();
     QCOMPARE(defaults, QString("8 5 2 0 0"));
-    QVERIFY(messages.messages.empty());
+    // It says where the files went.
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(messages.messages[0].second),
+             QString::fromUtf8("Das Arbeitsblatt steht in \u201E%1\u201C.\nDie Aufgabendateien "
+                               "stehen im Ordner \u201E%2\u201C.")
+                 .arg(dir_.filePath("menu.pdf"), dir_.filePath("menu-dateien")));
     QCOMPARE(pdfDialog.suggestions.size(), 1);
     QVERIFY(pdfDialog.suggestions[0].endsWith("/Arbeitsblatt 4711.pdf"));
     QVERIFY(readFile(dir_.filePath("menu.pdf")).startsWith("%PDF-"));
@@ -793,6 +809,40 @@ void TestPrint::worksheetFromTheMenu() {
         names << QString::fromStdString(handoutFileName(int(names.size()) + 1, t));
     }
     QCOMPARE(QDir(dir_.filePath("menu-dateien")).entryList(QDir::Files), names);
+
+    // Opened again: the set-up of the last sheet, and Enter in the number
+    // field makes the sheet (the PDF's name is asked, here cancelled)
+    // instead of drawing a new number.
+    pdfDialog.answer.clear();
+    QString again;
+    int seedBefore = -1;
+    int seedAfter = -2;
+    QTimer::singleShot(0, &window, [&] {
+        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; })) {
+            return;
+        }
+        auto* dialog = qobject_cast<HandoutDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QApplication::activeModalWidget()->close();
+            return;
+        }
+        again = QString("%1 %2 %3 %4")
+                    .arg(dialog->taskCountBox()->value())
+                    .arg(dialog->answersBox()->isChecked())
+                    .arg(dialog->taskFilesBox()->isChecked())
+                    .arg(dialog->folderEdit()->text());
+        dialog->taskFilesBox()->setChecked(false);
+        seedBefore = dialog->seedBox()->value();
+        QTest::keyClick(dialog->seedBox(), Qt::Key_Return);
+        seedAfter = dialog->seedBox()->value();
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    (*at)->trigger();
+    QCOMPARE(again, "8 1 1 " + dir_.filePath("menu-dateien"));
+    QCOMPARE(seedAfter, seedBefore);
+    QCOMPARE(pdfDialog.suggestions.size(), 2);
 }
 
 void TestPrint::worksheetCommandLine_data() {

@@ -19,6 +19,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -86,12 +89,12 @@ void setMode(const QString& path, mode_t mode) {
     QVERIFY(::chmod(QFile::encodeName(path).constData(), mode) == 0);
 }
 
-// Answers the next modal file dialog as soon as it is open.
-void answerFileDialog(const std::function<void(QFileDialog*)>& answer) {
+// Answers the next modal dialog of its kind as soon as it is open.
+template <typename Dialog> void answerModal(const std::function<void(Dialog*)>& answer) {
     auto* poll = new QTimer;
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
             poll->stop();
             poll->deleteLater();
             answer(dialog);
@@ -105,6 +108,10 @@ void answerFileDialog(const std::function<void(QFileDialog*)>& answer) {
         }
     });
     poll->start();
+}
+
+void answerFileDialog(const std::function<void(QFileDialog*)>& answer) {
+    answerModal<QFileDialog>(answer);
 }
 
 // Types into the dialog's file-name field, as the user would.
@@ -303,7 +310,9 @@ void TestTaskFileStorage::fullDeviceKeepsTheOldFile() {
     QtTaskFileStorage storage;
     const WriteResult w = storage.writeAtomically(s(path), taskBytes());
     QVERIFY(!w.ok);
-    QVERIFY(!w.reason.empty());
+    // Told in German, not in the C library's words.
+    QVERIFY2(w.reason.find("Kein Platz mehr auf dem Datentr\u00E4ger") != std::string::npos,
+             w.reason.c_str());
     QCOMPARE(readFile(path), old);
     QCOMPARE(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden),
              (QStringList{"alt.AUF", "fueller"}));
@@ -384,6 +393,8 @@ void TestTaskFileStorage::commandsWorkOnRealFiles() {
 void TestTaskFileStorage::dialogsStartInTheFolderAndReturnTheChosenPath() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
+    // No folder used before: the settings start empty, apart from the user's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(".settings"));
     QtTaskFileDialogs dialogs(nullptr);
     QString folder;
     QStringList filters;
@@ -417,10 +428,47 @@ void TestTaskFileStorage::dialogsStartInTheFolderAndReturnTheChosenPath() {
     QVERIFY(opened.has_value());
     QCOMPARE(QString::fromStdString(*opened), dir.filePath("da.AUF"));
 
-    answerFileDialog([](QFileDialog* d) { d->reject(); });
-    QVERIFY(!dialogs.askOpenPath(s(dir.path()), "*.auf").has_value());
+    // Started elsewhere, a dialog opens in the folder used last.
+    QTemporaryDir elsewhere;
+    answerFileDialog([&](QFileDialog* d) {
+        look(d);
+        d->reject();
+    });
+    QVERIFY(!dialogs.askOpenPath(s(elsewhere.path()), "*.auf").has_value());
+    QCOMPARE(folder, QDir(dir.path()).absolutePath());
     answerFileDialog([](QFileDialog* d) { d->reject(); });
     QVERIFY(!dialogs.askSavePath(s(dir.path()), "*.auf").has_value());
+
+    // "da" typed where "da.AUF" is: the question names "da.AUF". Declined,
+    // the dialog comes again with that name; then the file is replaced.
+    QtTaskFileStorage storage;
+    test::MemoryTaskFiles messages;
+    const TaskFileServices services{dialogs, storage, messages};
+    Worksheet sheet;
+    EnterTask(sheet.form);
+    for (bool replace : {false, true}) {
+        QString asked;
+        QString again;
+        answerFileDialog([&](QFileDialog* d) {
+            typeName(d, "da");
+            answerModal<QMessageBox>([&](QMessageBox* box) {
+                asked = box->text();
+                if (!replace) {
+                    answerFileDialog([&](QFileDialog* d2) {
+                        again = d2->selectedFiles().value(0);
+                        d2->reject();
+                    });
+                }
+                box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            });
+            static_cast<QDialog*>(d)->accept();
+        });
+        QCOMPARE(mSpeichern_Click(sheet.form, services).has_value(), replace);
+        QCOMPARE(asked, QString::fromUtf8("\u201Eda.AUF\u201C gibt es schon. Soll die Datei "
+                                          "ersetzt werden?"));
+        QCOMPARE(again, replace ? QString() : dir.filePath("da.AUF"));
+        QCOMPARE(readFile(dir.filePath("da.AUF")).size(), replace ? 2944 : 1);
+    }
 }
 
 QTEST_MAIN(TestTaskFileStorage)

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
 #include <QtTest>
 
 using namespace zifferon;
@@ -32,6 +33,7 @@ class TestWindow : public QObject {
     void enterInTheNumberBoxesAndOnButtons();
     void closingAsksOnlyForUnsavedWork_data();
     void closingAsksOnlyForUnsavedWork();
+    void speichernWritesToTheSheetsFile();
     void zoomStopsWhereTheScreenEnds();
     void aCorrectionReplacesTheDigit();
 };
@@ -251,21 +253,31 @@ void TestWindow::enterInTheNumberBoxesAndOnButtons() {
     QTRY_COMPARE(window.form().text(ctl::dividend(5)), Text(1, text1->text()[0].unicode()));
 }
 
+// Closing (the window's button or Ctrl+Q), "Eingabe" (a click or Enter in a
+// number box) and "Laden" ask the same question before unsaved work goes.
 void TestWindow::closingAsksOnlyForUnsavedWork_data() {
+    QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("written");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("done"); // the action went ahead
     QTest::addColumn<bool>("saved");
-    QTest::newRow("fresh sheet") << false << 0 << true << false;
-    QTest::newRow("Speichern") << true << int(QMessageBox::Save) << true << true;
-    QTest::newRow("Verwerfen") << true << int(QMessageBox::Discard) << true << false;
-    QTest::newRow("Abbrechen") << true << int(QMessageBox::Cancel) << false << false;
+    for (const char* action : {"Schliessen", "Beenden", "Eingabe", "Enter", "Laden"}) {
+        const auto row = [action](const char* answer) -> QTestData& {
+            return QTest::newRow(qPrintable(QString("%1, %2").arg(action, answer)))
+                   << QString(action);
+        };
+        row("fresh sheet") << false << 0 << true << false;
+        row("Speichern") << true << int(QMessageBox::Save) << true << true;
+        row("Verwerfen") << true << int(QMessageBox::Discard) << true << false;
+        row("Abbrechen") << true << int(QMessageBox::Cancel) << false << false;
+    }
 }
 
 void TestWindow::closingAsksOnlyForUnsavedWork() {
+    QFETCH(QString, action);
     QFETCH(bool, written);
     QFETCH(int, answer);
-    QFETCH(bool, closed);
+    QFETCH(bool, done);
     QFETCH(bool, saved);
     test::MemoryTaskFiles files;
     files.answer("/prog/ende");
@@ -291,14 +303,80 @@ void TestWindow::closingAsksOnlyForUnsavedWork() {
                 box->button(QMessageBox::Cancel)->text();
         box->button(static_cast<QMessageBox::StandardButton>(answer))->click();
     });
-    QCOMPARE(window.close(), closed);
+    QString before = "Vor dem Beenden";
+    if (action == "Schliessen") {
+        QCOMPARE(window.close(), done);
+    } else if (action == "Beenden") {
+        QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(!window.isVisible(), done);
+    } else if (action == "Laden") {
+        before = "Vor dem Laden";
+        window.loadAction()->trigger();
+        QCOMPARE(files.openCalls.size() == 1, done);
+    } else {
+        before = "Vor der neuen Aufgabe";
+        if (action == "Eingabe") {
+            QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+        } else {
+            QTest::keyClick(window.cell(ctl::Text1), Qt::Key_Return);
+        }
+        QCOMPARE(window.cell(ctl::resultat(0))->text().isEmpty(), done);
+    }
     QCOMPARE(asked.isEmpty(), !written);
     if (written) {
-        QVERIFY2(asked.startsWith(QString::fromUtf8(
-                     "Die Rechnung ist nicht gespeichert. Vor dem Beenden speichern?")),
-                 qPrintable(asked));
+        QCOMPARE(asked.remove('&'), "Die Rechnung ist nicht gespeichert. " + before +
+                                        " speichern? | Speichern | Verwerfen | Abbrechen");
     }
     QCOMPARE(files.files.count("/prog/ende.AUF") == 1, saved);
+}
+
+// "Speichern" asks for a name only for a new sheet, then writes to the
+// sheet's file; "Speichern unter ..." always asks; the caption names the file
+// and marks unsaved work; "Eingabe" makes a new sheet, a load takes its file.
+void TestWindow::speichernWritesToTheSheetsFile() {
+    test::MemoryTaskFiles files;
+    SheetWindow::Services services;
+    TaskFileServices taskFiles = files.services();
+    services.taskFiles = &taskFiles;
+    SheetWindow window(services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto caption = [&window] { return window.windowHandle()->title(); };
+    const auto press = [&window](QKeyCombination key) {
+        QTest::keyClick(&window, key.key(), key.keyboardModifiers());
+    };
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    QCOMPARE(caption(), QString("Schriftliche Zifferon"));
+    typeKeys("7");
+
+    files.answer("/prog/Anna");
+    press(Qt::CTRL | Qt::Key_S);
+    QCOMPARE(files.saveCalls.size(), std::size_t{1});
+    QCOMPARE(caption(), QString::fromUtf8("Anna.AUF \u2013 Schriftliche Zifferon"));
+    QCOMPARE(window.windowFilePath(), QString("/prog/Anna.AUF"));
+    pressEnter();
+    typeKeys("9");
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(caption(), QString::fromUtf8("Anna.AUF* \u2013 Schriftliche Zifferon"));
+    press(Qt::CTRL | Qt::Key_S); // no dialog: straight into Anna.AUF
+    QCOMPARE(files.saveCalls.size(), std::size_t{1});
+    QCOMPARE(files.writes, 2);
+    // Record 14 holds kontrolle1, its sixth byte kontrolle1(5).
+    QCOMPARE(files.files.at("/prog/Anna.AUF").at(13 * 128 + 5), std::uint8_t('9'));
+    QVERIFY(!window.isWindowModified());
+
+    files.answer("/prog/Ben.auf");
+    press(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    QCOMPARE(files.saveCalls.size(), std::size_t{2});
+    QCOMPARE(caption(), QString::fromUtf8("Ben.auf \u2013 Schriftliche Zifferon"));
+
+    files.answer("/prog/Anna.AUF");
+    window.loadAction()->trigger();
+    QCOMPARE(caption(), QString::fromUtf8("Anna.AUF \u2013 Schriftliche Zifferon"));
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    QCOMPARE(caption(), QString("Schriftliche Zifferon"));
+    QCOMPARE(window.windowFilePath(), QString());
+    QCOMPARE(files.files.size(), std::size_t{2});
 }
 
 // On a 1280 x 1024 screen the window fits up to 200 %: larger steps are
@@ -323,8 +401,9 @@ void TestWindow::zoomStopsWhereTheScreenEnds() {
 }
 
 // 9434 : 13: 7, Enter, 9, 1; back to the 9 with Left, Left and an 8 typed;
-// then a click into the middle of the cell holding 1 and a 5 typed. Both
-// corrections take, wherever the caret would stand.
+// then a click into the middle of the cell holding 1 and a 5 typed; then a
+// second click into that cell, which has the focus, and a 6. Every
+// correction takes, wherever the caret would stand.
 void TestWindow::aCorrectionReplacesTheDigit() {
     SheetWindow window;
     window.show();
@@ -347,6 +426,20 @@ void TestWindow::aCorrectionReplacesTheDigit() {
     typeKeys("5");
     QCOMPARE(one->text(), QString("5"));
     QVERIFY(window.form().text(ctl::kontrolle(1, 4)) == U"5");
+
+    // The last column keeps the focus after a digit: a click into it, then a
+    // click at the right edge and a digit typed behind the old one.
+    QLineEdit* last = window.cell(ctl::kontrolle(1, 0));
+    QTest::mouseClick(last, Qt::LeftButton);
+    typeKeys("2");
+    QTest::mouseClick(one, Qt::LeftButton); // another cell changes in between
+    typeKeys("4");
+    QTest::mouseClick(last, Qt::LeftButton);
+    QTest::mouseClick(last, Qt::LeftButton, {}, QPoint(last->width() - 2, last->height() / 2));
+    QCOMPARE(QApplication::focusWidget(), last);
+    typeKeys("6");
+    QCOMPARE(last->text(), QString("6"));
+    QVERIFY(window.form().text(ctl::kontrolle(1, 0)) == U"6");
 }
 
 QTEST_MAIN(TestWindow)
