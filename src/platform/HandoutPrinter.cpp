@@ -53,7 +53,11 @@ void prepare(Form1& form, const HandoutTask& task, bool answers) {
 } // namespace
 
 QString handoutName(const HandoutSheet& sheet) {
-    return QStringLiteral("Arbeitsblatt %1").arg(sheet.seed);
+    const QString name = QStringLiteral("Arbeitsblatt %1").arg(sheet.seed);
+    if (sheet.kind == TaskKind::Gemischt) {
+        return name;
+    }
+    return name + QStringLiteral(" (%1)").arg(QString::fromUtf8(taskKindName(sheet.kind)));
 }
 
 int HandoutPrinter::taskPages(const HandoutSheet& sheet) {
