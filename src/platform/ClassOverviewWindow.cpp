@@ -198,6 +198,7 @@ QTableWidget* ClassOverviewWindow::buildPupilTable(const std::vector<OverviewRow
         }
     }
     table->resizeColumnsToContents();
+    table->resizeRowsToContents();
     return table;
 }
 

@@ -76,8 +76,11 @@ QVariant OverviewTableModel::data(const QModelIndex& index, int role) const {
     }
     if (summary) {
         if (role == Qt::DisplayRole) {
-            // One count per line, so that the Stand column stays narrow.
-            return qt(summary_[static_cast<std::size_t>(column)]).replace(", ", ",\n");
+            // One count per line, so that the Stand column stays narrow;
+            // "bei 3 von 5 Kindern" on two lines for the same reason.
+            return qt(summary_[static_cast<std::size_t>(column)])
+                .replace(", ", ",\n")
+                .replace(" von ", "\nvon ");
         }
         if (role == Qt::FontRole) {
             QFont bold;
