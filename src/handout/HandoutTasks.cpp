@@ -43,7 +43,19 @@ std::string handoutProblem(const HandoutSettings& s) {
     if (s.seed > kHandoutMaxSeed) {
         return "Die Nummer des Blatts liegt zwischen 0 und 999999.";
     }
+    if (s.dividendDigits < lowestDividendDigits(s.kind)) {
+        return "F\u00FCr \u201E" + std::string(taskKindName(s.kind)) +
+               "\u201C hat der Dividend h\u00F6chstens " +
+               std::to_string(lowestDividendDigits(s.kind)) + " bis 6 Stellen.";
+    }
     return {};
+}
+
+HandoutSettings practiceSettings(HandoutSettings settings, MistakeKind mistake) {
+    settings.kind = practiceKindFor(mistake);
+    settings.dividendDigits =
+        std::max(settings.dividendDigits, lowestDividendDigits(settings.kind));
+    return settings;
 }
 
 HandoutDraw drawHandout(const HandoutSettings& settings) {
@@ -60,7 +72,7 @@ HandoutDraw drawHandout(const HandoutSettings& settings) {
     FixedSeedRandom random(settings.seed);
     std::set<std::pair<long, long>> taken;
     for (int n = 0; n < kMostDraws && draw.tasks.size() < std::size_t(settings.tasks); ++n) {
-        Command2_Click(form, random);
+        Command2_Click(form, random, settings.kind);
         const long dividend = numberIn(form, ctl::Text1);
         const long divisor = numberIn(form, ctl::Text2);
         if (dividend < divisor || !taken.insert({dividend, divisor}).second) {

@@ -11,6 +11,7 @@
 
 #include "check/WorkedSolution.h"
 #include "sheet/Form1.h"
+#include "task/TaskKind.h"
 
 #include <cstdint>
 #include <string>
@@ -30,7 +31,12 @@ struct HandoutSettings {
     int dividendDigits = 4; // the digit limits of "nächste Aufgabe": 2..6
     int divisorDigits = 2;  // 2..3
     std::uint32_t seed = 1; // the sheet's number: 0..kHandoutMaxSeed
+    TaskKind kind = TaskKind::Gemischt;
 };
+
+// The settings of a practice sheet for a kind of mistake: the kind of task
+// that practises it, the dividend limit raised to what that kind needs.
+HandoutSettings practiceSettings(HandoutSettings settings, MistakeKind mistake);
 
 struct HandoutTask {
     long dividend = 0;

@@ -9,7 +9,9 @@
 #include "taskfile/TaskRecords.h"
 #include "tracker/ProgressTracker.h"
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace zifferon {
 
@@ -19,7 +21,8 @@ constexpr std::array<std::string_view, kColumns> kTitles = {
     "Datei",           "Aufgabe",     "Stand",
     "Ergebnis",        "Richtig",     "Fehlversuche",
     "Einmaleins",      "Abziehen",    "Ziffer zu gro\u00DF",
-    "Ziffer zu klein", "Stellenwert", "Tipps"};
+    "Ziffer zu klein", "Stellenwert", "Tipps",
+    "Wiederholt"};
 
 constexpr std::array<std::string_view, 4> kStands = {"nicht begonnen", "in Arbeit", "beendet",
                                                      "keine Aufgabendatei"};
@@ -221,8 +224,60 @@ ClassOverview readClassFolder(const std::string& folder) {
                                                       : failure(entry.problem);
         overview.rows.push_back(overviewRow(entry.relative, entry.path, read));
     }
+    markRepeatedMistakes(overview.rows);
     overview.ok = true;
     return overview;
+}
+
+std::string pupilOf(std::string_view relative) {
+    const std::size_t slash = relative.find('/');
+    return slash == std::string_view::npos ? std::string() : std::string(relative.substr(0, slash));
+}
+
+std::vector<PupilSummary> pupilSummaries(const std::vector<OverviewRow>& rows) {
+    std::map<std::string, PupilSummary> byName;
+    for (const OverviewRow& row : rows) {
+        const std::string pupil = pupilOf(row.file);
+        if (pupil.empty()) {
+            continue;
+        }
+        PupilSummary& summary = byName[pupil];
+        summary.pupil = pupil;
+        if (row.stand == Stand::KeineAufgabendatei) {
+            continue;
+        }
+        ++summary.files;
+        for (std::size_t k = 0; k < summary.filesWithKind.size(); ++k) {
+            summary.filesWithKind[k] += row.tally.mistakes[k] > 0 ? 1 : 0;
+        }
+    }
+    std::vector<PupilSummary> pupils;
+    for (auto& [name, summary] : byName) {
+        pupils.push_back(std::move(summary));
+    }
+    return pupils;
+}
+
+void markRepeatedMistakes(std::vector<OverviewRow>& rows) {
+    const std::vector<PupilSummary> pupils = pupilSummaries(rows);
+    for (OverviewRow& row : rows) {
+        row.pupil = pupilOf(row.file);
+        const auto it = std::find_if(pupils.begin(), pupils.end(), [&row](const PupilSummary& p) {
+            return p.pupil == row.pupil;
+        });
+        for (std::size_t k = 0; k < row.repeated.size(); ++k) {
+            row.repeated[k] = it != pupils.end() && row.tally.mistakes[k] > 0 &&
+                              it->repeated(static_cast<MistakeKind>(k));
+        }
+    }
+}
+
+std::string pupilKindText(const PupilSummary& pupil, MistakeKind kind) {
+    const std::size_t files = pupil.filesWithKind[static_cast<std::size_t>(kind)];
+    if (files == 0) {
+        return {};
+    }
+    return files == 1 ? "einmal" : "wiederholt (" + std::to_string(files) + ")";
 }
 
 std::optional<std::uint64_t> cellNumber(const OverviewRow& row, Column column) {
@@ -258,6 +313,17 @@ std::string cellText(const OverviewRow& row, Column column) {
                                                                    : row.result;
     case Column::Richtig:
         return row.right ? (*row.right ? "ja" : "nein") : "";
+    case Column::Wiederholt: {
+        std::string kinds;
+        for (int k = 0; k < kMistakeKinds; ++k) {
+            if (row.repeated[static_cast<std::size_t>(k)]) {
+                kinds += (kinds.empty() ? "" : ", ") +
+                         std::string(columnTitle(
+                             static_cast<Column>(static_cast<int>(Column::Einmaleins) + k)));
+            }
+        }
+        return kinds;
+    }
     default: {
         const std::optional<std::uint64_t> n = cellNumber(row, column);
         return n ? std::to_string(*n) : "";
@@ -297,6 +363,17 @@ std::array<std::string, kColumns> summaryLine(const std::vector<OverviewRow>& ro
     }
     for (std::size_t s = 0; s < kStands.size(); ++s) {
         join(at(Column::Stand), perStand[s], kStands[s]);
+    }
+    // How many of the pupils repeat a mistake.
+    const std::vector<PupilSummary> pupils = pupilSummaries(rows);
+    if (!pupils.empty()) {
+        const auto repeating = std::count_if(pupils.begin(), pupils.end(), [](const auto& p) {
+            return std::any_of(p.filesWithKind.begin(), p.filesWithKind.end(),
+                               [](std::size_t files) { return files >= 2; });
+        });
+        at(Column::Wiederholt) = "bei " + std::to_string(repeating) + " von " +
+                                 std::to_string(pupils.size()) +
+                                 (pupils.size() == 1 ? " Kind" : " Kindern");
     }
     join(at(Column::Richtig), right, "ja");
     join(at(Column::Richtig), wrong, "nein");

@@ -33,8 +33,10 @@ enum class Column {
     ZifferZuKlein,
     Stellenwert,
     Tipps,
+    // The kinds of mistake of the file that its pupil made in another file too.
+    Wiederholt,
 };
-inline constexpr int kColumns = 12;
+inline constexpr int kColumns = 13;
 
 // The column's title, UTF-8.
 std::string_view columnTitle(Column column);
@@ -56,6 +58,10 @@ struct OverviewRow {
     std::uint64_t failedChecks = 0; // the rows' counters, full counts where tagged
     bool tagged = false;            // a row record carries our tag
     RowTally tally;                 // sums over the rows (tagged files only)
+    std::string pupil;              // the subfolder, empty for a file of the folder itself
+    // Per kind of mistake: made in this file and in another file of the same
+    // pupil ("wiederholt"); a kind in one file only is a slip.
+    std::array<bool, kMistakeKinds> repeated{};
 };
 
 // The overview row of one file from what was read of its start.
@@ -67,8 +73,35 @@ struct ClassOverview {
     std::vector<OverviewRow> rows;
 };
 
-// Every task file of the folder and its direct subfolders, by relative path.
+// Every task file of the folder and its direct subfolders, by relative path,
+// with the pupils' repeated mistakes marked.
 ClassOverview readClassFolder(const std::string& folder);
+
+// A pupil is a subfolder of the class folder: the part of the relative path
+// before the first "/", empty for a file of the folder itself.
+std::string pupilOf(std::string_view relative);
+
+// Sets each row's pupil and marks a kind of mistake "wiederholt" where the
+// pupil made it in two or more different files. Files of the folder itself
+// belong to no pupil and are never marked.
+void markRepeatedMistakes(std::vector<OverviewRow>& rows);
+
+// One pupil's files at a glance, for the summary per pupil.
+struct PupilSummary {
+    std::string pupil;
+    std::size_t files = 0;                                  // task files read
+    std::array<std::size_t, kMistakeKinds> filesWithKind{}; // files with the kind of mistake
+    bool repeated(MistakeKind kind) const {
+        return filesWithKind[static_cast<std::size_t>(kind)] >= 2;
+    }
+};
+
+// The pupils in the order of their names, each once.
+std::vector<PupilSummary> pupilSummaries(const std::vector<OverviewRow>& rows);
+
+// "wiederholt (3)" for a kind in three files, "einmal" for a slip, empty for
+// none: a cell of the summary per pupil.
+std::string pupilKindText(const PupilSummary& pupil, MistakeKind kind);
 
 // A file name as UTF-8 text: each byte that is not part of a UTF-8
 // character shows as U+FFFD, the replacement character.

@@ -10,10 +10,12 @@
 #include "platform/QtTaskFileServices.h"
 #include "platform/RecentFolder.h"
 #include "platform/SheetPrinter.h"
+#include "task/TaskKind.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,7 +24,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -69,6 +73,7 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     chart_->setTally(classTally(rows));
 
     model_ = new OverviewTableModel(std::move(rows), this);
+    pupilTable_ = buildPupilTable(model_->rows());
     sorted_ = new OverviewSortModel(this);
     sorted_->setSourceModel(model_);
     table_ = new QTableView(this);
@@ -92,8 +97,14 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(where);
     layout->addLayout(buttons);
-    layout->addWidget(chart_);
-    layout->addWidget(table_, 1);
+    auto* chartRow = new QHBoxLayout;
+    chartRow->addWidget(chart_, 1);
+    chartRow->addLayout(buildPracticeButtons());
+    layout->addLayout(chartRow);
+    tabs_ = new QTabWidget(this);
+    tabs_->addTab(table_, QStringLiteral("Dat&eien"));
+    tabs_->addTab(pupilTable_, QStringLiteral("&Kinder"));
+    layout->addWidget(tabs_, 1);
     // All twelve columns side by side on the screen, a projector's 1024
     // pixels included: the file names give up what the others need.
     const QMargins margins = layout->contentsMargins();
@@ -122,6 +133,74 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
                                      std::max(table_->columnWidth(datei), 1));
     table_->setColumnWidth(datei, fileWidth);
     resize(std::min(frame + others + fileWidth, width), std::min(640, room.height() * 9 / 10));
+}
+
+QLayout* ClassOverviewWindow::buildPracticeButtons() {
+    auto* grid = new QGridLayout;
+    for (int k = 0; k < kMistakeKinds; ++k) {
+        const auto kind = static_cast<MistakeKind>(k);
+        const QString title = QString::fromStdString(std::string(
+            columnTitle(static_cast<Column>(static_cast<int>(Column::Einmaleins) + k))));
+        const QString practice = QString::fromUtf8(taskKindName(practiceKindFor(kind)));
+        auto* button = new QPushButton(QString::fromUtf8("\u00DCbungsblatt dazu \u2026"), this);
+        const std::string_view key = mistakeKindKey(kind);
+        button->setObjectName(QStringLiteral("practice-") +
+                              QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+        button->setAccessibleName(QString::fromUtf8("\u00DCbungsblatt zu %1").arg(title));
+        button->setToolTip(
+            QString::fromUtf8("Arbeitsblatt mit Aufgaben \u201E%1\u201C").arg(practice));
+        connect(button, &QPushButton::clicked, this,
+                [this, kind] { emit practiceRequested(kind); });
+        practiceButtons_[static_cast<std::size_t>(k)] = button;
+        grid->addWidget(new QLabel(title, this), k, 0);
+        grid->addWidget(button, k, 1);
+    }
+    grid->setRowStretch(kMistakeKinds, 1);
+    return grid;
+}
+
+QTableWidget* ClassOverviewWindow::buildPupilTable(const std::vector<OverviewRow>& rows) {
+    const std::vector<PupilSummary> pupils = pupilSummaries(rows);
+    auto* table = new QTableWidget(static_cast<int>(pupils.size()), 2 + kMistakeKinds, this);
+    table->setObjectName(QStringLiteral("pupilTable"));
+    table->setAccessibleName(QStringLiteral("Fehlerarten je Kind"));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    QStringList titles{QStringLiteral("Kind"), QStringLiteral("Dateien")};
+    for (int k = 0; k < kMistakeKinds; ++k) {
+        titles << model_
+                      ->headerData(static_cast<int>(Column::Einmaleins) + k, Qt::Horizontal,
+                                   Qt::DisplayRole)
+                      .toString();
+    }
+    table->setHorizontalHeaderLabels(titles);
+    for (int k = 0; k < kMistakeKinds; ++k) {
+        table->horizontalHeaderItem(2 + k)->setToolTip(
+            QString::fromUtf8("%1: in wie vielen Dateien des Kindes")
+                .arg(QString::fromStdString(std::string(
+                    columnTitle(static_cast<Column>(static_cast<int>(Column::Einmaleins) + k))))));
+    }
+    for (std::size_t r = 0; r < pupils.size(); ++r) {
+        const PupilSummary& pupil = pupils[r];
+        const int row = static_cast<int>(r);
+        table->setItem(row, 0,
+                       new QTableWidgetItem(QString::fromStdString(shownName(pupil.pupil))));
+        table->setItem(row, 1, new QTableWidgetItem(QString::number(pupil.files)));
+        for (int k = 0; k < kMistakeKinds; ++k) {
+            auto* item = new QTableWidgetItem(
+                QString::fromStdString(pupilKindText(pupil, static_cast<MistakeKind>(k))));
+            if (pupil.repeated(static_cast<MistakeKind>(k))) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            table->setItem(row, 2 + k, item);
+        }
+    }
+    table->resizeColumnsToContents();
+    table->resizeRowsToContents();
+    return table;
 }
 
 std::vector<OverviewRow> ClassOverviewWindow::shownRows() const {

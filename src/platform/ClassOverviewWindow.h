@@ -15,6 +15,8 @@
 #include <QWidget>
 
 class QTableView;
+class QTableWidget;
+class QTabWidget;
 class QPushButton;
 
 namespace zifferon {
@@ -33,6 +35,14 @@ class ClassOverviewWindow : public QWidget {
 
     QTableView* table() const { return table_; }
     MistakeChart* chart() const { return chart_; }
+    // The second tab: one line per pupil (subfolder), the kinds of mistake
+    // seen once or repeated.
+    QTableWidget* pupilTable() const { return pupilTable_; }
+    QTabWidget* tabs() const { return tabs_; }
+    // "Übungsblatt dazu ..." beside the chart, one per kind of mistake.
+    QPushButton* practiceButton(MistakeKind kind) const {
+        return practiceButtons_[static_cast<std::size_t>(kind)];
+    }
     // The files in the order the table shows them, without the summary line.
     std::vector<OverviewRow> shownRows() const;
 
@@ -44,6 +54,8 @@ class ClassOverviewWindow : public QWidget {
   signals:
     // The file's path as bytes: a name that is not UTF-8 opens too.
     void openRequested(const QByteArray& path);
+    // A worksheet that practises the kind of mistake is asked for.
+    void practiceRequested(MistakeKind kind);
 
   private:
     // Where a copy of the table goes, and what a failure message says.
@@ -62,6 +74,8 @@ class ClassOverviewWindow : public QWidget {
     void askWrite(const WriteTarget& target, QString (*withExtension)(const QString&),
                   bool (ClassOverviewWindow::*write)(const QString&, QString*) const);
     void openRow(const QModelIndex& index);
+    QLayout* buildPracticeButtons();
+    QTableWidget* buildPupilTable(const std::vector<OverviewRow>& rows);
 
     QString folder_;
     MessageSink& messages_;
@@ -69,6 +83,9 @@ class ClassOverviewWindow : public QWidget {
     OverviewSortModel* sorted_ = nullptr;
     QTableView* table_ = nullptr;
     MistakeChart* chart_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QTableWidget* pupilTable_ = nullptr;
+    std::array<QPushButton*, kMistakeKinds> practiceButtons_{};
 };
 
 // Adds ".csv" unless the name ends in it (any case).

@@ -11,6 +11,7 @@
 #include "taskfile/TaskFileCommands.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -58,6 +59,11 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
     auto* newSeed = new QPushButton(QStringLiteral("&Neue Nummer"));
     // Enter in a field makes the sheet; only a click draws a new number.
     newSeed->setAutoDefault(false);
+    kind_ = new QComboBox;
+    for (TaskKind kind : kAllTaskKinds) {
+        kind_->addItem(QString::fromUtf8(taskKindName(kind)));
+    }
+    kind_->setAccessibleName(QStringLiteral("Aufgabenart"));
     answers_ = new QCheckBox(QStringLiteral("&L\u00F6sungsblatt anh\u00E4ngen"));
     taskFiles_ = new QCheckBox(QStringLiteral("Aufgaben als &Dateien speichern"));
     folder_ = new QLineEdit;
@@ -93,6 +99,7 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(QStringLiteral("&Aufgaben:"), tasks_);
     form->addRow(QStringLiteral("Stellen h\u00F6chstens:"), digits);
+    form->addRow(QStringLiteral("Aufgabenar&t:"), kind_);
     form->addRow(labelFor(QStringLiteral("Nu&mmer des Blatts:"), seed_), seedRow);
     form->addRow(answers_);
     form->addRow(taskFiles_);
@@ -125,6 +132,8 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
             updateProblem();
         });
     }
+    connect(kind_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { setKind(kAllTaskKinds[static_cast<std::size_t>(index)]); });
     connect(newSeed, &QPushButton::clicked, this,
             [this] { seed_->setValue(static_cast<int>(seedFromClock(kHandoutMaxSeed))); });
     connect(taskFiles_, &QCheckBox::toggled, this, &HandoutDialog::updateProblem);
@@ -141,7 +150,14 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
 
 HandoutSettings HandoutDialog::settings() const {
     return {tasks_->value(), dividendDigits_->value(), divisorDigits_->value(),
-            static_cast<std::uint32_t>(seed_->value())};
+            static_cast<std::uint32_t>(seed_->value()),
+            kAllTaskKinds[static_cast<std::size_t>(std::max(kind_->currentIndex(), 0))]};
+}
+
+void HandoutDialog::setKind(TaskKind kind) {
+    kind_->setCurrentIndex(static_cast<int>(kind));
+    dividendDigits_->setValue(std::max(dividendDigits_->value(), lowestDividendDigits(kind)));
+    updateProblem();
 }
 
 bool HandoutDialog::answers() const {
@@ -221,8 +237,9 @@ void HandoutDialog::finish(Output output) {
 }
 
 void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
-                   MessageSink& messages) {
+                   MessageSink& messages, TaskKind kind) {
     HandoutDialog dialog(dividendDigitLimit(form), divisorDigitLimit(form), parent);
+    dialog.setKind(kind);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -234,7 +251,8 @@ void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
         fail(QString::fromStdString(draw.problem));
         return;
     }
-    const HandoutSheet sheet{std::move(draw.tasks), dialog.settings().seed, dialog.answers()};
+    const HandoutSheet sheet{std::move(draw.tasks), dialog.settings().seed, dialog.answers(),
+                             dialog.settings().kind};
     const QString folder = dialog.taskFolder();
     QString error;
     // Where the files went, once they are written.

@@ -12,6 +12,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,6 +44,10 @@ class HandoutDialog : public QDialog {
     QSpinBox* dividendDigitsBox() const { return dividendDigits_; }
     QSpinBox* divisorDigitsBox() const { return divisorDigits_; }
     QSpinBox* seedBox() const { return seed_; }
+    // "Aufgabenart": the kinds in the order of TaskKind.
+    QComboBox* kindBox() const { return kind_; }
+    // Chooses the kind, raising the dividend's limit to what it needs.
+    void setKind(TaskKind kind);
     QCheckBox* answersBox() const { return answers_; }
     QCheckBox* taskFilesBox() const { return taskFiles_; }
     QLineEdit* folderEdit() const { return folder_; }
@@ -63,6 +68,7 @@ class HandoutDialog : public QDialog {
     QSpinBox* dividendDigits_ = nullptr;
     QSpinBox* divisorDigits_ = nullptr;
     QSpinBox* seed_ = nullptr;
+    QComboBox* kind_ = nullptr;
     QCheckBox* answers_ = nullptr;
     QCheckBox* taskFiles_ = nullptr;
     QLineEdit* folder_ = nullptr;
@@ -74,9 +80,10 @@ class HandoutDialog : public QDialog {
     Output output_ = Output::None;
 };
 
-// The whole command: the dialog, then the PDF's name or the print dialog,
-// then the files. Failures are reported through `messages`.
+// The whole command: the dialog (starting with the sheet's digit limits and
+// `kind`), then the PDF's name or the print dialog, then the files. Failures
+// are reported through `messages`.
 void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
-                   MessageSink& messages);
+                   MessageSink& messages, TaskKind kind = TaskKind::Gemischt);
 
 } // namespace zifferon

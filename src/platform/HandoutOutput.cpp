@@ -68,7 +68,7 @@ int runHandoutCommand(const HandoutRequest& request) {
         std::fprintf(stderr, "zifferon: %s\n", draw.problem.c_str());
         return kWrongUsage;
     }
-    const HandoutSheet sheet{std::move(draw.tasks), settings.seed, request.answers};
+    const HandoutSheet sheet{std::move(draw.tasks), settings.seed, request.answers, settings.kind};
     // A target that cannot take the sheet is a wrong argument, like a bad number.
     const std::string problem = handoutTargetsProblem(sheet.tasks, pdfPath, taskFolder);
     if (!problem.empty()) {

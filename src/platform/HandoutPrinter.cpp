@@ -53,7 +53,11 @@ void prepare(Form1& form, const HandoutTask& task, bool answers) {
 } // namespace
 
 QString handoutName(const HandoutSheet& sheet) {
-    return QStringLiteral("Arbeitsblatt %1").arg(sheet.seed);
+    const QString name = QStringLiteral("Arbeitsblatt %1").arg(sheet.seed);
+    if (sheet.kind == TaskKind::Gemischt) {
+        return name;
+    }
+    return name + QStringLiteral(" (%1)").arg(QString::fromUtf8(taskKindName(sheet.kind)));
 }
 
 int HandoutPrinter::taskPages(const HandoutSheet& sheet) {
@@ -76,7 +80,11 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
     // be made again); the pupil's name on the task pages.
     paintPageHeader(painter, page.topLeft(), page.width(), s,
                     answers ? QStringLiteral("L\u00F6sungen zum %1").arg(handoutName(sheet))
-                            : handoutName(sheet) + QStringLiteral(": Schriftlich dividieren"),
+                    : sheet.kind != TaskKind::Gemischt
+                        // The kind takes the place of the subject: both leave
+                        // no room for the name.
+                        ? handoutName(sheet)
+                        : handoutName(sheet) + QStringLiteral(": Schriftlich dividieren"),
                     answers ? QString() : QStringLiteral("Name: ____________________"));
     painter.save();
 

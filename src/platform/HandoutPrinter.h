@@ -32,6 +32,7 @@ struct HandoutSheet {
     std::vector<HandoutTask> tasks;
     std::uint32_t seed = 0; // the sheet's number, printed on every page
     bool answers = false;
+    TaskKind kind = TaskKind::Gemischt; // named on every page unless "gemischt"
 };
 
 inline constexpr int kHandoutTasksPerPage = 4;
@@ -58,7 +59,9 @@ class HandoutPrinter {
     bool print(const HandoutSheet& sheet, QPrinter& printer, QString* error) const;
 };
 
-// "Arbeitsblatt 4711", the document's name.
+// "Arbeitsblatt 4711", the document's name; with its kind of task unless
+// that is "gemischt": "Arbeitsblatt 4711 (Null im Ergebnis)", since the same
+// number gives other tasks for another kind.
 QString handoutName(const HandoutSheet& sheet);
 
 } // namespace zifferon

@@ -182,7 +182,8 @@ bool OverviewPrinter::paint(QPagedPaintDevice& device, QString* error) const {
         double x = page.left();
         for (std::size_t c = 0; c < widths.size(); ++c) {
             const QRectF cell(x, pages.y(), widths[c] - pad, height);
-            const bool counting = static_cast<Column>(c) >= Column::Fehlversuche;
+            const bool counting = static_cast<Column>(c) >= Column::Fehlversuche &&
+                                  static_cast<Column>(c) <= Column::Tipps;
             const int align = (counting ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
             painter.drawText(cell, wrap ? align | Qt::TextWordWrap : align,
                              wrap ? texts[c]

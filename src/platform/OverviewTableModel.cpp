@@ -14,7 +14,41 @@ QString qt(const std::string& s) {
 }
 
 bool isCounting(Column column) {
-    return column >= Column::Fehlversuche;
+    return column >= Column::Fehlversuche && column <= Column::Tipps;
+}
+
+// Short titles keep all columns on a projector's 1024 pixels; the tooltip
+// has the whole title.
+QString shortTitle(Column column) {
+    switch (column) {
+    case Column::Fehlversuche:
+        return QStringLiteral("Fehler");
+    case Column::Einmaleins:
+        return QString::fromUtf8("1\u00D71");
+    case Column::Abziehen:
+        return QStringLiteral("Abz.");
+    case Column::ZifferZuGross:
+        return QString::fromUtf8("zu gro\u00DF");
+    case Column::ZifferZuKlein:
+        return QStringLiteral("zu klein");
+    case Column::Stellenwert:
+        return QStringLiteral("Stelle");
+    case Column::Wiederholt:
+        return QStringLiteral("Wdh.");
+    default:
+        return qt(std::string(columnTitle(column)));
+    }
+}
+
+// The repeated kinds by their short titles: "1×1, Stelle".
+QString repeatedShort(const OverviewRow& row) {
+    QStringList kinds;
+    for (int k = 0; k < kMistakeKinds; ++k) {
+        if (row.repeated[static_cast<std::size_t>(k)]) {
+            kinds << shortTitle(static_cast<Column>(static_cast<int>(Column::Einmaleins) + k));
+        }
+    }
+    return kinds.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -42,8 +76,11 @@ QVariant OverviewTableModel::data(const QModelIndex& index, int role) const {
     }
     if (summary) {
         if (role == Qt::DisplayRole) {
-            // One count per line, so that the Stand column stays narrow.
-            return qt(summary_[static_cast<std::size_t>(column)]).replace(", ", ",\n");
+            // One count per line, so that the Stand column stays narrow;
+            // "bei 3 von 5 Kindern" on two lines for the same reason.
+            return qt(summary_[static_cast<std::size_t>(column)])
+                .replace(", ", ",\n")
+                .replace(" von ", "\nvon ");
         }
         if (role == Qt::FontRole) {
             QFont bold;
@@ -55,10 +92,13 @@ QVariant OverviewTableModel::data(const QModelIndex& index, int role) const {
     const OverviewRow& row = rows_[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        return qt(cellText(row, column));
+        return column == Column::Wiederholt ? repeatedShort(row) : qt(cellText(row, column));
     case Qt::ToolTipRole:
         if (column == Column::Stand && !row.refusal.empty()) {
             return qt(row.refusal);
+        }
+        if (column == Column::Wiederholt && !cellText(row, column).empty()) {
+            return qt("Wiederholt: " + cellText(row, column));
         }
         return column == Column::Datei ? qt(shownName(row.path)) : QVariant();
     case SortRole:
@@ -85,24 +125,7 @@ QVariant OverviewTableModel::headerData(int section, Qt::Orientation orientation
     if (role != Qt::DisplayRole) {
         return {};
     }
-    // Short titles keep all twelve columns on a projector's 1024 pixels;
-    // the tooltip has the whole title.
-    switch (column) {
-    case Column::Fehlversuche:
-        return QStringLiteral("Fehler");
-    case Column::Einmaleins:
-        return QString::fromUtf8("1\u00D71");
-    case Column::Abziehen:
-        return QStringLiteral("Abz.");
-    case Column::ZifferZuGross:
-        return QString::fromUtf8("zu gro\u00DF");
-    case Column::ZifferZuKlein:
-        return QStringLiteral("zu klein");
-    case Column::Stellenwert:
-        return QStringLiteral("Stelle");
-    default:
-        return qt(std::string(columnTitle(column)));
-    }
+    return shortTitle(column);
 }
 
 OverviewSortModel::OverviewSortModel(QObject* parent) : QSortFilterProxyModel(parent) {

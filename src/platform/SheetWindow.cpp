@@ -229,8 +229,9 @@ void SheetWindow::buildMenu() {
     // The classroom's tools.
     QAction* handout = datei->addAction(QStringLiteral("&Arbeitsblatt erstellen ..."));
     handout->setObjectName("mArbeitsblatt");
-    connect(handout, &QAction::triggered, this,
-            [this] { createHandout(this, form(), *services_.pdfDialog, *services_.messages); });
+    connect(handout, &QAction::triggered, this, [this] {
+        createHandout(this, form(), *services_.pdfDialog, *services_.messages, sheet_.taskKind());
+    });
     datei->addSeparator();
     overviewAction_ = datei->addAction(QString::fromUtf8("&Klassen\u00FCbersicht ..."));
     overviewAction_->setObjectName("mKlassenuebersicht");
@@ -250,6 +251,22 @@ void SheetWindow::buildMenu() {
     quitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // As the window's close button: the question about unsaved work first.
     connect(quitAction_, &QAction::triggered, this, &QWidget::close);
+
+    // The kind of task "nächste Aufgabe" draws: a menu of its own keeps the
+    // sheet as it is. Each start begins with "gemischt": the sheet does not
+    // show the kind, so a remembered one would surprise the next pupil.
+    QMenu* kinds = menuBar()->addMenu(QStringLiteral("Aufgabenar&t"));
+    kinds->setObjectName("mAufgabenart");
+    auto* kindGroup = new QActionGroup(this);
+    for (TaskKind kind : kAllTaskKinds) {
+        QAction* a = kinds->addAction(QString::fromUtf8(taskKindName(kind)));
+        a->setObjectName(QStringLiteral("mArt-%1").arg(QString::fromUtf8(taskKindKey(kind))));
+        a->setCheckable(true);
+        a->setChecked(kind == sheet_.taskKind());
+        kindGroup->addAction(a);
+        connect(a, &QAction::triggered, this,
+                [this, kind] { handle([kind](Worksheet& sheet) { sheet.setTaskKind(kind); }); });
+    }
 
     QMenu* ansicht = menuBar()->addMenu(QString::fromUtf8("&Ansicht"));
     ansicht->setObjectName("mAnsicht");
@@ -405,6 +422,11 @@ ClassOverviewWindow* SheetWindow::openClassOverview(const QString& folder) {
     }
     auto* window =
         new ClassOverviewWindow(folder, std::move(overview.rows), *services_.messages, this);
+    connect(window, &ClassOverviewWindow::practiceRequested, this,
+            [this, window](MistakeKind kind) {
+                createHandout(window, form(), *services_.pdfDialog, *services_.messages,
+                              practiceKindFor(kind));
+            });
     connect(window, &ClassOverviewWindow::openRequested, this, [this](const QByteArray& path) {
         openFile(path.toStdString());
         raise();

@@ -55,8 +55,8 @@ CommandLine wrong(std::string error) {
     return c;
 }
 
-constexpr std::array<std::string_view, 5> kHandoutOptionsWithValue = {
-    "--worksheet", "--digits", "--seed", "--pdf", "--task-files"};
+constexpr std::array<std::string_view, 7> kHandoutOptionsWithValue = {
+    "--worksheet", "--digits", "--seed", "--pdf", "--task-files", "--kind", "--for-mistake"};
 
 std::string quoted(std::string_view text) {
     return "\u201E" + std::string(text) + "\u201C";
@@ -95,6 +95,7 @@ std::string takeHandoutOption(std::string_view name, std::string_view value,
         }
         s.dividendDigits = *d;
         s.divisorDigits = *e;
+        request.digitsGiven = true;
     } else if (name == "--seed") {
         const std::optional<int> seed = smallNumber(value);
         if (!seed) {
@@ -102,6 +103,22 @@ std::string takeHandoutOption(std::string_view name, std::string_view value,
         }
         s.seed = static_cast<std::uint32_t>(*seed);
         request.seedGiven = true;
+    } else if (name == "--kind") {
+        const std::optional<TaskKind> kind = taskKindFromKey(value);
+        if (!kind) {
+            return "--kind erwartet gemischt, ohne-rest, mit-rest, null-im-ergebnis, "
+                   "einstelliger-divisor, schwer-zu-schaetzen oder viele-entbuendelungen, nicht " +
+                   quoted(value) + ".";
+        }
+        s.kind = *kind;
+        request.kindGiven = true;
+    } else if (name == "--for-mistake") {
+        request.forMistake = mistakeKindFromKey(value);
+        if (!request.forMistake) {
+            return "--for-mistake erwartet einmaleins, abziehen, ziffer-zu-gross, "
+                   "ziffer-zu-klein oder stellenwert, nicht " +
+                   quoted(value) + ".";
+        }
     } else if (value.empty()) {
         return std::string(name) +
                (name == "--pdf" ? " erwartet einen Dateinamen." : " erwartet einen Ordner.");
@@ -212,6 +229,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (c.handout.pdf.empty()) {
             return wrong("Zu --worksheet fehlt --pdf DATEI.");
         }
+        if (c.handout.forMistake) {
+            if (c.handout.kindGiven) {
+                return wrong("--kind und --for-mistake lassen sich nicht verbinden.");
+            }
+            // Limits given are kept (and refused if too small for the kind).
+            const HandoutSettings given = c.handout.settings;
+            c.handout.settings = practiceSettings(given, *c.handout.forMistake);
+            if (c.handout.digitsGiven) {
+                c.handout.settings.dividendDigits = given.dividendDigits;
+            }
+        }
         if (std::string problem = handoutProblem(c.handout.settings); !problem.empty()) {
             return wrong(problem);
         }
@@ -223,7 +251,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
 std::string commandLineHelp() {
     return "Aufruf: zifferon [DATEI]\n"
            "       zifferon --worksheet N --pdf DATEI [--digits D,E] [--seed S] [--answers]\n"
-           "                [--task-files ORDNER]\n"
+           "                [--kind ART | --for-mistake FEHLER] [--task-files ORDNER]\n"
            "       zifferon --report ORDNER\n"
            "Schriftliche Division üben, wie sie im Rechenheft steht.\n"
            "\n"
@@ -238,6 +266,14 @@ std::string commandLineHelp() {
            "                       Divisor (2 bis 3), sonst 4,2\n"
            "  --seed S             Nummer des Blatts (0 bis 999999): dieselbe Nummer gibt\n"
            "                       dieselben Aufgaben; ohne sie wird eine gezogen\n"
+           "  --kind ART           Aufgabenart: gemischt (sonst), ohne-rest, mit-rest,\n"
+           "                       null-im-ergebnis (Dividend ab 3 Stellen),\n"
+           "                       einstelliger-divisor, schwer-zu-schaetzen,\n"
+           "                       viele-entbuendelungen\n"
+           "  --for-mistake FEHLER Übungsblatt zu einer Fehlerart: einmaleins\n"
+           "                       (einstelliger-divisor), abziehen (viele-entbuendelungen),\n"
+           "                       ziffer-zu-gross, ziffer-zu-klein (schwer-zu-schaetzen),\n"
+           "                       stellenwert (null-im-ergebnis)\n"
            "  --answers            hängt das Lösungsblatt an\n"
            "  --task-files ORDNER  speichert jede Aufgabe als Aufgabendatei in ORDNER\n"
            "\n"

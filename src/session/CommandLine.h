@@ -11,18 +11,23 @@
 
 #include "handout/HandoutTasks.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zifferon {
 
-// --worksheet N [--digits D,E] [--seed S] --pdf FILE [--answers] [--task-files FOLDER]
+// --worksheet N [--digits D,E] [--seed S] [--kind K | --for-mistake M] --pdf FILE
+// [--answers] [--task-files FOLDER]
 struct HandoutRequest {
     HandoutSettings settings;
     bool seedGiven = false; // otherwise the sheet's number is drawn from the clock
     bool answers = false;
     std::string pdf;
     std::string taskFolder; // empty: no task files
+    bool digitsGiven = false;
+    bool kindGiven = false;
+    std::optional<MistakeKind> forMistake; // the sheet practises this kind of mistake
 };
 
 struct CommandLine {

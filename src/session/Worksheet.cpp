@@ -108,17 +108,23 @@ void Worksheet::click(ControlId control) {
         filePath_.clear();
         return;
     case Kind::Command2:
-        Command2_Click(form, random_);
+        Command2_Click(form, random_, taskKind_);
         break;
     case Kind::Info:
         info_Click(form, control.index);
         break;
     case Kind::Label3:
-        Label3_Click(form, control.index);
+        Label3_Click(form, control.index, taskKind_);
         break;
     default:
         return;
     }
+    afterEvent();
+}
+
+void Worksheet::setTaskKind(TaskKind kind) {
+    taskKind_ = kind;
+    fitDigitLimitToKind(form, kind);
     afterEvent();
 }
 

@@ -25,6 +25,7 @@
 #include "sheet/Announcements.h"
 #include "sheet/Form1.h"
 #include "task/ClockRandom.h"
+#include "task/TaskKind.h"
 #include "taskfile/TaskRecords.h"
 
 #include <string>
@@ -82,6 +83,10 @@ class Worksheet {
     int hintsUsed() const { return coach_.hintsUsed(); }
     // A tick of Timer1.
     void tick();
+    // The kind of task "nächste Aufgabe" draws ("Aufgabenart"); choosing a
+    // kind raises the dividend's digit limit to what the kind needs.
+    TaskKind taskKind() const { return taskKind_; }
+    void setTaskKind(TaskKind kind);
     // What a screen reader says of the events since the last call: the
     // verdicts written and the end of the task ("" for nothing). A loaded
     // sheet is not news.
@@ -98,6 +103,7 @@ class Worksheet {
     HintCoach coach_;
     AnnouncedSheet told_{form};
     bool keyInProgress_ = false;
+    TaskKind taskKind_ = TaskKind::Gemischt;
     // The task file the sheet was last entered, loaded or saved as.
     TaskFileBytes saved_{};
     std::string filePath_;

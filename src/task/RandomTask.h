@@ -5,6 +5,7 @@
 
 #include "sheet/Form1.h"
 #include "task/RandomSource.h"
+#include "task/TaskKind.h"
 
 namespace zifferon {
 
@@ -17,9 +18,32 @@ int divisorDigitLimit(const Form1& form);
 // "nächste Aufgabe": a random dividend of up to Label3(0) digits into Text1 and
 // a random divisor above 10 of up to Label3(1) digits into Text2. A number of
 // more digits than its limit (10^d) is drawn again. The grid is not touched.
-void Command2_Click(Form1& form, RandomSource& random);
+// Another kind than "gemischt" draws a task of that kind; a dividend limit
+// below the kind's fewest digits is raised on the label first, so the limit
+// shown is the one drawn with.
+void Command2_Click(Form1& form, RandomSource& random, TaskKind kind = TaskKind::Gemischt);
 
-// Click on a digit limit: Label3(0) runs 1..6, any other index 2..3, cyclically.
-void Label3_Click(Form1& form, int index);
+// Click on a digit limit: Label3(0) runs 1..6, any other index 2..3,
+// cyclically; for a kind that needs more dividend digits, Label3(0) starts
+// its cycle at the kind's fewest.
+void Label3_Click(Form1& form, int index, TaskKind kind = TaskKind::Gemischt);
+
+// Raises the dividend limit on Label3(0) to the kind's fewest digits.
+void fitDigitLimitToKind(Form1& form, TaskKind kind);
+
+struct DrawnTask {
+    long long dividend = 0;
+    long long divisor = 0;
+};
+
+// A task of `kind` (not "gemischt") with at most `dividendDigits` (at least
+// the kind's fewest, at most 6) and `divisorDigits` (2..3) digits: dividend
+// not below the divisor, at most five quotient digits. Divisors are above 10
+// except for "einstelliger Divisor".
+DrawnTask drawTaskOfKind(TaskKind kind, int dividendDigits, int divisorDigits,
+                         RandomSource& random);
+
+// Whether a task has the kind's own property (for "gemischt": always).
+bool hasTaskKindProperty(TaskKind kind, long long dividend, long long divisor);
 
 } // namespace zifferon

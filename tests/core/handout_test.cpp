@@ -68,6 +68,28 @@ TEST(HandoutDraw, SameNumberSameTasksWithinTheLimits) {
     }
 }
 
+// Every kind gives a full sheet at every limit it allows, the same again
+// for the same number, each task of its kind's divisors.
+TEST(HandoutDraw, EveryKindFillsASheetAtEveryLimit) {
+    for (TaskKind kind : kAllTaskKinds) {
+        for (int d = lowestDividendDigits(kind) == 1 ? 2 : lowestDividendDigits(kind); d <= 6;
+             ++d) {
+            for (int e = 2; e <= 3; ++e) {
+                const HandoutSettings s{20, d, e, 4711, kind};
+                SCOPED_TRACE(std::string(taskKindKey(kind)) + " " + std::to_string(d) + "," +
+                             std::to_string(e));
+                const HandoutDraw draw = drawHandout(s);
+                ASSERT_EQ(draw.problem, "");
+                EXPECT_EQ(pairsOf(drawHandout(s).tasks), pairsOf(draw.tasks));
+                for (const HandoutTask& t : draw.tasks) {
+                    EXPECT_EQ(t.divisor <= 9, kind == TaskKind::EinstelligerDivisor);
+                    EXPECT_TRUE(t.solution.fitsGrid());
+                }
+            }
+        }
+    }
+}
+
 TEST(HandoutDraw, SettingsWithoutASheetAreRefusedInGerman) {
     const std::pair<HandoutSettings, const char*> cases[] = {
         {{0, 4, 2, 1}, "1 bis 20 Aufgaben"},
@@ -79,6 +101,7 @@ TEST(HandoutDraw, SettingsWithoutASheetAreRefusedInGerman) {
         {{8, 4, 2, 1000000}, "zwischen 0 und 999999"},
         // Dividends up to 10, divisors from 11: no task at all.
         {{1, 1, 2, 1}, "kein Dividend so groß wie ein Divisor"},
+        {{8, 2, 2, 1, TaskKind::NullImErgebnis}, "3 bis 6 Stellen"},
     };
     for (const auto& [settings, reason] : cases) {
         const HandoutDraw draw = drawHandout(settings);

@@ -59,6 +59,7 @@ std::map<std::string, Bytes> savedByAPupil() {
     p.press(vk::Return);
     p.type(U"92");
     p.press(vk::Return);
+    p.save(files, "einmal"); // one Einmaleins mistake
     auto retype = [&p](int row, int column, char32_t digit) {
         p.click(ctl::workRow(row, column));
         p.backspace();
@@ -88,12 +89,14 @@ std::map<std::string, Bytes> savedByAPupil() {
     EXPECT_TRUE(sheet.form.visible(ctl::Label4));
     p.save(files, "fertig");
     return {{"dora", files.files.at("dora.AUF")},
+            {"einmal", files.files.at("einmal.AUF")},
             {"carla", files.files.at("carla.AUF")},
             {"fertig", files.files.at("fertig.AUF")}};
 }
 
-const std::string kHeader = "Datei;Aufgabe;Stand;Ergebnis;Richtig;Fehlversuche;Einmaleins;"
-                            "Abziehen;Ziffer zu gro\u00DF;Ziffer zu klein;Stellenwert;Tipps\n";
+const std::string kHeader =
+    "Datei;Aufgabe;Stand;Ergebnis;Richtig;Fehlversuche;Einmaleins;"
+    "Abziehen;Ziffer zu gro\u00DF;Ziffer zu klein;Stellenwert;Tipps;Wiederholt\n";
 
 class ClassOverviewTest : public testing::Test {
   protected:
@@ -109,6 +112,9 @@ class ClassOverviewTest : public testing::Test {
         folder.put("anna/fertig.AUF", saved.at("fertig"));
         folder.put("anna/tief/zu-tief.AUF", saved.at("dora"));
         folder.put("ben/falsch.auf", wrongResult);
+        // Ben's Einmaleins mistake in a second file: repeated; his Abziehen
+        // and all of Anna's mistakes are in one file each: slips.
+        folder.put("ben/einmal.AUF", saved.at("einmal"));
         folder.put("carla.AUF", saved.at("carla"));
         folder.put("dora.AUF", saved.at("dora"));
         folder.put("emil.AUF", Bytes(saved.at("dora").begin(), saved.at("dora").begin() + 100));
@@ -138,30 +144,48 @@ TEST_F(ClassOverviewTest, RowsOfEveryKindOfFile) {
     EXPECT_EQ(runReport(folder.root().string(), out, err), 0);
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(out.str(), kHeader +
-                             "\"'=summe;1.AUF\";9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0\n"
-                             "anna/fertig.AUF;9434 : 13;beendet;725 Rest 9;ja;12;1;11;0;0;0;1\n"
+                             "\"'=summe;1.AUF\";9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0;\n"
+                             "anna/fertig.AUF;9434 : 13;beendet;725 Rest 9;ja;12;1;11;0;0;0;1;\n"
+                             "ben/einmal.AUF;9434 : 13;in Arbeit;bisher 7;;1;1;0;0;0;0;0;"
+                             "Einmaleins\n"
                              // A wrong digit is never finished, whatever the file says.
-                             "ben/falsch.auf;9434 : 13;in Arbeit;bisher 724;;12;1;11;0;0;0;1\n"
-                             "carla.AUF;9434 : 13;in Arbeit;bisher 7;;12;1;11;0;0;0;1\n"
-                             "dora.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0\n"
-                             "emil.AUF;;keine Aufgabendatei;;;;;;;;;\n"
-                             "fritz.AUF;9434 : 13;in Arbeit;bisher 7;;2;;;;;;\n"
+                             "ben/falsch.auf;9434 : 13;in Arbeit;bisher 724;;12;1;11;0;0;0;1;"
+                             "Einmaleins\n"
+                             "carla.AUF;9434 : 13;in Arbeit;bisher 7;;12;1;11;0;0;0;1;\n"
+                             "dora.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0;\n"
+                             "emil.AUF;;keine Aufgabendatei;;;;;;;;;;\n"
+                             "fritz.AUF;9434 : 13;in Arbeit;bisher 7;;2;;;;;;;\n"
                              "gross.AUF;9434 : 13;in Arbeit;bisher 7;;9007199254740994;1;11;0;0;0;"
-                             "1\n"
-                             "latin1 \uFFFD.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0\n"
-                             "rohr.AUF;;keine Aufgabendatei;;;;;;;;;\n");
+                             "1;\n"
+                             "latin1 \uFFFD.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0;\n"
+                             "rohr.AUF;;keine Aufgabendatei;;;;;;;;;;\n");
 
     const ClassOverview overview = readClassFolder(folder.root().string());
-    ASSERT_EQ(overview.rows.size(), 10u);
-    EXPECT_NE(overview.rows[5].refusal.find("zu kurz (100 Bytes"), std::string::npos);
-    EXPECT_EQ(overview.rows[9].refusal, kNotRegularReason);
+    ASSERT_EQ(overview.rows.size(), 11u);
+    EXPECT_NE(overview.rows[6].refusal.find("zu kurz (100 Bytes"), std::string::npos);
+    EXPECT_EQ(overview.rows[10].refusal, kNotRegularReason);
     // The name that is not UTF-8 opens by its bytes, as a double-click does.
-    EXPECT_EQ(overview.rows[8].path, (folder.root() / "latin1 \xE4.AUF").string());
-    EXPECT_TRUE(readFileStart(overview.rows[8].path, kTaskFileSize).ok);
+    EXPECT_EQ(overview.rows[9].path, (folder.root() / "latin1 \xE4.AUF").string());
+    EXPECT_TRUE(readFileStart(overview.rows[9].path, kTaskFileSize).ok);
     const std::string csv = overviewCsv(overview.rows, true);
     EXPECT_EQ(csv.substr(csv.rfind('\n', csv.size() - 2) + 1),
-              "Summe: 10 Dateien;;3 nicht begonnen, 4 in Arbeit, 1 beendet, 2 keine "
-              "Aufgabendatei;;1 ja;9007199254741032;4;44;0;0;0;4\n");
+              "Summe: 11 Dateien;;3 nicht begonnen, 5 in Arbeit, 1 beendet, 2 keine "
+              "Aufgabendatei;;1 ja;9007199254741033;5;44;0;0;0;4;bei 1 von 2 Kindern\n");
+
+    // Per pupil: the files with each kind of mistake, a kind in two files repeated.
+    const std::vector<PupilSummary> pupils = pupilSummaries(overview.rows);
+    ASSERT_EQ(pupils.size(), 2u);
+    const std::pair<std::string, std::array<std::string, kMistakeKinds>> expected[] = {
+        {"anna", {"einmal", "einmal", "", "", ""}},
+        {"ben", {"wiederholt (2)", "einmal", "", "", ""}},
+    };
+    for (std::size_t i = 0; i < pupils.size(); ++i) {
+        EXPECT_EQ(pupils[i].pupil, expected[i].first);
+        for (int k = 0; k < kMistakeKinds; ++k) {
+            EXPECT_EQ(pupilKindText(pupils[i], static_cast<MistakeKind>(k)),
+                      expected[i].second[static_cast<std::size_t>(k)]);
+        }
+    }
 }
 
 // A pipe swapped with a task file under the reader's feet: every read ends,

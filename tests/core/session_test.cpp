@@ -250,6 +250,48 @@ TEST(SessionCommandLine, WorksheetOptions) {
     }
 }
 
+// The kind of task by name, and the practice sheet for each kind of mistake:
+// the mistake -> kind table as the teacher's guide has it.
+TEST(SessionCommandLine, KindsAndPracticeForAKindOfMistake) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string kind;   // command-line name; empty when refused
+        int dividendDigits; // or the words of the refusal
+        std::string reason = "";
+    };
+    const Case cases[] = {
+        {{"--for-mistake", "einmaleins"}, "einstelliger-divisor", 4},
+        {{"--for-mistake", "abziehen"}, "viele-entbuendelungen", 4},
+        {{"--for-mistake", "ziffer-zu-gross"}, "schwer-zu-schaetzen", 4},
+        {{"--for-mistake=ziffer-zu-klein"}, "schwer-zu-schaetzen", 4},
+        {{"--for-mistake", "stellenwert"}, "null-im-ergebnis", 4},
+        {{"--for-mistake", "stellenwert", "--digits", "5,3"}, "null-im-ergebnis", 5},
+        {{"--kind", "ohne-rest", "--digits", "2,2"}, "ohne-rest", 2},
+        {{"--kind", "gemischt"}, "gemischt", 4},
+        {{"--digits", "2,2", "--for-mistake", "stellenwert"}, "", 0, "3 bis 6 Stellen"},
+        {{"--kind", "null-im-ergebnis", "--digits", "2,3"}, "", 0, "3 bis 6 Stellen"},
+        {{"--kind", "rest"}, "", 0, "--kind erwartet gemischt"},
+        {{"--for-mistake", "komma"}, "", 0, "--for-mistake erwartet einmaleins"},
+        {{"--kind", "mit-rest", "--for-mistake", "abziehen"}, "", 0, "nicht verbinden"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"--worksheet", "8", "--pdf", "b.pdf"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        SCOPED_TRACE(testing::PrintToString(args));
+        const CommandLine line = parseCommandLine(args);
+        if (c.kind.empty()) {
+            EXPECT_EQ(line.action, CommandLine::Action::Wrong);
+            EXPECT_NE(line.error.find(c.reason), std::string::npos) << line.error;
+            continue;
+        }
+        ASSERT_EQ(line.action, CommandLine::Action::Handout) << line.error;
+        EXPECT_EQ(taskKindKey(line.handout.settings.kind), c.kind);
+        EXPECT_EQ(line.handout.settings.dividendDigits, c.dividendDigits);
+    }
+    EXPECT_EQ(parseCommandLine({"--kind", "mit-rest"}).error,
+              "--kind gilt nur zusammen mit --worksheet.");
+}
+
 // A screen reader is told each verdict when it is written (for "Fehler" with
 // the reason, the signs as words) and the end of the task once; the verdicts
 // a load brings back are no news.

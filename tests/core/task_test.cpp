@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Zifferon developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "Pupil.h"
 #include "SheetText.h"
 
+#include "input/KeyCodes.h"
 #include "session/Worksheet.h"
 
+#include "task/FixedSeedRandom.h"
 #include "task/RandomTask.h"
 #include "task/TaskEntry.h"
 
@@ -12,6 +15,7 @@
 
 #include <cmath>
 #include <deque>
+#include <iostream>
 #include <random>
 
 namespace zifferon {
@@ -201,6 +205,156 @@ TEST(RandomTask, LeavesTheSheetAlone) {
     EXPECT_EQ(dividendText(sheet.form), "9434..");
     EXPECT_EQ(sheet.form.text(ctl::resultat(0)), U"7");
     EXPECT_EQ(sheet.form.revision(), before + 2); // only Text1 and Text2 changed
+}
+
+// The steps of the written division as the test counts them: each partial
+// dividend from the first not below the divisor, with its quotient digit.
+std::vector<std::pair<long long, long long>> stepsOf(long long dividend, long long divisor) {
+    std::vector<std::pair<long long, long long>> steps;
+    long long partial = 0;
+    for (char c : std::to_string(dividend)) {
+        partial = partial * 10 + (c - '0');
+        if (!steps.empty() || partial >= divisor) {
+            steps.emplace_back(partial, partial / divisor);
+            partial %= divisor;
+        }
+    }
+    return steps;
+}
+
+bool borrows(long long top, long long bottom) {
+    const std::string t = std::to_string(top), b = std::to_string(bottom);
+    for (std::size_t i = 1; i <= b.size(); ++i) {
+        if (t[t.size() - i] < b[b.size() - i]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The kind's property, written out for the test.
+bool hasProperty(TaskKind kind, long long a, long long b) {
+    const std::string q = std::to_string(a / b);
+    const std::string divisor = std::to_string(b);
+    const long long unit = std::lround(std::pow(10, divisor.size() - 1));
+    switch (kind) {
+    case TaskKind::OhneRest:
+        return a % b == 0;
+    case TaskKind::MitRest:
+        return a % b != 0;
+    case TaskKind::NullImErgebnis:
+        return q.find('0') != std::string::npos;
+    case TaskKind::EinstelligerDivisor:
+        return b >= 2 && b <= 9;
+    case TaskKind::SchwerZuSchaetzen: {
+        // 17..19, 27..29, ..., 170..199, ...: and the first digit's estimate
+        // is wrong in some step.
+        bool misled = false;
+        for (const auto& [partial, digit] : stepsOf(a, b)) {
+            misled = misled || std::min(9LL, partial / unit / (divisor[0] - '0')) != digit;
+        }
+        return b >= 10 && (b % unit) * 10 >= 7 * unit && misled;
+    }
+    case TaskKind::VieleEntbuendelungen: {
+        int subtractions = 0;
+        for (const auto& [partial, digit] : stepsOf(a, b)) {
+            if (digit > 0 && !borrows(partial, digit * b)) {
+                return false;
+            }
+            subtractions += digit > 0;
+        }
+        return subtractions > 0;
+    }
+    default:
+        return true;
+    }
+}
+
+// The task worked to its end through the pupil driver: each quotient digit,
+// its product (a zero product left to the check's zero fill) and remainder
+// right-aligned under the partial dividend, Enter after each.
+bool finishedByAPupil(long long dividend, long long divisor) {
+    Worksheet sheet;
+    test::Pupil pupil(sheet);
+    const std::string digits = std::to_string(dividend);
+    pupil.enterTask(test::digitsOf(dividend), test::digitsOf(divisor));
+    const auto steps = stepsOf(dividend, divisor);
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        const auto [partial, digit] = steps[k];
+        const int row = 2 * static_cast<int>(k);
+        const int column = 5 - static_cast<int>(digits.size() - steps.size() + k);
+        pupil.type(static_cast<char32_t>(U'0' + digit));
+        pupil.press(vk::Return);
+        if (digit > 0) {
+            pupil.writeNumber(row, column, static_cast<long>(digit * divisor));
+        }
+        pupil.press(vk::Return);
+        pupil.writeNumber(row + 1, column, static_cast<long>(partial - digit * divisor));
+        pupil.press(vk::Return);
+    }
+    std::string quotient;
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        quotient += test::utf8(sheet.form.text(ctl::resultat(static_cast<int>(k))));
+    }
+    return sheet.form.visible(ctl::Label4) && quotient == std::to_string(dividend / divisor);
+}
+
+// Every kind at every digit limit, seeded: each task drawn by "nächste
+// Aufgabe" has the kind's property, stays within the limits shown, is not
+// below its divisor, and (every 20th) is finished on the sheet by a pupil.
+TEST(TaskKinds, EveryDrawHasTheKindsPropertyAndCanBeFinished) {
+    for (TaskKind kind : kAllTaskKinds) {
+        if (kind == TaskKind::Gemischt) {
+            continue;
+        }
+        int drawn = 0, right = 0, finished = 0, tried = 0;
+        for (int d = 1; d <= 6; ++d) {
+            for (int e = 2; e <= 3; ++e) {
+                FixedSeedRandom random(static_cast<std::uint64_t>(100 * d + e));
+                Worksheet sheet(&random);
+                sheet.form.setCaption(ctl::label3(0), decimalText(d));
+                sheet.form.setCaption(ctl::label3(1), decimalText(e));
+                sheet.setTaskKind(kind);
+                const int shown = std::max(d, kind == TaskKind::NullImErgebnis        ? 3
+                                              : kind == TaskKind::EinstelligerDivisor ? 1
+                                                                                      : 2);
+                ASSERT_EQ(sheet.form.caption(ctl::label3(0)), decimalText(shown));
+                for (int n = 0; n < 2000; ++n) {
+                    sheet.click(ctl::Command2);
+                    const long long a = std::stoll(test::utf8(sheet.form.text(ctl::Text1)));
+                    const long long b = std::stoll(test::utf8(sheet.form.text(ctl::Text2)));
+                    SCOPED_TRACE(std::to_string(a) + " : " + std::to_string(b));
+                    ++drawn;
+                    right += hasProperty(kind, a, b);
+                    ASSERT_TRUE(hasProperty(kind, a, b));
+                    ASSERT_GE(a, b);
+                    ASSERT_LT(a, std::lround(std::pow(10, shown)));
+                    ASSERT_LT(b, std::lround(std::pow(10, e)));
+                    ASSERT_TRUE(kind == TaskKind::EinstelligerDivisor || b >= 11);
+                    ASSERT_LT(a / b, 100000);
+                    if (n % 20 == 0) {
+                        ++tried;
+                        finished += finishedByAPupil(a, b);
+                    }
+                }
+            }
+        }
+        std::cout << taskKindKey(kind) << ": " << right << " of " << drawn
+                  << " drawn tasks have the property; " << finished << " of " << tried
+                  << " finished by the pupil\n";
+        EXPECT_EQ(finished, tried) << taskKindKey(kind);
+    }
+}
+
+// A kind that needs more dividend digits starts the limit's cycle there.
+TEST(TaskKinds, DigitLimitCycleStartsAtTheKindsFewestDigits) {
+    Worksheet sheet;
+    sheet.form.setCaption(ctl::label3(0), U"6");
+    sheet.setTaskKind(TaskKind::NullImErgebnis);
+    for (const char32_t* expected : {U"3", U"4", U"5", U"6", U"3"}) {
+        sheet.click(ctl::label3(0));
+        EXPECT_EQ(sheet.form.caption(ctl::label3(0)), expected);
+    }
 }
 
 } // namespace

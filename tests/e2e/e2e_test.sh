@@ -100,7 +100,7 @@ wrong=$("$program" --gibtsnicht 2>&1 >/dev/null) || wrong_status=$?
 report_status=0
 report=$("$program" --report "$work" 2>&1) || report_status=$?
 [[ $report_status -eq 0 && $report == "Datei;Aufgabe;Stand;"* &&
-    $report == *$'\n9434_13.AUF;9434 : 13;beendet;725 Rest 9;ja;1;0;1;0;0;0;0\n'* ]] ||
+    $report == *$'\n9434_13.AUF;9434 : 13;beendet;725 Rest 9;ja;1;0;1;0;0;0;0;\n'* ]] ||
     fail "--report gave status $report_status: $report"
 missing_status=0
 missing=$("$program" --report "$work/fehlt" 2>&1 >/dev/null) || missing_status=$?

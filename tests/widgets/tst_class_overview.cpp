@@ -12,18 +12,25 @@
 
 #include "input/KeyCodes.h"
 #include "platform/ClassOverviewWindow.h"
+#include "platform/HandoutDialog.h"
 #include "platform/MistakeChart.h"
 #include "platform/SheetWindow.h"
 #include "taskfile/TaskRecords.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace zifferon;
@@ -52,6 +59,7 @@ class TestClassOverview : public QObject {
     void doubleClickLoadsTheFile();
     void csvAndPdf();
     void missingFolderIsReported();
+    void practiceSheetForAKindOfMistake();
 
   private:
     QTemporaryDir dir_;
@@ -148,7 +156,7 @@ void TestClassOverview::csvAndPdf() {
     const QStringList lines = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 5);
     QVERIFY(lines[0].startsWith(QString::fromUtf8("\uFEFFDatei;Aufgabe;Stand;")));
-    QCOMPARE(lines[2], QString("fertig.AUF;26 : 13;beendet;2 Rest 0;ja;1;1;0;0;0;0;0"));
+    QCOMPARE(lines[2], QString("fertig.AUF;26 : 13;beendet;2 Rest 0;ja;1;1;0;0;0;0;0;"));
     QVERIFY(lines[4].startsWith("Summe: 3 Dateien;"));
     QVERIFY(!overview->saveCsv(out.filePath("fehlt/k.csv"), &error));
     QVERIFY(error.contains("existiert nicht"));
@@ -172,6 +180,36 @@ void TestClassOverview::missingFolderIsReported() {
     QVERIFY(!window.openClassOverview(dir_.filePath("fehlt")));
     QCOMPARE(messages_.messages.size(), std::size_t{1});
     QVERIFY(QString::fromStdString(messages_.messages[0].second).contains("existiert nicht"));
+}
+
+// "Übungsblatt dazu ..." beside the chart opens the worksheet dialog with the
+// kind of task that practises the mistake, its dividend limit raised to what
+// the kind needs; the tab "Kinder" has one line per subfolder.
+void TestClassOverview::practiceSheetForAKindOfMistake() {
+    SheetWindow window({.messages = &messages_});
+    window.form().setCaption(ctl::label3(0), U"2");
+    ClassOverviewWindow* overview = window.openClassOverview(dir_.path());
+    QVERIFY(overview);
+    QCOMPARE(overview->pupilTable()->rowCount(), 1);
+    QCOMPARE(overview->pupilTable()->item(0, 0)->text(), QString("bert"));
+    QCOMPARE(overview->pupilTable()->item(0, 1)->text(), QString("1"));
+    QString shown;
+    QTimer::singleShot(0, overview, [&] {
+        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; })) {
+            return;
+        }
+        auto* dialog = qobject_cast<HandoutDialog*>(QApplication::activeModalWidget());
+        if (dialog) {
+            shown = QString("%1 %2")
+                        .arg(dialog->kindBox()->currentText())
+                        .arg(dialog->dividendDigitsBox()->value());
+        }
+        QApplication::activeModalWidget()->close();
+    });
+    QPushButton* button = overview->practiceButton(MistakeKind::Stellenwert);
+    QCOMPARE(button->text(), QString::fromUtf8("Übungsblatt dazu …"));
+    button->click();
+    QCOMPARE(shown, QString("Null im Ergebnis 3"));
 }
 
 QTEST_MAIN(TestClassOverview)
