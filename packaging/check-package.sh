@@ -10,7 +10,7 @@
 # BUILD_DIR defaults to build-pkg in the source tree; it is configured with the
 # release preset (a Release build without tests). --run also starts the packaged program for five seconds under
 # xvfb-run and expects it to be still running then. --install-root installs the
-# package into ROOT, a Debian 12 root made with debootstrap (its "/" mode 755),
+# package into ROOT, a Debian 12 or 13 root made with debootstrap (its "/" mode 755),
 # with apt-get in a chroot, and asks xdg-mime there which type a ".AUF" file has
 # and which program opens it.
 # Needs cmake, a compiler, Qt 6 development files and dpkg-dev (dpkg-shlibdeps).
@@ -99,8 +99,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
     fail "Architecture is '$(field Architecture)'"
 depends=$(field Depends)
 echo "Depends: $depends"
-# libqt6widgets6 only appears when dpkg-shlibdeps ran on the executable.
-for package in libqt6widgets6 libqt6core6 libc6 qt6-translations-l10n; do
+# libqt6widgets6 only appears when dpkg-shlibdeps ran on the executable. Debian 13
+# calls the core library's package libqt6core6t64 (64-bit time_t transition).
+for package in libqt6widgets6 'libqt6core6(t64)?' libc6 qt6-translations-l10n; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package"
 done
 

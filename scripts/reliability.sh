@@ -6,8 +6,8 @@
 #      UndefinedBehaviorSanitizer (preset sanitize, build-asan), run with ctest;
 #   2. the task-file fuzzer (clang, libFuzzer; preset fuzz, build-fuzz) run for a bounded
 #      time on a copy of its seed corpus, failing on any crash or broken check.
-# Installs nothing: needs cmake, g++, clang++ and libclang-rt-14-dev, which
-# scripts/setup.sh installs.
+# Installs nothing: needs cmake, g++, clang++, libclang-rt-dev and llvm
+# (llvm-symbolizer), which scripts/setup.sh installs.
 #   ZIFFERON_FUZZ_SECONDS   fuzzing time in seconds (default 60)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

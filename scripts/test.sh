@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Zifferon developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sets up a fresh Debian 12 machine, builds Zifferon and runs every test
+# Sets up a fresh Debian 12 or 13 machine, builds Zifferon and runs every test
 # headless: the core and widget suites, the end-to-end and screen-reader tests
 # under Xvfb, the core suite again under AddressSanitizer/UBSan, a bounded
 # fuzz run and the Debian package's checks.
@@ -13,7 +13,7 @@ source "$ZIFFERON_ROOT/scripts/setup.sh"
 quick=0
 [[ ${1:-} == --quick ]] && quick=1
 
-zifferon_install_packages
+zifferon_install_packages test
 
 # Every source file as the project's clang-format style writes it.
 mapfile -t sources < <(cd "$ZIFFERON_ROOT" &&

@@ -75,7 +75,9 @@ said_since() { tail -n +"$(($1 + 1))" "$log" | grep -a -o "SPEECH OUTPUT: '.*" |
 spoken_since() { tail -n +"$(($1 + 1))" "$spoken" | tr -d '\n'; }
 mark() { log_mark=$(wc -l <"$log") spoken_mark=$(wc -l <"$spoken"); }
 heard() { said_since "$log_mark" | grep -qF -- "$1" && spoken_since "$spoken_mark" | grep -qF -- "$1"; }
-focus_moved() { tail -n +"$((log_mark + 1))" "$log" | grep -a -m1 "ORCA: Changing locusOfFocus"; }
+# Orca 43 writes "ORCA: Changing locusOfFocus ... to [text | NAME]", Orca 48
+# "FOCUS MANAGER: Changing locus of focus ... to [text: 'NAME']".
+focus_moved() { tail -n +"$((log_mark + 1))" "$log" | grep -a -m1 -E "Changing (locusOfFocus|locus of focus)"; }
 # A key, then what the screen reader must say after it, in this order.
 step() { # key [text...]
     local key=$1 text
@@ -94,7 +96,7 @@ tab_to() { # name, key: every Tab moves Orca's focus with a word, none silently
         step "$2"
         wait_for focus_moved >/dev/null || { fail "$2 moved no focus"; return 1; }
         [[ $(focus_moved) == *"Notify: True"* ]] || fail "a silent focus move: $(focus_moved)"
-        [[ $(focus_moved) == *"to [text | $1]"* ]] && break
+        [[ $(focus_moved) == *"to [text | $1]"* || $(focus_moved) == *"to [text: '$1']"* ]] && break
     done
     wait_for heard "$1" && echo "ok: $2 to $1" || fail "$2 to $1: not said"
 }

@@ -18,11 +18,16 @@ import sys
 from gi.repository import GLib
 from orca import debug
 
-debug.debugLevel, debug.eventDebugLevel = debug.LEVEL_ALL, debug.LEVEL_OFF
+debug.debugLevel = debug.LEVEL_ALL
+# Orca 43 also logs every AT-SPI event at its own level; later ones have no
+# such level.
+debug.eventDebugLevel = debug.LEVEL_OFF
 debug.debugFile = open(sys.argv[2], "w", buffering=1, encoding="utf-8")
-from orca import orca  # noqa: E402  (after the log is in place)
+from orca import orca, settings_manager  # noqa: E402  (after the log is in place)
 
-orca.getSettingsManager().activate(sys.argv[1], {})
+# getManager() in Orca 43, get_manager() in Orca 48.
+manager = getattr(settings_manager, "get_manager", None) or settings_manager.getManager
+manager().activate(sys.argv[1], {})
 # Once the loop runs, after orca.main() has set its own handlers.
 GLib.idle_add(lambda: GLib.unix_signal_add(GLib.PRIORITY_HIGH, signal.SIGTERM,
                                            lambda: os._exit(0)) and False)

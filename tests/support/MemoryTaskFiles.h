@@ -48,7 +48,10 @@ class MemoryTaskFiles final : public TaskFileDialogs, public TaskFileStorage, pu
 
     TaskFileServices services() { return {*this, *this, *this}; }
     // Both dialogs answer `path`.
-    void answer(std::optional<std::string> path) { openAnswer = saveAnswer = std::move(path); }
+    void answer(const std::optional<std::string>& path) {
+        openAnswer = path;
+        saveAnswer = path;
+    }
 
     std::optional<std::string> askOpenPath(const std::string& folder,
                                            const std::string& pattern) override {
