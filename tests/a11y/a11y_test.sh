@@ -121,9 +121,7 @@ step 7
 step Return "1. Produkt, Tausenderspalte"
 step 9 "1. Produkt, Hunderterspalte"
 step 1 "1. Produkt, Zehnerspalte"
-step Return "notification korrekt"
-step Down "1. Rest, Zehnerspalte"
-step Left "1. Rest, Hunderterspalte"
+step Return "notification korrekt" "1. Rest, Hunderterspalte" # where the remainder starts
 step 4 "1. Rest, Zehnerspalte"
 step Return "notification Fehler. 94 minus 91 ist nicht 4: rechne das Abziehen noch einmal nach."
 step F1 "notification Schreibe den Rest in die markierten Kästchen. Markiert: 1. Rest,"
