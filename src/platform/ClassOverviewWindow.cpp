@@ -5,6 +5,7 @@
 
 #include "overview/OverviewCsv.h"
 #include "platform/MistakeChart.h"
+#include "platform/MistakeTallyView.h"
 #include "platform/OverviewPrinter.h"
 #include "platform/OverviewTableModel.h"
 #include "platform/QtTaskFileServices.h"
@@ -64,7 +65,8 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     buttons->addStretch();
 
     chart_ = new MistakeChart(this);
-    chart_->setTally(classTally(rows));
+    tallyView_ = new MistakeTallyView(chart_, this);
+    tallyView_->setTally(classTally(rows));
 
     model_ = new OverviewTableModel(std::move(rows), this);
     sorted_ = new OverviewSortModel(this);
@@ -86,7 +88,7 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(where);
     layout->addLayout(buttons);
-    layout->addWidget(chart_);
+    layout->addWidget(tallyView_);
     layout->addWidget(table_, 1);
     // Wide enough for all columns, as far as the screen allows.
     int tableWidth = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();

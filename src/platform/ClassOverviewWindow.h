@@ -20,6 +20,7 @@ namespace zifferon {
 
 class MessageSink;
 class MistakeChart;
+class MistakeTallyView;
 class OverviewSortModel;
 class OverviewTableModel;
 
@@ -32,6 +33,7 @@ class ClassOverviewWindow : public QWidget {
 
     QTableView* table() const { return table_; }
     MistakeChart* chart() const { return chart_; }
+    MistakeTallyView* tallyView() const { return tallyView_; }
     // The files in the order the table shows them, without the summary line.
     std::vector<OverviewRow> shownRows() const;
 
@@ -67,6 +69,7 @@ class ClassOverviewWindow : public QWidget {
     OverviewSortModel* sorted_ = nullptr;
     QTableView* table_ = nullptr;
     MistakeChart* chart_ = nullptr;
+    MistakeTallyView* tallyView_ = nullptr;
 };
 
 // Adds ".csv" unless the name ends in it (any case).

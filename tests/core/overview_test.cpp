@@ -5,6 +5,7 @@
 #include "Pupil.h"
 
 #include "input/KeyCodes.h"
+#include "overview/MistakeSummary.h"
 #include "overview/OverviewCsv.h"
 #include "session/ReportCommand.h"
 
@@ -137,6 +138,26 @@ TEST_F(ClassOverviewTest, RowsOfEveryKindOfFile) {
     EXPECT_EQ(csv.substr(csv.rfind('\n', csv.size() - 2) + 1),
               "Summe: 7 Dateien;;2 nicht begonnen, 2 in Arbeit, 2 beendet, 1 keine "
               "Aufgabendatei;;1 ja, 1 nein;38;3;33;0;0;0;3\n");
+    EXPECT_EQ(mistakeSummary(classTally(overview.rows)),
+              "Fehler der Klasse nach Art: Einmaleins 3, Abziehen 33, Ziffer zu gro\u00DF 0, "
+              "Ziffer zu klein 0, Stellenwert 0 (zusammen 36). Am h\u00E4ufigsten: Abziehen.");
+}
+
+// The chart in a sentence: every kind sharing the top count is named; no
+// mistakes, or no file that tells their kinds, are said as such.
+TEST(MistakeSummary, TopKindsNoneAndUnknown) {
+    const std::pair<std::optional<RowTally>, std::string> cases[] = {
+        {RowTally{{0, 4, 0, 4, 1}, 9},
+         "Fehler der Klasse nach Art: Einmaleins 0, Abziehen 4, Ziffer zu gro\u00DF 0, Ziffer zu "
+         "klein 4, Stellenwert 1 (zusammen 9). Am h\u00E4ufigsten: Abziehen und Ziffer zu klein."},
+        {RowTally{},
+         "Fehler der Klasse nach Art: Einmaleins 0, Abziehen 0, Ziffer zu gro\u00DF 0, Ziffer zu "
+         "klein 0, Stellenwert 0. Keine Fehler."},
+        {std::nullopt, "Fehler der Klasse nach Art: keine Datei nennt die Art ihrer Fehler."},
+    };
+    for (const auto& [tally, sentence] : cases) {
+        EXPECT_EQ(mistakeSummary(tally), sentence);
+    }
 }
 
 TEST_F(ClassOverviewTest, CommandLineExitCodes) {
