@@ -212,9 +212,10 @@ overview=$(xdotool search --onlyvisible --name "^Klassen" | head -1)
 [[ -n $overview ]] || fail "the class overview did not open"
 summary="Fehler der Klasse nach Art: Einmaleins 0, Abziehen 1, Ziffer zu groß 0, \
 Ziffer zu klein 0, Stellenwert 0 (zusammen 1). Am häufigsten: Abziehen."
-for _ in $(seq 6); do
+for _ in $(seq 6); do # past the buttons
     step Tab
-    wait_for focus_moved >/dev/null && wait_for heard "$summary" && break
+    wait_for eval 'said_since "$log_mark" | grep -q "push button\|Fehler der Klasse nach Art: "'
+    said_since "$log_mark" | grep -q "Fehler der Klasse nach Art: " && break
 done
 heard "$summary" && echo "ok: Tab to the chart's sentence" || fail "the chart's sentence was not said"
 step Tab "Fehler der Klasse nach Art." "table with 5 rows 2 columns"

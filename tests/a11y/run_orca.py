@@ -22,7 +22,9 @@ debug.debugLevel, debug.eventDebugLevel = debug.LEVEL_ALL, debug.LEVEL_OFF
 debug.debugFile = open(sys.argv[2], "w", buffering=1, encoding="utf-8")
 from orca import orca  # noqa: E402  (after the log is in place)
 
-orca.getSettingsManager().activate(sys.argv[1], {})
+# Without key echo: Orca falls behind under load, and the echo of a key it
+# takes late (Return) cuts off what the program says in answer to it.
+orca.getSettingsManager().activate(sys.argv[1], {"enableKeyEcho": False})
 # Once the loop runs, after orca.main() has set its own handlers.
 GLib.idle_add(lambda: GLib.unix_signal_add(GLib.PRIORITY_HIGH, signal.SIGTERM,
                                            lambda: os._exit(0)) and False)
