@@ -5,6 +5,7 @@
 
 #include "overview/OverviewCsv.h"
 #include "platform/MistakeChart.h"
+#include "platform/MistakeTallyView.h"
 #include "platform/OverviewPrinter.h"
 #include "platform/OverviewTableModel.h"
 #include "platform/QtTaskFileServices.h"
@@ -70,7 +71,8 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     buttons->addStretch();
 
     chart_ = new MistakeChart(this);
-    chart_->setTally(classTally(rows));
+    tallyView_ = new MistakeTallyView(chart_, this);
+    tallyView_->setTally(classTally(rows));
 
     model_ = new OverviewTableModel(std::move(rows), this);
     pupilTable_ = buildPupilTable(model_->rows());
@@ -98,7 +100,7 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     layout->addWidget(where);
     layout->addLayout(buttons);
     auto* chartRow = new QHBoxLayout;
-    chartRow->addWidget(chart_, 1);
+    chartRow->addWidget(tallyView_, 1); // the bars with their table and sentence
     chartRow->addLayout(buildPracticeButtons());
     layout->addLayout(chartRow);
     tabs_ = new QTabWidget(this);

@@ -23,6 +23,7 @@ namespace zifferon {
 
 class MessageSink;
 class MistakeChart;
+class MistakeTallyView;
 class OverviewSortModel;
 class OverviewTableModel;
 
@@ -43,6 +44,7 @@ class ClassOverviewWindow : public QWidget {
     QPushButton* practiceButton(MistakeKind kind) const {
         return practiceButtons_[static_cast<std::size_t>(kind)];
     }
+    MistakeTallyView* tallyView() const { return tallyView_; }
     // The files in the order the table shows them, without the summary line.
     std::vector<OverviewRow> shownRows() const;
 
@@ -86,6 +88,7 @@ class ClassOverviewWindow : public QWidget {
     QTabWidget* tabs_ = nullptr;
     QTableWidget* pupilTable_ = nullptr;
     std::array<QPushButton*, kMistakeKinds> practiceButtons_{};
+    MistakeTallyView* tallyView_ = nullptr;
 };
 
 // Adds ".csv" unless the name ends in it (any case).

@@ -5,6 +5,7 @@
 
 #include "hints/HintPlacement.h"
 #include "hints/SpokenHint.h"
+#include "platform/ReadAloudMenu.h"
 #include "platform/SheetWindow.h"
 
 #include <QAction>
@@ -52,6 +53,11 @@ const char* const kUsagePage =
     "<p><b>Tipp:</b> Drücke <b>F1</b> (Hilfe → Tipp). Jedes Mal hilft es ein Stück mehr: "
     "zuerst werden die Kästchen markiert, dann kommt eine Frage, dann die Reihe des "
     "Divisors.</p>"
+    "<p><b>Vorlesen</b> (Hilfe → Vorlesen): <b>F2</b> liest die Aufgabe vor, <b>F3</b> die "
+    "Zeile, in der du gerade schreibst, mit ihren Zahlen, und <b>F4</b> die ganze Rechnung "
+    "bis jetzt und was als Nächstes kommt. Der "
+    "Text steht auch kurz unter dem Kästchen. Sobald eine Zeile „korrekt?“ zeigt, sagt ein "
+    "Bildschirmleser einmal, dass sie geprüft werden kann.</p>"
     "<p><b>Speichern:</b> Im Menü <b>Datei</b> speicherst du deine Rechnung als "
     "<b>.AUF</b>-Datei und lädst sie später wieder.</p>";
 
@@ -223,6 +229,7 @@ void HintController::addMenu(QMenuBar* bar) {
     tip_->setShortcut(QKeySequence(Qt::Key_F1));
     usageAction_ = hilfe->addAction(QString::fromUtf8("&Wie geht das?"));
     usageAction_->setObjectName("mWieGehtDas");
+    readAloud_ = new ReadAloudMenu(window_, hilfe);
     connect(tip_, &QAction::triggered, this, &HintController::giveHint);
     connect(usageAction_, &QAction::triggered, this, &HintController::showUsage);
 }

@@ -3,8 +3,8 @@
 
 #pragma once
 
-// The "&Hilfe" menu: staged hints ("&Tipp", F1) and a short page on how the
-// program is used ("&Wie geht das?").
+// The "&Hilfe" menu: staged hints ("&Tipp", F1), a short page on how the
+// program is used ("&Wie geht das?") and the reading commands ("&Vorlesen").
 //
 // A hint is drawn over the sheet (frames around the cells to be written next)
 // and shown in a small window beside it. Neither touches the model: the step
@@ -26,6 +26,7 @@ class QMenuBar;
 
 namespace zifferon {
 
+class ReadAloudMenu;
 class SheetWindow;
 
 // Frames around some widgets of the sheet, drawn above them. It takes no
@@ -94,6 +95,7 @@ class HintController : public QObject {
     HintOverlay* overlay() const { return overlay_; }
     HintWindow* hintWindow() const { return hintWindow_; }
     QDialog* usagePage() const { return usage_; }
+    ReadAloudMenu* readAloud() const { return readAloud_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -110,6 +112,7 @@ class HintController : public QObject {
     QDialog* usage_ = nullptr;
     QAction* tip_ = nullptr;
     QAction* usageAction_ = nullptr;
+    ReadAloudMenu* readAloud_ = nullptr;
 };
 
 } // namespace zifferon

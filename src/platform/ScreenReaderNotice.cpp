@@ -50,6 +50,15 @@ ScreenReaderNotice::ScreenReaderNotice(QWidget* parent) : QWidget(parent) {
 }
 
 void ScreenReaderNotice::say(const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt's own announcement, sent on the window: screen readers speak it as
+    // it comes, without a notification to present.
+    text_ = text;
+    if (!text.isEmpty()) {
+        QAccessibleAnnouncementEvent announcement(parentWidget() ? parentWidget() : this, text);
+        QAccessible::updateAccessibility(&announcement);
+    }
+#else
     // The screen reader speaks on the change from hidden to showing, so a
     // notice already shown is hidden first: a repeated verdict is spoken again.
     hide();
@@ -63,6 +72,7 @@ void ScreenReaderNotice::say(const QString& text) {
     if (!text.isEmpty()) {
         show();
     }
+#endif
 }
 
 } // namespace zifferon

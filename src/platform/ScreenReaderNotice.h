@@ -16,6 +16,9 @@
 // accessible name and shows it again, which Qt sends on as
 // object:state-changed:showing.
 //
+// From Qt 6.8 on, Qt has an announcement event of its own, which its AT-SPI
+// bridge sends as object:announcement; say() uses that there instead.
+//
 // The widget is never painted, takes no mouse and no focus, and lies in no
 // layout.
 

@@ -42,6 +42,19 @@ void CellEdit::mousePressEvent(QMouseEvent* event) {
     selectArrived();
 }
 
+void CellEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    // Under a dark, high-contrast palette the style draws the frame as dark as
+    // the window around it, and the empty cells of the grid vanish: their
+    // edge is drawn in the grey of locked digits instead.
+    const QPalette& p = palette();
+    if (p.color(QPalette::Base).lightness() < 128 && p.color(QPalette::Window).lightness() < 128) {
+        QPainter painter(this);
+        painter.setPen(p.color(QPalette::Disabled, QPalette::Text));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
 void CellEdit::selectArrived() {
     if (selectionDue_ && hasFocus()) {
         selectionDue_ = false;

@@ -112,9 +112,12 @@ SheetWindow::SheetWindow(const Services& services, QWidget* parent)
 
     page_ = new SheetPage(this);
     // Locked digits stay legible on a projector: a darker grey than the
-    // usual disabled text, still set apart from the digits being written.
+    // usual disabled text, still set apart from the digits being written (a
+    // lighter one on the dark cells of a high-contrast palette).
     QPalette pagePalette = page_->palette();
-    pagePalette.setColor(QPalette::Disabled, QPalette::Text, QColor(90, 90, 90));
+    const bool darkCells = pagePalette.color(QPalette::Disabled, QPalette::Base).lightness() < 128;
+    pagePalette.setColor(QPalette::Disabled, QPalette::Text,
+                         darkCells ? QColor(200, 200, 200) : QColor(90, 90, 90));
     page_->setPalette(pagePalette);
     setCentralWidget(page_);
     notice_ = new ScreenReaderNotice(this);
@@ -568,8 +571,13 @@ void SheetWindow::mirrorState(ControlId id) {
         QPalette palette = label->palette();
         const QColor colour = fill ? QColor(background->r, background->g, background->b)
                                    : page_->palette().color(QPalette::Window);
-        if (label->autoFillBackground() != fill || palette.color(QPalette::Window) != colour) {
+        // A caption on a verdict's light colour stays black, also when the
+        // desktop's palette writes light text on dark.
+        const QColor ink = fill ? QColor(Qt::black) : page_->palette().color(QPalette::WindowText);
+        if (label->autoFillBackground() != fill || palette.color(QPalette::Window) != colour ||
+            palette.color(QPalette::WindowText) != ink) {
             palette.setColor(QPalette::Window, colour);
+            palette.setColor(QPalette::WindowText, ink);
             label->setPalette(palette);
             label->setAutoFillBackground(fill);
         }

@@ -58,7 +58,12 @@ Text AnnouncedSheet::news(const Form1& form) {
         if (verdict == verdicts_[r] && count == counts_[r]) {
             continue;
         }
-        if (verdict == texts::Korrekt || verdict == texts::Fehler) {
+        if (verdict == texts::Pending) {
+            // The row has just become ready to be checked: said once, as
+            // its "korrekt?" appears, not on every digit written after.
+            addSentence(out, decimalText(row / 2 + 1) + (row % 2 == 0 ? U". Produkt" : U". Rest") +
+                                 U" kann geprüft werden");
+        } else if (verdict == texts::Korrekt || verdict == texts::Fehler) {
             addSentence(out, verdict);
             if (verdict == texts::Fehler) {
                 addSentence(out, spokenText(shownToolTip(form, label)));

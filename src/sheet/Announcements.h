@@ -4,8 +4,9 @@
 #pragma once
 
 // What a screen reader says when the sheet changes where the pupil is not:
-// the verdict beside a row just checked ("korrekt", or "Fehler" and the
-// sentence why) and "Berechnung beendet". The focus stays in the cell, so
+// a row's "korrekt?" appearing (it can be checked now), the verdict beside a
+// row just checked ("korrekt", or "Fehler" and the sentence why) and
+// "Berechnung beendet". The focus stays in the cell, so
 // nothing else would tell a pupil who cannot see the sheet. Which changes
 // are worth a word is decided here; the binding only speaks the text.
 
@@ -26,8 +27,8 @@ class AnnouncedSheet {
     explicit AnnouncedSheet(const Form1& form) { take(form); }
 
     // What changed since then, as one text ("" for nothing worth a word): a
-    // row judged now, also one judged wrong once more (its error count
-    // moved), and the end of the task. The sheet as it stands counts as told.
+    // row ready to be checked, a row judged now, also one judged wrong once
+    // more (its error count moved), and the end of the task. The sheet as it stands counts as told.
     Text news(const Form1& form);
 
     // The sheet as it stands counts as told, without a word (after a load).

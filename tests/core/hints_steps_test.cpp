@@ -6,6 +6,7 @@
 #include "check/RowCheck.h"
 #include "hints/HintCoach.h"
 #include "hints/HintPlacement.h"
+#include "hints/ReadAloud.h"
 #include "hints/SpokenHint.h"
 #include "taskfile/TaskRecords.h"
 #include "tracker/ProgressTracker.h"
@@ -237,6 +238,87 @@ TEST(HintPlacement, NeverOverTheMenuOrTheRow) {
         EXPECT_EQ(at, (ScreenRect{c.left, c.top, 280, 200}));
         EXPECT_TRUE(hintPlaceFree(in, at));
     }
+}
+
+// The reading commands over sheets worked to different points: the row the
+// focus is in with the number it stands under or the digit brought down
+// beside it, and the calculation so far with what comes next.
+TEST(ReadAloud, TaskRowAndCalculationOfWorkedSheets) {
+    const char* const task = "Aufgabe: 9434 geteilt durch 13.";
+    struct Case {
+        std::u32string dividend;
+        std::vector<Event> work;
+        ControlId focus;
+        const char* row;
+        const char* calculation; // after the task's sentence
+    };
+    // clang-format off
+    const Case cases[] = {
+        {U"9434", {}, ctl::resultat(0), "Ergebnis: noch keine Ziffer.",
+         "Ergebnis: noch keine Ziffer. Als Nächstes: die 1. Ziffer des Ergebnisses."},
+        {U"9434", {digit(0, U"7")}, ctl::kontrolle(1, 5), "1. Produkt: noch leer.",
+         "Ergebnis bisher: 7. Als Nächstes: das 1. Produkt schreiben."},
+        {U"9434", {digit(0, U"7"), row(1, "91....", 0)}, ctl::kontrolle(1, 4),
+         "1. Produkt: 91, unter 94, noch nicht geprüft.",
+         "1. Produkt: 91, unter 94, noch nicht geprüft. Ergebnis bisher: 7. "
+         "Als Nächstes: das 1. Produkt prüfen."},
+        // Written one column too far right: it stands under 943.
+        {U"9434", {digit(0, U"7"), row(1, ".91...")}, ctl::kontrolle(1, 3),
+         "1. Produkt: 91, unter 943, Fehler.",
+         "1. Produkt: 91, unter 943, Fehler. Ergebnis bisher: 7. "
+         "Als Nächstes: das 1. Produkt verbessern."},
+        {U"9434", {digit(0, U"7"), row(1, "9_1...", 0)}, ctl::kontrolle(1, 3),
+         "1. Produkt: 9, leer, 1, unter 943, noch nicht geprüft.", nullptr},
+        {U"9434", {digit(0, U"7"), row(1, "91...."), row(2, ".4....")}, ctl::kontrolle(2, 4),
+         "1. Rest: 4, Fehler.",
+         "1. Produkt: 91, unter 94, korrekt. 1. Rest: 4, Fehler. Ergebnis bisher: 7. "
+         "Als Nächstes: den 1. Rest verbessern."},
+        // Half worked: the digit 3 came down, the second product is not checked.
+        {U"9434", {digit(0, U"7"), row(1, "91...."), row(2, ".3...."), digit(1, U"2"),
+                   row(3, ".26...", 0)}, ctl::kontrolle(2, 3),
+         "1. Rest: 3, heruntergeholt: 3, korrekt.",
+         "1. Produkt: 91, unter 94, korrekt. 1. Rest: 3, heruntergeholt: 3, korrekt. "
+         "2. Produkt: 26, unter 33, noch nicht geprüft. Ergebnis bisher: 72. "
+         "Als Nächstes: das 2. Produkt prüfen."},
+        {U"9434", {digit(0, U"7"), row(1, "91...."), row(2, ".3...."), digit(1, U"2"),
+                   row(3, ".26..."), row(4, "..7..."), digit(2, U"5"), row(5, "..65.."),
+                   row(6, "...9..")}, ctl::resultat(2), "Ergebnis: 725 Rest 9.",
+         "1. Produkt: 91, unter 94, korrekt. 1. Rest: 3, heruntergeholt: 3, korrekt. "
+         "2. Produkt: 26, unter 33, korrekt. 2. Rest: 7, heruntergeholt: 4, korrekt. "
+         "3. Produkt: 65, unter 74, korrekt. 3. Rest: 9, korrekt. "
+         "Ergebnis: 725 Rest 9. Berechnung beendet."},
+        // The zero digit: its product is "0" under each digit of 01; a
+        // remainder 0 left empty reads as 0.
+        {U"1313", {digit(0, U"1"), row(1, "13...."), row(2, ".0...."), digit(1, U"0"),
+                   row(3, "......", 2)}, ctl::kontrolle(3, 3),
+         "2. Produkt: 00, unter 01, korrekt.", nullptr},
+        {U"1313", {digit(0, U"1"), row(1, "13...."), row(2, "......")}, ctl::kontrolle(2, 4),
+         "1. Rest: 0, heruntergeholt: 1, korrekt.", nullptr},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        Form1 form;
+        test::enterTask(form, c.dividend, U"13");
+        Timer1_Timer(form);
+        for (const Event& e : c.work) {
+            e(form);
+            Timer1_Timer(form);
+        }
+        const std::string top = c.dividend == U"9434" ? task : "Aufgabe: 1313 geteilt durch 13.";
+        EXPECT_EQ(test::utf8(taskReading(form)), top);
+        EXPECT_EQ(test::utf8(rowReading(form, c.focus)), c.row);
+        if (c.calculation) {
+            EXPECT_EQ(test::utf8(calculationReading(form)), top + " " + c.calculation);
+        }
+        // Outside the grid the row command reads the task.
+        EXPECT_EQ(test::utf8(rowReading(form, ctl::Text2)), top);
+    }
+    Form1 blank;
+    const std::string none = "Noch keine Aufgabe: schreibe oben den Dividenden und den Divisor "
+                             "hinein und wähle „Eingabe“.";
+    EXPECT_EQ(test::utf8(taskReading(blank)), none);
+    EXPECT_EQ(test::utf8(calculationReading(blank)), none);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "Pupil.h"
 
 #include "input/KeyCodes.h"
+#include "overview/MistakeSummary.h"
 #include "overview/OverviewCsv.h"
 #include "session/ReportCommand.h"
 #include "taskfile/FileStart.h"
@@ -186,6 +187,9 @@ TEST_F(ClassOverviewTest, RowsOfEveryKindOfFile) {
                       expected[i].second[static_cast<std::size_t>(k)]);
         }
     }
+    EXPECT_EQ(mistakeSummary(classTally(overview.rows)),
+              "Fehler der Klasse nach Art: Einmaleins 5, Abziehen 44, Ziffer zu gro\u00DF 0, "
+              "Ziffer zu klein 0, Stellenwert 0 (zusammen 49). Am h\u00E4ufigsten: Abziehen.");
 }
 
 // A pipe swapped with a task file under the reader's feet: every read ends,
@@ -214,6 +218,23 @@ TEST_F(ClassOverviewTest, APipeSwappedInNeverBlocks) {
     done = true;
     swapper.join();
     EXPECT_EQ(files + pipes, 300);
+}
+
+// The chart in a sentence: every kind sharing the top count is named; no
+// mistakes, or no file that tells their kinds, are said as such.
+TEST(MistakeSummary, TopKindsNoneAndUnknown) {
+    const std::pair<std::optional<RowTally>, std::string> cases[] = {
+        {RowTally{{0, 4, 0, 4, 1}, 9},
+         "Fehler der Klasse nach Art: Einmaleins 0, Abziehen 4, Ziffer zu gro\u00DF 0, Ziffer zu "
+         "klein 4, Stellenwert 1 (zusammen 9). Am h\u00E4ufigsten: Abziehen und Ziffer zu klein."},
+        {RowTally{},
+         "Fehler der Klasse nach Art: Einmaleins 0, Abziehen 0, Ziffer zu gro\u00DF 0, Ziffer zu "
+         "klein 0, Stellenwert 0. Keine Fehler."},
+        {std::nullopt, "Fehler der Klasse nach Art: keine Datei nennt die Art ihrer Fehler."},
+    };
+    for (const auto& [tally, sentence] : cases) {
+        EXPECT_EQ(mistakeSummary(tally), sentence);
+    }
 }
 
 TEST_F(ClassOverviewTest, CommandLineExitCodes) {

@@ -292,9 +292,9 @@ TEST(SessionCommandLine, KindsAndPracticeForAKindOfMistake) {
               "--kind gilt nur zusammen mit --worksheet.");
 }
 
-// A screen reader is told each verdict when it is written (for "Fehler" with
-// the reason, the signs as words) and the end of the task once; the verdicts
-// a load brings back are no news.
+// A screen reader is told once when a row can be checked, each verdict when
+// it is written (for "Fehler" with the reason, the signs as words) and the
+// end of the task once; the verdicts a load brings back are no news.
 TEST(SessionNews, VerdictsAndTheEndOnceNothingFromALoad) {
     Worksheet sheet;
     test::Pupil pupil(sheet);
@@ -303,11 +303,14 @@ TEST(SessionNews, VerdictsAndTheEndOnceNothingFromALoad) {
     pupil.enterTask(U"94", U"13");
     pupil.type(U"7");
     pupil.press(vk::Return);
-    pupil.type(U"91");
-    EXPECT_EQ(news(), "");
+    pupil.type(U"9");
+    EXPECT_EQ(news(), "1. Produkt kann geprüft werden.");
+    pupil.type(U"1");
+    EXPECT_EQ(news(), ""); // said once, not on every digit
     pupil.press(vk::Return);
     EXPECT_EQ(news(), "korrekt.");
     pupil.writeNumber(1, 4, 4);
+    EXPECT_EQ(news(), "1. Rest kann geprüft werden.");
     pupil.press(vk::Return);
     EXPECT_EQ(news(), "Fehler. 94 minus 91 ist nicht 4: rechne das Abziehen noch einmal nach.");
     pupil.writeNumber(1, 4, 3);

@@ -4,7 +4,8 @@
 // Zoom and screen-reader support of the real window on the offscreen
 // platform: the whole sheet scales without anything moving out of its column,
 // the zoom keys work from inside a cell, every control has a German name that
-// follows the sheet, and each verdict is announced.
+// follows the sheet, each verdict is announced, and the reading keys work
+// from a cell.
 
 // The event recorder below is a built-in accessibility bridge plugin.
 #define QT_STATICPLUGIN
@@ -62,6 +63,11 @@ class NoticeRecorder : public QAccessibleBridge {
             iface->role() == QAccessible::Notification) {
             gNotices.push_back(iface->text(QAccessible::Name));
         }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (event->type() == QAccessible::Announcement) {
+            gNotices.push_back(static_cast<QAccessibleAnnouncementEvent*>(event)->message());
+        }
+#endif
     }
 };
 
@@ -120,6 +126,8 @@ class TestZoomA11y : public QObject {
     void namesFollowTheSheet();
     void verdictsAreAnnounced_data();
     void verdictsAreAnnounced();
+    void readingKeysWorkFromACell_data();
+    void readingKeysWorkFromACell();
 };
 
 void TestZoomA11y::everyControlScalesWithTheSheet_data() {
@@ -288,11 +296,12 @@ void TestZoomA11y::verdictsAreAnnounced_data() {
     QTest::addColumn<QStringList>("announced"); // texts of the notices shown, in order
     const QString wrong =
         QString::fromUtf8("Fehler. 13 mal 7 ist nicht 92: rechne das Malnehmen noch einmal nach.");
-    QTest::newRow("writing only: nothing") << "7\n91" << QStringList{};
-    QTest::newRow("right") << "7\n91\n" << QStringList{"korrekt."};
-    QTest::newRow("wrong") << "7\n92\n" << QStringList{wrong};
-    QTest::newRow("wrong, then wrong again") << "7\n92\n\n" << QStringList{wrong, wrong};
-    QTest::newRow("wrong, corrected") << "7\n92\n" << QStringList{wrong, "korrekt."};
+    const QString ready = QString::fromUtf8("1. Produkt kann geprüft werden.");
+    QTest::newRow("writing only: ready, once") << "7\n91" << QStringList{ready};
+    QTest::newRow("right") << "7\n91\n" << QStringList{ready, "korrekt."};
+    QTest::newRow("wrong") << "7\n92\n" << QStringList{ready, wrong};
+    QTest::newRow("wrong, then wrong again") << "7\n92\n\n" << QStringList{ready, wrong, wrong};
+    QTest::newRow("wrong, corrected") << "7\n92\n" << QStringList{ready, wrong, "korrekt."};
     QTest::newRow("Enter in an empty product row: nothing") << "7\n\n" << QStringList{};
 }
 
@@ -308,6 +317,38 @@ void TestZoomA11y::verdictsAreAnnounced() {
         typeKeys("1\n");
     }
     QCOMPARE(QStringList(gNotices.begin(), gNotices.end()), announced);
+}
+
+void TestZoomA11y::readingKeysWorkFromACell_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("F2: the task") << int(Qt::Key_F2) << "Aufgabe: 9434 geteilt durch 13.";
+    QTest::newRow("F3: the row") << int(Qt::Key_F3)
+                                 << QString::fromUtf8(
+                                        "1. Produkt: 9, unter 9, noch nicht geprüft.");
+    QTest::newRow("F4: the calculation")
+        << int(Qt::Key_F4)
+        << QString::fromUtf8("Aufgabe: 9434 geteilt durch 13. 1. Produkt: 9, unter 9, noch nicht "
+                             "geprüft. Ergebnis bisher: 7. Als Nächstes: das 1. Produkt prüfen.");
+}
+
+// The reading keys reach the window from a cell that takes digits: said
+// through the notice and shown in a note, the focus and the cell untouched.
+void TestZoomA11y::readingKeysWorkFromACell() {
+    QFETCH(int, key);
+    QFETCH(QString, said);
+    SheetWindow window;
+    QVERIFY(startTask(window, "7\n9"));
+    QLineEdit* cell = window.cell(ctl::kontrolle(1, 4));
+    QCOMPARE(QApplication::focusWidget(), cell);
+    gNotices.clear();
+    QTest::keyClick(cell, static_cast<Qt::Key>(key));
+    QCOMPARE(QStringList(gNotices.begin(), gNotices.end()), QStringList{said});
+    const auto* note = window.findChild<QLabel*>("readingNote");
+    QVERIFY(note && note->isVisible());
+    QCOMPARE(note->text(), said);
+    QCOMPARE(QApplication::focusWidget(), cell);
+    QCOMPARE(cell->text(), QString());
 }
 
 QTEST_MAIN(TestZoomA11y)

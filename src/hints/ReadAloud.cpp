@@ -1,0 +1,221 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "hints/ReadAloud.h"
+
+#include "check/RowJudge.h"
+#include "check/SheetReading.h"
+#include "hints/HintSteps.h"
+
+namespace zifferon {
+
+namespace {
+
+Text number(int n) {
+    return decimalText(n);
+}
+
+bool shows(const Form1& form, int row, TextView caption) {
+    const ControlId label = ctl::info(row);
+    return form.visible(label) && form.caption(label) == caption;
+}
+
+// The cells of `array` from column `from` down to `to` as they are read: a
+// run of single digits as one number ("91"), anything else cell by cell
+// ("9, leer, 1"), so that a gap or a stray sign is heard where it stands.
+Text cellsText(const Form1& form, Kind array, int from, int to) {
+    Text digits;
+    bool plain = true;
+    for (int c = from; c >= to; --c) {
+        const Text& t = form.text({array, c});
+        plain = plain && t.size() == 1 && t[0] >= U'0' && t[0] <= U'9';
+        digits += t;
+    }
+    if (plain) {
+        return digits;
+    }
+    Text out;
+    for (int c = from; c >= to; --c) {
+        const Text& t = form.text({array, c});
+        if (!out.empty()) {
+            out += U", ";
+        }
+        const bool digit = t.size() == 1 && t[0] >= U'0' && t[0] <= U'9';
+        out += isBlank(t) ? Text(U"leer") : digit ? t : U"„" + t + U"“";
+    }
+    return out;
+}
+
+// The written columns of `array` between `low` and 5 as one number, or
+// nothing when they are all blank.
+Text numberFrom(const Form1& form, Kind array, int low) {
+    for (int c = low; c < kRowCells; ++c) {
+        if (!isBlank(form.text({array, c}))) {
+            return cellsText(form, array, highestWrittenColumn(form, array, c), c);
+        }
+    }
+    return {};
+}
+
+Text rowName(int row) {
+    return number(row / 2 + 1) + (row % 2 == 0 ? U". Produkt" : U". Rest");
+}
+
+// Where the tracker brought the next dividend digit down into remainder row
+// `row`; -1 while it has not.
+int broughtDownColumn(const Form1& form, int row) {
+    if (!shows(form, row, texts::Korrekt) || !shows(form, row - 1, texts::Korrekt)) {
+        return -1;
+    }
+    const int column = bringDownColumn(form, row / 2);
+    return column >= 0 && !isBlank(form.text(ctl::workRow(row, column))) ? column : -1;
+}
+
+// The remainder written in remainder row `row`, without a digit brought down;
+// a row judged right with nothing written holds the remainder 0.
+Text remainderText(const Form1& form, int row) {
+    const Kind kind = workRowKind(row);
+    const Text written = numberFrom(form, kind, broughtDownColumn(form, row) + 1);
+    return written.empty() && shows(form, row, texts::Korrekt) ? Text(U"0") : written;
+}
+
+void addVerdict(Text& out, const Form1& form, int row) {
+    if (shows(form, row, texts::Korrekt)) {
+        out += U", korrekt";
+    } else if (shows(form, row, texts::Fehler)) {
+        out += U", Fehler";
+    } else if (shows(form, row, texts::Pending)) {
+        out += U", noch nicht geprüft";
+    }
+    out += U'.';
+}
+
+Text workRowReading(const Form1& form, int row) {
+    const Kind kind = workRowKind(row);
+    Text out = rowName(row) + U": ";
+    const std::optional<int> lowest = lowestWrittenColumn(form, kind);
+    if (row % 2 == 1) {
+        const Text remainder = remainderText(form, row);
+        const int down = broughtDownColumn(form, row);
+        if (remainder.empty() && down < 0) {
+            return out + U"noch leer.";
+        }
+        out += remainder.empty() ? Text(U"leer") : remainder;
+        if (down >= 0) {
+            out += U", heruntergeholt: " + cellsText(form, kind, down, down);
+        }
+    } else {
+        if (!lowest) {
+            return out + U"noch leer.";
+        }
+        out += cellsText(form, kind, highestWrittenColumn(form, kind, *lowest), *lowest);
+        // The number it is taken from, read down to the product's units
+        // column as the row is judged.
+        const Text upper = numberFrom(form, upperArray(row), *lowest);
+        out += upper.empty() ? Text(U", unter leeren Kästchen") : U", unter " + upper;
+    }
+    addVerdict(out, form, row);
+    return out;
+}
+
+// The quotient cells written so far, from the first on.
+Text quotientSoFar(const Form1& form) {
+    Text digits;
+    for (int k = 0; k < kResultatCells && !isBlank(form.text(ctl::resultat(k))); ++k) {
+        digits += form.text(ctl::resultat(k));
+    }
+    return digits;
+}
+
+Text quotientReading(const Form1& form) {
+    const Text digits = quotientSoFar(form);
+    if (digits.empty()) {
+        return U"Ergebnis: noch keine Ziffer.";
+    }
+    if (form.visible(ctl::Label4)) {
+        // The remainder of the task is that of the last step judged right.
+        for (int row = kWorkRows - 1; row > 0; row -= 2) {
+            if (shows(form, row, texts::Korrekt)) {
+                return U"Ergebnis: " + digits + U" Rest " + remainderText(form, row) + U".";
+            }
+        }
+    }
+    return U"Ergebnis bisher: " + digits + U".";
+}
+
+Text nextReading(const Form1& form) {
+    const HintStep step = currentStep(form);
+    const Text n = number(step.step + 1);
+    switch (step.kind) {
+    case StepKind::Quotient:
+        return U"Als Nächstes: die " + n + U". Ziffer des Ergebnisses.";
+    case StepKind::Product:
+    case StepKind::Remainder: {
+        const bool product = step.kind == StepKind::Product;
+        const int row = 2 * step.step + (product ? 0 : 1);
+        const Text what = (product ? U"das " : U"den ") + rowName(row);
+        if (shows(form, row, texts::Pending)) {
+            return U"Als Nächstes: " + what + U" prüfen.";
+        }
+        if (shows(form, row, texts::Fehler)) {
+            return U"Als Nächstes: " + what + U" verbessern.";
+        }
+        return U"Als Nächstes: " + what + U" schreiben.";
+    }
+    case StepKind::Finished:
+        return Text(texts::Beendet) + U".";
+    case StepKind::NoTask:
+        break;
+    }
+    return {};
+}
+
+// The digits of a number box of the top line, leftmost first.
+Text topNumber(const Form1& form, Kind array, int cells) {
+    Text digits;
+    for (int c = cells - 1; c >= 0; --c) {
+        digits += form.text({array, c});
+    }
+    return digits;
+}
+
+} // namespace
+
+Text taskReading(const Form1& form) {
+    const Text dividend = topNumber(form, Kind::Dividend, kDividendCells);
+    const Text divisor = topNumber(form, Kind::Divisor, kDivisorCells);
+    if (dividend.empty() || divisor.empty()) {
+        return U"Noch keine Aufgabe: schreibe oben den Dividenden und den Divisor hinein und "
+               U"wähle „Eingabe“.";
+    }
+    return U"Aufgabe: " + dividend + U" geteilt durch " + divisor + U".";
+}
+
+Text rowReading(const Form1& form, ControlId at) {
+    if (isKontrolle(at.kind)) {
+        return workRowReading(form, workRowOf(at.kind));
+    }
+    if (at.kind == Kind::Resultat) {
+        return quotientReading(form);
+    }
+    return taskReading(form);
+}
+
+Text calculationReading(const Form1& form) {
+    Text out = taskReading(form);
+    if (currentStep(form).kind == StepKind::NoTask) {
+        return out;
+    }
+    for (int row = 0; row < kWorkRows; ++row) {
+        if (lowestWrittenColumn(form, workRowKind(row)) || form.visible(ctl::info(row))) {
+            out += U' ' + workRowReading(form, row);
+        }
+    }
+    out += U' ' + quotientReading(form);
+    if (const Text next = nextReading(form); !next.empty()) {
+        out += U' ' + next;
+    }
+    return out;
+}
+
+} // namespace zifferon
