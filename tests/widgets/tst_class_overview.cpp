@@ -9,6 +9,7 @@
 
 #include "MemoryTaskFiles.h"
 #include "Pupil.h"
+#include "WhenHandoutDialog.h"
 
 #include "input/KeyCodes.h"
 #include "platform/ClassOverviewWindow.h"
@@ -194,17 +195,11 @@ void TestClassOverview::practiceSheetForAKindOfMistake() {
     QCOMPARE(overview->pupilTable()->item(0, 0)->text(), QString("bert"));
     QCOMPARE(overview->pupilTable()->item(0, 1)->text(), QString("1"));
     QString shown;
-    QTimer::singleShot(0, overview, [&] {
-        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; })) {
-            return;
-        }
-        auto* dialog = qobject_cast<HandoutDialog*>(QApplication::activeModalWidget());
-        if (dialog) {
-            shown = QString("%1 %2")
-                        .arg(dialog->kindBox()->currentText())
-                        .arg(dialog->dividendDigitsBox()->value());
-        }
-        QApplication::activeModalWidget()->close();
+    test::whenHandoutDialog(overview, [&](HandoutDialog* dialog) {
+        shown = QString("%1 %2")
+                    .arg(dialog->kindBox()->currentText())
+                    .arg(dialog->dividendDigitsBox()->value());
+        dialog->close();
     });
     QPushButton* button = overview->practiceButton(MistakeKind::Stellenwert);
     QCOMPARE(button->text(), QString::fromUtf8("Übungsblatt dazu …"));

@@ -9,6 +9,7 @@
 
 #include "MemoryTaskFiles.h"
 #include "UnprivilegedUser.h"
+#include "WhenHandoutDialog.h"
 
 #include "platform/HandoutDialog.h"
 #include "platform/HandoutPrinter.h"
@@ -771,15 +772,7 @@ void TestPrint::worksheetFromTheMenu() {
     QVERIFY((*(at - 1))->isSeparator());
 
     QString defaults;
-    QTimer::singleShot(0, &window, [&] {
-        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; })) {
-            return;
-        }
-        auto* dialog = qobject_cast<HandoutDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            QApplication::activeModalWidget()->close();
-            return;
-        }
+    test::whenHandoutDialog(&window, [&](HandoutDialog* dialog) {
         defaults = QString("%1 %2 %3 %4 %5")
                        .arg(dialog->taskCountBox()->value())
                        .arg(dialog->dividendDigitsBox()->value())
@@ -817,15 +810,7 @@ void TestPrint::worksheetFromTheMenu() {
     QString again;
     int seedBefore = -1;
     int seedAfter = -2;
-    QTimer::singleShot(0, &window, [&] {
-        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; })) {
-            return;
-        }
-        auto* dialog = qobject_cast<HandoutDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            QApplication::activeModalWidget()->close();
-            return;
-        }
+    test::whenHandoutDialog(&window, [&](HandoutDialog* dialog) {
         again = QString("%1 %2 %3 %4")
                     .arg(dialog->taskCountBox()->value())
                     .arg(dialog->answersBox()->isChecked())
