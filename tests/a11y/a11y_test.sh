@@ -220,7 +220,7 @@ step Right "Anzahl column header 1"
 # Closed again; Orca is back in the sheet before the next key.
 step alt+F4 "Schriftliche Zifferon"
 wait_for eval 'tail -n +"$((log_mark + 1))" "$log" |
-    grep -aq "Changing locusOfFocus from \[frame | Schriftliche Zifferon\] to"' ||
+    grep -aq "Changing locusOfFocus from \[frame | [^]]*Schriftliche Zifferon\] to"' ||
     fail "Orca did not come back to the sheet"
 
 printf 'kein Aufgabenblatt' >"$work/kaputt.AUF"
