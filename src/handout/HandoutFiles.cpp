@@ -39,7 +39,7 @@ bool mayWriteInto(const std::string& folder) {
 
 // Why nothing can be made inside `folder`; empty when something can.
 std::string folderProblem(const std::string& folder) {
-    struct stat info {};
+    struct stat info = {};
     if (::stat(folder.c_str(), &info) != 0) {
         return "Der Ordner " + quoted(folder) + " existiert nicht.";
     }
@@ -53,7 +53,7 @@ std::string folderProblem(const std::string& folder) {
 }
 
 bool isLink(const std::string& path) {
-    struct stat info {};
+    struct stat info = {};
     return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
@@ -103,7 +103,7 @@ std::string pdfTargetProblem(const std::string& path) {
     if (file.empty()) {
         return quoted(path) + " verweist auf etwas, das es nicht gibt.";
     }
-    struct stat info {};
+    struct stat info = {};
     if (::stat(file.c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode)) {
             return quoted(path) + " ist ein Ordner, keine Datei.";
@@ -123,7 +123,7 @@ std::string taskFolderProblem(const std::string& given) {
         return "Es ist kein Ordner f\u00FCr die Aufgabendateien angegeben.";
     }
     const std::string folder = withoutTrailingSlash(given);
-    struct stat info {};
+    struct stat info = {};
     if (::lstat(folder.c_str(), &info) == 0) {
         return folderProblem(folder);
     }
@@ -136,7 +136,7 @@ std::string taskFilesProblem(const std::vector<HandoutTask>& tasks, const std::s
     }
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         const std::string name = handoutFileName(static_cast<int>(i) + 1, tasks[i]);
-        struct stat info {};
+        struct stat info = {};
         if (::lstat(taskFilePath(folder, static_cast<int>(i) + 1, tasks[i]).c_str(), &info) == 0) {
             return "Im Ordner " + quoted(withoutTrailingSlash(folder)) + " liegt schon " +
                    quoted(name) +
