@@ -1,0 +1,166 @@
+// SPDX-FileCopyrightText: 2026 Zifferon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The German source text of every message, in the order of Msg. "%1", "%2"
+// stand for the numbers and names the rules fill in. Translations are made
+// from this file by Qt's lupdate; a wording is corrected here alone.
+
+#include "sheet/Catalogue.h"
+
+#include <cstddef>
+#include <iterator>
+
+// Marks a source text for lupdate, which finds the macro by its name; the
+// rules need no Qt for it.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, source) source
+#endif
+
+namespace zifferon {
+
+namespace {
+
+struct Entry {
+    Msg id;
+    const char* source;
+};
+
+// clang-format off
+constexpr Entry kEntries[] = {
+    // The window's captions (the verdicts as files store them).
+    {Msg::Korrekt, QT_TRANSLATE_NOOP("Zifferon", "korrekt")},
+    {Msg::Pending, QT_TRANSLATE_NOOP("Zifferon", "korrekt?")},
+    {Msg::Fehler, QT_TRANSLATE_NOOP("Zifferon", "Fehler")},
+    {Msg::Beendet, QT_TRANSLATE_NOOP("Zifferon", "Berechnung beendet")},
+    {Msg::Eingabe, QT_TRANSLATE_NOOP("Zifferon", "Eingabe")},
+    {Msg::NaechsteAufgabe, QT_TRANSLATE_NOOP("Zifferon", "nächste Aufgabe")},
+    {Msg::Maximal, QT_TRANSLATE_NOOP("Zifferon", "maximal")},
+    {Msg::Stellen, QT_TRANSLATE_NOOP("Zifferon", "Stellen")},
+    {Msg::MenuDatei, QT_TRANSLATE_NOOP("Zifferon", "&Datei")},
+    {Msg::MenuLaden, QT_TRANSLATE_NOOP("Zifferon", "&Laden")},
+    {Msg::MenuSpeichern, QT_TRANSLATE_NOOP("Zifferon", "&Speichern")},
+    // Why a task cannot be worked.
+    {Msg::TaskNoDividend, QT_TRANSLATE_NOOP("Zifferon", "Bitte zuerst den Dividenden eingeben.")},
+    {Msg::TaskDividendDigits, QT_TRANSLATE_NOOP("Zifferon", "Der Dividend darf nur Ziffern haben, höchstens 6.")},
+    {Msg::TaskNoDivisor, QT_TRANSLATE_NOOP("Zifferon", "Bitte auch den Divisor eingeben.")},
+    {Msg::TaskDivisorDigits, QT_TRANSLATE_NOOP("Zifferon", "Der Divisor darf nur Ziffern haben, höchstens 3.")},
+    {Msg::TaskDivisorZero, QT_TRANSLATE_NOOP("Zifferon", "Durch 0 kann man nicht teilen.")},
+    {Msg::TaskDividendZero, QT_TRANSLATE_NOOP("Zifferon", "0 geteilt durch eine Zahl ist immer 0: da gibt es nichts zu rechnen.")},
+    {Msg::TaskQuotientTooLong, QT_TRANSLATE_NOOP("Zifferon", "Das Ergebnis hätte mehr als 5 Stellen: dafür reicht der Platz nicht.")},
+    // Why a row gets no verdict.
+    {Msg::RowNotYet, QT_TRANSLATE_NOOP("Zifferon", "Zuerst muss Zeile %1 stimmen: diese Zeile kommt danach.")},
+    {Msg::RowTaskFinished, QT_TRANSLATE_NOOP("Zifferon", "Die Aufgabe ist schon fertig: hier gehört nichts mehr hin.")},
+    {Msg::RowNoTask, QT_TRANSLATE_NOOP("Zifferon", "Diese Aufgabe kann nicht gerechnet werden. %1")},
+    // Why a row is wrong.
+    {Msg::ReasonNotADigit, QT_TRANSLATE_NOOP("Zifferon", "In der Zeile steht „%1“: hier gehören nur Ziffern hin.")},
+    {Msg::ReasonStray, QT_TRANSLATE_NOOP("Zifferon", "In der %1 steht „%2“ im Weg: dort gehört in dieser Zeile nichts hin.")},
+    {Msg::ReasonGap, QT_TRANSLATE_NOOP("Zifferon", "Zwischen den Ziffern ist ein Kästchen leer: schreibe die Zahl ohne Lücke.")},
+    {Msg::ReasonBroughtDown, QT_TRANSLATE_NOOP("Zifferon", "In die %1 kommt nur die nächste Ziffer des Dividenden herunter: die %2.")},
+    {Msg::ReasonRemainderTooFarLeft, QT_TRANSLATE_NOOP("Zifferon", "Der Rest steht zu weit links: seine letzte Ziffer gehört unter die letzte Ziffer von %1.")},
+    {Msg::ReasonRemainderTooFarRight, QT_TRANSLATE_NOOP("Zifferon", "Der Rest steht zu weit rechts: seine letzte Ziffer gehört unter die letzte Ziffer von %1.")},
+    {Msg::ReasonProductTooFarLeft, QT_TRANSLATE_NOOP("Zifferon", "Das Produkt steht zu weit links: seine letzte Ziffer gehört unter die letzte Ziffer von %1.")},
+    {Msg::ReasonProductTooFarRight, QT_TRANSLATE_NOOP("Zifferon", "Das Produkt steht zu weit rechts: seine letzte Ziffer gehört unter die letzte Ziffer von %1.")},
+    {Msg::ReasonSubtraction, QT_TRANSLATE_NOOP("Zifferon", "%1 − %2 ist nicht %3: rechne das Abziehen noch einmal nach.")},
+    {Msg::ReasonZeroTooFarLeft, QT_TRANSLATE_NOOP("Zifferon", "Die 0 steht zu weit links: sie gehört unter die letzte Ziffer von %1.")},
+    {Msg::ReasonZeroTooFarRight, QT_TRANSLATE_NOOP("Zifferon", "Die 0 steht zu weit rechts: sie gehört unter die letzte Ziffer von %1.")},
+    {Msg::ReasonDoesNotFit, QT_TRANSLATE_NOOP("Zifferon", "%1 passt nicht in %2: das Produkt steht zu weit links.")},
+    {Msg::ReasonFitsTenTimes, QT_TRANSLATE_NOOP("Zifferon", "%1 passt mehr als 9-mal in %2: das Produkt steht zu weit rechts.")},
+    {Msg::ReasonNoDivisor, QT_TRANSLATE_NOOP("Zifferon", "Der Divisor ist %1: teilen kann man hier nur durch eine Zahl größer als 0.")},
+    {Msg::ReasonDigitTooBig, QT_TRANSLATE_NOOP("Zifferon", "%1 ist größer als %2: die Ziffer %3 ist zu groß.")},
+    {Msg::ReasonFirstZeroTooSmall, QT_TRANSLATE_NOOP("Zifferon", "Die erste Ziffer ist nur dann 0, wenn der Divisor größer ist als der ganze Dividend. %1 passt in %2: die Ziffer 0 ist zu klein.")},
+    {Msg::ReasonDigitTooSmall, QT_TRANSLATE_NOOP("Zifferon", "Wenn du %1 von %2 abziehst, bleibt %3 übrig. Das ist nicht kleiner als %4: die Ziffer %5 ist zu klein.")},
+    {Msg::ReasonMultiplication, QT_TRANSLATE_NOOP("Zifferon", "%1 · %2 ist nicht %3: rechne das Malnehmen noch einmal nach.")},
+    {Msg::Times, QT_TRANSLATE_NOOP("Zifferon", "%1 · %2")},
+    // Hints.
+    {Msg::HintNoTask, QT_TRANSLATE_NOOP("Zifferon", "Gib zuerst eine Aufgabe ein und klicke auf „Eingabe“.")},
+    {Msg::HintFinished, QT_TRANSLATE_NOOP("Zifferon", "Die Aufgabe ist fertig: hier ist nichts mehr zu schreiben.")},
+    {Msg::HintNoHint, QT_TRANSLATE_NOOP("Zifferon", "Für diese Zeile gibt es keinen Tipp.")},
+    {Msg::HintWriteDigit, QT_TRANSLATE_NOOP("Zifferon", "Schreibe die nächste Ziffer des Ergebnisses in das markierte Kästchen.")},
+    {Msg::HintHowOften, QT_TRANSLATE_NOOP("Zifferon", "Wie oft passt %1 in %2?")},
+    {Msg::HintWriteProduct, QT_TRANSLATE_NOOP("Zifferon", "Schreibe das Produkt in die markierten Kästchen.")},
+    {Msg::HintWhatIsProduct, QT_TRANSLATE_NOOP("Zifferon", "Was ist %1 · %2?")},
+    {Msg::HintNoDigit, QT_TRANSLATE_NOOP("Zifferon", "Im Ergebnis steht keine Ziffer: welche Ziffer gehört dorthin?")},
+    {Msg::HintWriteRemainder, QT_TRANSLATE_NOOP("Zifferon", "Schreibe den Rest in die markierten Kästchen.")},
+    {Msg::HintWhatRemains, QT_TRANSLATE_NOOP("Zifferon", "Was bleibt, wenn du %1 von %2 abziehst?")},
+    {Msg::HintMultiple, QT_TRANSLATE_NOOP("Zifferon", "%1 · %2 = %3")},
+    {Msg::HintNoMultiples, QT_TRANSLATE_NOOP("Zifferon", "Zum Divisor %1 gibt es keine Reihe.")},
+    {Msg::HintMultiplesSpoken, QT_TRANSLATE_NOOP("Zifferon", "Reihe des Divisors: %1.")},
+    {Msg::HintOutlined, QT_TRANSLATE_NOOP("Zifferon", "Markiert: %1.")},
+    // The signs of the sentences as they are read aloud.
+    {Msg::SpokenTimes, QT_TRANSLATE_NOOP("Zifferon", "mal")},
+    {Msg::SpokenMinus, QT_TRANSLATE_NOOP("Zifferon", "minus")},
+    {Msg::SpokenEquals, QT_TRANSLATE_NOOP("Zifferon", "ist")},
+    // What a screen reader is told when the sheet changes.
+    {Msg::RowReady, QT_TRANSLATE_NOOP("Zifferon", "%1. Produkt kann geprüft werden")},
+    {Msg::RowReadyRemainder, QT_TRANSLATE_NOOP("Zifferon", "%1. Rest kann geprüft werden")},
+    // The names of the window's controls as a screen reader says them.
+    {Msg::ColumnUnits, QT_TRANSLATE_NOOP("Zifferon", "Einerspalte")},
+    {Msg::ColumnTens, QT_TRANSLATE_NOOP("Zifferon", "Zehnerspalte")},
+    {Msg::ColumnHundreds, QT_TRANSLATE_NOOP("Zifferon", "Hunderterspalte")},
+    {Msg::ColumnThousands, QT_TRANSLATE_NOOP("Zifferon", "Tausenderspalte")},
+    {Msg::ColumnTenThousands, QT_TRANSLATE_NOOP("Zifferon", "Zehntausenderspalte")},
+    {Msg::ColumnHundredThousands, QT_TRANSLATE_NOOP("Zifferon", "Hunderttausenderspalte")},
+    {Msg::ColumnNumbered, QT_TRANSLATE_NOOP("Zifferon", "Spalte %1")},
+    {Msg::NameDividend, QT_TRANSLATE_NOOP("Zifferon", "Dividend")},
+    {Msg::NameDivisor, QT_TRANSLATE_NOOP("Zifferon", "Divisor")},
+    {Msg::NameTaskNote, QT_TRANSLATE_NOOP("Zifferon", "Hinweis zur Aufgabe")},
+    {Msg::NameShown, QT_TRANSLATE_NOOP("Zifferon", "%1: %2")},
+    {Msg::NameDividendLimit, QT_TRANSLATE_NOOP("Zifferon", "Höchste Stellenzahl des Dividenden: %1")},
+    {Msg::NameDivisorLimit, QT_TRANSLATE_NOOP("Zifferon", "Höchste Stellenzahl des Divisors: %1")},
+    {Msg::NameCheckRow, QT_TRANSLATE_NOOP("Zifferon", "Zeile %1 prüfen")},
+    {Msg::NameErrorLine, QT_TRANSLATE_NOOP("Zifferon", "Fehlerzeile")},
+    {Msg::NameRowErrors, QT_TRANSLATE_NOOP("Zifferon", "Fehler in Zeile %1")},
+    {Msg::NameDividendCell, QT_TRANSLATE_NOOP("Zifferon", "Dividend, %1")},
+    {Msg::NameDivisorCell, QT_TRANSLATE_NOOP("Zifferon", "Divisor, %1. Ziffer")},
+    {Msg::NameQuotientCell, QT_TRANSLATE_NOOP("Zifferon", "Ergebnis, %1. Ziffer")},
+    {Msg::NameProductCell, QT_TRANSLATE_NOOP("Zifferon", "%1. Produkt, %2")},
+    {Msg::NameRemainderCell, QT_TRANSLATE_NOOP("Zifferon", "%1. Rest, %2")},
+    // Read aloud on request.
+    {Msg::ReadEmptyCell, QT_TRANSLATE_NOOP("Zifferon", "leer")},
+    {Msg::ReadQuoted, QT_TRANSLATE_NOOP("Zifferon", "„%1“")},
+    {Msg::RowProduct, QT_TRANSLATE_NOOP("Zifferon", "%1. Produkt")},
+    {Msg::RowRemainder, QT_TRANSLATE_NOOP("Zifferon", "%1. Rest")},
+    {Msg::ReadRow, QT_TRANSLATE_NOOP("Zifferon", "%1: %2")},
+    {Msg::ReadVerdictKorrekt, QT_TRANSLATE_NOOP("Zifferon", ", korrekt")},
+    {Msg::ReadVerdictFehler, QT_TRANSLATE_NOOP("Zifferon", ", Fehler")},
+    {Msg::ReadVerdictPending, QT_TRANSLATE_NOOP("Zifferon", ", noch nicht geprüft")},
+    {Msg::ReadStillEmpty, QT_TRANSLATE_NOOP("Zifferon", "noch leer.")},
+    {Msg::ReadBroughtDown, QT_TRANSLATE_NOOP("Zifferon", ", heruntergeholt: %1")},
+    {Msg::ReadUnderEmpty, QT_TRANSLATE_NOOP("Zifferon", ", unter leeren Kästchen")},
+    {Msg::ReadUnder, QT_TRANSLATE_NOOP("Zifferon", ", unter %1")},
+    {Msg::ReadNoQuotient, QT_TRANSLATE_NOOP("Zifferon", "Ergebnis: noch keine Ziffer.")},
+    {Msg::ReadQuotientWithRemainder, QT_TRANSLATE_NOOP("Zifferon", "Ergebnis: %1 Rest %2.")},
+    {Msg::ReadQuotientSoFar, QT_TRANSLATE_NOOP("Zifferon", "Ergebnis bisher: %1.")},
+    {Msg::NextQuotientDigit, QT_TRANSLATE_NOOP("Zifferon", "Als Nächstes: die %1. Ziffer des Ergebnisses.")},
+    {Msg::NextCheckProduct, QT_TRANSLATE_NOOP("Zifferon", "Als Nächstes: das %1. Produkt prüfen.")},
+    {Msg::NextMendProduct, QT_TRANSLATE_NOOP("Zifferon", "Als Nächstes: das %1. Produkt verbessern.")},
+    {Msg::NextWriteProduct, QT_TRANSLATE_NOOP("Zifferon", "Als Nächstes: das %1. Produkt schreiben.")},
+    {Msg::NextCheckRemainder, QT_TRANSLATE_NOOP("Zifferon", "Als Nächstes: den %1. Rest prüfen.")},
+    {Msg::NextMendRemainder, QT_TRANSLATE_NOOP("Zifferon", "Als Nächstes: den %1. Rest verbessern.")},
+    {Msg::NextWriteRemainder, QT_TRANSLATE_NOOP("Zifferon", "Als Nächstes: den %1. Rest schreiben.")},
+    {Msg::Sentence, QT_TRANSLATE_NOOP("Zifferon", "%1.")},
+    {Msg::ReadNoTask, QT_TRANSLATE_NOOP("Zifferon", "Noch keine Aufgabe: schreibe oben den Dividenden und den Divisor hinein und wähle „Eingabe“.")},
+    {Msg::ReadTask, QT_TRANSLATE_NOOP("Zifferon", "Aufgabe: %1 geteilt durch %2.")},
+};
+// clang-format on
+
+static_assert(std::size(kEntries) == static_cast<std::size_t>(Msg::Count),
+              "every message has its German text");
+
+constexpr bool inOrder() {
+    for (std::size_t i = 0; i < std::size(kEntries); ++i) {
+        if (static_cast<std::size_t>(kEntries[i].id) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(inOrder(), "the table lists the messages in the order of Msg");
+
+} // namespace
+
+MessageSource messageSource(Msg id) {
+    return {"Zifferon", kEntries[static_cast<std::size_t>(id)].source};
+}
+
+} // namespace zifferon
