@@ -11,6 +11,7 @@
 #include "platform/QtTaskFileServices.h"
 #include "platform/RecentFolder.h"
 #include "platform/SheetPrinter.h"
+#include "sheet/Catalogue.h"
 #include "task/TaskKind.h"
 
 #include <QDir>
@@ -234,7 +235,7 @@ bool ClassOverviewWindow::exportPdf(const QString& path, QString* error) const {
 
 void ClassOverviewWindow::askSaveCsv() {
     askWrite({QStringLiteral("Als CSV speichern"), QString::fromUtf8("Klassen\u00FCbersicht.csv"),
-              QStringLiteral("CSV-Dateien (*.csv)"), kSaveFailedTitle,
+              QStringLiteral("CSV-Dateien (*.csv)"), sayUtf8(Msg::SaveFailedTitle).c_str(),
               QStringLiteral("gespeichert")},
              csvSavePath, &ClassOverviewWindow::saveCsv);
 }

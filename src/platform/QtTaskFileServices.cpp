@@ -4,6 +4,7 @@
 #include "platform/QtTaskFileServices.h"
 
 #include "platform/RecentFolder.h"
+#include "sheet/Catalogue.h"
 #include "sheet/SystemErrorText.h"
 #include "taskfile/FileStart.h"
 
@@ -117,10 +118,10 @@ WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
     const QString name = qt(path);
     const QFileInfo info(name);
     if (info.isDir()) {
-        return writeFailure(kFolderReason);
+        return writeFailure(sayUtf8(Msg::FileIsFolder));
     }
     if (info.exists() && !info.isFile()) {
-        return writeFailure(kNotRegularReason);
+        return writeFailure(sayUtf8(Msg::FileNotRegular));
     }
     const QString folder = info.absolutePath();
     if (!QFileInfo(folder).isDir()) {
