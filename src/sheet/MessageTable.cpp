@@ -243,6 +243,58 @@ constexpr Entry kEntries[] = {
     {Msg::SummaryNone, QT_TRANSLATE_NOOP("Zifferon", "%1. Keine Fehler.")},
     {Msg::SummaryMost, QT_TRANSLATE_NOOP("Zifferon", "%1 (zusammen %2). Am häufigsten: %3.")},
     {Msg::SummaryAnd, QT_TRANSLATE_NOOP("Zifferon", "%1 und %2")},
+    // The command line.
+    {Msg::OptionWorksheet, QT_TRANSLATE_NOOP("Zifferon", "--worksheet erwartet eine Zahl von 1 bis 20, nicht %1.")},
+    {Msg::OptionDigits, QT_TRANSLATE_NOOP("Zifferon", "--digits erwartet D,E mit D von 2 bis 6 (Dividend) und E von 2 bis 3 (Divisor), nicht %1.")},
+    {Msg::OptionSeed, QT_TRANSLATE_NOOP("Zifferon", "--seed erwartet eine Zahl von 0 bis 999999, nicht %1.")},
+    {Msg::OptionKind, QT_TRANSLATE_NOOP("Zifferon", "--kind erwartet gemischt, ohne-rest, mit-rest, null-im-ergebnis, einstelliger-divisor, schwer-zu-schaetzen oder viele-entbuendelungen, nicht %1.")},
+    {Msg::OptionForMistake, QT_TRANSLATE_NOOP("Zifferon", "--for-mistake erwartet einmaleins, abziehen, ziffer-zu-gross, ziffer-zu-klein oder stellenwert, nicht %1.")},
+    {Msg::OptionWantsFile, QT_TRANSLATE_NOOP("Zifferon", "%1 erwartet einen Dateinamen.")},
+    {Msg::OptionWantsFolder, QT_TRANSLATE_NOOP("Zifferon", "%1 erwartet einen Ordner.")},
+    {Msg::OptionValueIsOption, QT_TRANSLATE_NOOP("Zifferon", "Zu %1 fehlt der Wert; %2 ist eine Option. Ein Name, der mit „--“ beginnt, geht als %1=NAME.")},
+    {Msg::OnlyOneFile, QT_TRANSLATE_NOOP("Zifferon", "Es kann nur eine Aufgabendatei geöffnet werden.")},
+    {Msg::OptionNoValue, QT_TRANSLATE_NOOP("Zifferon", "Zu %1 fehlt der Wert.")},
+    {Msg::ReportNeedsFolder, QT_TRANSLATE_NOOP("Zifferon", "--report braucht einen Ordner.")},
+    {Msg::UnknownOption, QT_TRANSLATE_NOOP("Zifferon", "Unbekannte Option: %1")},
+    {Msg::ReportOpensNoFile, QT_TRANSLATE_NOOP("Zifferon", "--report öffnet keine Aufgabendatei.")},
+    {Msg::ReportAndOption, QT_TRANSLATE_NOOP("Zifferon", "--report und %1 lassen sich nicht verbinden.")},
+    {Msg::OptionOnlyWithWorksheet, QT_TRANSLATE_NOOP("Zifferon", "%1 gilt nur zusammen mit --worksheet.")},
+    {Msg::WorksheetOpensNoFile, QT_TRANSLATE_NOOP("Zifferon", "Mit --worksheet wird keine Aufgabendatei geöffnet.")},
+    {Msg::WorksheetNeedsPdf, QT_TRANSLATE_NOOP("Zifferon", "Zu --worksheet fehlt --pdf DATEI.")},
+    {Msg::KindAndForMistake, QT_TRANSLATE_NOOP("Zifferon", "--kind und --for-mistake lassen sich nicht verbinden.")},
+    {Msg::WrongUsage, QT_TRANSLATE_NOOP("Zifferon", "zifferon: %1\nMehr: zifferon --help\n")},
+    {Msg::CommandLineHelp, QT_TRANSLATE_NOOP("Zifferon",
+        "Aufruf: zifferon [DATEI]\n"
+        "       zifferon --worksheet N --pdf DATEI [--digits D,E] [--seed S] [--answers]\n"
+        "                [--kind ART | --for-mistake FEHLER] [--task-files ORDNER]\n"
+        "       zifferon --report ORDNER\n"
+        "Schriftliche Division üben, wie sie im Rechenheft steht.\n"
+        "\n"
+        "  DATEI                öffnet die Aufgabendatei (.AUF) gleich beim Start\n"
+        "  --help, -h           zeigt diese Hilfe\n"
+        "  --version            zeigt die Version\n"
+        "\n"
+        "Arbeitsblatt ohne Fenster:\n"
+        "  --worksheet N        N Aufgaben (1 bis 20), je 4 auf einer Seite\n"
+        "  --pdf DATEI          schreibt das Arbeitsblatt als PDF in DATEI\n"
+        "  --digits D,E         höchstens D Stellen im Dividenden (2 bis 6) und E im\n"
+        "                       Divisor (2 bis 3), sonst 4,2\n"
+        "  --seed S             Nummer des Blatts (0 bis 999999): dieselbe Nummer gibt\n"
+        "                       dieselben Aufgaben; ohne sie wird eine gezogen\n"
+        "  --kind ART           Aufgabenart: gemischt (sonst), ohne-rest, mit-rest,\n"
+        "                       null-im-ergebnis (Dividend ab 3 Stellen),\n"
+        "                       einstelliger-divisor, schwer-zu-schaetzen,\n"
+        "                       viele-entbuendelungen\n"
+        "  --for-mistake FEHLER Übungsblatt zu einer Fehlerart: einmaleins\n"
+        "                       (einstelliger-divisor), abziehen (viele-entbuendelungen),\n"
+        "                       ziffer-zu-gross, ziffer-zu-klein (schwer-zu-schaetzen),\n"
+        "                       stellenwert (null-im-ergebnis)\n"
+        "  --answers            hängt das Lösungsblatt an\n"
+        "  --task-files ORDNER  speichert jede Aufgabe als Aufgabendatei in ORDNER\n"
+        "\n"
+        "Klassenübersicht ohne Fenster:\n"
+        "  --report ORDNER      schreibt die Übersicht der Aufgabendateien im ORDNER\n"
+        "                       und seinen Unterordnern als CSV auf die Ausgabe\n")},
 };
 // clang-format on
 

@@ -240,6 +240,28 @@ enum class Msg {
     SummaryMost,
     SummaryAnd,
 
+    // The command line.
+    OptionWorksheet,
+    OptionDigits,
+    OptionSeed,
+    OptionKind,
+    OptionForMistake,
+    OptionWantsFile,
+    OptionWantsFolder,
+    OptionValueIsOption,
+    OnlyOneFile,
+    OptionNoValue,
+    ReportNeedsFolder,
+    UnknownOption,
+    ReportOpensNoFile,
+    ReportAndOption,
+    OptionOnlyWithWorksheet,
+    WorksheetOpensNoFile,
+    WorksheetNeedsPdf,
+    KindAndForMistake,
+    WrongUsage,
+    CommandLineHelp,
+
     Count
 };
 
