@@ -5,6 +5,7 @@
 
 #include "platform/SheetPrinter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -53,7 +54,8 @@ void prepare(Form1& form, const HandoutTask& task, bool answers) {
 } // namespace
 
 QString handoutName(const HandoutSheet& sheet) {
-    const QString name = QStringLiteral("Arbeitsblatt %1").arg(sheet.seed);
+    const QString name =
+        QCoreApplication::translate("HandoutPrinter", "Arbeitsblatt %1").arg(sheet.seed);
     if (sheet.kind == TaskKind::Gemischt) {
         return name;
     }
@@ -78,14 +80,18 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
 
     // Header: what the page is and the sheet's number (so the same sheet can
     // be made again); the pupil's name on the task pages.
-    paintPageHeader(painter, page.topLeft(), page.width(), s,
-                    answers ? QStringLiteral("L\u00F6sungen zum %1").arg(handoutName(sheet))
-                    : sheet.kind != TaskKind::Gemischt
-                        // The kind takes the place of the subject: both leave
-                        // no room for the name.
-                        ? handoutName(sheet)
-                        : handoutName(sheet) + QStringLiteral(": Schriftlich dividieren"),
-                    answers ? QString() : QStringLiteral("Name: ____________________"));
+    paintPageHeader(
+        painter, page.topLeft(), page.width(), s,
+        answers ? QCoreApplication::translate("HandoutPrinter", "Lösungen zum %1")
+                      .arg(handoutName(sheet))
+        : sheet.kind != TaskKind::Gemischt
+            // The kind takes the place of the subject: both leave
+            // no room for the name.
+            ? handoutName(sheet)
+            : handoutName(sheet) +
+                  QCoreApplication::translate("HandoutPrinter", ": Schriftlich dividieren"),
+        answers ? QString()
+                : QCoreApplication::translate("HandoutPrinter", "Name: ____________________"));
     painter.save();
 
     // The blocks: the rows share the height between header and footer, each
@@ -97,7 +103,7 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
     QStringList headings;
     for (int i = 0; i < count; ++i) {
         const HandoutTask& task = sheet.tasks[static_cast<std::size_t>(first + i)];
-        headings << QStringLiteral("Aufgabe %1:  %2")
+        headings << QCoreApplication::translate("HandoutPrinter", "Aufgabe %1:  %2")
                         .arg(first + i + 1)
                         .arg(qt(answers ? solutionLine(task) : taskLine(task)));
     }
@@ -130,7 +136,10 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
     painter.setFont(printFont(kFooterFontHeight, s));
     painter.drawText(
         QRectF(page.left(), page.bottom() - kFooterHeight * s, page.width(), kFooterHeight * s),
-        Qt::AlignCenter, QStringLiteral("Seite %1 von %2").arg(index + 1).arg(pageCount(sheet)));
+        Qt::AlignCenter,
+        QCoreApplication::translate("HandoutPrinter", "Seite %1 von %2")
+            .arg(index + 1)
+            .arg(pageCount(sheet)));
     painter.restore();
 }
 
@@ -139,7 +148,7 @@ bool HandoutPrinter::paint(QPagedPaintDevice& device, const HandoutSheet& sheet,
     return paintOn(device, error, [&](QPainter& painter) {
         for (int index = 0; index < pageCount(sheet); ++index) {
             if (index > 0 && !device.newPage()) {
-                setErrorText(error, kPageRefused);
+                setErrorText(error, printingText(kPageRefused));
                 return false;
             }
             paintPage(painter, QRectF(0, 0, device.width(), device.height()), sheet, index);

@@ -3,10 +3,13 @@
 
 #include "platform/SheetWindow.h"
 
+#include "sheet/Catalogue.h"
+
 #include "overview/ClassOverview.h"
 #include "platform/ClassOverviewWindow.h"
 #include "platform/HandoutDialog.h"
 #include "platform/HintWindow.h"
+#include "platform/Language.h"
 #include "platform/QtKeyCodes.h"
 #include "platform/QtTaskFileServices.h"
 #include "platform/RecentFolder.h"
@@ -20,6 +23,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -66,14 +70,18 @@ class QtUnsavedWorkQuestion final : public UnsavedWorkQuestion {
   public:
     explicit QtUnsavedWorkQuestion(QWidget* parent) : parent_(parent) {}
     UnsavedWorkAnswer ask(const std::string& text) override {
-        QMessageBox question(
-            QMessageBox::Question, toQString(Text(texts::Caption)), QString::fromStdString(text),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+        QMessageBox question(QMessageBox::Question, toQString(shownWords(texts::Caption)),
+                             QString::fromStdString(text),
+                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                             parent_);
         question.setObjectName("unsavedWorkQuestion");
         // S and V answer from the keyboard, Esc cancels.
-        question.button(QMessageBox::Save)->setText(QStringLiteral("&Speichern"));
-        question.button(QMessageBox::Discard)->setText(QStringLiteral("&Verwerfen"));
-        question.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+        question.button(QMessageBox::Save)
+            ->setText(QCoreApplication::translate("SheetWindow", "&Speichern"));
+        question.button(QMessageBox::Discard)
+            ->setText(QCoreApplication::translate("SheetWindow", "&Verwerfen"));
+        question.button(QMessageBox::Cancel)
+            ->setText(QCoreApplication::translate("SheetWindow", "Abbrechen"));
         question.setDefaultButton(QMessageBox::Save);
         question.setEscapeButton(QMessageBox::Cancel);
         switch (question.exec()) {
@@ -108,7 +116,7 @@ SheetWindow::SheetWindow(const Services& services, QWidget* parent)
     }
     unsavedWorkQuestion_ = std::make_unique<QtUnsavedWorkQuestion>(this);
     sheet_.setUnsavedWorkGuard(unsavedWorkQuestion_.get(), services_.taskFiles);
-    setWindowTitle(toQString(Text(texts::Caption)));
+    setWindowTitle(toQString(shownWords(texts::Caption)));
 
     page_ = new SheetPage(this);
     // Locked digits stay legible on a projector: a darker grey than the
@@ -205,15 +213,16 @@ void SheetWindow::buildControls() {
 }
 
 void SheetWindow::buildMenu() {
-    QMenu* datei = menuBar()->addMenu(toQString(Text(texts::MenuDatei)));
+    QMenu* datei = menuBar()->addMenu(toQString(shownWords(texts::MenuDatei)));
     datei->setObjectName("mDatei");
-    loadAction_ = datei->addAction(toQString(Text(texts::MenuLaden)));
+    loadAction_ = datei->addAction(toQString(shownWords(texts::MenuLaden)));
     loadAction_->setObjectName("mLaden");
     loadAction_->setShortcut(QKeySequence::Open);
-    saveAction_ = datei->addAction(toQString(Text(texts::MenuSpeichern)));
+    saveAction_ = datei->addAction(toQString(shownWords(texts::MenuSpeichern)));
     saveAction_->setObjectName("mSpeichern");
     saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    saveAsAction_ = datei->addAction(QString::fromUtf8("Speichern &unter ..."));
+    saveAsAction_ =
+        datei->addAction(QCoreApplication::translate("SheetWindow", "Speichern &unter ..."));
     saveAsAction_->setObjectName("mSpeichernUnter");
     saveAsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(loadAction_, &QAction::triggered, this, &SheetWindow::loadTaskFile);
@@ -221,26 +230,29 @@ void SheetWindow::buildMenu() {
     connect(saveAsAction_, &QAction::triggered, this,
             [this] { handle([this](Worksheet& sheet) { sheet.saveAs(*services_.taskFiles); }); });
     datei->addSeparator();
-    printAction_ = datei->addAction(QStringLiteral("&Drucken ..."));
+    printAction_ = datei->addAction(QCoreApplication::translate("SheetWindow", "&Drucken ..."));
     printAction_->setObjectName("mDrucken");
     printAction_->setShortcut(QKeySequence::Print);
     connect(printAction_, &QAction::triggered, this, &SheetWindow::printSheet);
-    pdfAction_ = datei->addAction(QStringLiteral("Als &PDF exportieren ..."));
+    pdfAction_ =
+        datei->addAction(QCoreApplication::translate("SheetWindow", "Als &PDF exportieren ..."));
     pdfAction_->setObjectName("mPdf");
     connect(pdfAction_, &QAction::triggered, this, &SheetWindow::exportPdf);
     datei->addSeparator();
     // The classroom's tools.
-    QAction* handout = datei->addAction(QStringLiteral("&Arbeitsblatt erstellen ..."));
+    QAction* handout =
+        datei->addAction(QCoreApplication::translate("SheetWindow", "&Arbeitsblatt erstellen ..."));
     handout->setObjectName("mArbeitsblatt");
     connect(handout, &QAction::triggered, this, [this] {
         createHandout(this, form(), *services_.pdfDialog, *services_.messages, sheet_.taskKind());
     });
     datei->addSeparator();
-    overviewAction_ = datei->addAction(QString::fromUtf8("&Klassen\u00FCbersicht ..."));
+    overviewAction_ =
+        datei->addAction(QCoreApplication::translate("SheetWindow", "&Klassenübersicht ..."));
     overviewAction_->setObjectName("mKlassenuebersicht");
     connect(overviewAction_, &QAction::triggered, this, [this] {
         const QString folder = QFileDialog::getExistingDirectory(
-            this, QString::fromUtf8("Ordner der Klasse w\u00E4hlen"),
+            this, QCoreApplication::translate("SheetWindow", "Ordner der Klasse wählen"),
             recentFolder(
                 QString::fromStdString(taskFileStartFolder(form(), services_.taskFiles->storage))));
         if (!folder.isEmpty()) {
@@ -249,7 +261,7 @@ void SheetWindow::buildMenu() {
         }
     });
     datei->addSeparator();
-    quitAction_ = datei->addAction(QStringLiteral("&Beenden"));
+    quitAction_ = datei->addAction(QCoreApplication::translate("SheetWindow", "&Beenden"));
     quitAction_->setObjectName("mBeenden");
     quitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // As the window's close button: the question about unsaved work first.
@@ -258,7 +270,7 @@ void SheetWindow::buildMenu() {
     // The kind of task "nächste Aufgabe" draws: a menu of its own keeps the
     // sheet as it is. Each start begins with "gemischt": the sheet does not
     // show the kind, so a remembered one would surprise the next pupil.
-    QMenu* kinds = menuBar()->addMenu(QStringLiteral("Aufgabenar&t"));
+    QMenu* kinds = menuBar()->addMenu(QCoreApplication::translate("SheetWindow", "Aufgabenar&t"));
     kinds->setObjectName("mAufgabenart");
     auto* kindGroup = new QActionGroup(this);
     for (TaskKind kind : kAllTaskKinds) {
@@ -271,15 +283,16 @@ void SheetWindow::buildMenu() {
                 [this, kind] { handle([kind](Worksheet& sheet) { sheet.setTaskKind(kind); }); });
     }
 
-    QMenu* ansicht = menuBar()->addMenu(QString::fromUtf8("&Ansicht"));
+    QMenu* ansicht = menuBar()->addMenu(QCoreApplication::translate("SheetWindow", "&Ansicht"));
     ansicht->setObjectName("mAnsicht");
-    zoomInAction_ = ansicht->addAction(QString::fromUtf8("Ver&größern"));
+    zoomInAction_ = ansicht->addAction(QCoreApplication::translate("SheetWindow", "Ver&größern"));
     zoomInAction_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(zoomInAction_, &QAction::triggered, this, [this] { stepZoom(+1); });
-    zoomOutAction_ = ansicht->addAction(QString::fromUtf8("Ver&kleinern"));
+    zoomOutAction_ = ansicht->addAction(QCoreApplication::translate("SheetWindow", "Ver&kleinern"));
     zoomOutAction_->setShortcut(QKeySequence::ZoomOut);
     connect(zoomOutAction_, &QAction::triggered, this, [this] { stepZoom(-1); });
-    QAction* zoomReset = ansicht->addAction(QString::fromUtf8("&Originalgröße"));
+    QAction* zoomReset =
+        ansicht->addAction(QCoreApplication::translate("SheetWindow", "&Originalgröße"));
     zoomReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(zoomReset, &QAction::triggered, this, [this] { setZoom(1.0); });
     // Every step by name; those that would not fit the screen are disabled.
@@ -293,6 +306,13 @@ void SheetWindow::buildMenu() {
         connect(a, &QAction::triggered, this, [this, step] { setZoom(step); });
         zoomStepActions_.push_back(a);
     }
+    // The language holds from the next start: sentences already on the sheet
+    // (a row's reason, the hints) were made in the language of this run.
+    ansicht->addSeparator();
+    QMenu* sprache = ansicht->addMenu(
+        QCoreApplication::translate("SheetWindow", "&Sprache (ab dem nächsten Start)"));
+    sprache->setObjectName("mSprache");
+    fillLanguageMenu(sprache);
 
     hints_ = new HintController(*this, page_);
     hints_->addMenu(menuBar());
@@ -420,7 +440,9 @@ void SheetWindow::openFile(const std::string& path) {
 ClassOverviewWindow* SheetWindow::openClassOverview(const QString& folder) {
     ClassOverview overview = readClassFolder(QFile::encodeName(folder).toStdString());
     if (!overview.ok) {
-        services_.messages->showError("Klassen\u00FCbersicht", overview.error);
+        services_.messages->showError(
+            QCoreApplication::translate("SheetWindow", "Klassenübersicht").toStdString(),
+            overview.error);
         return nullptr;
     }
     auto* window =
@@ -555,7 +577,7 @@ void SheetWindow::mirrorState(ControlId id) {
             edit->setEnabled(f.enabled(id));
         }
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
-        const QString caption = toQString(f.caption(id));
+        const QString caption = toQString(shownWords(f.caption(id)));
         if (label->text() != caption) {
             label->setText(caption);
         }
@@ -585,7 +607,7 @@ void SheetWindow::mirrorState(ControlId id) {
             label->setVisible(f.visible(id));
         }
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-        const QString caption = toQString(f.caption(id));
+        const QString caption = toQString(shownWords(f.caption(id)));
         if (button->text() != caption) {
             button->setText(caption);
         }
@@ -665,7 +687,7 @@ void SheetWindow::mirrorCaption() {
     // work; a new sheet shows the program's name alone.
     const QString path = QString::fromStdString(sheet_.filePath());
     if (windowFilePath() != path || (path.isEmpty() && windowTitle().contains("[*]"))) {
-        const QString caption = toQString(Text(texts::Caption));
+        const QString caption = toQString(shownWords(texts::Caption));
         setWindowFilePath(path);
         setWindowTitle(path.isEmpty() ? caption
                                       : QFileInfo(path).fileName() + "[*] \u2013 " + caption);
@@ -691,14 +713,17 @@ void SheetWindow::printSheet() {
     // The job's name; the print dialog also offers it as the file name.
     printer.setDocName(sheetDocumentName(form()));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setWindowTitle(QCoreApplication::translate("SheetWindow", "Drucken"));
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     QString reason;
     if (!SheetPrinter().print(form(), printer, &reason)) {
         services_.messages->showError(
-            kPrintFailedTitle, ("Das Blatt kann nicht gedruckt werden.\n" + reason).toStdString());
+            printingText(kPrintFailedTitle).toStdString(),
+            QCoreApplication::translate("SheetWindow", "Das Blatt kann nicht gedruckt werden.\n%1")
+                .arg(reason)
+                .toStdString());
     }
 }
 

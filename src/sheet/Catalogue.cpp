@@ -63,10 +63,10 @@ void useTranslation(Translation translation) {
 }
 
 Text shownWords(TextView caption) {
-    static constexpr Msg kCaptions[] = {Msg::Korrekt,   Msg::Pending,      Msg::Fehler,
-                                        Msg::Beendet,   Msg::Eingabe,      Msg::NaechsteAufgabe,
-                                        Msg::Maximal,   Msg::Stellen,      Msg::MenuDatei,
-                                        Msg::MenuLaden, Msg::MenuSpeichern};
+    static constexpr Msg kCaptions[] = {Msg::Caption,         Msg::Korrekt,   Msg::Pending,
+                                        Msg::Fehler,          Msg::Beendet,   Msg::Eingabe,
+                                        Msg::NaechsteAufgabe, Msg::Maximal,   Msg::Stellen,
+                                        Msg::MenuDatei,       Msg::MenuLaden, Msg::MenuSpeichern};
     for (const Msg id : kCaptions) {
         if (caption == german(id)) {
             return say(id);

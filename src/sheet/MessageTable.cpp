@@ -295,6 +295,10 @@ constexpr Entry kEntries[] = {
         "Klassenübersicht ohne Fenster:\n"
         "  --report ORDNER      schreibt die Übersicht der Aufgabendateien im ORDNER\n"
         "                       und seinen Unterordnern als CSV auf die Ausgabe\n")},
+    {Msg::FileNotCreated, QT_TRANSLATE_NOOP("Zifferon", "Die Datei kann nicht angelegt werden: %1.")},
+    {Msg::FileWrittenInPart, QT_TRANSLATE_NOOP("Zifferon", "Die Datei kann nicht vollständig geschrieben werden%1.")},
+    {Msg::FileNotWrittenBecause, QT_TRANSLATE_NOOP("Zifferon", "Die Datei kann nicht geschrieben werden: %1.")},
+    {Msg::Caption, QT_TRANSLATE_NOOP("Zifferon", "Schriftliche Zifferon")},
 };
 // clang-format on
 

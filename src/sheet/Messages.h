@@ -261,6 +261,10 @@ enum class Msg {
     KindAndForMistake,
     WrongUsage,
     CommandLineHelp,
+    FileNotCreated,
+    FileWrittenInPart,
+    FileNotWrittenBecause,
+    Caption,
 
     Count
 };
