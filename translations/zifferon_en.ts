@@ -389,6 +389,21 @@
     </message>
 </context>
 <context>
+    <name>QtUnsavedWorkQuestion</name>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Verwerfen</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>ReadAloudMenu</name>
     <message>
         <source>&amp;Vorlesen</source>
@@ -479,17 +494,22 @@
 <context>
     <name>SheetWindow</name>
     <message>
-        <source>&amp;Speichern</source>
-        <translation>&amp;Save</translation>
+        <source>&amp;Sprache (ab dem nächsten Start)</source>
+        <translation>&amp;Language (from the next start)</translation>
     </message>
     <message>
-        <source>&amp;Verwerfen</source>
-        <translation>&amp;Discard</translation>
+        <source>Klassenübersicht</source>
+        <translation>Class overview</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
+        <source>Das Blatt kann nicht gedruckt werden.
+%1</source>
+        <translation>The sheet cannot be printed.
+%1</translation>
     </message>
+</context>
+<context>
+    <name>SheetWindowMenus</name>
     <message>
         <source>Speichern &amp;unter ...</source>
         <translation>Save &amp;as ...</translation>
@@ -509,10 +529,6 @@
     <message>
         <source>&amp;Klassenübersicht ...</source>
         <translation>&amp;Class overview ...</translation>
-    </message>
-    <message>
-        <source>Ordner der Klasse wählen</source>
-        <translation>Choose the class&apos;s folder</translation>
     </message>
     <message>
         <source>&amp;Beenden</source>
@@ -539,22 +555,12 @@
         <translation>&amp;Original size</translation>
     </message>
     <message>
-        <source>&amp;Sprache (ab dem nächsten Start)</source>
-        <translation>&amp;Language (from the next start)</translation>
-    </message>
-    <message>
-        <source>Klassenübersicht</source>
-        <translation>Class overview</translation>
-    </message>
-    <message>
         <source>Drucken</source>
         <translation>Print</translation>
     </message>
     <message>
-        <source>Das Blatt kann nicht gedruckt werden.
-%1</source>
-        <translation>The sheet cannot be printed.
-%1</translation>
+        <source>Ordner der Klasse wählen</source>
+        <translation>Choose the class&apos;s folder</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,7 @@ namespace {
 
 // A folder Qt takes as the runtime folder: ours, and only ours (0700).
 bool isPrivateFolder(const std::string& folder) {
-    struct stat info {};
+    struct stat info = {};
     return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
            info.st_uid == ::geteuid() && (info.st_mode & 07777) == 0700;
 }

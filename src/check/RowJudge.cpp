@@ -181,6 +181,30 @@ void judgeProductRow(const Form1& form, const SheetTask& task, int row, RowJudge
     outcome = JudgeOutcome::Judged;
 }
 
+// Right of the units column: only the dividend digit that comes down. Notes
+// a wrong one in `j`; the first other column written there, or -1.
+int judgeRightOfUnits(const Form1& form, const WorkedStep& st,
+                      const std::array<TextView, kRowCells>& cells, RowJudgement& j) {
+    int strayRight = -1;
+    for (int c = 0; c < st.column; ++c) {
+        const TextView t = cells[static_cast<std::size_t>(c)];
+        if (isBlank(t)) {
+            continue;
+        }
+        if (c == st.bringDown) {
+            const TextView digit = form.text(ctl::dividend(c));
+            if (t != digit) {
+                j.wrongBroughtDown = true;
+                j.broughtDown = digit.empty() ? U' ' : digit[0];
+                j.place = columnName(form, c);
+            }
+        } else if (strayRight < 0) {
+            strayRight = c;
+        }
+    }
+    return strayRight;
+}
+
 void judgeRemainderRow(const Form1& form, const SheetTask& task, int row, RowJudgement& j,
                        JudgeOutcome& outcome) {
     const WorkedStep& st = task.solution.steps[static_cast<std::size_t>(row / 2)];
@@ -208,24 +232,7 @@ void judgeRemainderRow(const Form1& form, const SheetTask& task, int row, RowJud
     const bool unitsBlank = isBlank(cells[static_cast<std::size_t>(s)]);
     const int leftOfUnits = lowestWritten(cells, s + 1);
     j.writingRightOfAnchor = lowest < s;
-    // Right of the units column: only the dividend digit that comes down.
-    int strayRight = -1;
-    for (int c = 0; c < s; ++c) {
-        const TextView t = cells[static_cast<std::size_t>(c)];
-        if (isBlank(t)) {
-            continue;
-        }
-        if (c == st.bringDown) {
-            const TextView digit = form.text(ctl::dividend(c));
-            if (t != digit) {
-                j.wrongBroughtDown = true;
-                j.broughtDown = digit.empty() ? U' ' : digit[0];
-                j.place = columnName(form, c);
-            }
-        } else if (strayRight < 0) {
-            strayRight = c;
-        }
-    }
+    const int strayRight = judgeRightOfUnits(form, st, cells, j);
     const int strayLeft = strayLeftOf(form, cells, u, topColumn(st.remainder, s));
     j.gap = !unitsBlank && hasGap(cells, s);
     const bool remainderRight = j.D == static_cast<double>(st.remainder);

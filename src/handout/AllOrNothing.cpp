@@ -84,7 +84,7 @@ bool commit(const std::string& staged, const FileToWrite& file) {
         return false;
     }
     // A file system without that rename: check, then rename.
-    struct stat info {};
+    struct stat info = {};
     if (::lstat(file.path.c_str(), &info) == 0) {
         errno = EEXIST;
         return false;

@@ -40,7 +40,7 @@ bool mayWriteInto(const std::string& folder) {
 
 // Why nothing can be made inside `folder`; empty when something can.
 std::string folderProblem(const std::string& folder) {
-    struct stat info {};
+    struct stat info = {};
     if (::stat(folder.c_str(), &info) != 0) {
         return sayUtf8(Msg::FolderMissing, {quoted(folder)});
     }
@@ -54,7 +54,7 @@ std::string folderProblem(const std::string& folder) {
 }
 
 bool isLink(const std::string& path) {
-    struct stat info {};
+    struct stat info = {};
     return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
@@ -104,7 +104,7 @@ std::string pdfTargetProblem(const std::string& path) {
     if (file.empty()) {
         return sayUtf8(Msg::PdfLinkDangling, {quoted(path)});
     }
-    struct stat info {};
+    struct stat info = {};
     if (::stat(file.c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode)) {
             return sayUtf8(Msg::PdfIsFolder, {quoted(path)});
@@ -124,7 +124,7 @@ std::string taskFolderProblem(const std::string& given) {
         return sayUtf8(Msg::NoTaskFolderGiven);
     }
     const std::string folder = withoutTrailingSlash(given);
-    struct stat info {};
+    struct stat info = {};
     if (::lstat(folder.c_str(), &info) == 0) {
         return folderProblem(folder);
     }
@@ -137,7 +137,7 @@ std::string taskFilesProblem(const std::vector<HandoutTask>& tasks, const std::s
     }
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         const std::string name = handoutFileName(static_cast<int>(i) + 1, tasks[i]);
-        struct stat info {};
+        struct stat info = {};
         if (::lstat(taskFilePath(folder, static_cast<int>(i) + 1, tasks[i]).c_str(), &info) == 0) {
             return sayUtf8(Msg::TaskFileExists,
                            {quoted(withoutTrailingSlash(folder)), quoted(name)});

@@ -39,7 +39,7 @@ bool isFolder(const fs::directory_entry& entry) {
 using FolderId = std::pair<dev_t, ino_t>;
 
 std::optional<FolderId> folderId(const fs::path& folder) {
-    struct stat info {};
+    struct stat info = {};
     if (::stat(folder.c_str(), &info) != 0) {
         return std::nullopt;
     }

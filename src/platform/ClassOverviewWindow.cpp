@@ -60,6 +60,31 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
         this);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    QLayout* buttons = buildFileButtons();
+
+    chart_ = new MistakeChart(this);
+    tallyView_ = new MistakeTallyView(chart_, this);
+    tallyView_->setTally(classTally(rows));
+
+    model_ = new OverviewTableModel(std::move(rows), this);
+    pupilTable_ = buildPupilTable(model_->rows());
+    buildFileTable();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(where);
+    layout->addLayout(buttons);
+    auto* chartRow = new QHBoxLayout;
+    chartRow->addWidget(tallyView_, 1); // the bars with their table and sentence
+    chartRow->addLayout(buildPracticeButtons());
+    layout->addLayout(chartRow);
+    tabs_ = new QTabWidget(this);
+    tabs_->addTab(table_, QCoreApplication::translate("ClassOverviewWindow", "Dat&eien"));
+    tabs_->addTab(pupilTable_, QCoreApplication::translate("ClassOverviewWindow", "&Kinder"));
+    layout->addWidget(tabs_, 1);
+    fitToScreen(layout->contentsMargins());
+}
+
+QLayout* ClassOverviewWindow::buildFileButtons() {
     auto* csv = new QPushButton(
         QCoreApplication::translate("ClassOverviewWindow", "Als &CSV speichern ..."), this);
     auto* print =
@@ -77,13 +102,10 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     buttons->addWidget(print);
     buttons->addWidget(pdf);
     buttons->addStretch();
+    return buttons;
+}
 
-    chart_ = new MistakeChart(this);
-    tallyView_ = new MistakeTallyView(chart_, this);
-    tallyView_->setTally(classTally(rows));
-
-    model_ = new OverviewTableModel(std::move(rows), this);
-    pupilTable_ = buildPupilTable(model_->rows());
+void ClassOverviewWindow::buildFileTable() {
     sorted_ = new OverviewSortModel(this);
     sorted_->setSourceModel(model_);
     table_ = new QTableView(this);
@@ -104,21 +126,11 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     table_->resizeRowsToContents();
     // A double-click, or Enter on a row.
     connect(table_, &QTableView::activated, this, &ClassOverviewWindow::openRow);
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(where);
-    layout->addLayout(buttons);
-    auto* chartRow = new QHBoxLayout;
-    chartRow->addWidget(tallyView_, 1); // the bars with their table and sentence
-    chartRow->addLayout(buildPracticeButtons());
-    layout->addLayout(chartRow);
-    tabs_ = new QTabWidget(this);
-    tabs_->addTab(table_, QCoreApplication::translate("ClassOverviewWindow", "Dat&eien"));
-    tabs_->addTab(pupilTable_, QCoreApplication::translate("ClassOverviewWindow", "&Kinder"));
-    layout->addWidget(tabs_, 1);
+void ClassOverviewWindow::fitToScreen(const QMargins& margins) {
     // All twelve columns side by side on the screen, a projector's 1024
     // pixels included: the file names give up what the others need.
-    const QMargins margins = layout->contentsMargins();
     const QRect room = screen()->availableGeometry();
     const int width = std::min(room.width() * 19 / 20, 1600);
     const int frame = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width() +

@@ -76,6 +76,10 @@ class ClassOverviewWindow : public QWidget {
     void askWrite(const WriteTarget& target, QString (*withExtension)(const QString&),
                   bool (ClassOverviewWindow::*write)(const QString&, QString*) const);
     void openRow(const QModelIndex& index);
+    QLayout* buildFileButtons();
+    void buildFileTable();
+    // All twelve columns side by side on the screen, as far as it has room.
+    void fitToScreen(const QMargins& margins);
     QLayout* buildPracticeButtons();
     QTableWidget* buildPupilTable(const std::vector<OverviewRow>& rows);
 

@@ -49,6 +49,15 @@ QSpinBox* spinBox(int lowest, int highest, int value, const QString& accessibleN
 HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("HandoutDialog", "Arbeitsblatt erstellen"));
+    makeFields(dividendDigits, divisorDigits);
+    QDialogButtonBox* buttons = layOutFields();
+    restoreSettings();
+    followSeed();
+    connectFields(buttons);
+    updateProblem();
+}
+
+void HandoutDialog::makeFields(int dividendDigits, int divisorDigits) {
     tasks_ = spinBox(kHandoutMinTasks, kHandoutMaxTasks, kHandoutDefaultTasks,
                      QCoreApplication::translate("HandoutDialog", "Anzahl der Aufgaben"));
     dividendDigits_ =
@@ -61,9 +70,9 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
                     QCoreApplication::translate("HandoutDialog", "Nummer des Blatts"));
     seed_->setToolTip(QCoreApplication::translate(
         "HandoutDialog", "Dieselbe Nummer gibt wieder dieselben Aufgaben."));
-    auto* newSeed = new QPushButton(QCoreApplication::translate("HandoutDialog", "&Neue Nummer"));
+    newSeed_ = new QPushButton(QCoreApplication::translate("HandoutDialog", "&Neue Nummer"));
     // Enter in a field makes the sheet; only a click draws a new number.
-    newSeed->setAutoDefault(false);
+    newSeed_->setAutoDefault(false);
     kind_ = new QComboBox;
     for (TaskKind kind : kAllTaskKinds) {
         kind_->addItem(QString::fromUtf8(taskKindName(kind)));
@@ -83,7 +92,9 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
     problem_ = new QLabel;
     problem_->setWordWrap(true);
     problem_->setStyleSheet(QStringLiteral("color: #b00000"));
+}
 
+QDialogButtonBox* HandoutDialog::layOutFields() {
     // Labels of rows that hold more than one widget name their field themselves.
     const auto labelFor = [](const QString& text, QWidget* buddy) {
         auto* label = new QLabel(text);
@@ -100,7 +111,7 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
     digits->addStretch();
     auto* seedRow = new QHBoxLayout;
     seedRow->addWidget(seed_);
-    seedRow->addWidget(newSeed);
+    seedRow->addWidget(newSeed_);
     seedRow->addStretch();
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folder_, 1);
@@ -134,26 +145,28 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
     layout->addWidget(buttons);
     // Once the button is in the dialog: the dialog's own default.
     pdfButton_->setDefault(true);
-    restoreSettings();
+    return buttons;
+}
 
-    const auto followSeed = [this] {
-        if (!folderChosen_) {
-            folder_->setText(
-                QDir(documentsFolder())
-                    .filePath(QCoreApplication::translate("HandoutDialog", "Arbeitsblatt %1")
-                                  .arg(seed_->value())));
-        }
-    };
-    followSeed();
+void HandoutDialog::followSeed() {
+    if (!folderChosen_) {
+        folder_->setText(
+            QDir(documentsFolder())
+                .filePath(QCoreApplication::translate("HandoutDialog", "Arbeitsblatt %1")
+                              .arg(seed_->value())));
+    }
+}
+
+void HandoutDialog::connectFields(QDialogButtonBox* buttons) {
     for (QSpinBox* box : {tasks_, dividendDigits_, divisorDigits_, seed_}) {
-        connect(box, &QSpinBox::valueChanged, this, [this, followSeed] {
+        connect(box, &QSpinBox::valueChanged, this, [this] {
             followSeed();
             updateProblem();
         });
     }
     connect(kind_, &QComboBox::currentIndexChanged, this,
             [this](int index) { setKind(kAllTaskKinds[static_cast<std::size_t>(index)]); });
-    connect(newSeed, &QPushButton::clicked, this,
+    connect(newSeed_, &QPushButton::clicked, this,
             [this] { seed_->setValue(static_cast<int>(seedFromClock(kHandoutMaxSeed))); });
     connect(taskFiles_, &QCheckBox::toggled, this, &HandoutDialog::updateProblem);
     connect(folder_, &QLineEdit::textEdited, this, [this] {
@@ -164,7 +177,6 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
     connect(pdfButton_, &QPushButton::clicked, this, [this] { finish(Output::Pdf); });
     connect(printButton_, &QPushButton::clicked, this, [this] { finish(Output::Printer); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    updateProblem();
 }
 
 HandoutSettings HandoutDialog::settings() const {
@@ -255,66 +267,59 @@ void HandoutDialog::finish(Output output) {
     accept();
 }
 
-void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
-                   MessageSink& messages, TaskKind kind) {
-    HandoutDialog dialog(dividendDigitLimit(form), divisorDigitLimit(form), parent);
-    dialog.setKind(kind);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
+namespace {
+
+void failHandout(MessageSink& messages, const QString& text) {
+    messages.showError(
+        QCoreApplication::translate("HandoutDialog", kHandoutFailedTitle).toStdString(),
+        text.toStdString());
+}
+
+// Where the files went, once they are written.
+void tellWhereHandoutWent(MessageSink& messages, const QString& pdf, const QString& folder) {
+    QString text = pdf.isEmpty() ? QString()
+                                 : QCoreApplication::translate("HandoutDialog",
+                                                               "Das Arbeitsblatt steht in „%1“.")
+                                       .arg(QDir::toNativeSeparators(pdf));
+    if (!folder.isEmpty()) {
+        text += (text.isEmpty() ? "" : "\n") +
+                QCoreApplication::translate("HandoutDialog",
+                                            "Die Aufgabendateien stehen im Ordner „%1“.")
+                    .arg(QDir::toNativeSeparators(QDir(folder).absolutePath()));
     }
-    const auto fail = [&messages](const QString& text) {
-        messages.showError(
-            QCoreApplication::translate("HandoutDialog", kHandoutFailedTitle).toStdString(),
+    if (!text.isEmpty()) {
+        messages.showInfo(
+            QCoreApplication::translate("HandoutDialog", "Arbeitsblatt erstellt").toStdString(),
             text.toStdString());
-    };
-    HandoutDraw draw = drawHandout(dialog.settings());
-    if (!draw.problem.empty()) {
-        fail(QString::fromStdString(draw.problem));
+    }
+}
+
+void saveHandoutAsPdf(const HandoutSheet& sheet, const QString& folder, PdfSaveDialog& pdfDialog,
+                      MessageSink& messages) {
+    const QString chosen =
+        pdfDialog.askPdfPath(inRecentFolder(handoutName(sheet) + ".pdf", documentsFolder()));
+    const QString path = pdfSavePath(chosen);
+    if (chosen.isEmpty()) {
         return;
     }
-    const HandoutSheet sheet{std::move(draw.tasks), dialog.settings().seed, dialog.answers(),
-                             dialog.settings().kind};
-    const QString folder = dialog.taskFolder();
     QString error;
-    // Where the files went, once they are written.
-    const auto tell = [&messages, &folder](const QString& pdf) {
-        QString text =
-            pdf.isEmpty()
-                ? QString()
-                : QCoreApplication::translate("HandoutDialog", "Das Arbeitsblatt steht in „%1“.")
-                      .arg(QDir::toNativeSeparators(pdf));
-        if (!folder.isEmpty()) {
-            text += (text.isEmpty() ? "" : "\n") +
+    if (!writeHandout(sheet, fileSystemPath(path), fileSystemPath(folder), &error)) {
+        failHandout(messages,
                     QCoreApplication::translate("HandoutDialog",
-                                                "Die Aufgabendateien stehen im Ordner „%1“.")
-                        .arg(QDir::toNativeSeparators(QDir(folder).absolutePath()));
-        }
-        if (!text.isEmpty()) {
-            messages.showInfo(
-                QCoreApplication::translate("HandoutDialog", "Arbeitsblatt erstellt").toStdString(),
-                text.toStdString());
-        }
-    };
-    if (dialog.output() == HandoutDialog::Output::Pdf) {
-        const QString chosen =
-            pdfDialog.askPdfPath(inRecentFolder(handoutName(sheet) + ".pdf", documentsFolder()));
-        const QString path = pdfSavePath(chosen);
-        if (chosen.isEmpty()) {
-            return;
-        }
-        if (!writeHandout(sheet, fileSystemPath(path), fileSystemPath(folder), &error)) {
-            fail(QCoreApplication::translate("HandoutDialog",
-                                             "Das Arbeitsblatt kann nicht als „%1“ gespeichert "
-                                             "werden.\n%2")
-                     .arg(QDir::toNativeSeparators(path), error));
-        } else {
-            tell(path);
-        }
-        return;
+                                                "Das Arbeitsblatt kann nicht als „%1“ gespeichert "
+                                                "werden.\n%2")
+                        .arg(QDir::toNativeSeparators(path), error));
+    } else {
+        tellWhereHandoutWent(messages, path, folder);
     }
+}
+
+void printHandout(QWidget* parent, const HandoutSheet& sheet, const QString& folder,
+                  MessageSink& messages) {
+    QString error;
     // The folder is checked before the pages go out: the files must follow.
     if (!folder.isEmpty() && !(error = taskFilesProblem(sheet, folder)).isEmpty()) {
-        fail(error);
+        failHandout(messages, error);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -325,13 +330,37 @@ void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
         return;
     }
     if (!HandoutPrinter().print(sheet, printer, &error)) {
-        fail(QCoreApplication::translate("HandoutDialog",
-                                         "Das Arbeitsblatt kann nicht gedruckt werden.\n") +
-             error);
+        failHandout(messages,
+                    QCoreApplication::translate("HandoutDialog",
+                                                "Das Arbeitsblatt kann nicht gedruckt werden.\n") +
+                        error);
     } else if (!folder.isEmpty() && !writeTaskFiles(sheet, fileSystemPath(folder), &error)) {
-        fail(error);
+        failHandout(messages, error);
     } else {
-        tell({});
+        tellWhereHandoutWent(messages, {}, folder);
+    }
+}
+
+} // namespace
+
+void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
+                   MessageSink& messages, TaskKind kind) {
+    HandoutDialog dialog(dividendDigitLimit(form), divisorDigitLimit(form), parent);
+    dialog.setKind(kind);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    HandoutDraw draw = drawHandout(dialog.settings());
+    if (!draw.problem.empty()) {
+        failHandout(messages, QString::fromStdString(draw.problem));
+        return;
+    }
+    const HandoutSheet sheet{std::move(draw.tasks), dialog.settings().seed, dialog.answers(),
+                             dialog.settings().kind};
+    if (dialog.output() == HandoutDialog::Output::Pdf) {
+        saveHandoutAsPdf(sheet, dialog.taskFolder(), pdfDialog, messages);
+    } else {
+        printHandout(parent, sheet, dialog.taskFolder(), messages);
     }
 }
 

@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -57,6 +58,11 @@ class HandoutDialog : public QDialog {
     QString problem() const;
 
   private:
+    void makeFields(int dividendDigits, int divisorDigits);
+    QDialogButtonBox* layOutFields();
+    void connectFields(QDialogButtonBox* buttons);
+    // The folder for the task files follows the sheet's number until one is chosen.
+    void followSeed();
     void updateProblem();
     void chooseFolder();
     void finish(Output output);
@@ -68,6 +74,7 @@ class HandoutDialog : public QDialog {
     QSpinBox* dividendDigits_ = nullptr;
     QSpinBox* divisorDigits_ = nullptr;
     QSpinBox* seed_ = nullptr;
+    QPushButton* newSeed_ = nullptr;
     QComboBox* kind_ = nullptr;
     QCheckBox* answers_ = nullptr;
     QCheckBox* taskFiles_ = nullptr;

@@ -51,6 +51,45 @@ void prepare(Form1& form, const HandoutTask& task, bool answers) {
     }
 }
 
+// The page's title: the sheet's name, with what the page holds.
+QString pageTitle(const HandoutSheet& sheet, bool answers) {
+    return answers ? QCoreApplication::translate("HandoutPrinter", "Lösungen zum %1")
+                         .arg(handoutName(sheet))
+           : sheet.kind != TaskKind::Gemischt
+               // The kind takes the place of the subject: both leave
+               // no room for the name.
+               ? handoutName(sheet)
+               : handoutName(sheet) +
+                     QCoreApplication::translate("HandoutPrinter", ": Schriftlich dividieren");
+}
+
+// The headings of the page's `count` tasks from `first` on: each task, or
+// its answer line on an answer page.
+QStringList taskHeadings(const HandoutSheet& sheet, int first, int count, bool answers) {
+    QStringList headings;
+    for (int i = 0; i < count; ++i) {
+        const HandoutTask& task = sheet.tasks[static_cast<std::size_t>(first + i)];
+        headings << QCoreApplication::translate("HandoutPrinter", "Aufgabe %1:  %2")
+                        .arg(first + i + 1)
+                        .arg(qt(answers ? solutionLine(task) : taskLine(task)));
+    }
+    return headings;
+}
+
+// Long answer lines make the page's headings smaller rather than lose their end.
+QFont headingFontFor(const QStringList& headings, double s, double room, QPaintDevice* device) {
+    QFont headingFont = printFont(kPageHeaderFontHeight, s);
+    double widest = 0;
+    for (const QString& heading : headings) {
+        widest = std::max(widest, QFontMetricsF(headingFont, device).horizontalAdvance(heading));
+    }
+    if (widest > room) {
+        headingFont.setPixelSize(
+            std::max(1, static_cast<int>(headingFont.pixelSize() * room / widest)));
+    }
+    return headingFont;
+}
+
 } // namespace
 
 QString handoutName(const HandoutSheet& sheet) {
@@ -81,15 +120,7 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
     // Header: what the page is and the sheet's number (so the same sheet can
     // be made again); the pupil's name on the task pages.
     paintPageHeader(
-        painter, page.topLeft(), page.width(), s,
-        answers ? QCoreApplication::translate("HandoutPrinter", "Lösungen zum %1")
-                      .arg(handoutName(sheet))
-        : sheet.kind != TaskKind::Gemischt
-            // The kind takes the place of the subject: both leave
-            // no room for the name.
-            ? handoutName(sheet)
-            : handoutName(sheet) +
-                  QCoreApplication::translate("HandoutPrinter", ": Schriftlich dividieren"),
+        painter, page.topLeft(), page.width(), s, pageTitle(sheet, answers),
         answers ? QString()
                 : QCoreApplication::translate("HandoutPrinter", "Name: ____________________"));
     painter.save();
@@ -100,25 +131,9 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
     const double rowHeight = (page.height() - (kPageHeaderHeight + kFooterHeight) * s) / kRows;
     const double columnWidth = (work.width() + kColumnGap) * s;
     const int count = std::min<int>(kHandoutTasksPerPage, int(sheet.tasks.size()) - first);
-    QStringList headings;
-    for (int i = 0; i < count; ++i) {
-        const HandoutTask& task = sheet.tasks[static_cast<std::size_t>(first + i)];
-        headings << QCoreApplication::translate("HandoutPrinter", "Aufgabe %1:  %2")
-                        .arg(first + i + 1)
-                        .arg(qt(answers ? solutionLine(task) : taskLine(task)));
-    }
-    // Long answer lines make the page's headings smaller rather than lose their end.
-    QFont headingFont = printFont(kPageHeaderFontHeight, s);
+    const QStringList headings = taskHeadings(sheet, first, count, answers);
     const double room = work.width() * s;
-    double widest = 0;
-    for (const QString& heading : headings) {
-        widest = std::max(widest,
-                          QFontMetricsF(headingFont, painter.device()).horizontalAdvance(heading));
-    }
-    if (widest > room) {
-        headingFont.setPixelSize(
-            std::max(1, static_cast<int>(headingFont.pixelSize() * room / widest)));
-    }
+    const QFont headingFont = headingFontFor(headings, s, room, painter.device());
     for (int i = 0; i < count; ++i) {
         const HandoutTask& task = sheet.tasks[static_cast<std::size_t>(first + i)];
         const QPointF corner(page.left() + (i % kColumns) * columnWidth,

@@ -113,6 +113,99 @@ class PageWriter {
     bool refused_ = false;
 };
 
+// The table's texts: the column titles, one line per pupil, the summary.
+struct TableTexts {
+    Line titles;
+    Line summary;
+    std::vector<Line> body;
+};
+
+TableTexts tableTexts(const std::vector<OverviewRow>& rows) {
+    TableTexts texts;
+    const auto summaryTexts = summaryLine(rows);
+    for (int c = 0; c < kColumns; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        texts.titles[i] = QString::fromStdString(std::string(columnTitle(static_cast<Column>(c))));
+        // One count per line: "1 beendet,\n2 in Arbeit".
+        texts.summary[i] = QString::fromStdString(summaryTexts[i]).replace(", ", ",\n");
+    }
+    for (const OverviewRow& row : rows) {
+        texts.body.push_back(lineOf(row));
+    }
+    return texts;
+}
+
+// Column widths from the widest text of each column; when the table is
+// wider than the page, the widest columns give way first, down to a
+// common width (the summary line wraps there, the other lines are cut).
+std::array<double, kColumns> columnWidths(const TableTexts& texts, const QFontMetricsF& metrics,
+                                          double pad, double room) {
+    std::array<double, kColumns> widths{};
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        widths[c] = metrics.horizontalAdvance(texts.titles[c]);
+        for (const QString& part : texts.summary[c].split('\n')) {
+            widths[c] = std::max(widths[c], metrics.horizontalAdvance(part));
+        }
+        for (const Line& l : texts.body) {
+            widths[c] = std::max(widths[c], metrics.horizontalAdvance(l[c]));
+        }
+        widths[c] += pad;
+    }
+    fitWidths(widths, room);
+    return widths;
+}
+
+// Draws the table's lines one below the other in the columns' widths.
+class TableWriter {
+  public:
+    TableWriter(QPainter& painter, QPagedPaintDevice& device, PageWriter& pages,
+                const std::array<double, kColumns>& widths, double pad)
+        : painter_(painter), device_(device), pages_(pages), widths_(widths), pad_(pad) {}
+
+    // The height the summary line needs with its cells wrapped.
+    double wrappedHeight(const Line& texts) const {
+        const double line = pages_.lineHeight();
+        const double boldHeight = QFontMetricsF(pages_.bold(), &device_).height();
+        painter_.setFont(pages_.bold());
+        double height = line;
+        for (std::size_t c = 0; c < widths_.size(); ++c) {
+            const QRectF room(0, 0, widths_[c] - pad_, 100 * line);
+            const double text = painter_.boundingRect(room, Qt::TextWordWrap, texts[c]).height();
+            height = std::max(height, text + line - boldHeight);
+        }
+        return height;
+    }
+
+    void drawLine(const Line& texts, const QFont& font, double height, bool wrap) {
+        painter_.setFont(font);
+        const QFontMetricsF metrics(font, &device_);
+        double x = pages_.page().left();
+        for (std::size_t c = 0; c < widths_.size(); ++c) {
+            const QRectF cell(x, pages_.y(), widths_[c] - pad_, height);
+            const bool counting = static_cast<Column>(c) >= Column::Fehlversuche &&
+                                  static_cast<Column>(c) <= Column::Tipps;
+            const int align = (counting ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+            painter_.drawText(cell, wrap ? align | Qt::TextWordWrap : align,
+                              wrap ? texts[c]
+                                   : metrics.elidedText(texts[c], Qt::ElideMiddle, cell.width()));
+            x += widths_[c];
+        }
+        pages_.skip(height);
+    }
+
+    void rule() {
+        const QRectF& page = pages_.page();
+        painter_.drawLine(QPointF(page.left(), pages_.y()), QPointF(page.right(), pages_.y()));
+    }
+
+  private:
+    QPainter& painter_;
+    QPagedPaintDevice& device_;
+    PageWriter& pages_;
+    std::array<double, kColumns> widths_;
+    double pad_;
+};
+
 } // namespace
 
 QString OverviewPrinter::title() const {
@@ -137,81 +230,24 @@ bool OverviewPrinter::paint(QPagedPaintDevice& device, QString* error) const {
                         classTally(rows_));
     pages.skip(6.5 * line);
 
-    // Column widths from the widest text of each column; when the table is
-    // wider than the page, the widest columns give way first, down to a
-    // common width (the summary line wraps there, the other lines are cut).
-    Line titles;
-    Line summary;
-    const auto summaryTexts = summaryLine(rows_);
-    for (int c = 0; c < kColumns; ++c) {
-        const auto i = static_cast<std::size_t>(c);
-        titles[i] = QString::fromStdString(std::string(columnTitle(static_cast<Column>(c))));
-        // One count per line: "1 beendet,\n2 in Arbeit".
-        summary[i] = QString::fromStdString(summaryTexts[i]).replace(", ", ",\n");
-    }
-    std::vector<Line> body;
-    for (const OverviewRow& row : rows_) {
-        body.push_back(lineOf(row));
-    }
-    const QFontMetricsF boldMetrics(pages.bold(), &device);
+    const TableTexts texts = tableTexts(rows_);
     const double pad = line * 0.3;
-    std::array<double, kColumns> widths{};
-    for (std::size_t c = 0; c < widths.size(); ++c) {
-        widths[c] = boldMetrics.horizontalAdvance(titles[c]);
-        for (const QString& part : summary[c].split('\n')) {
-            widths[c] = std::max(widths[c], boldMetrics.horizontalAdvance(part));
-        }
-        for (const Line& l : body) {
-            widths[c] = std::max(widths[c], boldMetrics.horizontalAdvance(l[c]));
-        }
-        widths[c] += pad;
-    }
-    fitWidths(widths, page.width());
-
-    // The height the summary line needs with its cells wrapped.
-    auto wrappedHeight = [&](const Line& texts) {
-        painter.setFont(pages.bold());
-        double height = line;
-        for (std::size_t c = 0; c < widths.size(); ++c) {
-            const QRectF room(0, 0, widths[c] - pad, 100 * line);
-            const double text = painter.boundingRect(room, Qt::TextWordWrap, texts[c]).height();
-            height = std::max(height, text + line - boldMetrics.height());
-        }
-        return height;
-    };
-    auto drawLine = [&](const Line& texts, const QFont& font, double height, bool wrap) {
-        painter.setFont(font);
-        const QFontMetricsF metrics(font, &device);
-        double x = page.left();
-        for (std::size_t c = 0; c < widths.size(); ++c) {
-            const QRectF cell(x, pages.y(), widths[c] - pad, height);
-            const bool counting = static_cast<Column>(c) >= Column::Fehlversuche &&
-                                  static_cast<Column>(c) <= Column::Tipps;
-            const int align = (counting ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-            painter.drawText(cell, wrap ? align | Qt::TextWordWrap : align,
-                             wrap ? texts[c]
-                                  : metrics.elidedText(texts[c], Qt::ElideMiddle, cell.width()));
-            x += widths[c];
-        }
-        pages.skip(height);
-    };
-    auto rule = [&] {
-        painter.drawLine(QPointF(page.left(), pages.y()), QPointF(page.right(), pages.y()));
-    };
-
-    drawLine(titles, pages.bold(), line, false);
-    rule();
-    for (const Line& l : body) {
+    TableWriter table(painter, device, pages,
+                      columnWidths(texts, QFontMetricsF(pages.bold(), &device), pad, page.width()),
+                      pad);
+    table.drawLine(texts.titles, pages.bold(), line, false);
+    table.rule();
+    for (const Line& l : texts.body) {
         if (pages.ensureRoom(line)) {
-            drawLine(titles, pages.bold(), line, false);
-            rule();
+            table.drawLine(texts.titles, pages.bold(), line, false);
+            table.rule();
         }
-        drawLine(l, pages.normal(), line, false);
+        table.drawLine(l, pages.normal(), line, false);
     }
-    const double summaryHeight = wrappedHeight(summary);
+    const double summaryHeight = table.wrappedHeight(texts.summary);
     pages.ensureRoom(summaryHeight);
-    rule();
-    drawLine(summary, pages.bold(), summaryHeight, true);
+    table.rule();
+    table.drawLine(texts.summary, pages.bold(), summaryHeight, true);
 
     if (pages.refused()) {
         setErrorText(error, printingText(kPageRefused));

@@ -10,6 +10,10 @@
 // the model back onto the widgets (only when the model's revision moved).
 // It holds no rule of its own, and no timer: the Worksheet runs the tracker
 // pass after every event.
+//
+// Its parts live in files of their own: the sheet's widgets
+// (SheetWindowControls), the mirroring (SheetWindowMirror), the menus and
+// their commands (SheetWindowMenus) and the zoom (SheetWindowZoom).
 
 #include "session/Worksheet.h"
 #include "sheet/ControlId.h"
@@ -108,8 +112,15 @@ class SheetWindow : public QMainWindow {
     bool focusNextPrevChild(bool next) override;
 
   private:
+    void buildPage();
     void buildControls();
+    QWidget* makeTextBox(ControlId id);
+    QWidget* makeButton(ControlId id);
+    QWidget* makeLabel(ControlId id);
     void buildMenu();
+    void buildFileMenu();
+    void buildTaskKindMenu();
+    void buildViewMenu();
     void connectFocusTracking();
     void applyGeometry();
     void applyFonts();
@@ -120,10 +131,12 @@ class SheetWindow : public QMainWindow {
     void saveTaskFile();
     void printSheet();
     void exportPdf();
+    void chooseClassFolder();
 
     void mirror();
     void mirrorState(ControlId id);
     void mirrorText(ControlId id);
+    void mirrorLabel(QLabel* label, ControlId id);
     void mirrorCaption();
     void showLocked(QLineEdit* cell, bool locked);
     QSize nonScalingSize() const;

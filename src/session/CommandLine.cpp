@@ -136,74 +136,33 @@ std::string missingValue(const std::string& option, const std::string& next) {
     return sayUtf8(Msg::OptionValueIsOption, {option, quoted(next)});
 }
 
-} // namespace
-
-CommandLine parseCommandLine(const std::vector<std::string>& args) {
-    CommandLine c;
-    bool onlyFiles = false;
-    bool worksheet = false;
-    std::string handoutOption; // the first worksheet option given
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
-            if (!c.file.empty()) {
-                return wrong(sayUtf8(Msg::OnlyOneFile));
-            }
-            c.file = arg;
-            continue;
-        }
-        const std::string_view name = std::string_view(arg).substr(0, arg.find('='));
-        if (contains(kHandoutOptionsWithValue, name) || arg == "--answers") {
-            worksheet = worksheet || name == "--worksheet";
-            if (handoutOption.empty() || name == "--worksheet") {
-                handoutOption = name;
-            }
-            if (arg == "--answers") {
-                c.handout.answers = true;
-                continue;
-            }
-            std::string value;
-            if (name.size() < arg.size()) {
-                value = arg.substr(name.size() + 1);
-            } else if (i + 1 < args.size()) {
-                if (looksLikeOption(args[i + 1])) {
-                    return wrong(missingValue(arg, args[i + 1]));
-                }
-                value = args[++i];
-            } else {
-                return wrong(sayUtf8(Msg::OptionNoValue, {arg}));
-            }
-            if (std::string reason = takeHandoutOption(name, value, c.handout); !reason.empty()) {
-                return wrong(reason);
-            }
-            continue;
-        }
-        if (arg == "--") {
-            onlyFiles = true;
-        } else if (arg == "--help" || arg == "-h") {
-            c.action = CommandLine::Action::Help;
-            return c;
-        } else if (arg == "--version" || arg == "-v") {
-            c.action = CommandLine::Action::Version;
-            return c;
-        } else if (arg == "--report" || arg.starts_with("--report=")) {
-            if (arg == "--report" && i + 1 >= args.size()) {
-                return wrong(sayUtf8(Msg::ReportNeedsFolder));
-            }
-            if (arg == "--report" && looksLikeOption(args[i + 1])) {
-                return wrong(missingValue(arg, args[i + 1]));
-            }
-            c.action = CommandLine::Action::Report;
-            c.folder = arg == "--report" ? args[++i] : arg.substr(arg.find('=') + 1);
-        } else if (const std::string_view name = withoutDashes(arg);
-                   contains(kToolkitOptionsWithValue, name)) {
-            if (arg.find('=') == std::string::npos) {
-                ++i; // its value
-            }
-        } else if (!contains(kToolkitFlags, name)) {
-            return wrong(sayUtf8(Msg::UnknownOption, {arg}));
-        }
+// Takes worksheet option `name` at args[i] into `c`, with its value from
+// "=value" or from the next argument (moving `i` past it); the German reason
+// when it cannot be taken, else empty.
+std::string takeHandoutArgument(const std::vector<std::string>& args, std::size_t& i,
+                                std::string_view name, CommandLine& c) {
+    const std::string& arg = args[i];
+    if (arg == "--answers") {
+        c.handout.answers = true;
+        return {};
     }
+    std::string value;
+    if (name.size() < arg.size()) {
+        value = arg.substr(name.size() + 1);
+    } else if (i + 1 < args.size()) {
+        if (looksLikeOption(args[i + 1])) {
+            return missingValue(arg, args[i + 1]);
+        }
+        value = args[++i];
+    } else {
+        return sayUtf8(Msg::OptionNoValue, {arg});
+    }
+    return takeHandoutOption(name, value, c.handout);
+}
+
+// Checks the options together once all are read: --report stands alone, the
+// worksheet's options need --worksheet and --pdf, and make it the command.
+CommandLine finishedCommandLine(CommandLine c, bool worksheet, const std::string& handoutOption) {
     if (c.action == CommandLine::Action::Report) {
         if (!c.file.empty()) {
             return wrong(sayUtf8(Msg::ReportOpensNoFile));
@@ -239,6 +198,62 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         c.action = CommandLine::Action::Handout;
     }
     return c;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+    CommandLine c;
+    bool onlyFiles = false;
+    bool worksheet = false;
+    std::string handoutOption; // the first worksheet option given
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
+            if (!c.file.empty()) {
+                return wrong(sayUtf8(Msg::OnlyOneFile));
+            }
+            c.file = arg;
+            continue;
+        }
+        const std::string_view name = std::string_view(arg).substr(0, arg.find('='));
+        if (contains(kHandoutOptionsWithValue, name) || arg == "--answers") {
+            worksheet = worksheet || name == "--worksheet";
+            if (handoutOption.empty() || name == "--worksheet") {
+                handoutOption = name;
+            }
+            if (std::string reason = takeHandoutArgument(args, i, name, c); !reason.empty()) {
+                return wrong(reason);
+            }
+            continue;
+        }
+        if (arg == "--") {
+            onlyFiles = true;
+        } else if (arg == "--help" || arg == "-h") {
+            c.action = CommandLine::Action::Help;
+            return c;
+        } else if (arg == "--version" || arg == "-v") {
+            c.action = CommandLine::Action::Version;
+            return c;
+        } else if (arg == "--report" || arg.starts_with("--report=")) {
+            if (arg == "--report" && i + 1 >= args.size()) {
+                return wrong(sayUtf8(Msg::ReportNeedsFolder));
+            }
+            if (arg == "--report" && looksLikeOption(args[i + 1])) {
+                return wrong(missingValue(arg, args[i + 1]));
+            }
+            c.action = CommandLine::Action::Report;
+            c.folder = arg == "--report" ? args[++i] : arg.substr(arg.find('=') + 1);
+        } else if (const std::string_view name = withoutDashes(arg);
+                   contains(kToolkitOptionsWithValue, name)) {
+            if (arg.find('=') == std::string::npos) {
+                ++i; // its value
+            }
+        } else if (!contains(kToolkitFlags, name)) {
+            return wrong(sayUtf8(Msg::UnknownOption, {arg}));
+        }
+    }
+    return finishedCommandLine(std::move(c), worksheet, handoutOption);
 }
 
 std::string commandLineHelp() {

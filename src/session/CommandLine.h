@@ -27,7 +27,8 @@ struct HandoutRequest {
     std::string taskFolder; // empty: no task files
     bool digitsGiven = false;
     bool kindGiven = false;
-    std::optional<MistakeKind> forMistake; // the sheet practises this kind of mistake
+    std::optional<MistakeKind> forMistake =
+        std::nullopt; // the sheet practises this kind of mistake
 };
 
 struct CommandLine {

@@ -54,7 +54,7 @@ ReadResult readFileStart(const std::string& path, std::size_t limit) {
         }
         return unreadable(error);
     }
-    struct stat info {};
+    struct stat info = {};
     if (::fstat(file.fd(), &info) != 0) {
         return unreadable(errno);
     }
