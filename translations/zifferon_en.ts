@@ -317,6 +317,7 @@
     <name>Language</name>
     <message>
         <source>Deutsch</source>
+        <extracomment>The name of this translation&apos;s language, in that language (&quot;English&quot;).</extracomment>
         <translation>English</translation>
     </message>
     <message>

@@ -26,16 +26,16 @@ QString translationFile(const QString& code) {
     return kFolder + QStringLiteral("/zifferon_%1.qm").arg(code);
 }
 
-// The language's name in itself: its translation of "Deutsch".
+// The language's name in itself: the translation's rendering of "Deutsch".
 QString ownName(const QString& code) {
+    //: The name of this translation's language, in that language ("English").
+    static constexpr const char* kOwnName = QT_TRANSLATE_NOOP("Language", "Deutsch");
     QTranslator translator;
     if (code != QLatin1String("de") && translator.load(translationFile(code))) {
-        const QString name = translator.translate("Language", "Deutsch");
-        if (!name.isEmpty()) {
-            return name;
-        }
+        const QString name = translator.translate("Language", kOwnName);
+        return name.isEmpty() ? code : name;
     }
-    return code == QLatin1String("de") ? QCoreApplication::translate("Language", "Deutsch") : code;
+    return QString::fromUtf8(kOwnName);
 }
 
 } // namespace
