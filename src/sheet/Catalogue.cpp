@@ -4,6 +4,7 @@
 #include "sheet/Catalogue.h"
 
 #include <cstddef>
+#include <vector>
 
 namespace zifferon {
 
@@ -67,9 +68,17 @@ Text shownWords(TextView caption) {
                                         Msg::Fehler,          Msg::Beendet,   Msg::Eingabe,
                                         Msg::NaechsteAufgabe, Msg::Maximal,   Msg::Stellen,
                                         Msg::MenuDatei,       Msg::MenuLaden, Msg::MenuSpeichern};
-    for (const Msg id : kCaptions) {
-        if (caption == german(id)) {
-            return say(id);
+    // Compared after every event for every label: the German made once.
+    static const std::vector<Text> kGerman = [] {
+        std::vector<Text> texts;
+        for (const Msg id : kCaptions) {
+            texts.push_back(german(id));
+        }
+        return texts;
+    }();
+    for (std::size_t i = 0; i < kGerman.size(); ++i) {
+        if (caption == kGerman[i]) {
+            return say(kCaptions[i]);
         }
     }
     return Text(caption);
