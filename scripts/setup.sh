@@ -13,6 +13,7 @@ set -euo pipefail
 ZIFFERON_RUN_PACKAGES=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins
+    qt6-tools-dev qt6-l10n-tools
     libgl-dev fonts-dejavu-core
 )
 # What the tests need on top (test.sh): Google Test and Benchmark, clang with

@@ -2,16 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/HandoutOutput.h"
+#include "platform/Language.h"
 #include "platform/SheetWindow.h"
 #include "session/CommandLine.h"
 #include "session/ReportCommand.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -62,6 +61,10 @@ void provideRuntimeFolder() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The language first: the command line's answers are sentences too.
+    const QString language = zifferon::pickLanguage(
+        zifferon::keptLanguage(), QLocale::system().uiLanguages(), zifferon::availableLanguages());
+    zifferon::installLanguage(language);
     // The command line is read before any window exists: --help, --version
     // and --report answer without a display.
     const zifferon::CommandLine command =
@@ -85,6 +88,7 @@ int main(int argc, char* argv[]) {
         }
         provideRuntimeFolder();
         QGuiApplication app(argc, argv);
+        zifferon::installLanguage(language);
         return zifferon::runHandoutCommand(command.handout);
     }
     case zifferon::CommandLine::Action::Window:
@@ -93,17 +97,13 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("zifferon");
-    QApplication::setApplicationDisplayName("Schriftliche Zifferon");
+    QApplication::setApplicationDisplayName(zifferon::programName());
     QApplication::setApplicationVersion(QString::fromStdString(zifferon::versionLine()).trimmed());
     QApplication::setDesktopFileName("de.zifferon.Zifferon");
 
-    // The program speaks German: Qt's own dialogs and buttons too.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(), "qtbase", "_",
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTranslator);
-    }
+    // Installed again now that the application exists: for the widgets and
+    // Qt's own dialogs and buttons.
+    zifferon::installLanguage(language);
 
     zifferon::SheetWindow window;
     window.show();

@@ -4,34 +4,32 @@
 #include "check/RowExplanation.h"
 
 #include "check/SheetReading.h"
+#include "sheet/Catalogue.h"
 
 namespace zifferon {
 
 namespace {
 
-constexpr TextView kTimes = U" · ";
-constexpr TextView kMinus = U" − ";
-
-Text unitsBelong(TextView what, bool tooFarLeft, double under) {
-    return Text(what) + (tooFarLeft ? U" steht zu weit links" : U" steht zu weit rechts") +
-           U": seine letzte Ziffer gehört unter die letzte Ziffer von " + numberText(under) + U".";
+Text unitsBelong(bool remainder, bool tooFarLeft, double under) {
+    const Msg id =
+        remainder ? (tooFarLeft ? Msg::ReasonRemainderTooFarLeft : Msg::ReasonRemainderTooFarRight)
+                  : (tooFarLeft ? Msg::ReasonProductTooFarLeft : Msg::ReasonProductTooFarRight);
+    return say(id, {numberText(under)});
 }
 
 Text explainNotADigit(const RowJudgement& j) {
-    return U"In der Zeile steht „" + Text(1, j.notADigit) + U"“: hier gehören nur Ziffern hin.";
+    return say(Msg::ReasonNotADigit, {Text(1, j.notADigit)});
 }
 
 // A cell in the way, a gap, a wrong digit brought down; empty for the units.
 Text explainMisplaced(const RowJudgement& j) {
     switch (j.misplaced) {
     case Misplaced::Stray:
-        return U"In der " + j.place + U" steht „" + Text(1, j.stray) +
-               U"“ im Weg: dort gehört in dieser Zeile nichts hin.";
+        return say(Msg::ReasonStray, {j.place, Text(1, j.stray)});
     case Misplaced::Gap:
-        return U"Zwischen den Ziffern ist ein Kästchen leer: schreibe die Zahl ohne Lücke.";
+        return say(Msg::ReasonGap);
     case Misplaced::BroughtDown:
-        return U"In die " + j.place + U" kommt nur die nächste Ziffer des Dividenden herunter: " +
-               U"die " + Text(1, j.broughtDown) + U".";
+        return say(Msg::ReasonBroughtDown, {j.place, Text(1, j.broughtDown)});
     case Misplaced::Units:
         break;
     }
@@ -46,10 +44,9 @@ Text explainRemainder(const RowJudgement& j) {
         if (j.misplaced != Misplaced::Units) {
             return explainMisplaced(j);
         }
-        return unitsBelong(U"Der Rest", !j.writingRightOfAnchor, j.W);
+        return unitsBelong(true, !j.writingRightOfAnchor, j.W);
     }
-    return numberText(j.N) + Text(kMinus) + numberText(j.W) + U" ist nicht " + numberText(j.D) +
-           U": rechne das Abziehen noch einmal nach.";
+    return say(Msg::ReasonSubtraction, {numberText(j.N), numberText(j.W), numberText(j.D)});
 }
 
 Text explainColumns(const RowJudgement& j) {
@@ -59,18 +56,16 @@ Text explainColumns(const RowJudgement& j) {
     const Text divisor = numberText(j.divisor);
     const bool tooFarLeft = j.anchor > j.expectedUnits;
     if (j.row == 0 && j.digit == 0.0) {
-        return Text(U"Die 0 steht zu weit ") + (tooFarLeft ? U"links" : U"rechts") +
-               U": sie gehört unter die letzte Ziffer von " + numberText(j.upperAtUnits) + U".";
+        return say(tooFarLeft ? Msg::ReasonZeroTooFarLeft : Msg::ReasonZeroTooFarRight,
+                   {numberText(j.upperAtUnits)});
     }
     if (tooFarLeft && j.N < j.divisor) {
-        return divisor + U" passt nicht in " + numberText(j.N) +
-               U": das Produkt steht zu weit links.";
+        return say(Msg::ReasonDoesNotFit, {divisor, numberText(j.N)});
     }
     if (!tooFarLeft && j.N >= 10.0 * j.divisor) {
-        return divisor + U" passt mehr als 9-mal in " + numberText(j.N) +
-               U": das Produkt steht zu weit rechts.";
+        return say(Msg::ReasonFitsTenTimes, {divisor, numberText(j.N)});
     }
-    return unitsBelong(U"Das Produkt", tooFarLeft, j.upperAtUnits);
+    return unitsBelong(false, tooFarLeft, j.upperAtUnits);
 }
 
 Text explainProduct(const RowJudgement& j) {
@@ -80,30 +75,24 @@ Text explainProduct(const RowJudgement& j) {
     // A wrong digit: no product, however well multiplied, makes the row right.
     // When the written product is not divisor x digit, the sentence names the
     // multiplication instead of its result, which would be the right product.
-    const Text product = j.W == j.P ? numberText(j.W) : divisor + Text(kTimes) + digit;
+    const Text product = j.W == j.P ? numberText(j.W) : say(Msg::Times, {divisor, digit});
     switch (j.mistake) {
     case Mistake::KeinDivisor:
-        return U"Der Divisor ist " + divisor +
-               U": teilen kann man hier nur durch eine Zahl größer als 0.";
+        return say(Msg::ReasonNoDivisor, {divisor});
     case Mistake::KeineZiffer:
         return explainNotADigit(j);
     case Mistake::Stellenwert:
         return explainColumns(j);
     case Mistake::ZifferZuGross:
-        return product + U" ist größer als " + upper + U": die Ziffer " + digit + U" ist zu groß.";
+        return say(Msg::ReasonDigitTooBig, {product, upper, digit});
     case Mistake::ZifferZuKlein:
         if (j.row == 0 && j.digit == 0.0) {
-            return U"Die erste Ziffer ist nur dann 0, wenn der Divisor größer ist als der ganze "
-                   U"Dividend. " +
-                   divisor + U" passt in " + numberText(j.upperAtUnits) +
-                   U": die Ziffer 0 ist zu klein.";
+            return say(Msg::ReasonFirstZeroTooSmall, {divisor, numberText(j.upperAtUnits)});
         }
-        return U"Wenn du " + product + U" von " + upper + U" abziehst, bleibt " +
-               numberText(j.N - j.P) + U" übrig. Das ist nicht kleiner als " + divisor +
-               U": die Ziffer " + digit + U" ist zu klein.";
+        return say(Msg::ReasonDigitTooSmall,
+                   {product, upper, numberText(j.N - j.P), divisor, digit});
     default:
-        return divisor + Text(kTimes) + digit + U" ist nicht " + numberText(j.W) +
-               U": rechne das Malnehmen noch einmal nach.";
+        return say(Msg::ReasonMultiplication, {divisor, digit, numberText(j.W)});
     }
 }
 

@@ -4,6 +4,7 @@
 #include "check/RowJudge.h"
 
 #include "check/SheetReading.h"
+#include "sheet/Catalogue.h"
 #include "sheet/ControlNames.h"
 
 namespace zifferon {
@@ -324,12 +325,11 @@ JudgeResult judgeRow(const Form1& form, int row) {
 Text noVerdictText(const JudgeResult& result) {
     switch (result.outcome) {
     case JudgeOutcome::NotYet:
-        return U"Zuerst muss Zeile " + decimalText(result.waitFor + 1) +
-               U" stimmen: diese Zeile kommt danach.";
+        return say(Msg::RowNotYet, {decimalText(result.waitFor + 1)});
     case JudgeOutcome::Finished:
-        return U"Die Aufgabe ist schon fertig: hier gehört nichts mehr hin.";
+        return say(Msg::RowTaskFinished);
     case JudgeOutcome::NoTask:
-        return U"Diese Aufgabe kann nicht gerechnet werden. " + taskProblemText(result.problem);
+        return say(Msg::RowNoTask, {taskProblemText(result.problem)});
     default:
         return {};
     }

@@ -3,6 +3,8 @@
 
 #include "check/SheetTask.h"
 
+#include "sheet/Catalogue.h"
+
 #include <array>
 
 namespace zifferon {
@@ -138,19 +140,19 @@ Text taskProblemText(TaskProblem problem) {
     case TaskProblem::None:
         break;
     case TaskProblem::NoDividend:
-        return U"Bitte zuerst den Dividenden eingeben.";
+        return say(Msg::TaskNoDividend);
     case TaskProblem::DividendDigits:
-        return U"Der Dividend darf nur Ziffern haben, höchstens 6.";
+        return say(Msg::TaskDividendDigits);
     case TaskProblem::NoDivisor:
-        return U"Bitte auch den Divisor eingeben.";
+        return say(Msg::TaskNoDivisor);
     case TaskProblem::DivisorDigits:
-        return U"Der Divisor darf nur Ziffern haben, höchstens 3.";
+        return say(Msg::TaskDivisorDigits);
     case TaskProblem::DivisorZero:
-        return U"Durch 0 kann man nicht teilen.";
+        return say(Msg::TaskDivisorZero);
     case TaskProblem::DividendZero:
-        return U"0 geteilt durch eine Zahl ist immer 0: da gibt es nichts zu rechnen.";
+        return say(Msg::TaskDividendZero);
     case TaskProblem::QuotientTooLong:
-        return U"Das Ergebnis hätte mehr als 5 Stellen: dafür reicht der Platz nicht.";
+        return say(Msg::TaskQuotientTooLong);
     }
     return {};
 }

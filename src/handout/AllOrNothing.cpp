@@ -3,6 +3,7 @@
 
 #include "handout/AllOrNothing.h"
 
+#include "sheet/Catalogue.h"
 #include "sheet/SystemErrorText.h"
 
 #include <cerrno>
@@ -16,7 +17,7 @@ namespace zifferon {
 namespace {
 
 std::string quoted(const std::string& path) {
-    return "\u201E" + path + "\u201C";
+    return sayUtf8(Msg::Quoted, {path});
 }
 
 std::string baseOf(const std::string& path) {
@@ -126,7 +127,7 @@ WriteResult writeAllOrNothing(const std::vector<FileToWrite>& files, const std::
             ::rmdir(newFolder.c_str());
         }
         WriteResult r;
-        r.reason = what + ": " + systemErrorText(error) + ". Es wurde nichts gespeichert.";
+        r.reason = sayUtf8(Msg::NothingSaved, {what, systemErrorText(error)});
         return r;
     };
 
@@ -134,14 +135,14 @@ WriteResult writeAllOrNothing(const std::vector<FileToWrite>& files, const std::
         if (::mkdir(newFolder.c_str(), 0777) == 0) {
             madeFolder = true;
         } else if (const int error = errno; error != EEXIST) {
-            return undo("Der Ordner " + quoted(newFolder) + " kann nicht angelegt werden", error);
+            return undo(sayUtf8(Msg::FolderNotMade, {quoted(newFolder)}), error);
         }
     }
     for (const FileToWrite& file : files) {
         std::string name = stage(file);
         if (name.empty()) {
             const int error = errno;
-            return undo("Die Datei " + quoted(file.path) + " kann nicht geschrieben werden", error);
+            return undo(sayUtf8(Msg::FileNotWritten, {quoted(file.path)}), error);
         }
         staged.push_back(std::move(name));
     }
@@ -154,8 +155,7 @@ WriteResult writeAllOrNothing(const std::vector<FileToWrite>& files, const std::
             }
             if (!commit(staged[i], files[i])) {
                 const int error = errno;
-                return undo("Die Datei " + quoted(files[i].path) + " kann nicht gespeichert werden",
-                            error);
+                return undo(sayUtf8(Msg::FileNotSaved, {quoted(files[i].path)}), error);
             }
             staged[i].clear();
             if (!replacing) {

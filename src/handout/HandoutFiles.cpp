@@ -4,6 +4,7 @@
 #include "handout/HandoutFiles.h"
 
 #include "handout/AllOrNothing.h"
+#include "sheet/Catalogue.h"
 #include "tracker/ProgressTracker.h"
 
 #include <climits>
@@ -20,7 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string quoted(const std::string& path) {
-    return "\u201E" + path + "\u201C";
+    return sayUtf8(Msg::Quoted, {path});
 }
 
 // "neu/" names the folder neu, not a file in it.
@@ -41,13 +42,13 @@ bool mayWriteInto(const std::string& folder) {
 std::string folderProblem(const std::string& folder) {
     struct stat info = {};
     if (::stat(folder.c_str(), &info) != 0) {
-        return "Der Ordner " + quoted(folder) + " existiert nicht.";
+        return sayUtf8(Msg::FolderMissing, {quoted(folder)});
     }
     if (!S_ISDIR(info.st_mode)) {
-        return quoted(folder) + " ist kein Ordner.";
+        return sayUtf8(Msg::NotAFolder, {quoted(folder)});
     }
     if (!mayWriteInto(folder)) {
-        return "In den Ordner " + quoted(folder) + " kann nicht geschrieben werden.";
+        return sayUtf8(Msg::FolderNotWritable, {quoted(folder)});
     }
     return {};
 }
@@ -97,22 +98,22 @@ TaskFileBytes freshTaskFile(const HandoutTask& task) {
 
 std::string pdfTargetProblem(const std::string& path) {
     if (path.empty()) {
-        return "Es ist keine PDF-Datei angegeben.";
+        return sayUtf8(Msg::NoPdfGiven);
     }
     const std::string file = pdfFile(path);
     if (file.empty()) {
-        return quoted(path) + " verweist auf etwas, das es nicht gibt.";
+        return sayUtf8(Msg::PdfLinkDangling, {quoted(path)});
     }
     struct stat info = {};
     if (::stat(file.c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode)) {
-            return quoted(path) + " ist ein Ordner, keine Datei.";
+            return sayUtf8(Msg::PdfIsFolder, {quoted(path)});
         }
         if (!S_ISREG(info.st_mode)) {
-            return quoted(path) + " ist keine gew\u00F6hnliche Datei.";
+            return sayUtf8(Msg::PdfNotRegular, {quoted(path)});
         }
         if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) {
-            return quoted(path) + " kann nicht \u00FCberschrieben werden.";
+            return sayUtf8(Msg::PdfNotWritable, {quoted(path)});
         }
     }
     return folderProblem(folderOf(file));
@@ -120,7 +121,7 @@ std::string pdfTargetProblem(const std::string& path) {
 
 std::string taskFolderProblem(const std::string& given) {
     if (given.empty()) {
-        return "Es ist kein Ordner f\u00FCr die Aufgabendateien angegeben.";
+        return sayUtf8(Msg::NoTaskFolderGiven);
     }
     const std::string folder = withoutTrailingSlash(given);
     struct stat info = {};
@@ -138,10 +139,8 @@ std::string taskFilesProblem(const std::vector<HandoutTask>& tasks, const std::s
         const std::string name = handoutFileName(static_cast<int>(i) + 1, tasks[i]);
         struct stat info = {};
         if (::lstat(taskFilePath(folder, static_cast<int>(i) + 1, tasks[i]).c_str(), &info) == 0) {
-            return "Im Ordner " + quoted(withoutTrailingSlash(folder)) + " liegt schon " +
-                   quoted(name) +
-                   "; vorhandene Aufgabendateien werden nicht \u00FCberschrieben. W\u00E4hle "
-                   "einen anderen Ordner.";
+            return sayUtf8(Msg::TaskFileExists,
+                           {quoted(withoutTrailingSlash(folder)), quoted(name)});
         }
     }
     return {};
@@ -162,9 +161,8 @@ std::string handoutTargetsProblem(const std::vector<HandoutTask>& tasks, const s
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         if (reached(taskFilePath(taskFolder, number, tasks[i])) == pdf) {
-            return "Die PDF-Datei " + quoted(pdfPath) + " w\u00E4re die Aufgabendatei " +
-                   quoted(handoutFileName(number, tasks[i])) +
-                   ". W\u00E4hle f\u00FCr das PDF einen anderen Namen.";
+            return sayUtf8(Msg::PdfWouldBeTaskFile,
+                           {quoted(pdfPath), quoted(handoutFileName(number, tasks[i]))});
         }
     }
     return {};

@@ -3,6 +3,7 @@
 
 #include "handout/HandoutTasks.h"
 
+#include "sheet/Catalogue.h"
 #include "task/FixedSeedRandom.h"
 #include "task/RandomTask.h"
 #include "task/TaskEntry.h"
@@ -26,27 +27,25 @@ long numberIn(const Form1& form, ControlId box) {
 
 std::string handoutProblem(const HandoutSettings& s) {
     if (s.tasks < kHandoutMinTasks || s.tasks > kHandoutMaxTasks) {
-        return "Ein Arbeitsblatt hat 1 bis 20 Aufgaben.";
+        return sayUtf8(Msg::HandoutTaskCount);
     }
     if (s.dividendDigits == 1) {
         // Its dividends end at 9, the divisors start at 11. Any longer limit
         // allows thousands of tasks, far more than a sheet holds.
-        return "Mit höchstens 1 Stelle im Dividenden ist kein Dividend so groß wie ein "
-               "Divisor (ab 11).";
+        return sayUtf8(Msg::HandoutOneDigit);
     }
     if (s.dividendDigits < kHandoutMinDividendDigits || s.dividendDigits > 6) {
-        return "Der Dividend hat höchstens 2 bis 6 Stellen.";
+        return sayUtf8(Msg::HandoutDividendDigits);
     }
     if (s.divisorDigits < 2 || s.divisorDigits > 3) {
-        return "Der Divisor hat höchstens 2 oder 3 Stellen.";
+        return sayUtf8(Msg::HandoutDivisorDigits);
     }
     if (s.seed > kHandoutMaxSeed) {
-        return "Die Nummer des Blatts liegt zwischen 0 und 999999.";
+        return sayUtf8(Msg::HandoutSeed);
     }
     if (s.dividendDigits < lowestDividendDigits(s.kind)) {
-        return "F\u00FCr \u201E" + std::string(taskKindName(s.kind)) +
-               "\u201C hat der Dividend h\u00F6chstens " +
-               std::to_string(lowestDividendDigits(s.kind)) + " bis 6 Stellen.";
+        return sayUtf8(Msg::HandoutKindDigits,
+                       {taskKindName(s.kind), std::to_string(lowestDividendDigits(s.kind))});
     }
     return {};
 }
@@ -85,7 +84,7 @@ HandoutDraw drawHandout(const HandoutSettings& settings) {
         }
     }
     if (draw.tasks.size() < std::size_t(settings.tasks)) {
-        draw.problem = "Es lassen sich nicht genug verschiedene Aufgaben ziehen.";
+        draw.problem = sayUtf8(Msg::HandoutTooFew);
     }
     return draw;
 }
@@ -97,7 +96,7 @@ std::string taskLine(const HandoutTask& task) {
 std::string solutionLine(const HandoutTask& task) {
     std::string line = taskLine(task) + " = " + std::to_string(task.solution.quotient);
     if (task.solution.remainder != 0) {
-        line += " Rest " + std::to_string(task.solution.remainder);
+        line = sayUtf8(Msg::SolutionWithRemainder, {line, std::to_string(task.solution.remainder)});
     }
     return line;
 }

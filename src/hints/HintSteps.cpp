@@ -5,17 +5,14 @@
 
 #include "check/SheetReading.h"
 #include "check/SheetTask.h"
+#include "sheet/Catalogue.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace zifferon {
 
-namespace {
-
-constexpr TextView kTimes = U" · ";
-
-} // namespace
+namespace {} // namespace
 
 bool sameStep(const HintStep& a, const HintStep& b) {
     return a.kind == b.kind && a.step == b.step;
@@ -71,15 +68,15 @@ HintStep currentStep(const Form1& form) {
 Hint hintFor(const HintStep& step, int stage) {
     Hint hint;
     if (step.kind == StepKind::NoTask) {
-        hint.instruction = U"Gib zuerst eine Aufgabe ein und klicke auf „Eingabe“.";
+        hint.instruction = say(Msg::HintNoTask);
         return hint;
     }
     if (step.kind == StepKind::Finished) {
-        hint.instruction = U"Die Aufgabe ist fertig: hier ist nichts mehr zu schreiben.";
+        hint.instruction = say(Msg::HintFinished);
         return hint;
     }
     if (step.cells.empty()) {
-        hint.instruction = U"Für diese Zeile gibt es keinen Tipp.";
+        hint.instruction = say(Msg::HintNoHint);
         return hint;
     }
     hint.stage = std::clamp(stage, 0, kHintStages);
@@ -91,21 +88,19 @@ Hint hintFor(const HintStep& step, int stage) {
     hint.outline = step.cells;
     switch (step.kind) {
     case StepKind::Quotient:
-        hint.instruction =
-            U"Schreibe die nächste Ziffer des Ergebnisses in das markierte Kästchen.";
-        hint.question = U"Wie oft passt " + divisor + U" in " + numberText(step.upper) + U"?";
+        hint.instruction = say(Msg::HintWriteDigit);
+        hint.question = say(Msg::HintHowOften, {divisor, numberText(step.upper)});
         break;
     case StepKind::Product:
-        hint.instruction = U"Schreibe das Produkt in die markierten Kästchen.";
-        hint.question =
-            step.digitIsNumber
-                ? U"Was ist " + divisor + Text(kTimes) + numberText(step.digit) + U"?"
-                : Text(U"Im Ergebnis steht keine Ziffer: welche Ziffer gehört dorthin?");
+        hint.instruction = say(Msg::HintWriteProduct);
+        hint.question = step.digitIsNumber
+                            ? say(Msg::HintWhatIsProduct, {divisor, numberText(step.digit)})
+                            : say(Msg::HintNoDigit);
         break;
     default:
-        hint.instruction = U"Schreibe den Rest in die markierten Kästchen.";
-        hint.question = U"Was bleibt, wenn du " + numberText(step.product) + U" von " +
-                        numberText(step.upper) + U" abziehst?";
+        hint.instruction = say(Msg::HintWriteRemainder);
+        hint.question =
+            say(Msg::HintWhatRemains, {numberText(step.product), numberText(step.upper)});
         break;
     }
     if (hint.stage < 2) {
@@ -114,11 +109,11 @@ Hint hintFor(const HintStep& step, int stage) {
     if (hint.stage == 3) {
         if (std::isfinite(step.divisor) && step.divisor > 0.0) {
             for (int i = 1; i <= 9; ++i) {
-                hint.multiples.push_back(divisor + Text(kTimes) + decimalText(i) + U" = " +
-                                         numberText(step.divisor * i));
+                hint.multiples.push_back(say(
+                    Msg::HintMultiple, {divisor, decimalText(i), numberText(step.divisor * i)}));
             }
         } else {
-            hint.multiples.push_back(U"Zum Divisor " + divisor + U" gibt es keine Reihe.");
+            hint.multiples.push_back(say(Msg::HintNoMultiples, {divisor}));
         }
     }
     return hint;

@@ -6,6 +6,7 @@
 #include "check/RowJudge.h"
 #include "check/SheetReading.h"
 #include "hints/HintSteps.h"
+#include "sheet/Catalogue.h"
 
 namespace zifferon {
 
@@ -41,7 +42,7 @@ Text cellsText(const Form1& form, Kind array, int from, int to) {
             out += U", ";
         }
         const bool digit = t.size() == 1 && t[0] >= U'0' && t[0] <= U'9';
-        out += isBlank(t) ? Text(U"leer") : digit ? t : U"„" + t + U"“";
+        out += isBlank(t) ? say(Msg::ReadEmptyCell) : digit ? t : say(Msg::ReadQuoted, {t});
     }
     return out;
 }
@@ -58,7 +59,7 @@ Text numberFrom(const Form1& form, Kind array, int low) {
 }
 
 Text rowName(int row) {
-    return number(row / 2 + 1) + (row % 2 == 0 ? U". Produkt" : U". Rest");
+    return say(row % 2 == 0 ? Msg::RowProduct : Msg::RowRemainder, {number(row / 2 + 1)});
 }
 
 // Where the tracker brought the next dividend digit down into remainder row
@@ -81,41 +82,41 @@ Text remainderText(const Form1& form, int row) {
 
 void addVerdict(Text& out, const Form1& form, int row) {
     if (shows(form, row, texts::Korrekt)) {
-        out += U", korrekt";
+        out += say(Msg::ReadVerdictKorrekt);
     } else if (shows(form, row, texts::Fehler)) {
-        out += U", Fehler";
+        out += say(Msg::ReadVerdictFehler);
     } else if (shows(form, row, texts::Pending)) {
-        out += U", noch nicht geprüft";
+        out += say(Msg::ReadVerdictPending);
     }
     out += U'.';
 }
 
 Text workRowReading(const Form1& form, int row) {
     const Kind kind = workRowKind(row);
-    Text out = rowName(row) + U": ";
+    Text out;
     const std::optional<int> lowest = lowestWrittenColumn(form, kind);
     if (row % 2 == 1) {
         const Text remainder = remainderText(form, row);
         const int down = broughtDownColumn(form, row);
         if (remainder.empty() && down < 0) {
-            return out + U"noch leer.";
+            return say(Msg::ReadRow, {rowName(row), say(Msg::ReadStillEmpty)});
         }
-        out += remainder.empty() ? Text(U"leer") : remainder;
+        out += remainder.empty() ? say(Msg::ReadEmptyCell) : remainder;
         if (down >= 0) {
-            out += U", heruntergeholt: " + cellsText(form, kind, down, down);
+            out += say(Msg::ReadBroughtDown, {cellsText(form, kind, down, down)});
         }
     } else {
         if (!lowest) {
-            return out + U"noch leer.";
+            return say(Msg::ReadRow, {rowName(row), say(Msg::ReadStillEmpty)});
         }
         out += cellsText(form, kind, highestWrittenColumn(form, kind, *lowest), *lowest);
         // The number it is taken from, read down to the product's units
         // column as the row is judged.
         const Text upper = numberFrom(form, upperArray(row), *lowest);
-        out += upper.empty() ? Text(U", unter leeren Kästchen") : U", unter " + upper;
+        out += upper.empty() ? say(Msg::ReadUnderEmpty) : say(Msg::ReadUnder, {upper});
     }
     addVerdict(out, form, row);
-    return out;
+    return say(Msg::ReadRow, {rowName(row), out});
 }
 
 // The quotient cells written so far, from the first on.
@@ -130,17 +131,17 @@ Text quotientSoFar(const Form1& form) {
 Text quotientReading(const Form1& form) {
     const Text digits = quotientSoFar(form);
     if (digits.empty()) {
-        return U"Ergebnis: noch keine Ziffer.";
+        return say(Msg::ReadNoQuotient);
     }
     if (form.visible(ctl::Label4)) {
         // The remainder of the task is that of the last step judged right.
         for (int row = kWorkRows - 1; row > 0; row -= 2) {
             if (shows(form, row, texts::Korrekt)) {
-                return U"Ergebnis: " + digits + U" Rest " + remainderText(form, row) + U".";
+                return say(Msg::ReadQuotientWithRemainder, {digits, remainderText(form, row)});
             }
         }
     }
-    return U"Ergebnis bisher: " + digits + U".";
+    return say(Msg::ReadQuotientSoFar, {digits});
 }
 
 Text nextReading(const Form1& form) {
@@ -148,22 +149,21 @@ Text nextReading(const Form1& form) {
     const Text n = number(step.step + 1);
     switch (step.kind) {
     case StepKind::Quotient:
-        return U"Als Nächstes: die " + n + U". Ziffer des Ergebnisses.";
+        return say(Msg::NextQuotientDigit, {n});
     case StepKind::Product:
     case StepKind::Remainder: {
         const bool product = step.kind == StepKind::Product;
         const int row = 2 * step.step + (product ? 0 : 1);
-        const Text what = (product ? U"das " : U"den ") + rowName(row);
         if (shows(form, row, texts::Pending)) {
-            return U"Als Nächstes: " + what + U" prüfen.";
+            return say(product ? Msg::NextCheckProduct : Msg::NextCheckRemainder, {n});
         }
         if (shows(form, row, texts::Fehler)) {
-            return U"Als Nächstes: " + what + U" verbessern.";
+            return say(product ? Msg::NextMendProduct : Msg::NextMendRemainder, {n});
         }
-        return U"Als Nächstes: " + what + U" schreiben.";
+        return say(product ? Msg::NextWriteProduct : Msg::NextWriteRemainder, {n});
     }
     case StepKind::Finished:
-        return Text(texts::Beendet) + U".";
+        return say(Msg::Sentence, {say(Msg::Beendet)});
     case StepKind::NoTask:
         break;
     }
@@ -185,10 +185,9 @@ Text taskReading(const Form1& form) {
     const Text dividend = topNumber(form, Kind::Dividend, kDividendCells);
     const Text divisor = topNumber(form, Kind::Divisor, kDivisorCells);
     if (dividend.empty() || divisor.empty()) {
-        return U"Noch keine Aufgabe: schreibe oben den Dividenden und den Divisor hinein und "
-               U"wähle „Eingabe“.";
+        return say(Msg::ReadNoTask);
     }
-    return U"Aufgabe: " + dividend + U" geteilt durch " + divisor + U".";
+    return say(Msg::ReadTask, {dividend, divisor});
 }
 
 Text rowReading(const Form1& form, ControlId at) {

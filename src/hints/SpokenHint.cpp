@@ -4,6 +4,7 @@
 #include "hints/SpokenHint.h"
 
 #include "sheet/Announcements.h"
+#include "sheet/Catalogue.h"
 #include "sheet/ControlNames.h"
 
 namespace zifferon {
@@ -30,7 +31,7 @@ Text multiplesText(const Hint& hint) {
     if (hint.multiples.empty()) {
         return {};
     }
-    return U"Reihe des Divisors: " + joined(hint.multiples, U"; ") + U".";
+    return say(Msg::HintMultiplesSpoken, {joined(hint.multiples, U"; ")});
 }
 
 } // namespace
@@ -41,7 +42,7 @@ Text outlinedCells(const Form1& form, const Hint& hint) {
         names.push_back(accessibleName(form, id));
     }
     const Text list = joined(names, U"; ");
-    return list.empty() ? list : U"Markiert: " + list + U".";
+    return list.empty() ? list : say(Msg::HintOutlined, {list});
 }
 
 Text spokenHint(const Form1& form, const Hint& now, bool added) {

@@ -3,6 +3,7 @@
 
 #include "overview/TaskFolder.h"
 
+#include "sheet/Catalogue.h"
 #include "sheet/SystemErrorText.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string quoted(const std::string& path) {
-    return "\u201E" + path + "\u201C";
+    return sayUtf8(Msg::Quoted, {path});
 }
 
 bool isTaskFileName(const fs::path& name) {
@@ -74,9 +75,8 @@ std::error_code collect(const fs::path& root, const fs::path& folder, bool subfo
                 continue;
             }
             if (const std::error_code sub = collect(root, entry.path(), false, seen, out)) {
-                out.push_back(
-                    {relative + "/", entry.path().string(),
-                     "Der Ordner kann nicht gelesen werden: " + systemErrorText(sub) + "."});
+                out.push_back({relative + "/", entry.path().string(),
+                               sayUtf8(Msg::FolderUnreadableHere, {systemErrorText(sub)})});
             }
         } else if (isTaskFileName(entry.path().filename())) {
             out.push_back({relative, entry.path().string(), {}});
@@ -94,13 +94,12 @@ TaskFolder findTaskFiles(const std::string& folder) {
     const fs::file_status status = fs::status(root, ec);
     if (!fs::exists(status)) {
         result.error = ec && ec != std::errc::no_such_file_or_directory
-                           ? "Der Ordner " + quoted(folder) +
-                                 " kann nicht gelesen werden: " + systemErrorText(ec) + "."
-                           : "Der Ordner " + quoted(folder) + " existiert nicht.";
+                           ? sayUtf8(Msg::FolderUnreadable, {quoted(folder), systemErrorText(ec)})
+                           : sayUtf8(Msg::FolderMissing, {quoted(folder)});
         return result;
     }
     if (!fs::is_directory(status)) {
-        result.error = quoted(folder) + " ist kein Ordner.";
+        result.error = sayUtf8(Msg::NotAFolder, {quoted(folder)});
         return result;
     }
     std::set<FolderId> seen;
@@ -108,8 +107,7 @@ TaskFolder findTaskFiles(const std::string& folder) {
         seen.insert(*id);
     }
     if (const std::error_code listing = collect(root, root, true, seen, result.files)) {
-        result.error = "Der Ordner " + quoted(folder) +
-                       " kann nicht gelesen werden: " + systemErrorText(listing) + ".";
+        result.error = sayUtf8(Msg::FolderUnreadable, {quoted(folder), systemErrorText(listing)});
         result.files.clear();
         return result;
     }

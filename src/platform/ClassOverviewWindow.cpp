@@ -11,8 +11,10 @@
 #include "platform/QtTaskFileServices.h"
 #include "platform/RecentFolder.h"
 #include "platform/SheetPrinter.h"
+#include "sheet/Catalogue.h"
 #include "task/TaskKind.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
@@ -45,13 +47,16 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     : QWidget(parent, Qt::Window), folder_(folder), messages_(messages) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("classOverview"));
-    setWindowTitle(
-        QString::fromUtf8("Klassen\u00FCbersicht \u2013 %1").arg(QDir::toNativeSeparators(folder)));
+    setWindowTitle(QCoreApplication::translate("ClassOverviewWindow", "Klassenübersicht – %1")
+                       .arg(QDir::toNativeSeparators(folder)));
 
-    const QString files = rows.size() == 1 ? QStringLiteral("1 Datei")
-                                           : QStringLiteral("%1 Dateien").arg(rows.size());
+    const QString files =
+        rows.size() == 1
+            ? QCoreApplication::translate("ClassOverviewWindow", "1 Datei")
+            : QCoreApplication::translate("ClassOverviewWindow", "%1 Dateien").arg(rows.size());
     auto* where = new QLabel(
-        QStringLiteral("Ordner: %1 (%2, nur gelesen)").arg(QDir::toNativeSeparators(folder), files),
+        QCoreApplication::translate("ClassOverviewWindow", "Ordner: %1 (%2, nur gelesen)")
+            .arg(QDir::toNativeSeparators(folder), files),
         this);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -73,16 +78,19 @@ ClassOverviewWindow::ClassOverviewWindow(const QString& folder, std::vector<Over
     chartRow->addLayout(buildPracticeButtons());
     layout->addLayout(chartRow);
     tabs_ = new QTabWidget(this);
-    tabs_->addTab(table_, QStringLiteral("Dat&eien"));
-    tabs_->addTab(pupilTable_, QStringLiteral("&Kinder"));
+    tabs_->addTab(table_, QCoreApplication::translate("ClassOverviewWindow", "Dat&eien"));
+    tabs_->addTab(pupilTable_, QCoreApplication::translate("ClassOverviewWindow", "&Kinder"));
     layout->addWidget(tabs_, 1);
     fitToScreen(layout->contentsMargins());
 }
 
 QLayout* ClassOverviewWindow::buildFileButtons() {
-    auto* csv = new QPushButton(QStringLiteral("Als &CSV speichern ..."), this);
-    auto* print = new QPushButton(QStringLiteral("&Drucken ..."), this);
-    auto* pdf = new QPushButton(QStringLiteral("Als &PDF exportieren ..."), this);
+    auto* csv = new QPushButton(
+        QCoreApplication::translate("ClassOverviewWindow", "Als &CSV speichern ..."), this);
+    auto* print =
+        new QPushButton(QCoreApplication::translate("ClassOverviewWindow", "&Drucken ..."), this);
+    auto* pdf = new QPushButton(
+        QCoreApplication::translate("ClassOverviewWindow", "Als &PDF exportieren ..."), this);
     csv->setObjectName(QStringLiteral("saveCsv"));
     print->setObjectName(QStringLiteral("print"));
     pdf->setObjectName(QStringLiteral("exportPdf"));
@@ -102,7 +110,8 @@ void ClassOverviewWindow::buildFileTable() {
     sorted_->setSourceModel(model_);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("overviewTable"));
-    table_->setAccessibleName(QString::fromUtf8("Aufgabendateien der Klasse"));
+    table_->setAccessibleName(
+        QCoreApplication::translate("ClassOverviewWindow", "Aufgabendateien der Klasse"));
     table_->setModel(sorted_);
     table_->setSortingEnabled(true);
     table_->sortByColumn(static_cast<int>(Column::Datei), Qt::AscendingOrder);
@@ -156,13 +165,16 @@ QLayout* ClassOverviewWindow::buildPracticeButtons() {
         const QString title = QString::fromStdString(std::string(
             columnTitle(static_cast<Column>(static_cast<int>(Column::Einmaleins) + k))));
         const QString practice = QString::fromUtf8(taskKindName(practiceKindFor(kind)));
-        auto* button = new QPushButton(QString::fromUtf8("\u00DCbungsblatt dazu \u2026"), this);
+        auto* button = new QPushButton(
+            QCoreApplication::translate("ClassOverviewWindow", "Übungsblatt dazu …"), this);
         const std::string_view key = mistakeKindKey(kind);
         button->setObjectName(QStringLiteral("practice-") +
                               QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
-        button->setAccessibleName(QString::fromUtf8("\u00DCbungsblatt zu %1").arg(title));
+        button->setAccessibleName(
+            QCoreApplication::translate("ClassOverviewWindow", "Übungsblatt zu %1").arg(title));
         button->setToolTip(
-            QString::fromUtf8("Arbeitsblatt mit Aufgaben \u201E%1\u201C").arg(practice));
+            QCoreApplication::translate("ClassOverviewWindow", "Arbeitsblatt mit Aufgaben „%1“")
+                .arg(practice));
         connect(button, &QPushButton::clicked, this,
                 [this, kind] { emit practiceRequested(kind); });
         practiceButtons_[static_cast<std::size_t>(k)] = button;
@@ -177,11 +189,13 @@ QTableWidget* ClassOverviewWindow::buildPupilTable(const std::vector<OverviewRow
     const std::vector<PupilSummary> pupils = pupilSummaries(rows);
     auto* table = new QTableWidget(static_cast<int>(pupils.size()), 2 + kMistakeKinds, this);
     table->setObjectName(QStringLiteral("pupilTable"));
-    table->setAccessibleName(QStringLiteral("Fehlerarten je Kind"));
+    table->setAccessibleName(
+        QCoreApplication::translate("ClassOverviewWindow", "Fehlerarten je Kind"));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
-    QStringList titles{QStringLiteral("Kind"), QStringLiteral("Dateien")};
+    QStringList titles{QCoreApplication::translate("ClassOverviewWindow", "Kind"),
+                       QCoreApplication::translate("ClassOverviewWindow", "Dateien")};
     for (int k = 0; k < kMistakeKinds; ++k) {
         titles << model_
                       ->headerData(static_cast<int>(Column::Einmaleins) + k, Qt::Horizontal,
@@ -191,7 +205,8 @@ QTableWidget* ClassOverviewWindow::buildPupilTable(const std::vector<OverviewRow
     table->setHorizontalHeaderLabels(titles);
     for (int k = 0; k < kMistakeKinds; ++k) {
         table->horizontalHeaderItem(2 + k)->setToolTip(
-            QString::fromUtf8("%1: in wie vielen Dateien des Kindes")
+            QCoreApplication::translate("ClassOverviewWindow",
+                                        "%1: in wie vielen Dateien des Kindes")
                 .arg(QString::fromStdString(std::string(
                     columnTitle(static_cast<Column>(static_cast<int>(Column::Einmaleins) + k))))));
     }
@@ -245,33 +260,40 @@ bool ClassOverviewWindow::exportPdf(const QString& path, QString* error) const {
 }
 
 void ClassOverviewWindow::askSaveCsv() {
-    askWrite({QStringLiteral("Als CSV speichern"), QString::fromUtf8("Klassen\u00FCbersicht.csv"),
-              QStringLiteral("CSV-Dateien (*.csv)"), kSaveFailedTitle,
-              QStringLiteral("gespeichert")},
+    askWrite({QCoreApplication::translate("ClassOverviewWindow", "Als CSV speichern"),
+              QCoreApplication::translate("ClassOverviewWindow", "Klassenübersicht.csv"),
+              QCoreApplication::translate("ClassOverviewWindow", "CSV-Dateien (*.csv)"),
+              QString::fromStdString(sayUtf8(Msg::SaveFailedTitle)),
+              QCoreApplication::translate("ClassOverviewWindow", "gespeichert")},
              csvSavePath, &ClassOverviewWindow::saveCsv);
 }
 
 void ClassOverviewWindow::askPrint() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromUtf8("Klassen\u00FCbersicht"));
+    printer.setDocName(QCoreApplication::translate("ClassOverviewWindow", "Klassenübersicht"));
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setWindowTitle(QCoreApplication::translate("ClassOverviewWindow", "Drucken"));
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     QString reason;
     if (!OverviewPrinter(folder_, shownRows()).print(printer, &reason)) {
         messages_.showError(
-            kPrintFailedTitle,
-            ("Die \u00DCbersicht kann nicht gedruckt werden.\n" + reason).toStdString());
+            printingText(kPrintFailedTitle).toStdString(),
+            QCoreApplication::translate("ClassOverviewWindow",
+                                        "Die Übersicht kann nicht gedruckt werden.\n%1")
+                .arg(reason)
+                .toStdString());
     }
 }
 
 void ClassOverviewWindow::askExportPdf() {
-    askWrite({QStringLiteral("Als PDF exportieren"), QString::fromUtf8("Klassen\u00FCbersicht.pdf"),
-              QStringLiteral("PDF-Dokumente (*.pdf)"), kPdfExportFailedTitle,
-              QStringLiteral("exportiert")},
+    askWrite({QCoreApplication::translate("ClassOverviewWindow", "Als PDF exportieren"),
+              QCoreApplication::translate("ClassOverviewWindow", "Klassenübersicht.pdf"),
+              QCoreApplication::translate("ClassOverviewWindow", "PDF-Dokumente (*.pdf)"),
+              printingText(kPdfExportFailedTitle),
+              QCoreApplication::translate("ClassOverviewWindow", "exportiert")},
              pdfSavePath, &ClassOverviewWindow::exportPdf);
 }
 
@@ -289,9 +311,10 @@ void ClassOverviewWindow::askWrite(const WriteTarget& target,
     const QString path = withExtension(chosen);
     QString reason;
     if (!(this->*write)(path, &reason)) {
-        messages_.showError(target.failedTitle,
-                            QStringLiteral("Die \u00DCbersicht kann nicht als \u201E%1\u201C "
-                                           "%2 werden.\n%3")
+        messages_.showError(target.failedTitle.toStdString(),
+                            QCoreApplication::translate("ClassOverviewWindow",
+                                                        "Die Übersicht kann nicht als „%1“ "
+                                                        "%2 werden.\n%3")
                                 .arg(QDir::toNativeSeparators(path), target.done, reason)
                                 .toStdString());
     }

@@ -65,7 +65,7 @@ class ClassOverviewWindow : public QWidget {
         QString dialogTitle;
         QString fileName; // suggested, in the documents folder
         QString filter;
-        const char* failedTitle;
+        QString failedTitle;
         QString done; // "gespeichert", "exportiert"
     };
 

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -32,7 +33,8 @@ namespace zifferon {
 
 namespace {
 
-constexpr const char* kHandoutFailedTitle = "Arbeitsblatt nicht erstellt";
+constexpr const char* kHandoutFailedTitle =
+    QT_TRANSLATE_NOOP("HandoutDialog", "Arbeitsblatt nicht erstellt");
 
 QSpinBox* spinBox(int lowest, int highest, int value, const QString& accessibleName) {
     auto* box = new QSpinBox;
@@ -46,7 +48,7 @@ QSpinBox* spinBox(int lowest, int highest, int value, const QString& accessibleN
 
 HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Arbeitsblatt erstellen"));
+    setWindowTitle(QCoreApplication::translate("HandoutDialog", "Arbeitsblatt erstellen"));
     makeFields(dividendDigits, divisorDigits);
     QDialogButtonBox* buttons = layOutFields();
     restoreSettings();
@@ -57,28 +59,35 @@ HandoutDialog::HandoutDialog(int dividendDigits, int divisorDigits, QWidget* par
 
 void HandoutDialog::makeFields(int dividendDigits, int divisorDigits) {
     tasks_ = spinBox(kHandoutMinTasks, kHandoutMaxTasks, kHandoutDefaultTasks,
-                     QStringLiteral("Anzahl der Aufgaben"));
-    dividendDigits_ = spinBox(kHandoutMinDividendDigits, 6, dividendDigits,
-                              QStringLiteral("Stellen des Dividenden"));
-    divisorDigits_ = spinBox(2, 3, divisorDigits, QStringLiteral("Stellen des Divisors"));
+                     QCoreApplication::translate("HandoutDialog", "Anzahl der Aufgaben"));
+    dividendDigits_ =
+        spinBox(kHandoutMinDividendDigits, 6, dividendDigits,
+                QCoreApplication::translate("HandoutDialog", "Stellen des Dividenden"));
+    divisorDigits_ = spinBox(2, 3, divisorDigits,
+                             QCoreApplication::translate("HandoutDialog", "Stellen des Divisors"));
     seed_ = spinBox(0, static_cast<int>(kHandoutMaxSeed),
                     static_cast<int>(seedFromClock(kHandoutMaxSeed)),
-                    QStringLiteral("Nummer des Blatts"));
-    seed_->setToolTip(QStringLiteral("Dieselbe Nummer gibt wieder dieselben Aufgaben."));
-    newSeed_ = new QPushButton(QStringLiteral("&Neue Nummer"));
+                    QCoreApplication::translate("HandoutDialog", "Nummer des Blatts"));
+    seed_->setToolTip(QCoreApplication::translate(
+        "HandoutDialog", "Dieselbe Nummer gibt wieder dieselben Aufgaben."));
+    newSeed_ = new QPushButton(QCoreApplication::translate("HandoutDialog", "&Neue Nummer"));
     // Enter in a field makes the sheet; only a click draws a new number.
     newSeed_->setAutoDefault(false);
     kind_ = new QComboBox;
     for (TaskKind kind : kAllTaskKinds) {
         kind_->addItem(QString::fromUtf8(taskKindName(kind)));
     }
-    kind_->setAccessibleName(QStringLiteral("Aufgabenart"));
-    answers_ = new QCheckBox(QStringLiteral("&L\u00F6sungsblatt anh\u00E4ngen"));
-    taskFiles_ = new QCheckBox(QStringLiteral("Aufgaben als &Dateien speichern"));
+    kind_->setAccessibleName(QCoreApplication::translate("HandoutDialog", "Aufgabenart"));
+    answers_ =
+        new QCheckBox(QCoreApplication::translate("HandoutDialog", "&Lösungsblatt anhängen"));
+    taskFiles_ = new QCheckBox(
+        QCoreApplication::translate("HandoutDialog", "Aufgaben als &Dateien speichern"));
     folder_ = new QLineEdit;
     folder_->setMinimumWidth(320);
-    folder_->setAccessibleName(QStringLiteral("Ordner f\u00FCr die Aufgabendateien"));
-    folderButton_ = new QPushButton(QStringLiteral("&Ordner w\u00E4hlen ..."));
+    folder_->setAccessibleName(
+        QCoreApplication::translate("HandoutDialog", "Ordner für die Aufgabendateien"));
+    folderButton_ =
+        new QPushButton(QCoreApplication::translate("HandoutDialog", "&Ordner wählen ..."));
     folderButton_->setAutoDefault(false);
     problem_ = new QLabel;
     problem_->setWordWrap(true);
@@ -93,9 +102,11 @@ QDialogButtonBox* HandoutDialog::layOutFields() {
         return label;
     };
     auto* digits = new QHBoxLayout;
-    digits->addWidget(labelFor(QStringLiteral("Di&vidend"), dividendDigits_));
+    digits->addWidget(
+        labelFor(QCoreApplication::translate("HandoutDialog", "Di&vidend"), dividendDigits_));
     digits->addWidget(dividendDigits_);
-    digits->addWidget(labelFor(QStringLiteral("Div&isor"), divisorDigits_));
+    digits->addWidget(
+        labelFor(QCoreApplication::translate("HandoutDialog", "Div&isor"), divisorDigits_));
     digits->addWidget(divisorDigits_);
     digits->addStretch();
     auto* seedRow = new QHBoxLayout;
@@ -108,19 +119,25 @@ QDialogButtonBox* HandoutDialog::layOutFields() {
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->addRow(QStringLiteral("&Aufgaben:"), tasks_);
-    form->addRow(QStringLiteral("Stellen h\u00F6chstens:"), digits);
-    form->addRow(QStringLiteral("Aufgabenar&t:"), kind_);
-    form->addRow(labelFor(QStringLiteral("Nu&mmer des Blatts:"), seed_), seedRow);
+    form->addRow(QCoreApplication::translate("HandoutDialog", "&Aufgaben:"), tasks_);
+    form->addRow(QCoreApplication::translate("HandoutDialog", "Stellen höchstens:"), digits);
+    form->addRow(QCoreApplication::translate("HandoutDialog", "Aufgabenar&t:"), kind_);
+    form->addRow(
+        labelFor(QCoreApplication::translate("HandoutDialog", "Nu&mmer des Blatts:"), seed_),
+        seedRow);
     form->addRow(answers_);
     form->addRow(taskFiles_);
-    form->addRow(labelFor(QStringLiteral("O&rdner:"), folder_), folderRow);
+    form->addRow(labelFor(QCoreApplication::translate("HandoutDialog", "O&rdner:"), folder_),
+                 folderRow);
 
     auto* buttons = new QDialogButtonBox;
     pdfButton_ =
-        buttons->addButton(QStringLiteral("Als &PDF speichern ..."), QDialogButtonBox::AcceptRole);
-    printButton_ = buttons->addButton(QStringLiteral("Dr&ucken ..."), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+        buttons->addButton(QCoreApplication::translate("HandoutDialog", "Als &PDF speichern ..."),
+                           QDialogButtonBox::AcceptRole);
+    printButton_ = buttons->addButton(QCoreApplication::translate("HandoutDialog", "Dr&ucken ..."),
+                                      QDialogButtonBox::AcceptRole);
+    buttons->addButton(QCoreApplication::translate("HandoutDialog", "Abbrechen"),
+                       QDialogButtonBox::RejectRole);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -133,8 +150,10 @@ QDialogButtonBox* HandoutDialog::layOutFields() {
 
 void HandoutDialog::followSeed() {
     if (!folderChosen_) {
-        folder_->setText(QDir(documentsFolder())
-                             .filePath(QStringLiteral("Arbeitsblatt %1").arg(seed_->value())));
+        folder_->setText(
+            QDir(documentsFolder())
+                .filePath(QCoreApplication::translate("HandoutDialog", "Arbeitsblatt %1")
+                              .arg(seed_->value())));
     }
 }
 
@@ -200,7 +219,7 @@ void HandoutDialog::updateProblem() {
 
 void HandoutDialog::chooseFolder() {
     const QString chosen = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Ordner f\u00FCr die Aufgabendateien"),
+        this, QCoreApplication::translate("HandoutDialog", "Ordner für die Aufgabendateien"),
         folderChosen_ ? folder_->text() : recentFolder(folder_->text()));
     if (!chosen.isEmpty()) {
         rememberFolder(chosen);
@@ -251,21 +270,27 @@ void HandoutDialog::finish(Output output) {
 namespace {
 
 void failHandout(MessageSink& messages, const QString& text) {
-    messages.showError(kHandoutFailedTitle, text.toStdString());
+    messages.showError(
+        QCoreApplication::translate("HandoutDialog", kHandoutFailedTitle).toStdString(),
+        text.toStdString());
 }
 
 // Where the files went, once they are written.
 void tellWhereHandoutWent(MessageSink& messages, const QString& pdf, const QString& folder) {
     QString text = pdf.isEmpty() ? QString()
-                                 : QStringLiteral("Das Arbeitsblatt steht in \u201E%1\u201C.")
+                                 : QCoreApplication::translate("HandoutDialog",
+                                                               "Das Arbeitsblatt steht in „%1“.")
                                        .arg(QDir::toNativeSeparators(pdf));
     if (!folder.isEmpty()) {
         text += (text.isEmpty() ? "" : "\n") +
-                QStringLiteral("Die Aufgabendateien stehen im Ordner \u201E%1\u201C.")
+                QCoreApplication::translate("HandoutDialog",
+                                            "Die Aufgabendateien stehen im Ordner „%1“.")
                     .arg(QDir::toNativeSeparators(QDir(folder).absolutePath()));
     }
     if (!text.isEmpty()) {
-        messages.showInfo("Arbeitsblatt erstellt", text.toStdString());
+        messages.showInfo(
+            QCoreApplication::translate("HandoutDialog", "Arbeitsblatt erstellt").toStdString(),
+            text.toStdString());
     }
 }
 
@@ -280,8 +305,9 @@ void saveHandoutAsPdf(const HandoutSheet& sheet, const QString& folder, PdfSaveD
     QString error;
     if (!writeHandout(sheet, fileSystemPath(path), fileSystemPath(folder), &error)) {
         failHandout(messages,
-                    QStringLiteral("Das Arbeitsblatt kann nicht als \u201E%1\u201C gespeichert "
-                                   "werden.\n%2")
+                    QCoreApplication::translate("HandoutDialog",
+                                                "Das Arbeitsblatt kann nicht als „%1“ gespeichert "
+                                                "werden.\n%2")
                         .arg(QDir::toNativeSeparators(path), error));
     } else {
         tellWhereHandoutWent(messages, path, folder);
@@ -299,13 +325,15 @@ void printHandout(QWidget* parent, const HandoutSheet& sheet, const QString& fol
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(handoutName(sheet));
     QPrintDialog printDialog(&printer, parent);
-    printDialog.setWindowTitle(QStringLiteral("Drucken"));
+    printDialog.setWindowTitle(QCoreApplication::translate("HandoutDialog", "Drucken"));
     if (printDialog.exec() != QDialog::Accepted) {
         return;
     }
     if (!HandoutPrinter().print(sheet, printer, &error)) {
         failHandout(messages,
-                    QStringLiteral("Das Arbeitsblatt kann nicht gedruckt werden.\n") + error);
+                    QCoreApplication::translate("HandoutDialog",
+                                                "Das Arbeitsblatt kann nicht gedruckt werden.\n") +
+                        error);
     } else if (!folder.isEmpty() && !writeTaskFiles(sheet, fileSystemPath(folder), &error)) {
         failHandout(messages, error);
     } else {

@@ -5,6 +5,7 @@
 
 #include "platform/SheetPrinter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -52,12 +53,14 @@ void prepare(Form1& form, const HandoutTask& task, bool answers) {
 
 // The page's title: the sheet's name, with what the page holds.
 QString pageTitle(const HandoutSheet& sheet, bool answers) {
-    return answers ? QStringLiteral("L\u00F6sungen zum %1").arg(handoutName(sheet))
+    return answers ? QCoreApplication::translate("HandoutPrinter", "Lösungen zum %1")
+                         .arg(handoutName(sheet))
            : sheet.kind != TaskKind::Gemischt
                // The kind takes the place of the subject: both leave
                // no room for the name.
                ? handoutName(sheet)
-               : handoutName(sheet) + QStringLiteral(": Schriftlich dividieren");
+               : handoutName(sheet) +
+                     QCoreApplication::translate("HandoutPrinter", ": Schriftlich dividieren");
 }
 
 // The headings of the page's `count` tasks from `first` on: each task, or
@@ -66,7 +69,7 @@ QStringList taskHeadings(const HandoutSheet& sheet, int first, int count, bool a
     QStringList headings;
     for (int i = 0; i < count; ++i) {
         const HandoutTask& task = sheet.tasks[static_cast<std::size_t>(first + i)];
-        headings << QStringLiteral("Aufgabe %1:  %2")
+        headings << QCoreApplication::translate("HandoutPrinter", "Aufgabe %1:  %2")
                         .arg(first + i + 1)
                         .arg(qt(answers ? solutionLine(task) : taskLine(task)));
     }
@@ -90,7 +93,8 @@ QFont headingFontFor(const QStringList& headings, double s, double room, QPaintD
 } // namespace
 
 QString handoutName(const HandoutSheet& sheet) {
-    const QString name = QStringLiteral("Arbeitsblatt %1").arg(sheet.seed);
+    const QString name =
+        QCoreApplication::translate("HandoutPrinter", "Arbeitsblatt %1").arg(sheet.seed);
     if (sheet.kind == TaskKind::Gemischt) {
         return name;
     }
@@ -115,8 +119,10 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
 
     // Header: what the page is and the sheet's number (so the same sheet can
     // be made again); the pupil's name on the task pages.
-    paintPageHeader(painter, page.topLeft(), page.width(), s, pageTitle(sheet, answers),
-                    answers ? QString() : QStringLiteral("Name: ____________________"));
+    paintPageHeader(
+        painter, page.topLeft(), page.width(), s, pageTitle(sheet, answers),
+        answers ? QString()
+                : QCoreApplication::translate("HandoutPrinter", "Name: ____________________"));
     painter.save();
 
     // The blocks: the rows share the height between header and footer, each
@@ -145,7 +151,10 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
     painter.setFont(printFont(kFooterFontHeight, s));
     painter.drawText(
         QRectF(page.left(), page.bottom() - kFooterHeight * s, page.width(), kFooterHeight * s),
-        Qt::AlignCenter, QStringLiteral("Seite %1 von %2").arg(index + 1).arg(pageCount(sheet)));
+        Qt::AlignCenter,
+        QCoreApplication::translate("HandoutPrinter", "Seite %1 von %2")
+            .arg(index + 1)
+            .arg(pageCount(sheet)));
     painter.restore();
 }
 
@@ -154,7 +163,7 @@ bool HandoutPrinter::paint(QPagedPaintDevice& device, const HandoutSheet& sheet,
     return paintOn(device, error, [&](QPainter& painter) {
         for (int index = 0; index < pageCount(sheet); ++index) {
             if (index > 0 && !device.newPage()) {
-                setErrorText(error, kPageRefused);
+                setErrorText(error, printingText(kPageRefused));
                 return false;
             }
             paintPage(painter, QRectF(0, 0, device.width(), device.height()), sheet, index);

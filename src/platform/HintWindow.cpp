@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QLabel>
@@ -33,7 +34,8 @@ QString toQString(const Text& text) {
 // light cyan of the digit limit and the blue of the keyboard focus.
 const QColor kFrameColour(170, 0, 200);
 
-const char* const kUsagePage =
+const char* const kUsagePage = QT_TRANSLATE_NOOP(
+    "HintWindow",
     "<h3>Wie geht das?</h3>"
     "<p><b>Aufgabe:</b> Schreibe oben den Dividenden und den Divisor in die zwei Felder "
     "und klicke auf <b>Eingabe</b>. <b>nächste Aufgabe</b> denkt sich eine Aufgabe aus; "
@@ -59,7 +61,7 @@ const char* const kUsagePage =
     "Text steht auch kurz unter dem Kästchen. Sobald eine Zeile „korrekt?“ zeigt, sagt ein "
     "Bildschirmleser einmal, dass sie geprüft werden kann.</p>"
     "<p><b>Speichern:</b> Im Menü <b>Datei</b> speicherst du deine Rechnung als "
-    "<b>.AUF</b>-Datei und lädst sie später wieder.</p>";
+    "<b>.AUF</b>-Datei und lädst sie später wieder.</p>");
 
 } // namespace
 
@@ -124,7 +126,7 @@ void HintOverlay::paintEvent(QPaintEvent* /*event*/) {
 }
 
 HintWindow::HintWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
-    setWindowTitle(QString::fromUtf8("Tipp"));
+    setWindowTitle(QCoreApplication::translate("HintWindow", "Tipp"));
     setObjectName("hintWindow");
     // Showing the hint must not take the keyboard away from the sheet.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -171,7 +173,8 @@ void HintWindow::applyZoom() {
 void HintWindow::showHint(const Hint& hint, int hintsUsed, const QString& outlinedCells) {
     QString instruction = toQString(hint.instruction);
     if (instruction.isEmpty()) {
-        instruction = QString::fromUtf8("Drücke F1 für einen Tipp zum nächsten Schritt.");
+        instruction = QCoreApplication::translate("HintWindow",
+                                                  "Drücke F1 für einen Tipp zum nächsten Schritt.");
     }
     instruction_->setText(instruction);
     if (instruction_->accessibleDescription() != outlinedCells) {
@@ -186,7 +189,8 @@ void HintWindow::showHint(const Hint& hint, int hintsUsed, const QString& outlin
     multiples_->setText(lines.join('\n'));
     multiples_->setVisible(!lines.isEmpty());
     count_->setText(
-        QString::fromUtf8("Benutzte Tipps seit der letzten Eingabe: %1").arg(hintsUsed));
+        QCoreApplication::translate("HintWindow", "Benutzte Tipps seit der letzten Eingabe: %1")
+            .arg(hintsUsed));
     adjustSize();
 }
 
@@ -222,12 +226,12 @@ bool HintController::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void HintController::addMenu(QMenuBar* bar) {
-    QMenu* hilfe = bar->addMenu(QString::fromUtf8("&Hilfe"));
+    QMenu* hilfe = bar->addMenu(QCoreApplication::translate("HintWindow", "&Hilfe"));
     hilfe->setObjectName("mHilfe");
-    tip_ = hilfe->addAction(QString::fromUtf8("&Tipp"));
+    tip_ = hilfe->addAction(QCoreApplication::translate("HintWindow", "&Tipp"));
     tip_->setObjectName("mTipp");
     tip_->setShortcut(QKeySequence(Qt::Key_F1));
-    usageAction_ = hilfe->addAction(QString::fromUtf8("&Wie geht das?"));
+    usageAction_ = hilfe->addAction(QCoreApplication::translate("HintWindow", "&Wie geht das?"));
     usageAction_->setObjectName("mWieGehtDas");
     readAloud_ = new ReadAloudMenu(window_, hilfe);
     connect(tip_, &QAction::triggered, this, &HintController::giveHint);
@@ -269,9 +273,9 @@ void HintController::showUsage() {
     if (!usage_) {
         usage_ = new QDialog(&window_);
         usage_->setObjectName("usagePage");
-        usage_->setWindowTitle(QString::fromUtf8("Wie geht das?"));
+        usage_->setWindowTitle(QCoreApplication::translate("HintWindow", "Wie geht das?"));
         auto* layout = new QVBoxLayout(usage_);
-        auto* text = new QLabel(QString::fromUtf8(kUsagePage), usage_);
+        auto* text = new QLabel(QCoreApplication::translate("HintWindow", kUsagePage), usage_);
         text->setObjectName("usageText");
         text->setWordWrap(true);
         text->setTextFormat(Qt::RichText);

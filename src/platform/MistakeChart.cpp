@@ -5,6 +5,7 @@
 
 #include "overview/ClassOverview.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -14,7 +15,7 @@ namespace zifferon {
 
 namespace {
 
-const QString kTitle = QString::fromUtf8("Fehler der Klasse nach Art");
+const QString kTitle = QCoreApplication::translate("MistakeChart", "Fehler der Klasse nach Art");
 
 QString kindName(int kind) {
     const auto column = static_cast<Column>(static_cast<int>(Column::Einmaleins) + kind);
@@ -49,7 +50,8 @@ void MistakeChart::paintEvent(QPaintEvent*) {
 
 QString MistakeChart::describe(const std::optional<RowTally>& tally) {
     if (!tally) {
-        return QString::fromUtf8("Keine Datei nennt die Art ihrer Fehler.");
+        return QCoreApplication::translate("MistakeChart",
+                                           "Keine Datei nennt die Art ihrer Fehler.");
     }
     QStringList parts;
     for (int k = 0; k < kMistakeKinds; ++k) {

@@ -7,6 +7,7 @@
 #include "overview/MistakeSummary.h"
 #include "platform/MistakeChart.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,8 +26,10 @@ MistakeTallyView::MistakeTallyView(MistakeChart* chart, QWidget* parent)
 
     table_ = new QTableWidget(kMistakeKinds, 2, this);
     table_->setObjectName("mistakeTable");
-    table_->setAccessibleName(QString::fromUtf8("Fehler der Klasse nach Art"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Art"), QStringLiteral("Anzahl")});
+    table_->setAccessibleName(
+        QCoreApplication::translate("MistakeTallyView", "Fehler der Klasse nach Art"));
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("MistakeTallyView", "Art"),
+                                       QCoreApplication::translate("MistakeTallyView", "Anzahl")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -6,6 +6,7 @@
 #include "platform/MistakeChart.h"
 #include "platform/SheetPrinter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -208,13 +209,15 @@ class TableWriter {
 } // namespace
 
 QString OverviewPrinter::title() const {
-    return QString::fromUtf8("Klassen\u00FCbersicht: %1").arg(QDir::toNativeSeparators(folder_));
+    return QCoreApplication::translate("OverviewPrinter", "Klassenübersicht: %1")
+        .arg(QDir::toNativeSeparators(folder_));
 }
 
 bool OverviewPrinter::paint(QPagedPaintDevice& device, QString* error) const {
     QPainter painter;
     if (!painter.begin(&device)) {
-        setErrorText(error, QStringLiteral("Das Dokument kann nicht angelegt werden."));
+        setErrorText(error, QCoreApplication::translate(
+                                "OverviewPrinter", "Das Dokument kann nicht angelegt werden."));
         return false;
     }
     PageWriter pages(painter, device, title(), date_);
@@ -247,11 +250,13 @@ bool OverviewPrinter::paint(QPagedPaintDevice& device, QString* error) const {
     table.drawLine(texts.summary, pages.bold(), summaryHeight, true);
 
     if (pages.refused()) {
-        setErrorText(error, kPageRefused);
+        setErrorText(error, printingText(kPageRefused));
         return false;
     }
     if (!painter.end()) {
-        setErrorText(error, QStringLiteral("Das Dokument kann nicht abgeschlossen werden."));
+        setErrorText(error,
+                     QCoreApplication::translate("OverviewPrinter",
+                                                 "Das Dokument kann nicht abgeschlossen werden."));
         return false;
     }
     return true;
@@ -270,7 +275,9 @@ bool OverviewPrinter::print(QPrinter& printer, QString* error) const {
         return false;
     }
     if (printer.printerState() == QPrinter::Error) {
-        setErrorText(error, QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden."));
+        setErrorText(error,
+                     QCoreApplication::translate(
+                         "OverviewPrinter", "Der Druckauftrag konnte nicht abgeschlossen werden."));
         return false;
     }
     return true;

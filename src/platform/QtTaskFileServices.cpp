@@ -4,10 +4,12 @@
 #include "platform/QtTaskFileServices.h"
 
 #include "platform/RecentFolder.h"
+#include "sheet/Catalogue.h"
 #include "sheet/SystemErrorText.h"
 #include "taskfile/FileStart.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -55,7 +57,8 @@ QString filterFor(const std::string& pattern) {
             patterns << base.left(dot + 1) + e;
         }
     }
-    return QStringLiteral("Aufgaben (%1);;Alle Dateien (*)").arg(patterns.join(' '));
+    return QCoreApplication::translate("QtTaskFileServices", "Aufgaben (%1);;Alle Dateien (*)")
+        .arg(patterns.join(' '));
 }
 
 std::optional<std::string> chosenPath(const QString& path) {
@@ -97,13 +100,15 @@ std::optional<std::string> QtTaskFileDialogs::askSavePath(const std::string& sta
 
 bool QtTaskFileDialogs::confirmReplace(const std::string& path) {
     const QString name = QFileInfo(qt(path)).fileName();
-    QMessageBox question(QMessageBox::Question, QStringLiteral("Speichern unter"),
-                         QString::fromUtf8("„%1“ gibt es schon. Soll die Datei "
-                                           "ersetzt werden?")
-                             .arg(name),
-                         QMessageBox::Yes | QMessageBox::No, parent_);
+    QMessageBox question(
+        QMessageBox::Question, QCoreApplication::translate("QtTaskFileServices", "Speichern unter"),
+        QCoreApplication::translate("QtTaskFileServices", "„%1“ gibt es schon. Soll die Datei "
+                                                          "ersetzt werden?")
+            .arg(name),
+        QMessageBox::Yes | QMessageBox::No, parent_);
     question.setObjectName("replaceQuestion");
-    question.button(QMessageBox::Yes)->setText(QStringLiteral("Ersetzen"));
+    question.button(QMessageBox::Yes)
+        ->setText(QCoreApplication::translate("QtTaskFileServices", "Ersetzen"));
     question.setDefaultButton(QMessageBox::No);
     return question.exec() == QMessageBox::Yes;
 }
@@ -117,15 +122,15 @@ WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
     const QString name = qt(path);
     const QFileInfo info(name);
     if (info.isDir()) {
-        return writeFailure(kFolderReason);
+        return writeFailure(sayUtf8(Msg::FileIsFolder));
     }
     if (info.exists() && !info.isFile()) {
-        return writeFailure(kNotRegularReason);
+        return writeFailure(sayUtf8(Msg::FileNotRegular));
     }
     const QString folder = info.absolutePath();
     if (!QFileInfo(folder).isDir()) {
-        return writeFailure("Der Ordner \u201E" + utf8(QDir::toNativeSeparators(folder)) +
-                            "\u201C existiert nicht.");
+        return writeFailure(sayUtf8(
+            Msg::FolderMissing, {sayUtf8(Msg::Quoted, {utf8(QDir::toNativeSeparators(folder))})}));
     }
 
     // QSaveFile writes a temporary file beside the target and renames it over
@@ -136,8 +141,7 @@ WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
     // Qt's error strings are English: the reason is told from errno, which
     // the failed call has just set.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return writeFailure("Die Datei kann nicht angelegt werden: " + systemErrorText(errno) +
-                            ".");
+        return writeFailure(sayUtf8(Msg::FileNotCreated, {systemErrorText(errno)}));
     }
     const auto size = static_cast<qint64>(bytes.size());
     const qint64 written = file.write(reinterpret_cast<const char*>(bytes.data()), size);
@@ -147,19 +151,17 @@ WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
         const std::string detail =
             file.error() != QFileDevice::NoError ? ": " + systemErrorText(errno) : "";
         file.cancelWriting();
-        return writeFailure("Die Datei kann nicht vollst\u00E4ndig geschrieben werden" + detail +
-                            ".");
+        return writeFailure(sayUtf8(Msg::FileWrittenInPart, {detail}));
     }
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) != 0) {
         const std::string detail = systemErrorText(errno);
         file.cancelWriting();
-        return writeFailure("Die Datei kann nicht geschrieben werden: " + detail + ".");
+        return writeFailure(sayUtf8(Msg::FileNotWrittenBecause, {detail}));
     }
 #endif
     if (!file.commit()) {
-        return writeFailure("Die Datei kann nicht geschrieben werden: " + systemErrorText(errno) +
-                            ".");
+        return writeFailure(sayUtf8(Msg::FileNotWrittenBecause, {systemErrorText(errno)}));
     }
     WriteResult result;
     result.ok = true;

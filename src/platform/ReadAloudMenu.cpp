@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QScreen>
 #include <QToolTip>
@@ -64,19 +65,20 @@ void ReadingNote::showBelow(const QString& text, const QWidget* anchor) {
 
 ReadAloudMenu::ReadAloudMenu(SheetWindow& window, QMenu* hilfe)
     : QObject(&window), window_(window), note_(new ReadingNote(&window)) {
-    QMenu* menu = hilfe->addMenu(QString::fromUtf8("&Vorlesen"));
+    QMenu* menu = hilfe->addMenu(QCoreApplication::translate("ReadAloudMenu", "&Vorlesen"));
     menu->setObjectName("mVorlesen");
     // Plain function keys beside F1 ("Tipp"): a shortcut's key never reaches
     // the cell, whereas Ctrl, Shift or Alt pressed in a work cell is a key
     // like any other there and moves the focus on. Orca's own commands go
     // with its Orca key and leave these alone.
-    task_ = menu->addAction(QString::fromUtf8("&Aufgabe"));
+    task_ = menu->addAction(QCoreApplication::translate("ReadAloudMenu", "&Aufgabe"));
     task_->setObjectName("mVorlesenAufgabe");
     task_->setShortcut(QKeySequence(Qt::Key_F2));
-    row_ = menu->addAction(QString::fromUtf8("&Zeile"));
+    row_ = menu->addAction(QCoreApplication::translate("ReadAloudMenu", "&Zeile"));
     row_->setObjectName("mVorlesenZeile");
     row_->setShortcut(QKeySequence(Qt::Key_F3));
-    calculation_ = menu->addAction(QString::fromUtf8("&Rechnung bisher"));
+    calculation_ =
+        menu->addAction(QCoreApplication::translate("ReadAloudMenu", "&Rechnung bisher"));
     calculation_->setObjectName("mVorlesenRechnung");
     calculation_->setShortcut(QKeySequence(Qt::Key_F4));
     connect(task_, &QAction::triggered, this,

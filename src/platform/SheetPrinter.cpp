@@ -3,11 +3,14 @@
 
 #include "platform/SheetPrinter.h"
 
+#include "sheet/Catalogue.h"
+
 #include "platform/QtTaskFileServices.h"
 #include "platform/RecentFolder.h"
 #include "taskfile/TaskFileCommands.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -129,7 +132,7 @@ QByteArray pdfInMemory(const QString& title, QPageLayout::Orientation orientatio
     {
         QPdfWriter writer(&buffer);
         writer.setTitle(title);
-        writer.setCreator(qtText(Text(texts::Caption)));
+        writer.setCreator(qtText(shownWords(texts::Caption)));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation,
                                          QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         if (!paint(writer, error)) {
@@ -137,7 +140,8 @@ QByteArray pdfInMemory(const QString& title, QPageLayout::Orientation orientatio
         }
     }
     if (!isCompletePdf(buffer.data())) {
-        setErrorText(error, QStringLiteral("Das PDF-Dokument ist unvollst\u00E4ndig."));
+        setErrorText(error, QCoreApplication::translate("SheetPrinter",
+                                                        "Das PDF-Dokument ist unvollständig."));
         return {};
     }
     return buffer.data();
@@ -151,18 +155,19 @@ QString sheetDocumentName(const Form1& form) {
     const QString dividend = digitsOf(form, Kind::Dividend);
     const QString divisor = digitsOf(form, Kind::Divisor);
     if (dividend.isEmpty() && divisor.isEmpty()) {
-        return QStringLiteral("Aufgabe");
+        return QCoreApplication::translate("SheetPrinter", "Aufgabe");
     }
-    return QStringLiteral("Aufgabe %1 durch %2").arg(dividend, divisor);
+    return QCoreApplication::translate("SheetPrinter", "Aufgabe %1 durch %2")
+        .arg(dividend, divisor);
 }
 
 QString taskHeading(const Form1& form) {
     const QString dividend = digitsOf(form, Kind::Dividend);
     const QString divisor = digitsOf(form, Kind::Divisor);
     if (dividend.isEmpty() && divisor.isEmpty()) {
-        return QString::fromUtf8("Aufgabe: \u2013");
+        return QCoreApplication::translate("SheetPrinter", "Aufgabe: –");
     }
-    return QStringLiteral("Aufgabe: %1 : %2").arg(dividend, divisor);
+    return QCoreApplication::translate("SheetPrinter", "Aufgabe: %1 : %2").arg(dividend, divisor);
 }
 
 QString pdfSavePath(const QString& chosen) {
@@ -231,7 +236,7 @@ void SheetPrinter::paintArea(QPainter& painter, const Form1& form, const QRectF&
             id.kind == Kind::Label4 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
         const QRectF textBox =
             id.kind == Kind::Label4 ? box : box.adjusted(kLabelTextInset * s, 0, 0, 0);
-        painter.drawText(textBox, align, qtText(form.caption(id)));
+        painter.drawText(textBox, align, qtText(shownWords(form.caption(id))));
     }
 
     // The cells: a thin grey frame each, the written character centred in it.
@@ -275,7 +280,8 @@ bool SheetPrinter::exportPdf(const Form1& form, const QString& path, QString* er
 
 bool writePdfFile(const QByteArray& pdf, const QString& path, QString* error) {
     if (!isCompletePdf(pdf)) {
-        setErrorText(error, QStringLiteral("Das PDF-Dokument ist unvollst\u00E4ndig."));
+        setErrorText(error, QCoreApplication::translate("SheetPrinter",
+                                                        "Das PDF-Dokument ist unvollständig."));
         return false;
     }
     QtTaskFileStorage storage;
@@ -288,7 +294,8 @@ bool writePdfFile(const QByteArray& pdf, const QString& path, QString* error) {
     }
     // What is on disk now must be the whole document.
     if (QFileInfo(path).size() != pdf.size()) {
-        setErrorText(error, QStringLiteral("Die Datei wurde nicht vollst\u00E4ndig geschrieben."));
+        setErrorText(error, QCoreApplication::translate(
+                                "SheetPrinter", "Die Datei wurde nicht vollständig geschrieben."));
         return false;
     }
     return true;
@@ -307,27 +314,32 @@ bool paintOn(QPagedPaintDevice& device, QString* error,
     auto* printer = dynamic_cast<QPrinter*>(&device);
     QPainter painter;
     if (!painter.begin(&device)) {
-        setErrorText(error, printer
-                                ? QStringLiteral("Der Drucker kann nicht angesprochen werden.")
-                                : QStringLiteral("Das PDF-Dokument kann nicht angelegt werden."));
+        setErrorText(error,
+                     printer ? QCoreApplication::translate(
+                                   "SheetPrinter", "Der Drucker kann nicht angesprochen werden.")
+                             : QCoreApplication::translate(
+                                   "SheetPrinter", "Das PDF-Dokument kann nicht angelegt werden."));
         return false;
     }
     if (!draw(painter)) {
         return false;
     }
     if (!painter.end() || (printer && printer->printerState() == QPrinter::Error)) {
-        setErrorText(error,
-                     printer ? QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.")
-                             : QStringLiteral("Das PDF-Dokument kann nicht abgeschlossen werden."));
+        setErrorText(
+            error, printer
+                       ? QCoreApplication::translate(
+                             "SheetPrinter", "Der Druckauftrag konnte nicht abgeschlossen werden.")
+                       : QCoreApplication::translate(
+                             "SheetPrinter", "Das PDF-Dokument kann nicht abgeschlossen werden."));
         return false;
     }
     return true;
 }
 
 QString QtPdfSaveDialog::askPdfPath(const QString& suggestedPath) {
-    const QString path =
-        QFileDialog::getSaveFileName(parent_, QStringLiteral("Als PDF exportieren"), suggestedPath,
-                                     QStringLiteral("PDF-Dokumente (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(
+        parent_, QCoreApplication::translate("SheetPrinter", "Als PDF exportieren"), suggestedPath,
+        QCoreApplication::translate("SheetPrinter", "PDF-Dokumente (*.pdf)"));
     rememberFolderOf(path);
     return path;
 }
@@ -343,10 +355,10 @@ bool exportSheetAsPdf(const Form1& form, PdfSaveDialog& dialog, MessageSink& mes
     if (SheetPrinter().exportPdf(form, path, &reason, date)) {
         return true;
     }
-    const QString text =
-        QStringLiteral("Das Blatt kann nicht als \u201E%1\u201C exportiert werden.\n%2")
-            .arg(QDir::toNativeSeparators(path), reason);
-    messages.showError(kPdfExportFailedTitle, text.toStdString());
+    const QString text = QCoreApplication::translate(
+                             "SheetPrinter", "Das Blatt kann nicht als „%1“ exportiert werden.\n%2")
+                             .arg(QDir::toNativeSeparators(path), reason);
+    messages.showError(printingText(kPdfExportFailedTitle).toStdString(), text.toStdString());
     return false;
 }
 

@@ -15,6 +15,7 @@
 #include "sheet/Layout.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFont>
 #include <QPageLayout>
@@ -94,7 +95,13 @@ void setErrorText(QString* error, const QString& text);
 // when there is none.
 QString documentsFolder();
 
-inline constexpr const char* kPageRefused = "Der Drucker nimmt keine weitere Seite an.";
+// The printing texts, marked for translation and translated where shown.
+inline QString printingText(const char* source) {
+    return QCoreApplication::translate("SheetPrinter", source);
+}
+
+inline constexpr const char* kPageRefused =
+    QT_TRANSLATE_NOOP("SheetPrinter", "Der Drucker nimmt keine weitere Seite an.");
 
 // Whether `bytes` is a whole PDF document: version line to end marker.
 bool isCompletePdf(const QByteArray& bytes);
@@ -132,8 +139,10 @@ class QtPdfSaveDialog final : public PdfSaveDialog {
     QWidget* parent_;
 };
 
-inline constexpr const char* kPdfExportFailedTitle = "PDF-Export fehlgeschlagen";
-inline constexpr const char* kPrintFailedTitle = "Drucken fehlgeschlagen";
+inline constexpr const char* kPdfExportFailedTitle =
+    QT_TRANSLATE_NOOP("SheetPrinter", "PDF-Export fehlgeschlagen");
+inline constexpr const char* kPrintFailedTitle =
+    QT_TRANSLATE_NOOP("SheetPrinter", "Drucken fehlgeschlagen");
 
 // "Als PDF exportieren ...": asks for a file name, starting in the documents
 // folder, and writes the sheet there. Cancelling does nothing; a failed

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/SheetWindow.h"
+#include "sheet/Catalogue.h"
 
 #include "platform/QtTaskFileServices.h"
 #include "platform/QtText.h"
@@ -33,7 +34,7 @@ SheetWindow::SheetWindow(const Services& services, QWidget* parent)
     }
     unsavedWorkQuestion_ = std::make_unique<QtUnsavedWorkQuestion>(this);
     sheet_.setUnsavedWorkGuard(unsavedWorkQuestion_.get(), services_.taskFiles);
-    setWindowTitle(toQString(Text(texts::Caption)));
+    setWindowTitle(toQString(shownWords(texts::Caption)));
 
     buildPage();
     notice_ = new ScreenReaderNotice(this);

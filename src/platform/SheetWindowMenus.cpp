@@ -4,7 +4,9 @@
 // The window's menus and the commands behind them: the task file, printing,
 // the classroom's tools, the kind of task and the zoom.
 
+#include "platform/Language.h"
 #include "platform/SheetWindow.h"
+#include "sheet/Catalogue.h"
 
 #include "overview/ClassOverview.h"
 #include "platform/ClassOverviewWindow.h"
@@ -19,6 +21,7 @@
 #include "taskfile/TaskFileCommands.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenuBar>
@@ -39,15 +42,16 @@ void SheetWindow::buildMenu() {
 }
 
 void SheetWindow::buildFileMenu() {
-    QMenu* datei = menuBar()->addMenu(toQString(Text(texts::MenuDatei)));
+    QMenu* datei = menuBar()->addMenu(toQString(shownWords(texts::MenuDatei)));
     datei->setObjectName("mDatei");
-    loadAction_ = datei->addAction(toQString(Text(texts::MenuLaden)));
+    loadAction_ = datei->addAction(toQString(shownWords(texts::MenuLaden)));
     loadAction_->setObjectName("mLaden");
     loadAction_->setShortcut(QKeySequence::Open);
-    saveAction_ = datei->addAction(toQString(Text(texts::MenuSpeichern)));
+    saveAction_ = datei->addAction(toQString(shownWords(texts::MenuSpeichern)));
     saveAction_->setObjectName("mSpeichern");
     saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    saveAsAction_ = datei->addAction(QString::fromUtf8("Speichern &unter ..."));
+    saveAsAction_ =
+        datei->addAction(QCoreApplication::translate("SheetWindowMenus", "Speichern &unter ..."));
     saveAsAction_->setObjectName("mSpeichernUnter");
     saveAsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(loadAction_, &QAction::triggered, this, &SheetWindow::loadTaskFile);
@@ -55,26 +59,30 @@ void SheetWindow::buildFileMenu() {
     connect(saveAsAction_, &QAction::triggered, this,
             [this] { handle([this](Worksheet& sheet) { sheet.saveAs(*services_.taskFiles); }); });
     datei->addSeparator();
-    printAction_ = datei->addAction(QStringLiteral("&Drucken ..."));
+    printAction_ =
+        datei->addAction(QCoreApplication::translate("SheetWindowMenus", "&Drucken ..."));
     printAction_->setObjectName("mDrucken");
     printAction_->setShortcut(QKeySequence::Print);
     connect(printAction_, &QAction::triggered, this, &SheetWindow::printSheet);
-    pdfAction_ = datei->addAction(QStringLiteral("Als &PDF exportieren ..."));
+    pdfAction_ = datei->addAction(
+        QCoreApplication::translate("SheetWindowMenus", "Als &PDF exportieren ..."));
     pdfAction_->setObjectName("mPdf");
     connect(pdfAction_, &QAction::triggered, this, &SheetWindow::exportPdf);
     datei->addSeparator();
     // The classroom's tools.
-    QAction* handout = datei->addAction(QStringLiteral("&Arbeitsblatt erstellen ..."));
+    QAction* handout = datei->addAction(
+        QCoreApplication::translate("SheetWindowMenus", "&Arbeitsblatt erstellen ..."));
     handout->setObjectName("mArbeitsblatt");
     connect(handout, &QAction::triggered, this, [this] {
         createHandout(this, form(), *services_.pdfDialog, *services_.messages, sheet_.taskKind());
     });
     datei->addSeparator();
-    overviewAction_ = datei->addAction(QString::fromUtf8("&Klassen\u00FCbersicht ..."));
+    overviewAction_ =
+        datei->addAction(QCoreApplication::translate("SheetWindowMenus", "&Klassenübersicht ..."));
     overviewAction_->setObjectName("mKlassenuebersicht");
     connect(overviewAction_, &QAction::triggered, this, &SheetWindow::chooseClassFolder);
     datei->addSeparator();
-    quitAction_ = datei->addAction(QStringLiteral("&Beenden"));
+    quitAction_ = datei->addAction(QCoreApplication::translate("SheetWindowMenus", "&Beenden"));
     quitAction_->setObjectName("mBeenden");
     quitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // As the window's close button: the question about unsaved work first.
@@ -85,7 +93,8 @@ void SheetWindow::buildTaskKindMenu() {
     // The kind of task "nächste Aufgabe" draws: a menu of its own keeps the
     // sheet as it is. Each start begins with "gemischt": the sheet does not
     // show the kind, so a remembered one would surprise the next pupil.
-    QMenu* kinds = menuBar()->addMenu(QStringLiteral("Aufgabenar&t"));
+    QMenu* kinds =
+        menuBar()->addMenu(QCoreApplication::translate("SheetWindowMenus", "Aufgabenar&t"));
     kinds->setObjectName("mAufgabenart");
     auto* kindGroup = new QActionGroup(this);
     for (TaskKind kind : kAllTaskKinds) {
@@ -100,15 +109,19 @@ void SheetWindow::buildTaskKindMenu() {
 }
 
 void SheetWindow::buildViewMenu() {
-    QMenu* ansicht = menuBar()->addMenu(QString::fromUtf8("&Ansicht"));
+    QMenu* ansicht =
+        menuBar()->addMenu(QCoreApplication::translate("SheetWindowMenus", "&Ansicht"));
     ansicht->setObjectName("mAnsicht");
-    zoomInAction_ = ansicht->addAction(QString::fromUtf8("Ver&größern"));
+    zoomInAction_ =
+        ansicht->addAction(QCoreApplication::translate("SheetWindowMenus", "Ver&größern"));
     zoomInAction_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(zoomInAction_, &QAction::triggered, this, [this] { stepZoom(+1); });
-    zoomOutAction_ = ansicht->addAction(QString::fromUtf8("Ver&kleinern"));
+    zoomOutAction_ =
+        ansicht->addAction(QCoreApplication::translate("SheetWindowMenus", "Ver&kleinern"));
     zoomOutAction_->setShortcut(QKeySequence::ZoomOut);
     connect(zoomOutAction_, &QAction::triggered, this, [this] { stepZoom(-1); });
-    QAction* zoomReset = ansicht->addAction(QString::fromUtf8("&Originalgröße"));
+    QAction* zoomReset =
+        ansicht->addAction(QCoreApplication::translate("SheetWindowMenus", "&Originalgröße"));
     zoomReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(zoomReset, &QAction::triggered, this, [this] { setZoom(1.0); });
     // Every step by name; those that would not fit the screen are disabled.
@@ -122,6 +135,13 @@ void SheetWindow::buildViewMenu() {
         connect(a, &QAction::triggered, this, [this, step] { setZoom(step); });
         zoomStepActions_.push_back(a);
     }
+    // The language holds from the next start: sentences already on the sheet
+    // (a row's reason, the hints) were made in the language of this run.
+    ansicht->addSeparator();
+    QMenu* sprache = ansicht->addMenu(
+        QCoreApplication::translate("SheetWindow", "&Sprache (ab dem nächsten Start)"));
+    sprache->setObjectName("mSprache");
+    fillLanguageMenu(sprache);
 }
 
 void SheetWindow::loadTaskFile() {
@@ -148,14 +168,17 @@ void SheetWindow::printSheet() {
     // The job's name; the print dialog also offers it as the file name.
     printer.setDocName(sheetDocumentName(form()));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setWindowTitle(QCoreApplication::translate("SheetWindowMenus", "Drucken"));
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     QString reason;
     if (!SheetPrinter().print(form(), printer, &reason)) {
         services_.messages->showError(
-            kPrintFailedTitle, ("Das Blatt kann nicht gedruckt werden.\n" + reason).toStdString());
+            printingText(kPrintFailedTitle).toStdString(),
+            QCoreApplication::translate("SheetWindow", "Das Blatt kann nicht gedruckt werden.\n%1")
+                .arg(reason)
+                .toStdString());
     }
 }
 
@@ -165,7 +188,7 @@ void SheetWindow::exportPdf() {
 
 void SheetWindow::chooseClassFolder() {
     const QString folder = QFileDialog::getExistingDirectory(
-        this, QString::fromUtf8("Ordner der Klasse w\u00E4hlen"),
+        this, QCoreApplication::translate("SheetWindowMenus", "Ordner der Klasse wählen"),
         recentFolder(
             QString::fromStdString(taskFileStartFolder(form(), services_.taskFiles->storage))));
     if (!folder.isEmpty()) {
@@ -177,7 +200,9 @@ void SheetWindow::chooseClassFolder() {
 ClassOverviewWindow* SheetWindow::openClassOverview(const QString& folder) {
     ClassOverview overview = readClassFolder(QFile::encodeName(folder).toStdString());
     if (!overview.ok) {
-        services_.messages->showError("Klassen\u00FCbersicht", overview.error);
+        services_.messages->showError(
+            QCoreApplication::translate("SheetWindow", "Klassenübersicht").toStdString(),
+            overview.error);
         return nullptr;
     }
     auto* window =

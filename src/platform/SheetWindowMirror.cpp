@@ -5,6 +5,7 @@
 // sheet holds (texts, captions, colours, locks, the focus) and says its news.
 
 #include "platform/SheetWindow.h"
+#include "sheet/Catalogue.h"
 
 #include "platform/HintWindow.h"
 #include "platform/QtText.h"
@@ -88,7 +89,7 @@ void SheetWindow::mirrorState(ControlId id) {
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         mirrorLabel(label, id);
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-        const QString caption = toQString(f.caption(id));
+        const QString caption = toQString(shownWords(f.caption(id)));
         if (button->text() != caption) {
             button->setText(caption);
         }
@@ -97,7 +98,7 @@ void SheetWindow::mirrorState(ControlId id) {
 
 void SheetWindow::mirrorLabel(QLabel* label, ControlId id) {
     const Form1& f = form();
-    const QString caption = toQString(f.caption(id));
+    const QString caption = toQString(shownWords(f.caption(id)));
     if (label->text() != caption) {
         label->setText(caption);
     }
@@ -154,7 +155,7 @@ void SheetWindow::mirrorCaption() {
     // work; a new sheet shows the program's name alone.
     const QString path = QString::fromStdString(sheet_.filePath());
     if (windowFilePath() != path || (path.isEmpty() && windowTitle().contains("[*]"))) {
-        const QString caption = toQString(Text(texts::Caption));
+        const QString caption = toQString(shownWords(texts::Caption));
         setWindowFilePath(path);
         setWindowTitle(path.isEmpty() ? caption
                                       : QFileInfo(path).fileName() + "[*] \u2013 " + caption);

@@ -3,6 +3,8 @@
 
 #include "session/CommandLine.h"
 
+#include "sheet/Catalogue.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -59,7 +61,7 @@ constexpr std::array<std::string_view, 7> kHandoutOptionsWithValue = {
     "--worksheet", "--digits", "--seed", "--pdf", "--task-files", "--kind", "--for-mistake"};
 
 std::string quoted(std::string_view text) {
-    return "\u201E" + std::string(text) + "\u201C";
+    return sayUtf8(Msg::Quoted, {text});
 }
 
 // A whole number of at most six digits, nothing else.
@@ -79,7 +81,7 @@ std::string takeHandoutOption(std::string_view name, std::string_view value,
     if (name == "--worksheet") {
         const std::optional<int> n = smallNumber(value);
         if (!n || *n < kHandoutMinTasks || *n > kHandoutMaxTasks) {
-            return "--worksheet erwartet eine Zahl von 1 bis 20, nicht " + quoted(value) + ".";
+            return sayUtf8(Msg::OptionWorksheet, {quoted(value)});
         }
         s.tasks = *n;
     } else if (name == "--digits") {
@@ -89,9 +91,7 @@ std::string takeHandoutOption(std::string_view name, std::string_view value,
             comma == std::string_view::npos ? std::nullopt : smallNumber(value.substr(comma + 1));
         // A dividend limit of 1 is named with its reason by handoutProblem.
         if (!d || !e || *d < 1 || *d > 6 || *e < 2 || *e > 3) {
-            return "--digits erwartet D,E mit D von 2 bis 6 (Dividend) und E von 2 bis 3 "
-                   "(Divisor), nicht " +
-                   quoted(value) + ".";
+            return sayUtf8(Msg::OptionDigits, {quoted(value)});
         }
         s.dividendDigits = *d;
         s.divisorDigits = *e;
@@ -99,29 +99,24 @@ std::string takeHandoutOption(std::string_view name, std::string_view value,
     } else if (name == "--seed") {
         const std::optional<int> seed = smallNumber(value);
         if (!seed) {
-            return "--seed erwartet eine Zahl von 0 bis 999999, nicht " + quoted(value) + ".";
+            return sayUtf8(Msg::OptionSeed, {quoted(value)});
         }
         s.seed = static_cast<std::uint32_t>(*seed);
         request.seedGiven = true;
     } else if (name == "--kind") {
         const std::optional<TaskKind> kind = taskKindFromKey(value);
         if (!kind) {
-            return "--kind erwartet gemischt, ohne-rest, mit-rest, null-im-ergebnis, "
-                   "einstelliger-divisor, schwer-zu-schaetzen oder viele-entbuendelungen, nicht " +
-                   quoted(value) + ".";
+            return sayUtf8(Msg::OptionKind, {quoted(value)});
         }
         s.kind = *kind;
         request.kindGiven = true;
     } else if (name == "--for-mistake") {
         request.forMistake = mistakeKindFromKey(value);
         if (!request.forMistake) {
-            return "--for-mistake erwartet einmaleins, abziehen, ziffer-zu-gross, "
-                   "ziffer-zu-klein oder stellenwert, nicht " +
-                   quoted(value) + ".";
+            return sayUtf8(Msg::OptionForMistake, {quoted(value)});
         }
     } else if (value.empty()) {
-        return std::string(name) +
-               (name == "--pdf" ? " erwartet einen Dateinamen." : " erwartet einen Ordner.");
+        return sayUtf8(name == "--pdf" ? Msg::OptionWantsFile : Msg::OptionWantsFolder, {name});
     } else if (name == "--pdf") {
         request.pdf = value;
     } else {
@@ -138,9 +133,7 @@ bool looksLikeOption(const std::string& value) {
 }
 
 std::string missingValue(const std::string& option, const std::string& next) {
-    return "Zu " + option + " fehlt der Wert; " + quoted(next) +
-           " ist eine Option. Ein Name, der mit \u201E--\u201C beginnt, geht als " + option +
-           "=NAME.";
+    return sayUtf8(Msg::OptionValueIsOption, {option, quoted(next)});
 }
 
 // Takes worksheet option `name` at args[i] into `c`, with its value from
@@ -162,7 +155,7 @@ std::string takeHandoutArgument(const std::vector<std::string>& args, std::size_
         }
         value = args[++i];
     } else {
-        return "Zu " + arg + " fehlt der Wert.";
+        return sayUtf8(Msg::OptionNoValue, {arg});
     }
     return takeHandoutOption(name, value, c.handout);
 }
@@ -172,25 +165,25 @@ std::string takeHandoutArgument(const std::vector<std::string>& args, std::size_
 CommandLine finishedCommandLine(CommandLine c, bool worksheet, const std::string& handoutOption) {
     if (c.action == CommandLine::Action::Report) {
         if (!c.file.empty()) {
-            return wrong("--report öffnet keine Aufgabendatei.");
+            return wrong(sayUtf8(Msg::ReportOpensNoFile));
         }
         if (!handoutOption.empty()) {
-            return wrong("--report und " + handoutOption + " lassen sich nicht verbinden.");
+            return wrong(sayUtf8(Msg::ReportAndOption, {handoutOption}));
         }
     }
     if (!handoutOption.empty() && c.action == CommandLine::Action::Window) {
         if (!worksheet) {
-            return wrong(handoutOption + " gilt nur zusammen mit --worksheet.");
+            return wrong(sayUtf8(Msg::OptionOnlyWithWorksheet, {handoutOption}));
         }
         if (!c.file.empty()) {
-            return wrong("Mit --worksheet wird keine Aufgabendatei ge\u00F6ffnet.");
+            return wrong(sayUtf8(Msg::WorksheetOpensNoFile));
         }
         if (c.handout.pdf.empty()) {
-            return wrong("Zu --worksheet fehlt --pdf DATEI.");
+            return wrong(sayUtf8(Msg::WorksheetNeedsPdf));
         }
         if (c.handout.forMistake) {
             if (c.handout.kindGiven) {
-                return wrong("--kind und --for-mistake lassen sich nicht verbinden.");
+                return wrong(sayUtf8(Msg::KindAndForMistake));
             }
             // Limits given are kept (and refused if too small for the kind).
             const HandoutSettings given = c.handout.settings;
@@ -218,7 +211,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
             if (!c.file.empty()) {
-                return wrong("Es kann nur eine Aufgabendatei geöffnet werden.");
+                return wrong(sayUtf8(Msg::OnlyOneFile));
             }
             c.file = arg;
             continue;
@@ -244,7 +237,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             return c;
         } else if (arg == "--report" || arg.starts_with("--report=")) {
             if (arg == "--report" && i + 1 >= args.size()) {
-                return wrong("--report braucht einen Ordner.");
+                return wrong(sayUtf8(Msg::ReportNeedsFolder));
             }
             if (arg == "--report" && looksLikeOption(args[i + 1])) {
                 return wrong(missingValue(arg, args[i + 1]));
@@ -257,48 +250,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
                 ++i; // its value
             }
         } else if (!contains(kToolkitFlags, name)) {
-            return wrong("Unbekannte Option: " + arg);
+            return wrong(sayUtf8(Msg::UnknownOption, {arg}));
         }
     }
     return finishedCommandLine(std::move(c), worksheet, handoutOption);
 }
 
 std::string commandLineHelp() {
-    return "Aufruf: zifferon [DATEI]\n"
-           "       zifferon --worksheet N --pdf DATEI [--digits D,E] [--seed S] [--answers]\n"
-           "                [--kind ART | --for-mistake FEHLER] [--task-files ORDNER]\n"
-           "       zifferon --report ORDNER\n"
-           "Schriftliche Division üben, wie sie im Rechenheft steht.\n"
-           "\n"
-           "  DATEI                öffnet die Aufgabendatei (.AUF) gleich beim Start\n"
-           "  --help, -h           zeigt diese Hilfe\n"
-           "  --version            zeigt die Version\n"
-           "\n"
-           "Arbeitsblatt ohne Fenster:\n"
-           "  --worksheet N        N Aufgaben (1 bis 20), je 4 auf einer Seite\n"
-           "  --pdf DATEI          schreibt das Arbeitsblatt als PDF in DATEI\n"
-           "  --digits D,E         höchstens D Stellen im Dividenden (2 bis 6) und E im\n"
-           "                       Divisor (2 bis 3), sonst 4,2\n"
-           "  --seed S             Nummer des Blatts (0 bis 999999): dieselbe Nummer gibt\n"
-           "                       dieselben Aufgaben; ohne sie wird eine gezogen\n"
-           "  --kind ART           Aufgabenart: gemischt (sonst), ohne-rest, mit-rest,\n"
-           "                       null-im-ergebnis (Dividend ab 3 Stellen),\n"
-           "                       einstelliger-divisor, schwer-zu-schaetzen,\n"
-           "                       viele-entbuendelungen\n"
-           "  --for-mistake FEHLER Übungsblatt zu einer Fehlerart: einmaleins\n"
-           "                       (einstelliger-divisor), abziehen (viele-entbuendelungen),\n"
-           "                       ziffer-zu-gross, ziffer-zu-klein (schwer-zu-schaetzen),\n"
-           "                       stellenwert (null-im-ergebnis)\n"
-           "  --answers            hängt das Lösungsblatt an\n"
-           "  --task-files ORDNER  speichert jede Aufgabe als Aufgabendatei in ORDNER\n"
-           "\n"
-           "Klassenübersicht ohne Fenster:\n"
-           "  --report ORDNER      schreibt die Übersicht der Aufgabendateien im ORDNER\n"
-           "                       und seinen Unterordnern als CSV auf die Ausgabe\n";
+    return sayUtf8(Msg::CommandLineHelp);
 }
 
 std::string wrongUsageText(const std::string& error) {
-    return "zifferon: " + error + "\nMehr: zifferon --help\n";
+    return sayUtf8(Msg::WrongUsage, {error});
 }
 
 std::string versionLine() {

@@ -5,6 +5,7 @@
 
 #include "overview/OverviewCsv.h"
 #include "session/CommandLine.h"
+#include "sheet/Catalogue.h"
 
 #include <ostream>
 
@@ -18,7 +19,7 @@ int runReport(const std::string& folder, std::ostream& out, std::ostream& err) {
     }
     out << overviewCsv(overview.rows, false) << std::flush;
     if (!out) {
-        err << "zifferon: Die \u00DCbersicht kann nicht ausgegeben werden.\n";
+        err << "zifferon: " << sayUtf8(Msg::OverviewNotPrinted) << "\n";
         return 1;
     }
     return 0;

@@ -3,21 +3,20 @@
 
 #include "session/UnsavedWork.h"
 
+#include "sheet/Catalogue.h"
+
 namespace zifferon {
 
 std::string unsavedWorkQuestionText(Replacement what) {
-    const std::string before = [what] {
-        switch (what) {
-        case Replacement::NewTask:
-            return "Vor der neuen Aufgabe";
-        case Replacement::Load:
-            return "Vor dem Laden";
-        case Replacement::Close:
-            break;
-        }
-        return "Vor dem Beenden";
-    }();
-    return "Die Rechnung ist nicht gespeichert. " + before + " speichern?";
+    switch (what) {
+    case Replacement::NewTask:
+        return sayUtf8(Msg::UnsavedBeforeNewTask);
+    case Replacement::Load:
+        return sayUtf8(Msg::UnsavedBeforeLoad);
+    case Replacement::Close:
+        break;
+    }
+    return sayUtf8(Msg::UnsavedBeforeClose);
 }
 
 } // namespace zifferon

@@ -3,6 +3,7 @@
 
 #include "sheet/Announcements.h"
 
+#include "sheet/Catalogue.h"
 #include "sheet/ControlNames.h"
 
 namespace zifferon {
@@ -30,8 +31,9 @@ void addSentence(Text& out, TextView sentence) {
 } // namespace
 
 Text spokenText(TextView text) {
-    static constexpr std::pair<TextView, TextView> kWords[] = {
-        {U" · ", U" mal "}, {U" − ", U" minus "}, {U" = ", U" ist "}};
+    const std::pair<TextView, Text> kWords[] = {{U" · ", U' ' + say(Msg::SpokenTimes) + U' '},
+                                                {U" − ", U' ' + say(Msg::SpokenMinus) + U' '},
+                                                {U" = ", U' ' + say(Msg::SpokenEquals) + U' '}};
     Text out(text);
     for (const auto& [sign, word] : kWords) {
         for (std::size_t at = out.find(sign); at != Text::npos;
@@ -61,10 +63,10 @@ Text AnnouncedSheet::news(const Form1& form) {
         if (verdict == texts::Pending) {
             // The row has just become ready to be checked: said once, as
             // its "korrekt?" appears, not on every digit written after.
-            addSentence(out, decimalText(row / 2 + 1) + (row % 2 == 0 ? U". Produkt" : U". Rest") +
-                                 U" kann geprüft werden");
+            addSentence(out, say(row % 2 == 0 ? Msg::RowReady : Msg::RowReadyRemainder,
+                                 {decimalText(row / 2 + 1)}));
         } else if (verdict == texts::Korrekt || verdict == texts::Fehler) {
-            addSentence(out, verdict);
+            addSentence(out, shownWords(verdict));
             if (verdict == texts::Fehler) {
                 addSentence(out, spokenText(shownToolTip(form, label)));
             }
@@ -78,7 +80,7 @@ Text AnnouncedSheet::news(const Form1& form) {
     }
     const bool finished = form.visible(ctl::Label4);
     if (finished && !finished_) {
-        addSentence(out, form.caption(ctl::Label4));
+        addSentence(out, shownWords(form.caption(ctl::Label4)));
     }
     finished_ = finished;
     return out;

@@ -3,6 +3,8 @@
 
 #include "sheet/ControlNames.h"
 
+#include "sheet/Catalogue.h"
+
 #include <array>
 
 namespace zifferon {
@@ -25,25 +27,25 @@ int dividendLength(const Form1& form) {
 } // namespace
 
 Text columnName(const Form1& form, int column) {
-    static const std::array<TextView, 6> places{
-        U"Einer", U"Zehner", U"Hunderter", U"Tausender", U"Zehntausender", U"Hunderttausender"};
+    static constexpr std::array<Msg, 6> places{
+        Msg::ColumnUnits,     Msg::ColumnTens,         Msg::ColumnHundreds,
+        Msg::ColumnThousands, Msg::ColumnTenThousands, Msg::ColumnHundredThousands};
     const int length = dividendLength(form);
     const int units = length > 0 ? kDividendCells - length : 0;
     const int place = column - units;
     if (place >= 0 && place < static_cast<int>(places.size())) {
-        return Text(places[static_cast<std::size_t>(place)]) + U"spalte";
+        return say(places[static_cast<std::size_t>(place)]);
     }
-    return U"Spalte " + number(kRowCells - column);
+    return say(Msg::ColumnNumbered, {number(kRowCells - column)});
 }
 
 namespace {
 
 Text shownOrHidden(const Form1& form, ControlId id, TextView prefix) {
-    Text name(prefix);
     if (form.visible(id)) {
-        name += U": " + form.caption(id);
+        return say(Msg::NameShown, {prefix, shownWords(form.caption(id))});
     }
-    return name;
+    return Text(prefix);
 }
 
 } // namespace
@@ -52,41 +54,39 @@ Text accessibleName(const Form1& form, ControlId id) {
     const int i = id.index;
     switch (id.kind) {
     case Kind::Text1:
-        return U"Dividend";
+        return say(Msg::NameDividend);
     case Kind::Text2:
-        return U"Divisor";
+        return say(Msg::NameDivisor);
     case Kind::Command1:
     case Kind::Command2:
     case Kind::Label1:
     case Kind::Label2:
     case Kind::Label4:
-        return form.caption(id);
+        return shownWords(form.caption(id));
     case Kind::Label5:
-        return shownOrHidden(form, id, U"Hinweis zur Aufgabe");
+        return shownOrHidden(form, id, say(Msg::NameTaskNote));
     case Kind::Label3:
-        return (i == 0 ? Text(U"Höchste Stellenzahl des Dividenden: ")
-                       : Text(U"Höchste Stellenzahl des Divisors: ")) +
-               form.caption(id);
+        return say(i == 0 ? Msg::NameDividendLimit : Msg::NameDivisorLimit, {form.caption(id)});
     case Kind::Info:
-        return shownOrHidden(form, id, U"Zeile " + number(i + 1) + U" prüfen");
+        return shownOrHidden(form, id, say(Msg::NameCheckRow, {number(i + 1)}));
     case Kind::Fehler:
         if (i >= kWorkRows) {
-            return U"Fehlerzeile";
+            return say(Msg::NameErrorLine);
         }
-        return shownOrHidden(form, id, U"Fehler in Zeile " + number(i + 1));
+        return shownOrHidden(form, id, say(Msg::NameRowErrors, {number(i + 1)}));
     case Kind::Dividend:
-        return U"Dividend, " + columnName(form, i);
+        return say(Msg::NameDividendCell, {columnName(form, i)});
     case Kind::Divisor:
-        return U"Divisor, " + number(kDivisorCells - i) + U". Ziffer";
+        return say(Msg::NameDivisorCell, {number(kDivisorCells - i)});
     case Kind::Resultat:
-        return U"Ergebnis, " + number(i + 1) + U". Ziffer";
+        return say(Msg::NameQuotientCell, {number(i + 1)});
     default:
         break;
     }
     if (isKontrolle(id.kind)) {
         const int row = workRowOf(id.kind);
-        const Text step = number(row / 2 + 1) + U". ";
-        return step + (row % 2 == 0 ? U"Produkt, " : U"Rest, ") + columnName(form, i);
+        return say(row % 2 == 0 ? Msg::NameProductCell : Msg::NameRemainderCell,
+                   {number(row / 2 + 1), columnName(form, i)});
     }
     return {};
 }

@@ -3,6 +3,8 @@
 
 #include "sheet/SystemErrorText.h"
 
+#include "sheet/Catalogue.h"
+
 #include <cerrno>
 
 namespace zifferon {
@@ -10,68 +12,68 @@ namespace zifferon {
 std::string systemErrorText(int errnoValue) {
     switch (errnoValue) {
     case EPERM:
-        return "Vorgang nicht erlaubt";
+        return sayUtf8(Msg::SystemNotPermitted);
     case ENOENT:
-        return "Datei oder Ordner nicht vorhanden";
+        return sayUtf8(Msg::SystemNoSuchFile);
     case EIO:
-        return "Ein- oder Ausgabefehler";
+        return sayUtf8(Msg::SystemInputOutput);
     case ENXIO:
-        return "Ger\u00E4t nicht vorhanden";
+        return sayUtf8(Msg::SystemNoDevice);
     case EBADF:
     case EINVAL:
-        return "Ung\u00FCltiger Zugriff";
+        return sayUtf8(Msg::SystemBadAccess);
     case ENOMEM:
-        return "Nicht genug Arbeitsspeicher";
+        return sayUtf8(Msg::SystemNoMemory);
     case EACCES:
-        return "Zugriff verweigert";
+        return sayUtf8(Msg::SystemAccessDenied);
     case EBUSY:
     case ETXTBSY:
-        return "Die Datei wird gerade benutzt";
+        return sayUtf8(Msg::SystemBusy);
     case EEXIST:
-        return "Die Datei existiert bereits";
+        return sayUtf8(Msg::SystemExists);
     case EXDEV:
-        return "Liegt auf einem anderen Datentr\u00E4ger";
+        return sayUtf8(Msg::SystemOtherDrive);
     case ENODEV:
-        return "Ger\u00E4t nicht vorhanden";
+        return sayUtf8(Msg::SystemNoDevice);
     case ENOTDIR:
-        return "Ein Teil des Pfads ist kein Ordner";
+        return sayUtf8(Msg::SystemNotADirectory);
     case EISDIR:
-        return "Das ist ein Ordner";
+        return sayUtf8(Msg::SystemIsADirectory);
     case ENFILE:
     case EMFILE:
-        return "Zu viele offene Dateien";
+        return sayUtf8(Msg::SystemTooManyOpen);
     case EFBIG:
-        return "Die Datei ist zu gro\u00DF";
+        return sayUtf8(Msg::SystemTooBig);
     case ENOSPC:
-        return "Kein Platz mehr auf dem Datentr\u00E4ger";
+        return sayUtf8(Msg::SystemNoSpace);
     case ESPIPE:
-        return "Keine gew\u00F6hnliche Datei";
+        return sayUtf8(Msg::SystemNotRegular);
     case EROFS:
-        return "Der Datentr\u00E4ger ist schreibgesch\u00FCtzt";
+        return sayUtf8(Msg::SystemReadOnly);
     case EMLINK:
-        return "Zu viele Verkn\u00FCpfungen";
+        return sayUtf8(Msg::SystemTooManyLinks);
     case ENAMETOOLONG:
-        return "Der Name ist zu lang";
+        return sayUtf8(Msg::SystemNameTooLong);
     case ENOTEMPTY:
-        return "Der Ordner ist nicht leer";
+        return sayUtf8(Msg::SystemNotEmpty);
     case ELOOP:
-        return "Zu viele Verkn\u00FCpfungen hintereinander (Schleife)";
+        return sayUtf8(Msg::SystemLoop);
     case EDQUOT:
-        return "Das Speicherkontingent ist ersch\u00F6pft";
+        return sayUtf8(Msg::SystemQuota);
     case ESTALE:
-        return "Die Netzwerkverbindung zur Datei ist veraltet";
+        return sayUtf8(Msg::SystemStale);
     case ETIMEDOUT:
-        return "Zeit\u00FCberschreitung";
+        return sayUtf8(Msg::SystemTimedOut);
     case EAGAIN:
-        return "Vor\u00FCbergehend nicht verf\u00FCgbar";
+        return sayUtf8(Msg::SystemAgain);
     case EINTR:
-        return "Unterbrochen";
+        return sayUtf8(Msg::SystemInterrupted);
     case EOVERFLOW:
-        return "Der Wert ist zu gro\u00DF";
+        return sayUtf8(Msg::SystemOverflow);
     case ENOTSUP:
-        return "Wird hier nicht unterst\u00FCtzt";
+        return sayUtf8(Msg::SystemNotSupported);
     default:
-        return "Systemfehler " + std::to_string(errnoValue);
+        return sayUtf8(Msg::SystemOther, {std::to_string(errnoValue)});
     }
 }
 

@@ -3,23 +3,25 @@
 
 #include "task/TaskKind.h"
 
+#include "sheet/Catalogue.h"
+
 namespace zifferon {
 
 namespace {
 
 struct KindNames {
-    std::string_view name;
+    Msg name;
     std::string_view key;
 };
 
 constexpr std::array<KindNames, kTaskKinds> kKindNames = {{
-    {"gemischt", "gemischt"},
-    {"ohne Rest", "ohne-rest"},
-    {"mit Rest", "mit-rest"},
-    {"Null im Ergebnis", "null-im-ergebnis"},
-    {"einstelliger Divisor", "einstelliger-divisor"},
-    {"schwer zu sch\u00E4tzen", "schwer-zu-schaetzen"},
-    {"viele Entb\u00FCndelungen", "viele-entbuendelungen"},
+    {Msg::KindGemischt, "gemischt"},
+    {Msg::KindOhneRest, "ohne-rest"},
+    {Msg::KindMitRest, "mit-rest"},
+    {Msg::KindNullImErgebnis, "null-im-ergebnis"},
+    {Msg::KindEinstelligerDivisor, "einstelliger-divisor"},
+    {Msg::KindSchwerZuSchaetzen, "schwer-zu-schaetzen"},
+    {Msg::KindVieleEntbuendelungen, "viele-entbuendelungen"},
 }};
 
 constexpr std::array<std::string_view, kMistakeKinds> kMistakeKeys = {
@@ -27,8 +29,8 @@ constexpr std::array<std::string_view, kMistakeKinds> kMistakeKeys = {
 
 } // namespace
 
-std::string_view taskKindName(TaskKind kind) {
-    return kKindNames[static_cast<std::size_t>(kind)].name;
+std::string taskKindName(TaskKind kind) {
+    return sayUtf8(kKindNames[static_cast<std::size_t>(kind)].name);
 }
 
 std::string_view taskKindKey(TaskKind kind) {

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zifferon {
@@ -37,7 +38,7 @@ inline constexpr std::array<TaskKind, kTaskKinds> kAllTaskKinds = {TaskKind::Gem
                                                                    TaskKind::VieleEntbuendelungen};
 
 // "Null im Ergebnis" (UTF-8), as menus and pages name the kind.
-std::string_view taskKindName(TaskKind kind);
+std::string taskKindName(TaskKind kind);
 // "null-im-ergebnis", as the command line names it.
 std::string_view taskKindKey(TaskKind kind);
 std::optional<TaskKind> taskKindFromKey(std::string_view key);

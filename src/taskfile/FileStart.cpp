@@ -3,6 +3,7 @@
 
 #include "taskfile/FileStart.h"
 
+#include "sheet/Catalogue.h"
 #include "sheet/SystemErrorText.h"
 
 #include <cerrno>
@@ -21,7 +22,7 @@ ReadResult failure(std::string reason) {
 }
 
 ReadResult unreadable(int error) {
-    return failure("Die Datei kann nicht gelesen werden: " + systemErrorText(error) + ".");
+    return failure(sayUtf8(Msg::FileUnreadable, {systemErrorText(error)}));
 }
 
 class OpenFile {
@@ -49,7 +50,7 @@ ReadResult readFileStart(const std::string& path, std::size_t limit) {
     if (file.fd() < 0) {
         const int error = errno;
         if (error == ENOENT) {
-            return failure(kMissingFileReason);
+            return failure(sayUtf8(Msg::FileMissing));
         }
         return unreadable(error);
     }
@@ -58,10 +59,10 @@ ReadResult readFileStart(const std::string& path, std::size_t limit) {
         return unreadable(errno);
     }
     if (S_ISDIR(info.st_mode)) {
-        return failure(kFolderReason);
+        return failure(sayUtf8(Msg::FileIsFolder));
     }
     if (!S_ISREG(info.st_mode)) {
-        return failure(kNotRegularReason);
+        return failure(sayUtf8(Msg::FileNotRegular));
     }
     ReadResult result;
     result.bytes.resize(limit);

@@ -5,6 +5,7 @@
 
 #include "check/RowExplanation.h"
 #include "check/SheetTask.h"
+#include "sheet/Catalogue.h"
 #include "task/TaskEntry.h"
 #include "taskfile/TaskRecords.h"
 
@@ -17,27 +18,25 @@ namespace {
 constexpr std::string_view kExtension = ".AUF";
 
 std::string quoted(const std::string& path) {
-    return "\u201E" + path + "\u201C";
+    return sayUtf8(Msg::Quoted, {path});
 }
 
 std::string shortFileReason(std::size_t size) {
-    const std::string count = size == 1 ? "1 Byte" : std::to_string(size) + " Bytes";
-    return "Die Datei ist zu kurz (" + count + ", erwartet " + std::to_string(kTaskFileSize) + ").";
+    const std::string expected = std::to_string(kTaskFileSize);
+    return size == 1 ? sayUtf8(Msg::FileTooShortOneByte, {expected})
+                     : sayUtf8(Msg::FileTooShort, {std::to_string(size), expected});
 }
 
 void reportLoadFailure(const TaskFileServices& services, const std::string& path,
                        const std::string& reason) {
-    services.messages.showError(kLoadFailedTitle, "Die Datei " + quoted(path) +
-                                                      " kann nicht geladen werden.\n" + reason +
-                                                      "\n\nDas Blatt bleibt, wie es war.");
+    services.messages.showError(sayUtf8(Msg::LoadFailedTitle),
+                                sayUtf8(Msg::LoadFailed, {quoted(path), reason}));
 }
 
 void reportSaveFailure(const TaskFileServices& services, const std::string& path,
                        const std::string& reason) {
-    services.messages.showError(kSaveFailedTitle, "Die Aufgabe kann nicht als " + quoted(path) +
-                                                      " gespeichert werden.\n" + reason +
-                                                      "\n\nEine vorhandene Datei dieses Namens "
-                                                      "bleibt unver\u00E4ndert.");
+    services.messages.showError(sayUtf8(Msg::SaveFailedTitle),
+                                sayUtf8(Msg::SaveFailed, {quoted(path), reason}));
 }
 
 // The task as it would be typed: the cells' characters from left to right,
@@ -136,7 +135,7 @@ std::string taskFileRefusal(const ReadResult& read) {
     // A file of the right size can still be something else (a PDF renamed,
     // random bytes): taken, it would fill the sheet with garbage.
     if (const std::string problem = taskFileProblem(records); !problem.empty()) {
-        return "Sie ist keine Aufgabendatei: " + problem;
+        return sayUtf8(Msg::NotATaskFile, {problem});
     }
     return {};
 }
@@ -159,8 +158,7 @@ void putTaskFileOnSheet(Form1& form, std::span<const std::uint8_t, kTaskFileSize
     // digits, a quotient longer than five digits) says so beside the boxes.
     const SheetTask task = sheetTask(form);
     showTaskProblem(form, task.workable() ? Text()
-                                          : U"Diese Aufgabe kann nicht gerechnet werden. " +
-                                                taskProblemText(task.problem));
+                                          : say(Msg::RowNoTask, {taskProblemText(task.problem)}));
     form.setTimer1Enabled(true);
 }
 

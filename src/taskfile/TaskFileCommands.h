@@ -84,13 +84,6 @@ class TaskFileServices {
 };
 
 inline constexpr const char* kTaskFilePattern = "*.auf";
-// Why a path cannot be read as a file, in the words of every reader.
-inline constexpr const char* kMissingFileReason = "Die Datei existiert nicht.";
-inline constexpr const char* kFolderReason = "Das ist ein Ordner, keine Datei.";
-inline constexpr const char* kNotRegularReason = "Das ist keine gew\u00F6hnliche Datei.";
-inline constexpr const char* kLoadFailedTitle = "Laden fehlgeschlagen";
-inline constexpr const char* kSaveFailedTitle = "Speichern fehlgeschlagen";
-
 // Where both dialogs start: the program's folder if files can be written
 // there, otherwise the documents folder.
 std::string taskFileStartFolder(const Form1& form, TaskFileStorage& storage);

@@ -3,6 +3,8 @@
 
 #include "taskfile/TaskRecords.h"
 
+#include "sheet/Catalogue.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -175,49 +177,46 @@ std::string taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes) 
     // What is wrong first, in plain words; where, for whoever looks into
     // the bytes, after it.
     auto where = [](int k, int p) {
-        return " (Byte " + std::to_string(at(k, p) + 1) + ", Datensatz " + std::to_string(k) +
-               ", Stelle " + std::to_string(p) + ")";
+        return sayUtf8(Msg::RecordWhere,
+                       {std::to_string(at(k, p) + 1), std::to_string(k), std::to_string(p)});
     };
     for (int k = 1; k <= kWorkRows; ++k) {
         for (int p : {1, 3}) {
             const std::uint8_t b = bytes[at(k, p)];
             if (b != '0' && b != '1') {
-                return std::string(p == 1 ? "Die Angabe, ob Rechenzeile "
-                                          : "Die Angabe, ob die Fehlversuche der Rechenzeile ") +
-                       std::to_string(k) + (p == 1 ? " bewertet ist" : " zu sehen sind") +
-                       ", ist weder „0“ noch „1“" + where(k, p) + ".";
+                return sayUtf8(p == 1 ? Msg::RecordJudgedFlag : Msg::RecordCountFlag,
+                               {std::to_string(k), where(k, p)});
             }
         }
     }
     struct CellRecord {
         int k;
         int cells;
-        const char* name;
+        Msg name;
     };
     const CellRecord cellRecords[] = {
-        {kDividendRecord, kDividendCells, "Im Dividenden"},
-        {kDivisorRecord, kDivisorCells, "Im Divisor"},
-        {kResultatRecord, kResultatCells, "Im Ergebnis"},
+        {kDividendRecord, kDividendCells, Msg::RecordInDividend},
+        {kDivisorRecord, kDivisorCells, Msg::RecordInDivisor},
+        {kResultatRecord, kResultatCells, Msg::RecordInQuotient},
     };
     auto controlIn = [&](int k, int cells, const std::string& name) -> std::string {
         for (int p = 1; p <= cells; ++p) {
             if (isControlByte(bytes[at(k, p)])) {
                 char code[8];
                 std::snprintf(code, sizeof code, "0x%02X", bytes[at(k, p)]);
-                return name + " steht ein unsichtbares Steuerzeichen (" + code + ")" + where(k, p) +
-                       ".";
+                return sayUtf8(Msg::RecordControlChar, {name, code, where(k, p)});
             }
         }
         return {};
     };
     for (const CellRecord& r : cellRecords) {
-        if (std::string problem = controlIn(r.k, r.cells, r.name); !problem.empty()) {
+        if (std::string problem = controlIn(r.k, r.cells, sayUtf8(r.name)); !problem.empty()) {
             return problem;
         }
     }
     for (int n = 1; n <= kWorkRows; ++n) {
-        if (std::string problem =
-                controlIn(kontrolleRecord(n), kRowCells, "In Rechenzeile " + std::to_string(n));
+        if (std::string problem = controlIn(kontrolleRecord(n), kRowCells,
+                                            sayUtf8(Msg::RecordInRow, {std::to_string(n)}));
             !problem.empty()) {
             return problem;
         }

@@ -164,7 +164,7 @@ TEST_F(ClassOverviewTest, RowsOfEveryKindOfFile) {
     const ClassOverview overview = readClassFolder(folder.root().string());
     ASSERT_EQ(overview.rows.size(), 11u);
     EXPECT_NE(overview.rows[6].refusal.find("zu kurz (100 Bytes"), std::string::npos);
-    EXPECT_EQ(overview.rows[10].refusal, kNotRegularReason);
+    EXPECT_EQ(overview.rows[10].refusal, "Das ist keine gew\u00F6hnliche Datei.");
     // The name that is not UTF-8 opens by its bytes, as a double-click does.
     EXPECT_EQ(overview.rows[9].path, (folder.root() / "latin1 \xE4.AUF").string());
     EXPECT_TRUE(readFileStart(overview.rows[9].path, kTaskFileSize).ok);
@@ -213,7 +213,7 @@ TEST_F(ClassOverviewTest, APipeSwappedInNeverBlocks) {
     for (int i = 0; i < 300; ++i) {
         const ReadResult read = readFileStart(file.string(), kTaskFileSize);
         files += read.ok;
-        pipes += read.reason == kNotRegularReason;
+        pipes += read.reason == "Das ist keine gew\u00F6hnliche Datei.";
     }
     done = true;
     swapper.join();

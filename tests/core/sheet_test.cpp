@@ -3,12 +3,17 @@
 
 #include "SheetText.h"
 
+#include "sheet/Catalogue.h"
 #include "sheet/Layout.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <regex>
 #include <set>
+#include <sstream>
 
 namespace zifferon {
 namespace {
@@ -159,6 +164,98 @@ TEST(Layout, ZoomStepsThatFitAScreen) {
                 << c.width << "x" << c.height << " at " << step;
         }
     }
+}
+
+std::string fileText(const std::filesystem::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A source text as the .ts file writes it.
+std::string xmlEscaped(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : std::string(1, c);
+    }
+    return out;
+}
+
+TEST(Catalogue, EveryMessageHasGermanAndEnglish) {
+    const std::string ts = fileText(ZIFFERON_SOURCE_DIR "/translations/zifferon_en.ts");
+    ASSERT_FALSE(ts.empty());
+    EXPECT_EQ(ts.find("type=\"unfinished\""), std::string::npos);
+    EXPECT_EQ(ts.find("<translation></translation>"), std::string::npos);
+    for (int i = 0; i < static_cast<int>(Msg::Count); ++i) {
+        const MessageSource m = messageSource(static_cast<Msg>(i));
+        ASSERT_NE(std::string_view(m.source), "") << "message " << i;
+        const std::size_t at = ts.find("<source>" + xmlEscaped(m.source) + "</source>");
+        ASSERT_NE(at, std::string::npos) << "no English for: " << m.source;
+        const std::size_t open = ts.find("<translation", at);
+        const std::size_t text = ts.find('>', open) + 1;
+        EXPECT_EQ(ts.compare(open, 13, "<translation>"), 0) << m.source;
+        EXPECT_NE(ts.compare(text, 14, "</translation>"), 0) << m.source;
+    }
+}
+
+// Literals outside comments, with their line.
+std::vector<std::pair<int, std::string>> stringLiterals(const std::string& code) {
+    std::vector<std::pair<int, std::string>> out;
+    int line = 1;
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        if (code[i] == '\n') {
+            ++line;
+        } else if (code.compare(i, 2, "//") == 0) {
+            i = code.find('\n', i) - 1;
+        } else if (code.compare(i, 2, "/*") == 0) {
+            i = code.find("*/", i) + 1;
+        } else if (code[i] == '\'') {
+            i = code.find('\'', i + 1 + (code[i + 1] == '\\' ? 1 : 0));
+        } else if (code[i] == '"') {
+            std::string literal;
+            for (++i; i < code.size() && code[i] != '"'; ++i) {
+                literal += code[i];
+                if (code[i] == '\\') {
+                    literal += code[++i];
+                }
+            }
+            out.emplace_back(line, literal);
+        }
+    }
+    return out;
+}
+
+// The rules make no German sentence of their own: each comes from the
+// message table. What stays German by design is named here with its file.
+TEST(Catalogue, NoGermanOutsideTheTable) {
+    const std::regex german(
+        "(ä|ö|ü|Ä|Ö|Ü|ß|„|“)|\\\\u00(C4|D6|DC|E4|F6|FC|DF)|\\\\u201[CE]|"
+        "\\b(der|die|das|den|ist|nicht|kein|keine|und|oder|wird|kann|bitte|Zeile|Datei|"
+        "Ordner|Aufgabe)\\b.* |.* \\b(der|die|das|den|ist|nicht|kein|keine|und|oder|wird|kann|"
+        "Zeile|Datei|Ordner|Aufgabe)\\b",
+        std::regex::icase);
+    const std::set<std::string> germanByDesign = {
+        "sheet/Form1.h",              // the captions files store, shown through the table
+        "sheet/MessageTable.cpp",     // the table itself
+        "overview/ClassOverview.cpp", // the overview's columns, shared as CSV and --report
+        "handout/HandoutFiles.cpp",   // task file names ("Aufgabe 01 - 9434 durch 13.AUF")
+    };
+    const std::filesystem::path src = ZIFFERON_SOURCE_DIR "/src";
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {
+        const std::string name = entry.path().lexically_relative(src).generic_string();
+        if (!entry.is_regular_file() || name.starts_with("platform/") || name.starts_with("app/") ||
+            germanByDesign.contains(name)) {
+            continue;
+        }
+        ++files;
+        for (const auto& [line, literal] : stringLiterals(fileText(entry.path()))) {
+            EXPECT_FALSE(std::regex_search(literal, german))
+                << name << ":" << line << ": " << literal;
+        }
+    }
+    EXPECT_GT(files, 50);
 }
 
 } // namespace

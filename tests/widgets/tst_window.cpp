@@ -5,7 +5,9 @@
 
 #include "MemoryTaskFiles.h"
 
+#include "platform/Language.h"
 #include "platform/SheetWindow.h"
+#include "sheet/Catalogue.h"
 #include "sheet/Layout.h"
 
 #include <QAction>
@@ -36,6 +38,9 @@ class TestWindow : public QObject {
     void speichernWritesToTheSheetsFile();
     void zoomStopsWhereTheScreenEnds();
     void aCorrectionReplacesTheDigit();
+    void languageIsTheKeptOneElseTheDesktops_data();
+    void languageIsTheKeptOneElseTheDesktops();
+    void englishShowsTheWordsButKeepsTheModelGerman();
 };
 
 namespace {
@@ -436,6 +441,45 @@ void TestWindow::aCorrectionReplacesTheDigit() {
     typeKeys("6");
     QCOMPARE(last->text(), QString("6"));
     QVERIFY(window.form().text(ctl::kontrolle(1, 0)) == U"6");
+}
+
+void TestWindow::languageIsTheKeptOneElseTheDesktops_data() {
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QStringList>("desktop");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("English desktop") << "" << QStringList{"en-GB", "en"} << "en";
+    QTest::newRow("German desktop") << "" << QStringList{"de-DE"} << "de";
+    QTest::newRow("no translation, next one") << "" << QStringList{"fr-FR", "en-US"} << "en";
+    QTest::newRow("no translation at all") << "" << QStringList{"fr-FR", "C"} << "de";
+    QTest::newRow("kept over the desktop") << "de" << QStringList{"en-US"} << "de";
+    QTest::newRow("kept English") << "en" << QStringList{"de-DE"} << "en";
+    QTest::newRow("kept, since removed") << "xx" << QStringList{"de-AT"} << "de";
+}
+
+void TestWindow::languageIsTheKeptOneElseTheDesktops() {
+    QFETCH(QString, kept);
+    QFETCH(QStringList, desktop);
+    QFETCH(QString, spoken);
+    QCOMPARE(availableLanguages(), QStringList({"de", "en"}));
+    QCOMPARE(pickLanguage(kept, desktop, availableLanguages()), spoken);
+}
+
+// In English the window and the rules' sentences speak English; what the
+// model holds, and so what files store, stays German.
+void TestWindow::englishShowsTheWordsButKeepsTheModelGerman() {
+    QCOMPARE(installLanguage("en"), QString("en"));
+    {
+        SheetWindow window;
+        QCOMPARE(window.button(ctl::Command1)->text(), QString("Enter"));
+        QCOMPARE(window.form().caption(ctl::Command1), Text(U"Eingabe"));
+        QCOMPARE(window.menuBar()->findChild<QMenu*>("mAnsicht")->title(), QString("&View"));
+        QCOMPARE(say(Msg::RowNotYet, {U"3"}),
+                 Text(U"Row 3 must be right first: this row comes after it."));
+        QCOMPARE(shownWords(U"Fehler"), Text(U"wrong"));
+    }
+    QCOMPARE(installLanguage("de"), QString("de"));
+    QCOMPARE(say(Msg::RowNotYet, {U"3"}),
+             Text(U"Zuerst muss Zeile 3 stimmen: diese Zeile kommt danach."));
 }
 
 QTEST_MAIN(TestWindow)
