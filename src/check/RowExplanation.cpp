@@ -12,7 +12,7 @@ namespace {
 constexpr TextView kTimes = U" · ";
 constexpr TextView kMinus = U" − ";
 
-Text unitsBelong(TextView what, bool tooFarLeft, double under) {
+Text unitsBelong(TextView what, bool tooFarLeft, long long under) {
     return Text(what) + (tooFarLeft ? U" steht zu weit links" : U" steht zu weit rechts") +
            U": seine letzte Ziffer gehört unter die letzte Ziffer von " + numberText(under) + U".";
 }
@@ -58,7 +58,7 @@ Text explainColumns(const RowJudgement& j) {
     }
     const Text divisor = numberText(j.divisor);
     const bool tooFarLeft = j.anchor > j.expectedUnits;
-    if (j.row == 0 && j.digit == 0.0) {
+    if (j.row == 0 && j.digit == 0) {
         return Text(U"Die 0 steht zu weit ") + (tooFarLeft ? U"links" : U"rechts") +
                U": sie gehört unter die letzte Ziffer von " + numberText(j.upperAtUnits) + U".";
     }
@@ -66,7 +66,7 @@ Text explainColumns(const RowJudgement& j) {
         return divisor + U" passt nicht in " + numberText(j.N) +
                U": das Produkt steht zu weit links.";
     }
-    if (!tooFarLeft && j.N >= 10.0 * j.divisor) {
+    if (!tooFarLeft && j.N >= 10 * j.divisor) {
         return divisor + U" passt mehr als 9-mal in " + numberText(j.N) +
                U": das Produkt steht zu weit rechts.";
     }
@@ -92,7 +92,7 @@ Text explainProduct(const RowJudgement& j) {
     case Mistake::ZifferZuGross:
         return product + U" ist größer als " + upper + U": die Ziffer " + digit + U" ist zu groß.";
     case Mistake::ZifferZuKlein:
-        if (j.row == 0 && j.digit == 0.0) {
+        if (j.row == 0 && j.digit == 0) {
             return U"Die erste Ziffer ist nur dann 0, wenn der Divisor größer ist als der ganze "
                    U"Dividend. " +
                    divisor + U" passt in " + numberText(j.upperAtUnits) +
@@ -120,7 +120,7 @@ void explainRestoredVerdicts(Form1& form) {
     for (int row = 0; row < kWorkRows; ++row) {
         const ControlId label = ctl::info(row);
         Text tip;
-        if (form.visible(label) && form.caption(label) == texts::Fehler) {
+        if (form.visible(label) && form.verdict(row) == Verdict::Fehler) {
             const JudgeResult r = judgeRow(form, row);
             if (r.outcome == JudgeOutcome::Judged) {
                 tip = explainJudgement(r.judgement);

@@ -63,7 +63,7 @@ void moveToRemainder(Form1& form, int productRow) {
 }
 
 bool isKorrekt(const Form1& form, int row) {
-    return form.caption(ctl::info(row)) == texts::Korrekt;
+    return form.verdict(row) == Verdict::Korrekt;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "sheet/Text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zifferon {
@@ -107,7 +108,25 @@ std::uint64_t leadingCount(TextView t) {
     return value;
 }
 
-bool parseDigitString(TextView t, double& value) {
+long long leadingWhole(TextView t) {
+    constexpr long long kLargest = 1'000'000'000'000;
+    std::size_t i = 0;
+    while (i < t.size() && isLeadingBlank(t[i])) {
+        ++i;
+    }
+    long long sign = 1;
+    if (i < t.size() && (t[i] == U'+' || t[i] == U'-')) {
+        sign = t[i] == U'-' ? -1 : 1;
+        ++i;
+    }
+    long long value = 0;
+    for (; i < t.size() && isDigit(t[i]); ++i) {
+        value = std::min(kLargest, value * 10 + static_cast<long long>(t[i] - U'0'));
+    }
+    return sign * value;
+}
+
+bool parseDigitString(TextView t, long long& value) {
     std::size_t begin = 0;
     std::size_t end = t.size();
     while (begin < end && t[begin] == U' ') {
@@ -119,17 +138,13 @@ bool parseDigitString(TextView t, double& value) {
     if (begin == end) {
         return false;
     }
-    double v = 0.0;
+    constexpr long long kLargest = 1'000'000'000'000'000;
+    long long v = 0;
     for (std::size_t i = begin; i < end; ++i) {
         if (!isDigit(t[i])) {
             return false;
         }
-        v = v * 10.0 + static_cast<double>(t[i] - U'0');
-    }
-    // Hundreds of digits overflow to infinity; keep the value finite so that
-    // products and comparisons stay well defined (it still equals no row).
-    if (!std::isfinite(v)) {
-        v = 1e300;
+        v = std::min(kLargest, v * 10 + static_cast<long long>(t[i] - U'0'));
     }
     value = v;
     return true;

@@ -43,13 +43,13 @@ void EnterTask(Form1& form) {
     for (int i = 0; i < kWorkRows; ++i) {
         form.setVisible(ctl::info(i), false);
         form.setBackground(ctl::info(i), colors::LightGreen);
-        form.setCaption(ctl::info(i), texts::Fehler);
+        form.setVerdict(i, Verdict::Fehler);
         form.setToolTip(ctl::info(i), U"");
         form.setTally(i, {});
     }
     for (int i = 0; i < kFehlerLabels; ++i) {
         form.setVisible(ctl::fehler(i), false);
-        form.setCaption(ctl::fehler(i), U"0");
+        form.setErrorCount(i, 0);
     }
     form.setFocus(ctl::resultat(0));
     form.setTimer1Enabled(true);

@@ -66,9 +66,9 @@ void focusWhereTheWorkGoesOn(Form1& form) {
         ControlId next;
         if (isBlank(form.text(ctl::resultat(k)))) {
             next = ctl::resultat(k);
-        } else if (form.caption(ctl::info(productRow)) != texts::Korrekt) {
+        } else if (form.verdict(productRow) != Verdict::Korrekt) {
             next = ctl::workRow(productRow, column);
-        } else if (form.caption(ctl::info(productRow + 1)) != texts::Korrekt) {
+        } else if (form.verdict(productRow + 1) != Verdict::Korrekt) {
             next = ctl::workRow(productRow + 1, column);
         }
         if (next.kind != Kind::None && form.setFocus(next)) {

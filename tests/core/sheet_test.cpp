@@ -123,21 +123,26 @@ TEST(Text, LeadingNumberAndDigitStrings) {
     struct Case {
         std::u32string text;
         double leading;
+        long long whole;
         bool digits;
     };
     const std::vector<Case> cases{
-        {U"13", 13, true},    {U"  7 ", 7, true}, {U"", 0, false},      {U" ", 0, false},
-        {U"x", 0, false},     {U"-1", -1, false}, {U"3.5", 3.5, false}, {U"1e5", 1e5, false},
-        {U"12ab", 12, false}, {U"+4", 4, false},  {U"1 2", 1, false},   {U"ä", 0, false},
+        {U"13", 13, 13, true},   {U"  7 ", 7, 7, true},   {U"", 0, 0, false},
+        {U" ", 0, 0, false},     {U"x", 0, 0, false},     {U"-1", -1, -1, false},
+        {U"3.5", 3.5, 3, false}, {U"1e5", 1e5, 1, false}, {U"12ab", 12, 12, false},
+        {U"+4", 4, 4, false},    {U"1 2", 1, 1, false},   {U"ä", 0, 0, false},
     };
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.leading) << toUtf8(c.text);
-        double v = -1;
+        EXPECT_EQ(leadingWhole(c.text), c.whole) << toUtf8(c.text);
+        long long v = -1;
         EXPECT_EQ(parseDigitString(c.text, v), c.digits) << toUtf8(c.text);
     }
-    double big = 0;
+    // Hundreds of digits: a value no row of the grid holds, without overflow.
+    long long big = 0;
     ASSERT_TRUE(parseDigitString(std::u32string(400, U'9'), big));
-    EXPECT_TRUE(std::isfinite(big));
+    EXPECT_GT(big, 999'999'999'999);
+    EXPECT_EQ(leadingWhole(std::u32string(400, U'9')), 1'000'000'000'000);
 }
 
 // The window at a zoom step against a screen's available area, with 24

@@ -58,10 +58,10 @@ TEST(TaskEntry, ResetsEverythingAnEarlierTaskLeft) {
         form.setEnabled(ctl::kontrolle(1, c), false);
     }
     form.setEnabled(ctl::resultat(0), false);
-    form.setCaption(ctl::info(0), texts::Korrekt);
+    form.setVerdict(0, Verdict::Korrekt);
     form.setVisible(ctl::info(0), true);
     form.setBackground(ctl::info(3), colors::LightRed);
-    form.setCaption(ctl::fehler(3), U"3");
+    form.setErrorCount(3, 3);
     form.setVisible(ctl::fehler(3), true);
     form.setVisible(ctl::fehler(10), true);
     form.setVisible(ctl::Label4, true);

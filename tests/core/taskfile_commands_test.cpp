@@ -70,16 +70,16 @@ void workedSheet(Worksheet& sheet) {
     form.setText(ctl::resultat(0), U"7");
     test::writeRow(form, 1, "91....");
     form.setVisible(ctl::info(0), true);
-    form.setCaption(ctl::info(0), texts::Korrekt);
+    form.setVerdict(0, Verdict::Korrekt);
     for (int c = 0; c < kRowCells; ++c) {
         form.setEnabled(ctl::kontrolle(1, c), false);
     }
     test::writeRow(form, 2, ".34...");
     form.setVisible(ctl::info(1), true);
-    form.setCaption(ctl::info(1), texts::Fehler);
+    form.setVerdict(1, Verdict::Fehler);
     form.setBackground(ctl::info(1), colors::LightRed);
     form.setVisible(ctl::fehler(1), true);
-    form.setCaption(ctl::fehler(1), U"1");
+    form.setErrorCount(1, 1);
     form.setVisible(ctl::Label4, true);
     form.setText(ctl::Text1, U"555");
     form.setTimer1Enabled(false);
@@ -470,16 +470,41 @@ const std::vector<Sample> kCellSamples{
 // Quotient cells have no change rule and can hold more than one character.
 const std::vector<Sample> kQuotientOnlySamples{
     {U"12", U"1"}, {U" 7", U""}, {U"\u00E97", U"\u00E9"}};
-const std::vector<Sample> kVerdictSamples{
-    {U"korrekt", U"korrekt"}, {U"korrekt?", U"korrekt?"}, {U"Fehler", U"Fehler"},
-    {U"Korrekt", U"Fehler"},  {U"korrekt ", U"Fehler"},   {U"", U"Fehler"},
-    {U"Label3", U"Fehler"},
+struct VerdictSample {
+    Verdict written;
+    Verdict back;
+};
+const std::vector<VerdictSample> kVerdictSamples{
+    {Verdict::Korrekt, Verdict::Korrekt},
+    {Verdict::Pending, Verdict::Pending},
+    {Verdict::Fehler, Verdict::Fehler},
+    {Verdict::None, Verdict::Fehler},
+};
+// What a counter shows: a count, or a mark (not 0) that is no count.
+struct Counter {
+    std::uint64_t count = 0;
+    char32_t mark = 0;
+};
+void setCounter(Form1& form, int i, Counter c) {
+    if (c.mark != 0) {
+        form.setErrorMark(i, c.mark);
+    } else {
+        form.setErrorCount(i, c.count);
+    }
+}
+struct CounterSample {
+    Counter written;
+    Counter back;
 };
 // A count the file's tag holds comes back whole; a mark that is no count
 // comes back as the record's one character.
-const std::vector<Sample> kMarkSamples{
-    {U"0", U"0"},          {U"3", U"3"}, {U"12", U"12"}, {U"", U" "}, {U"\u20AC7", U"\u20AC"},
-    {U"\U0001F600", U"?"},
+const std::vector<CounterSample> kMarkSamples{
+    {{0, 0}, {0, 0}},
+    {{3, 0}, {3, 0}},
+    {{12, 0}, {12, 0}},
+    {{0, U' '}, {0, U' '}},
+    {{0, U'\u20AC'}, {0, U'\u20AC'}},
+    {{0, U'\U0001F600'}, {0, U'?'}},
 };
 const std::vector<Rgb> kColours{colors::LightGreen, colors::LightRed, colors::Yellow,
                                 colors::LightCyan, Rgb{1, 2, 3}};
@@ -491,9 +516,9 @@ struct Expected {
     std::array<Text, kResultatCells> resultat;
     std::array<std::array<Text, kRowCells>, kWorkRows> kontrolle;
     std::array<bool, kWorkRows> infoShown{};
-    std::array<Text, kWorkRows> verdict;
+    std::array<Verdict, kWorkRows> verdict{};
     std::array<bool, kWorkRows> markShown{};
-    std::array<Text, kWorkRows> mark;
+    std::array<Counter, kWorkRows> mark;
 };
 
 class RandomSheet {
@@ -524,19 +549,19 @@ class RandomSheet {
         for (int i = 0; i < kWorkRows; ++i) {
             e.infoShown[i] = coin();
             form.setVisible(ctl::info(i), e.infoShown[i]);
-            const Sample& v = pick(kVerdictSamples);
-            form.setCaption(ctl::info(i), v.written);
+            const VerdictSample& v = pick(kVerdictSamples);
+            form.setVerdict(i, v.written);
             e.verdict[i] = v.back;
             form.setBackground(ctl::info(i), pick(kColours));
             form.setToolTip(ctl::info(i), coin() ? U"Tipp" : U"");
             e.markShown[i] = coin();
             form.setVisible(ctl::fehler(i), e.markShown[i]);
-            const Sample& m = pick(kMarkSamples);
-            form.setCaption(ctl::fehler(i), m.written);
+            const CounterSample& m = pick(kMarkSamples);
+            setCounter(form, i, m.written);
             e.mark[i] = m.back;
         }
         form.setVisible(ctl::fehler(10), coin());
-        form.setCaption(ctl::fehler(10), pick(kMarkSamples).written);
+        setCounter(form, 10, pick(kMarkSamples).written);
         form.setVisible(ctl::Label4, coin());
         form.setCaption(ctl::label3(0), coin() ? U"4" : U"6");
         form.setCaption(ctl::label3(1), coin() ? U"2" : U"3");
@@ -628,7 +653,7 @@ void applyDocumentedLoad(Form1& form, const Expected& saved) {
         form.setEnabled(ctl::resultat(j), true);
     }
     for (int i = 0; i < kWorkRows; ++i) {
-        const bool locked = saved.infoShown[i] && saved.verdict[i] == U"korrekt";
+        const bool locked = saved.infoShown[i] && saved.verdict[i] == Verdict::Korrekt;
         if (i % 2 == 0) {
             form.setEnabled(ctl::resultat(i / 2), !locked);
         }
@@ -638,19 +663,20 @@ void applyDocumentedLoad(Form1& form, const Expected& saved) {
         }
         form.setVisible(ctl::info(i), saved.infoShown[i]);
         if (saved.infoShown[i]) {
-            form.setCaption(ctl::info(i), saved.verdict[i]);
-            form.setBackground(ctl::info(i), saved.verdict[i] == U"korrekt"    ? colors::LightGreen
-                                             : saved.verdict[i] == U"korrekt?" ? colors::Yellow
-                                                                               : colors::LightRed);
+            form.setVerdict(i, saved.verdict[i]);
+            form.setBackground(ctl::info(i),
+                               saved.verdict[i] == Verdict::Korrekt   ? colors::LightGreen
+                               : saved.verdict[i] == Verdict::Pending ? colors::Yellow
+                                                                      : colors::LightRed);
         } else {
-            form.setCaption(ctl::info(i), U"Fehler");
+            form.setVerdict(i, Verdict::Fehler);
             form.setBackground(ctl::info(i), colors::LightGreen);
         }
         form.setVisible(ctl::fehler(i), saved.markShown[i]);
-        form.setCaption(ctl::fehler(i), saved.markShown[i] ? saved.mark[i] : U"0");
+        setCounter(form, i, saved.markShown[i] ? saved.mark[i] : Counter{});
     }
     form.setVisible(ctl::fehler(10), false);
-    form.setCaption(ctl::fehler(10), U"0");
+    form.setErrorCount(10, 0);
     form.setVisible(ctl::Label4, false);
     const std::u32string problem = loadedTaskProblem(saved.dividend, saved.divisor);
     form.setCaption(ctl::Label5, problem);

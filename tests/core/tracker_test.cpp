@@ -30,7 +30,7 @@ void tick(Form1& form, int count = 1) {
 
 // A label in the state the row check leaves for a right row.
 void markRight(Form1& form, int row) {
-    form.setCaption(ctl::info(row), texts::Korrekt);
+    form.setVerdict(row, Verdict::Korrekt);
     form.setBackground(ctl::info(row), colors::LightGreen);
     form.setVisible(ctl::info(row), true);
 }
@@ -81,25 +81,26 @@ TEST(TrackerGuard, EachRowStaysEmptyUntilItMayBeWritten) {
     }
 }
 
-TEST(TrackerGuard, RemainderRowOpensOnlyForTheExactCaptionKorrekt) {
+TEST(TrackerGuard, RemainderRowOpensOnlyForTheVerdictKorrekt) {
     struct Case {
-        std::u32string_view caption;
+        Verdict verdict;
         bool visible;
         bool kept;
     };
     const Case cases[] = {
-        {U"korrekt", true, true},   {U"korrekt", false, true}, {U"korrekt?", true, false},
-        {U"Fehler", true, false},   {U"Fehler", false, false}, {U"Korrekt", true, false},
-        {U"korrekt ", true, false}, {U"", true, false},
+        {Verdict::Korrekt, true, true},  {Verdict::Korrekt, false, true},
+        {Verdict::Pending, true, false}, {Verdict::Fehler, true, false},
+        {Verdict::Fehler, false, false}, {Verdict::None, true, false},
     };
     for (const Case& tc : cases) {
-        SCOPED_TRACE(test::utf8(Text(tc.caption)) + (tc.visible ? " visible" : " hidden"));
+        SCOPED_TRACE(test::utf8(Text(verdictCaption(tc.verdict))) +
+                     (tc.visible ? " visible" : " hidden"));
         Worksheet sheet;
         Form1& form = sheet.form;
         enterTask(form, U"9434", U"13");
         form.setText(ctl::resultat(0), U"7");
         writeRow(form, 1, "91....");
-        form.setCaption(ctl::info(0), tc.caption);
+        form.setVerdict(0, tc.verdict);
         form.setVisible(ctl::info(0), tc.visible);
         writeRow(form, 2, ".3....");
         tick(form);
@@ -150,7 +151,7 @@ TEST(TrackerLabel, LoneSpaceWritesRowsZeroToTwoOnly) {
                 form.setText(ctl::resultat(j), U"1");
             }
             for (int p = 0; p < kWorkRows; p += 2) {
-                form.setCaption(ctl::info(p), texts::Korrekt);
+                form.setVerdict(p, Verdict::Korrekt);
             }
             writeRow(form, row + 1, fixture);
             tick(form);
@@ -174,7 +175,7 @@ TEST(TrackerLabel, VerdictStaysWhileTheRowIsCorrectedUntilTheRowWasEmptyAtAPass)
     tick(form);
     expectPending(form, 0);
 
-    form.setCaption(ctl::info(0), texts::Fehler);
+    form.setVerdict(0, Verdict::Fehler);
     form.setBackground(ctl::info(0), colors::LightRed);
     auto expectWrong = [&](bool visible) {
         EXPECT_EQ(form.visible(ctl::info(0)), visible);
@@ -374,7 +375,7 @@ TEST(TrackerBringDown, Label4StaysOnceShown) {
     tick(form);
     ASSERT_TRUE(form.visible(ctl::Label4));
 
-    form.setCaption(ctl::info(1), texts::Fehler);
+    form.setVerdict(1, Verdict::Fehler);
     writeRow(form, 2, "......");
     tick(form, 5);
     EXPECT_TRUE(form.visible(ctl::Label4));

@@ -104,7 +104,7 @@ std::string describe(const Form1& form, ControlId id) {
 
 void judgedRightAbove(Form1& form, int row) {
     for (int above = 0; above < row; ++above) {
-        form.setCaption(ctl::info(above), texts::Korrekt);
+        form.setVerdict(above, Verdict::Korrekt);
         form.setBackground(ctl::info(above), colors::LightGreen);
         form.setVisible(ctl::info(above), true);
     }
