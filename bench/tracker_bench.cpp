@@ -22,7 +22,7 @@ void idlePass(benchmark::State& state, void (*make)(Worksheet&)) {
     const std::uint64_t revision = form.revision();
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
-        Timer1_Timer(form);
+        trackProgress(form);
         benchmark::ClobberMemory();
     }
     allocations.report(state, "allocs/pass");
@@ -46,7 +46,7 @@ void passEmptiesGuardedRow(benchmark::State& state) {
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
         form.setText(cell, U"5");
-        Timer1_Timer(form);
+        trackProgress(form);
     }
     allocations.report(state);
     if (!form.text(cell).empty() || form.visible(ctl::info(6))) {
@@ -73,7 +73,7 @@ void passTogglesLabel(benchmark::State& state) {
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
         form.setText(cell, write ? TextView(U"9") : TextView());
-        Timer1_Timer(form);
+        trackProgress(form);
         wrongStates += form.visible(label) != write;
         write = !write;
     }
@@ -94,7 +94,7 @@ void passPullsFocusBack(benchmark::State& state) {
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
         form.setFocus(ctl::kontrolle(5, 3));
-        Timer1_Timer(form);
+        trackProgress(form);
     }
     allocations.report(state);
     if (form.focus() != ctl::resultat(2)) {

@@ -150,7 +150,7 @@ TaskFileBytes expectedRecords(std::span<const std::uint8_t> in) {
 void load(Worksheet& sheet, std::span<const std::uint8_t> file, test::MemoryTaskFiles& io) {
     io.files[kPath] = test::MemoryTaskFiles::Bytes(file.begin(), file.end());
     io.answer(kPath);
-    mLaden_Click(sheet.form, io.services());
+    loadTaskFileOntoSheet(sheet.form, io.services());
 }
 
 TaskFileBytes loadFreshAndWrite(std::span<const std::uint8_t> file) {

@@ -88,8 +88,4 @@ void CheckRow(Form1& form, int row) {
     }
 }
 
-void info_Click(Form1& form, int index) {
-    CheckRow(form, index);
-}
-
 } // namespace zifferon

@@ -4,7 +4,6 @@
 #include "handout/HandoutFiles.h"
 
 #include "handout/AllOrNothing.h"
-#include "tracker/ProgressTracker.h"
 
 #include <climits>
 #include <cstdlib>
@@ -90,8 +89,6 @@ std::string handoutFileName(int number, const HandoutTask& task) {
 TaskFileBytes freshTaskFile(const HandoutTask& task) {
     Form1 form;
     enterHandoutTask(form, task);
-    // The pass that follows "Eingabe" in the window.
-    Timer1_Timer(form);
     return writeTaskRecords(form);
 }
 

@@ -185,7 +185,7 @@ OverviewRow overviewRow(std::string file, std::string path, const ReadResult& re
     // and the pass that follows the load.
     Form1 form;
     putTaskFileOnSheet(form, records);
-    Timer1_Timer(form);
+    trackProgress(form);
 
     const Text& dividend = form.text(ctl::Text1);
     const Text& divisor = form.text(ctl::Text2);

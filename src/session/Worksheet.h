@@ -7,7 +7,7 @@
 // rules.
 //
 //   toolkit event -> binding -> one entry point below -> the control's handler
-//   on Form1 -> one pass of the progress tracker (Timer1_Timer) while Timer1
+//   on Form1 -> one pass of the progress tracker (trackProgress) while Timer1
 //   is enabled -> the binding mirrors Form1 onto the widgets
 //
 // Every change of the sheet comes from an event, and the pass after it brings

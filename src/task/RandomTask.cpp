@@ -218,31 +218,29 @@ void fitDigitLimitToKind(Form1& form, TaskKind kind) {
     }
 }
 
-void Command2_Click(Form1& form, RandomSource& random, TaskKind kind) {
-    if (kind != TaskKind::Gemischt) {
-        fitDigitLimitToKind(form, kind);
-        random.reseedFromClock();
-        const DrawnTask t =
-            drawTaskOfKind(kind, dividendDigitLimit(form), divisorDigitLimit(form), random);
-        form.setText(ctl::Text1, decimalText(t.dividend));
-        form.setText(ctl::Text2, decimalText(t.divisor));
-        return;
-    }
-    const int d = dividendDigitLimit(form);
-    const int e = divisorDigitLimit(form);
+DrawnTask drawTask(TaskKind kind, int dividendDigits, int divisorDigits, RandomSource& random) {
     random.reseedFromClock();
-
-    form.setText(ctl::Text1, decimalText(drawWithin(random, d)));
-    for (;;) {
-        const long long divisor = drawWithin(random, e);
-        form.setText(ctl::Text2, decimalText(divisor));
-        if (divisor > 10) {
-            break;
-        }
+    if (kind != TaskKind::Gemischt) {
+        return drawTaskOfKind(kind, dividendDigits, divisorDigits, random);
     }
+    DrawnTask t;
+    t.dividend = drawWithin(random, dividendDigits);
+    do {
+        t.divisor = drawWithin(random, divisorDigits);
+    } while (t.divisor <= 10);
+    return t;
 }
 
-void Label3_Click(Form1& form, int index, TaskKind kind) {
+void drawNextTask(Form1& form, RandomSource& random, TaskKind kind) {
+    if (kind != TaskKind::Gemischt) {
+        fitDigitLimitToKind(form, kind);
+    }
+    const DrawnTask t = drawTask(kind, dividendDigitLimit(form), divisorDigitLimit(form), random);
+    form.setText(ctl::Text1, decimalText(t.dividend));
+    form.setText(ctl::Text2, decimalText(t.divisor));
+}
+
+void cycleDigitLimit(Form1& form, int index, TaskKind kind) {
     if (index == 0) {
         long long d = leadingWhole(form.caption(ctl::label3(0))) + 1;
         if (d > 6) {

@@ -63,7 +63,7 @@ void showTaskProblem(Form1& form, TextView message) {
     }
 }
 
-bool Command1_Click(Form1& form) {
+bool takeTaskIn(Form1& form) {
     const TypedTask typed = typedTask(form.text(ctl::Text1), form.text(ctl::Text2));
     if (typed.problem != TaskProblem::None) {
         showTaskProblem(form, taskProblemText(typed.problem));

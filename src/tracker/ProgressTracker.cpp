@@ -166,7 +166,7 @@ void bringDownStep(Form1& form) {
 
 } // namespace
 
-void Timer1_Timer(Form1& form) {
+void trackProgress(Form1& form) {
     const RowMask emptied = guardStep(form);
     labelStep(form, emptied);
     bringDownStep(form);

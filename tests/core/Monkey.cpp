@@ -405,7 +405,7 @@ std::string Session::saveLoad(const Event& e) {
         const std::size_t messages = files_.messages.size();
         Form1 scratch;
         files_.answer(path);
-        mLaden_Click(scratch, files_.services());
+        loadTaskFileOntoSheet(scratch, files_.services());
         const TaskFileBytes back = writeTaskRecords(scratch);
         pupil_.load(files_, path);
         if (files_.messages.size() != messages ||
@@ -722,7 +722,7 @@ std::optional<Violation> Session::check(std::size_t index) {
     if (passRan_) {
         // One pass brings the sheet to rest: the window needs no timer.
         const std::uint64_t revision = form_.revision();
-        Timer1_Timer(form_);
+        trackProgress(form_);
         if (form_.revision() != revision) {
             return violation("a second pass after an event changed the sheet", "");
         }

@@ -312,7 +312,7 @@ std::string workTask(Form1& form, Form1& key, long dividend, long divisor, const
             return task + " remainder row " + std::to_string(remainderRow) + " judged " + v;
         }
         // The tracker brings the next digit down beside the product, or ends.
-        Timer1_Timer(form);
+        trackProgress(form);
         const bool last = k + 1 == steps.size();
         if (form.visible(ctl::Label4) != last || (st.bringDown < 0) != last ||
             bringDownColumn(form, static_cast<int>(k)) != st.bringDown) {

@@ -133,7 +133,7 @@ TEST(CheckRowCounter, CorrectedRowIsLockedAndKeepsItsCount) {
     CheckRow(form, 1);
     CheckRow(form, 1);
     form.setText(ctl::kontrolle(2, 4), U"3");
-    info_Click(form, 1);
+    CheckRow(form, 1);
     EXPECT_EQ(form.caption(ctl::info(1)), texts::Korrekt);
     EXPECT_EQ(form.background(ctl::info(1)), colors::LightGreen);
     for (int c = 0; c < kRowCells; ++c) {
@@ -142,7 +142,7 @@ TEST(CheckRowCounter, CorrectedRowIsLockedAndKeepsItsCount) {
     expectCounter(form, 1, U"2", true);
     // Clicking the right row again runs the check again and changes nothing.
     const std::uint64_t revision = form.revision();
-    info_Click(form, 1);
+    CheckRow(form, 1);
     EXPECT_EQ(form.revision(), revision);
 }
 
@@ -161,7 +161,7 @@ TEST(CheckRowClick, RightFirstProductLocksItAndItsDigitOnly) {
     Form1 form;
     setUp(form, U"9434", U"13", {U"7"}, {"91...."});
     ASSERT_TRUE(form.setFocus(ctl::kontrolle(2, 4)));
-    info_Click(form, 0);
+    CheckRow(form, 0);
     EXPECT_EQ(form.caption(ctl::info(0)), texts::Korrekt);
     EXPECT_EQ(form.background(ctl::info(0)), colors::LightGreen);
     for (int c = 0; c < kRowCells; ++c) {
@@ -193,7 +193,7 @@ TEST(CheckRowBlankQuotient, ChangesNothingWhateverTheLabelSays) {
         test::judgedRightAbove(form, 2);
         const std::uint64_t revision = form.revision();
         CheckRow(form, 2);
-        info_Click(form, 2);
+        CheckRow(form, 2);
         EXPECT_EQ(form.revision(), revision);
     }
 }
@@ -239,7 +239,7 @@ TEST(CheckRowFailure, NothingChanges) {
             };
             const auto before = withoutTips(test::snapshot(form));
             CheckRow(form, c.row);
-            info_Click(form, c.row);
+            CheckRow(form, c.row);
             EXPECT_EQ(withoutTips(test::snapshot(form)), before);
         }
     }

@@ -31,7 +31,7 @@ Event row(int n, const char* cells, int enters = 1) {
     return [=](Form1& f) {
         test::writeRow(f, n, cells);
         for (int i = 0; i < enters; ++i) {
-            Timer1_Timer(f);
+            trackProgress(f);
             CheckRow(f, n - 1);
         }
     };
@@ -71,7 +71,7 @@ void walk(std::u32string_view dividend, const std::vector<Stop>& stops) {
         SCOPED_TRACE(i);
         if (s.event) {
             s.event(form);
-            Timer1_Timer(form);
+            trackProgress(form);
         }
         const HintStep step = currentStep(form);
         ASSERT_EQ(step.kind, s.kind);
@@ -186,12 +186,12 @@ TEST(HintStages, FollowingTheOutlinesSolvesRandomTasks) {
             for (std::size_t i = 0; i < digits.size(); ++i) {
                 form.setText(h.outline[i], Text(1, static_cast<char32_t>(digits[i])));
             }
-            Timer1_Timer(form);
+            trackProgress(form);
             if (step.kind != StepKind::Quotient) {
                 const int checked = 2 * step.step + (step.kind == StepKind::Remainder ? 1 : 0);
                 CheckRow(form, checked);
                 ASSERT_EQ(form.caption(ctl::info(checked)), texts::Korrekt) << q;
-                Timer1_Timer(form);
+                trackProgress(form);
             }
         }
         EXPECT_TRUE(form.visible(ctl::Label4));
@@ -300,10 +300,10 @@ TEST(ReadAloud, TaskRowAndCalculationOfWorkedSheets) {
         SCOPED_TRACE(c.row);
         Form1 form;
         test::enterTask(form, c.dividend, U"13");
-        Timer1_Timer(form);
+        trackProgress(form);
         for (const Event& e : c.work) {
             e(form);
-            Timer1_Timer(form);
+            trackProgress(form);
         }
         const std::string top = c.dividend == U"9434" ? task : "Aufgabe: 1313 geteilt durch 13.";
         EXPECT_EQ(test::utf8(taskReading(form)), top);

@@ -97,9 +97,9 @@ TEST(TaskFileCommandsCancel, NeitherDialogChangesAnything) {
         const auto files = s.files;
 
         if (load) {
-            mLaden_Click(sheet.form, s.services());
+            loadTaskFileOntoSheet(sheet.form, s.services());
         } else {
-            EXPECT_FALSE(mSpeichern_Click(sheet.form, s.services()));
+            EXPECT_FALSE(saveSheetToTaskFile(sheet.form, s.services()));
         }
 
         EXPECT_EQ(s.openCalls.size() + s.saveCalls.size(), 1u);
@@ -184,7 +184,7 @@ TEST(TaskFileCommandsLoad, RefusedFilesLeaveTheSheetExactlyAsItWas) {
         const auto filesBefore = s.files;
         s.openAnswer = path;
 
-        mLaden_Click(sheet.form, s.services());
+        loadTaskFileOntoSheet(sheet.form, s.services());
 
         SCOPED_TRACE(c.what);
         test::expectSameSheet(before, test::snapshot(sheet.form));
@@ -219,12 +219,12 @@ TEST(TaskFileCommandsLoad, AnyFileOfAtLeast23RecordsIsTakenAndOnlyItsStartIsRead
         Worksheet whole;
         workedSheet(whole);
         s.openAnswer = "/prog/gross.xyz";
-        mLaden_Click(whole.form, s.services());
+        loadTaskFileOntoSheet(whole.form, s.services());
 
         Worksheet start;
         workedSheet(start);
         s.openAnswer = "/prog/anfang.AUF";
-        mLaden_Click(start.form, s.services());
+        loadTaskFileOntoSheet(start.form, s.services());
 
         EXPECT_TRUE(s.messages.empty());
         EXPECT_EQ(s.readLimits, (std::vector<std::size_t>{2944, 2944}));
@@ -274,7 +274,7 @@ TEST(TaskFileCommandsLoad, TaskBoxesFollowTheLoadedCells) {
 
         Worksheet sheet;
         workedSheet(sheet);
-        mLaden_Click(sheet.form, s.services());
+        loadTaskFileOntoSheet(sheet.form, s.services());
         EXPECT_EQ(test::utf8(sheet.form.text(ctl::Text1)), test::utf8(c.text1));
         EXPECT_EQ(test::utf8(sheet.form.text(ctl::Text2)), test::utf8(c.text2));
         // The top line is the file's, not a new spread of the task boxes.
@@ -314,7 +314,7 @@ TEST(TaskFileCommandsLoad, FocusGoesWhereTheWorkGoesOn) {
         s.openAnswer = "/prog/t.AUF";
         Worksheet sheet;
         workedSheet(sheet);
-        mLaden_Click(sheet.form, s.services());
+        loadTaskFileOntoSheet(sheet.form, s.services());
         EXPECT_EQ(test::controlName(sheet.form.focus()), test::controlName(c.focus));
     }
 }
@@ -328,7 +328,7 @@ TEST(TaskFileCommandsLoad, ThePathIsTakenAsChosenAndNothingIsCreated) {
         s.files[path] = toBytes(writeTaskRecords(saved.form));
         s.openAnswer = path;
         Worksheet sheet;
-        mLaden_Click(sheet.form, s.services());
+        loadTaskFileOntoSheet(sheet.form, s.services());
         EXPECT_TRUE(s.messages.empty());
         EXPECT_EQ(test::dividendText(sheet.form), "9434..");
         EXPECT_EQ(s.files.size(), 1u);
@@ -365,7 +365,7 @@ TEST(TaskFileCommandsSave, ExtensionRule) {
             s.files[c.written] = Bytes(3, 'x');
             s.saveAnswer = c.chosen;
             s.replaceAnswer = replace;
-            EXPECT_EQ(mSpeichern_Click(sheet.form, s.services()).has_value(), replace);
+            EXPECT_EQ(saveSheetToTaskFile(sheet.form, s.services()).has_value(), replace);
             ASSERT_EQ(s.files.size(), 1u);
             EXPECT_EQ(s.files.begin()->first, c.written);
             EXPECT_EQ(s.files.begin()->second.size(), replace ? kTaskFileSize : 3u);
@@ -389,7 +389,7 @@ TEST(TaskFileCommandsSave, WritesExactlyTheRecordsAndLeavesSheetAndTimer) {
         Services s;
         s.files["/prog/alt.AUF"] = Bytes(5000, 'x');
         s.saveAnswer = "/prog/alt.AUF";
-        mSpeichern_Click(sheet.form, s.services());
+        saveSheetToTaskFile(sheet.form, s.services());
         EXPECT_EQ(s.files["/prog/alt.AUF"], toBytes(writeTaskRecords(sheet.form)));
         EXPECT_EQ(s.files["/prog/alt.AUF"].size(), 2944u);
         EXPECT_TRUE(s.messages.empty());
@@ -411,7 +411,7 @@ TEST(TaskFileCommandsSave, FailureIsReportedWithFileAndReason) {
         Services s;
         s.writeFailures["/weg/a.AUF"] = reason;
         s.saveAnswer = "/weg/a";
-        mSpeichern_Click(sheet.form, s.services());
+        saveSheetToTaskFile(sheet.form, s.services());
         ASSERT_EQ(s.messages.size(), 1u);
         EXPECT_EQ(s.messages[0].first, "Speichern fehlgeschlagen");
         EXPECT_NE(s.messages[0].second.find("/weg/a.AUF"), std::string::npos);
@@ -441,8 +441,8 @@ TEST(TaskFileCommandsDialogs, StartInTheProgramFolderOnlyWhenItIsWritable) {
         if (c.writable) {
             s.writableFolders.insert(c.appPath);
         }
-        mLaden_Click(form, s.services());
-        mSpeichern_Click(form, s.services());
+        loadTaskFileOntoSheet(form, s.services());
+        saveSheetToTaskFile(form, s.services());
         ASSERT_EQ(s.openCalls.size(), 1u);
         ASSERT_EQ(s.saveCalls.size(), 1u);
         EXPECT_EQ(s.openCalls[0].startFolder, c.start);
@@ -696,7 +696,7 @@ TEST(TaskFileCommandsRoundTrip, RandomSheetsComeBackWithOnlyTheDocumentedDiffere
         Worksheet original;
         original.form.setAppPath("/prog");
         const Expected saved = RandomSheet(seed).apply(original.form);
-        mSpeichern_Click(original.form, s.services());
+        saveSheetToTaskFile(original.form, s.services());
         ASSERT_EQ(s.files.count("/prog/runde.AUF"), 1u);
 
         // The sheet that loads it has its own random state; the expected
@@ -709,7 +709,7 @@ TEST(TaskFileCommandsRoundTrip, RandomSheetsComeBackWithOnlyTheDocumentedDiffere
         RandomSheet(seed + 100000).apply(expected.form);
         applyDocumentedLoad(expected.form, saved);
 
-        mLaden_Click(target.form, s.services());
+        loadTaskFileOntoSheet(target.form, s.services());
         EXPECT_TRUE(s.messages.empty());
         // Where the focus goes after a load has its own test.
         EXPECT_TRUE(target.form.canTakeFocus(target.form.focus()));

@@ -24,7 +24,7 @@ using test::writeRow;
 // Passes of the tracker on the model, between writes made behind its back.
 void tick(Form1& form, int count = 1) {
     for (int i = 0; i < count; ++i) {
-        Timer1_Timer(form);
+        trackProgress(form);
     }
 }
 
@@ -381,7 +381,7 @@ TEST(TrackerBringDown, Label4StaysOnceShown) {
     EXPECT_TRUE(form.visible(ctl::Label4));
     EXPECT_EQ(form.caption(ctl::Label4), texts::Beendet);
 
-    Command1_Click(form);
+    takeTaskIn(form);
     EXPECT_FALSE(form.visible(ctl::Label4));
 }
 
@@ -440,7 +440,7 @@ TEST(TrackerBringDown, StopsOnceTheProductAboveIsJudgedWrongAgain) {
     ASSERT_EQ(form.focus(), ctl::resultat(1));
 
     form.setText(ctl::Text2, U"14");
-    info_Click(form, 0);
+    CheckRow(form, 0);
     ASSERT_EQ(form.caption(ctl::info(0)), texts::Korrekt);
     ASSERT_TRUE(form.setFocus(ctl::Command2));
     for (int pass = 0; pass < 3; ++pass) {

@@ -43,7 +43,7 @@ void enterTask(Form1& form, std::u32string_view dividend, std::u32string_view di
     form.setText(ctl::Text1, dividend);
     form.setText(ctl::Text2, divisor);
     // A task "Eingabe" refuses stands in the top line as a file can put it.
-    if (!Command1_Click(form)) {
+    if (!takeTaskIn(form)) {
         EnterTask(form);
     }
 }

@@ -214,48 +214,48 @@ QString workTask9434By13(SheetWindow& window) {
 void fillCells(Form1& form, ControlId first, TextView digits) {
     for (std::size_t k = 0; k < digits.size(); ++k) {
         form.setText({first.kind, first.index - static_cast<int>(k)}, Text(1, digits[k]));
-        Timer1_Timer(form);
+        trackProgress(form);
     }
 }
 
 void workStep(Form1& form, int step, char32_t digit, int productLeft, TextView product,
               int remainderLeft, TextView remainder) {
     form.setText(ctl::resultat(step), Text(1, digit));
-    Timer1_Timer(form);
+    trackProgress(form);
     fillCells(form, ctl::kontrolle(2 * step + 1, productLeft), product);
     CheckRow(form, 2 * step);
-    Timer1_Timer(form);
+    trackProgress(form);
     fillCells(form, ctl::kontrolle(2 * step + 2, remainderLeft), remainder);
     CheckRow(form, 2 * step + 1);
-    Timer1_Timer(form);
+    trackProgress(form);
 }
 
 void sheetInState(Worksheet& sheet, const QString& state) {
     Form1& f = sheet.form;
     f.setText(ctl::Text1, U"9434");
     f.setText(ctl::Text2, U"13");
-    Command1_Click(f);
-    Timer1_Timer(f);
+    takeTaskIn(f);
+    trackProgress(f);
     if (state == "entered") {
         return;
     }
     f.setText(ctl::resultat(0), U"7");
-    Timer1_Timer(f);
+    trackProgress(f);
     fillCells(f, ctl::kontrolle(1, 5), U"91");
     if (state == "pending") {
         return;
     }
     CheckRow(f, 0);
-    Timer1_Timer(f);
+    trackProgress(f);
     fillCells(f, ctl::kontrolle(2, 4), U"4");
     CheckRow(f, 1);
-    Timer1_Timer(f);
+    trackProgress(f);
     if (state == "wrong") {
         return;
     }
     f.setText(ctl::kontrolle(2, 4), U"3");
     CheckRow(f, 1);
-    Timer1_Timer(f);
+    trackProgress(f);
     workStep(f, 1, U'2', 4, U"26", 3, U"7");
     workStep(f, 2, U'5', 3, U"65", 2, U"9");
 }
