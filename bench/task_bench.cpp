@@ -17,7 +17,7 @@ namespace {
 bool sheetIsReset(const Form1& form) {
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
-            const ControlId cell = ctl::kontrolle(n, c);
+            const ControlId cell = ctl::workRow(n - 1, c);
             if (!form.text(cell).empty() || !form.enabled(cell)) {
                 return false;
             }

@@ -42,7 +42,7 @@ void passEmptiesGuardedRow(benchmark::State& state) {
         return;
     }
     Form1& form = sheet.form;
-    const ControlId cell = ctl::kontrolle(7, 1);
+    const ControlId cell = ctl::workRow(6, 1);
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
         form.setText(cell, U"5");
@@ -66,7 +66,7 @@ void passTogglesLabel(benchmark::State& state) {
         return;
     }
     Form1& form = sheet.form;
-    const ControlId cell = ctl::kontrolle(1, 5);
+    const ControlId cell = ctl::workRow(0, 5);
     const ControlId label = ctl::info(0);
     bool write = true;
     int wrongStates = 0;
@@ -93,7 +93,7 @@ void passPullsFocusBack(benchmark::State& state) {
     Form1& form = sheet.form;
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
-        form.setFocus(ctl::kontrolle(5, 3));
+        form.setFocus(ctl::workRow(4, 3));
         trackProgress(form);
     }
     allocations.report(state);

@@ -186,7 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int n = 1; n <= kWorkRows; ++n) {
         const bool korrekt = at(file, n, 1) == '1' && at(file, n, 2) == 'k';
         for (int c = 0; c < kRowCells; ++c) {
-            require(form.enabled(ctl::kontrolle(n, c)) == !korrekt,
+            require(form.enabled(ctl::workRow(n - 1, c)) == !korrekt,
                     "a work cell's lock does not follow its row's verdict");
         }
     }

@@ -54,7 +54,7 @@ void Worksheet::afterEvent() {
     }
 }
 
-void Worksheet::keyDown(ControlId control, int keyCode, int shift) {
+void Worksheet::keyDown(ControlId control, int keyCode) {
     keyInProgress_ = true;
     // Enter in a number box takes the task into the grid, as "Eingabe" does.
     if ((control == ctl::Text1 || control == ctl::Text2) && keyCode == vk::Return) {
@@ -62,9 +62,9 @@ void Worksheet::keyDown(ControlId control, int keyCode, int shift) {
         return;
     }
     if (control.kind == Kind::Resultat) {
-        resultat_KeyDown(form, control.index, keyCode, shift);
+        resultat_KeyDown(form, control.index, keyCode);
     } else if (isKontrolle(control.kind)) {
-        kontrolle_KeyDown(form, kontrolleNumber(control.kind), control.index, keyCode, shift);
+        kontrolle_KeyDown(form, kontrolleNumber(control.kind), control.index, keyCode);
     }
 }
 

@@ -47,7 +47,7 @@ class Worksheet {
 
     // A key went down in a control; only cells and the number boxes have key
     // handlers. The pass waits for keyDone().
-    void keyDown(ControlId control, int keyCode, int shift = 0);
+    void keyDown(ControlId control, int keyCode);
     void keyDone();
     bool keyInProgress() const { return keyInProgress_; }
     // The user changed the text of a text box, by a key or a paste. A locked

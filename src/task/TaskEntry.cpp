@@ -34,10 +34,10 @@ void EnterTask(Form1& form) {
     }
     for (int c = 0; c < kRowCells; ++c) {
         for (int n = 1; n <= kWorkRows; ++n) {
-            form.setText(ctl::kontrolle(n, c), U"");
+            form.setText(ctl::workRow(n - 1, c), U"");
         }
         for (int n = 1; n <= kWorkRows; ++n) {
-            form.setEnabled(ctl::kontrolle(n, c), true);
+            form.setEnabled(ctl::workRow(n - 1, c), true);
         }
     }
     for (int i = 0; i < kWorkRows; ++i) {

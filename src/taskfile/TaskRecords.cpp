@@ -320,7 +320,7 @@ void applyTaskRecords(Form1& form, std::span<const std::uint8_t, kTaskFileSize> 
         const int k = kontrolleRecord(n);
         const bool locked = form.verdict(n - 1) == Verdict::Korrekt;
         for (int column = 0; column < kRowCells; ++column) {
-            const ControlId cell = ctl::kontrolle(n, column);
+            const ControlId cell = ctl::workRow(n - 1, column);
             form.setText(cell, cellText(bytes[at(k, column + 1)]));
             if (locked) {
                 form.setEnabled(cell, false);

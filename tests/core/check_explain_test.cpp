@@ -115,7 +115,7 @@ void randomSheet(Form1& form, std::uint32_t seed) {
     }
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
-            form.setText(ctl::kontrolle(n, c), cell(static_cast<int>(chars.size())));
+            form.setText(ctl::workRow(n - 1, c), cell(static_cast<int>(chars.size())));
         }
     }
     if (pick(8) == 0) {

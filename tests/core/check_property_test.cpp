@@ -29,7 +29,8 @@ using test::Step;
 std::vector<int> writeNumber(Form1& form, int n, int column, long value) {
     std::vector<int> columns;
     do {
-        form.setText(ctl::kontrolle(n, column), Text(1, static_cast<char32_t>(U'0' + value % 10)));
+        form.setText(ctl::workRow(n - 1, column),
+                     Text(1, static_cast<char32_t>(U'0' + value % 10)));
         columns.push_back(column++);
         value /= 10;
     } while (value > 0);

@@ -122,7 +122,7 @@ TEST(CheckRowCounter, ThreeWrongChecksCountOneTwoThree) {
         EXPECT_EQ(form.caption(ctl::info(1)), texts::Fehler);
         EXPECT_EQ(form.background(ctl::info(1)), colors::LightRed);
         expectCounter(form, 1, expected, true);
-        EXPECT_TRUE(form.enabled(ctl::kontrolle(2, 4)));
+        EXPECT_TRUE(form.enabled(ctl::workRow(1, 4)));
     }
     expectCounter(form, 10, U"0", false);
 }
@@ -132,12 +132,12 @@ TEST(CheckRowCounter, CorrectedRowIsLockedAndKeepsItsCount) {
     wrongRemainder(form);
     CheckRow(form, 1);
     CheckRow(form, 1);
-    form.setText(ctl::kontrolle(2, 4), U"3");
+    form.setText(ctl::workRow(1, 4), U"3");
     CheckRow(form, 1);
     EXPECT_EQ(form.caption(ctl::info(1)), texts::Korrekt);
     EXPECT_EQ(form.background(ctl::info(1)), colors::LightGreen);
     for (int c = 0; c < kRowCells; ++c) {
-        EXPECT_FALSE(form.enabled(ctl::kontrolle(2, c))) << c;
+        EXPECT_FALSE(form.enabled(ctl::workRow(1, c))) << c;
     }
     expectCounter(form, 1, U"2", true);
     // Clicking the right row again runs the check again and changes nothing.
@@ -160,17 +160,17 @@ TEST(CheckRowCounter, LastRowCountsInItsOwnCounterOnly) {
 TEST(CheckRowClick, RightFirstProductLocksItAndItsDigitOnly) {
     Form1 form;
     setUp(form, U"9434", U"13", {U"7"}, {"91...."});
-    ASSERT_TRUE(form.setFocus(ctl::kontrolle(2, 4)));
+    ASSERT_TRUE(form.setFocus(ctl::workRow(1, 4)));
     CheckRow(form, 0);
     EXPECT_EQ(form.caption(ctl::info(0)), texts::Korrekt);
     EXPECT_EQ(form.background(ctl::info(0)), colors::LightGreen);
     for (int c = 0; c < kRowCells; ++c) {
-        EXPECT_FALSE(form.enabled(ctl::kontrolle(1, c))) << c;
-        EXPECT_TRUE(form.enabled(ctl::kontrolle(2, c))) << c;
+        EXPECT_FALSE(form.enabled(ctl::workRow(0, c))) << c;
+        EXPECT_TRUE(form.enabled(ctl::workRow(1, c))) << c;
     }
     EXPECT_FALSE(form.enabled(ctl::resultat(0)));
     EXPECT_TRUE(form.enabled(ctl::resultat(1)));
-    EXPECT_EQ(form.focus(), ctl::kontrolle(2, 4));
+    EXPECT_EQ(form.focus(), ctl::workRow(1, 4));
 }
 
 // A check that writes no verdict is no attempt: whatever the label says (the

@@ -49,8 +49,8 @@ TEST(Sheet, TaskCellsNeverTakeTheFocus) {
     }
     EXPECT_EQ(form.focus(), ctl::Command2);
     EXPECT_FALSE(form.setFocus(ctl::info(0)));
-    EXPECT_TRUE(form.setFocus(ctl::kontrolle(3, 2)));
-    EXPECT_EQ(form.focus(), ctl::kontrolle(3, 2));
+    EXPECT_TRUE(form.setFocus(ctl::workRow(2, 2)));
+    EXPECT_EQ(form.focus(), ctl::workRow(2, 2));
 }
 
 TEST(Sheet, DisablingTheFocusedCellLeavesTheFocusThere) {
@@ -66,7 +66,7 @@ TEST(Sheet, DisablingTheFocusedCellLeavesTheFocusThere) {
 TEST(Layout, EveryWorkColumnLiesUnderItsDividendCell) {
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
-            const Geometry cell = geometry(ctl::kontrolle(n, c));
+            const Geometry cell = geometry(ctl::workRow(n - 1, c));
             const Geometry top = geometry(ctl::dividend(c));
             EXPECT_EQ(cell.left, top.left);
             EXPECT_EQ(cell.width, top.width);
@@ -89,24 +89,12 @@ TEST(Layout, TabOrderIsUniqueAndStartsWithTheButtons) {
     // 4 task controls + 6 + 3 + 5 top-line cells + 60 work cells.
     EXPECT_EQ(order.size(), 78u);
     const std::vector<std::pair<ControlId, int>> expected{
-        {ctl::Command2, 0},
-        {ctl::kontrolle(10, 5), 1},
-        {ctl::Text1, 2},
-        {ctl::Text2, 3},
-        {ctl::Command1, 5},
-        {ctl::kontrolle(10, 1), 10},
-        {ctl::dividend(0), 11},
-        {ctl::divisor(2), 19},
-        {ctl::resultat(4), 24},
-        {ctl::kontrolle(1, 0), 25},
-        {ctl::kontrolle(2, 0), 26},
-        {ctl::kontrolle(1, 5), 31},
-        {ctl::kontrolle(2, 5), 36},
-        {ctl::kontrolle(7, 5), 66},
-        {ctl::kontrolle(10, 0), 67},
-        {ctl::kontrolle(9, 5), 68},
-        {ctl::kontrolle(8, 0), 69},
-        {ctl::kontrolle(9, 4), 79},
+        {ctl::Command2, 0},       {ctl::workRow(9, 5), 1},  {ctl::Text1, 2},
+        {ctl::Text2, 3},          {ctl::Command1, 5},       {ctl::workRow(9, 1), 10},
+        {ctl::dividend(0), 11},   {ctl::divisor(2), 19},    {ctl::resultat(4), 24},
+        {ctl::workRow(0, 0), 25}, {ctl::workRow(1, 0), 26}, {ctl::workRow(0, 5), 31},
+        {ctl::workRow(1, 5), 36}, {ctl::workRow(6, 5), 66}, {ctl::workRow(9, 0), 67},
+        {ctl::workRow(8, 5), 68}, {ctl::workRow(7, 0), 69}, {ctl::workRow(8, 4), 79},
     };
     for (auto [id, index] : expected) {
         EXPECT_EQ(tabIndex(id), index);

@@ -55,7 +55,7 @@ TEST(TaskEntry, ResetsEverythingAnEarlierTaskLeft) {
     test::writeRow(form, 1, "91....");
     test::writeRow(form, 10, "....12");
     for (int c = 0; c < kRowCells; ++c) {
-        form.setEnabled(ctl::kontrolle(1, c), false);
+        form.setEnabled(ctl::workRow(0, c), false);
     }
     form.setEnabled(ctl::resultat(0), false);
     form.setVerdict(0, Verdict::Korrekt);
@@ -75,7 +75,7 @@ TEST(TaskEntry, ResetsEverythingAnEarlierTaskLeft) {
     for (int n = 1; n <= kWorkRows; ++n) {
         EXPECT_EQ(rowText(form, n), "......") << n;
         for (int c = 0; c < kRowCells; ++c) {
-            EXPECT_TRUE(form.enabled(ctl::kontrolle(n, c)));
+            EXPECT_TRUE(form.enabled(ctl::workRow(n - 1, c)));
         }
     }
     for (int i = 0; i < kWorkRows; ++i) {

@@ -72,7 +72,7 @@ void workedSheet(Worksheet& sheet) {
     form.setVisible(ctl::info(0), true);
     form.setVerdict(0, Verdict::Korrekt);
     for (int c = 0; c < kRowCells; ++c) {
-        form.setEnabled(ctl::kontrolle(1, c), false);
+        form.setEnabled(ctl::workRow(0, c), false);
     }
     test::writeRow(form, 2, ".34...");
     form.setVisible(ctl::info(1), true);
@@ -296,8 +296,8 @@ TEST(TaskFileCommandsLoad, FocusGoesWhereTheWorkGoesOn) {
     };
     const std::vector<Case> cases{
         {"fresh", U"", {}, ctl::resultat(0)},
-        {"digit written", U"7", {}, ctl::kontrolle(1, 5)},
-        {"product right", U"7", {"91...."}, ctl::kontrolle(2, 5)},
+        {"digit written", U"7", {}, ctl::workRow(0, 5)},
+        {"product right", U"7", {"91...."}, ctl::workRow(1, 5)},
         {"step done", U"7", {"91....", ".3...."}, ctl::resultat(1)},
     };
     for (const Case& c : cases) {
@@ -542,8 +542,8 @@ class RandomSheet {
         }
         for (int n = 1; n <= kWorkRows; ++n) {
             for (int c = 0; c < kRowCells; ++c) {
-                e.kontrolle[n - 1][c] = cell(form, ctl::kontrolle(n, c), kCellSamples);
-                form.setEnabled(ctl::kontrolle(n, c), coin());
+                e.kontrolle[n - 1][c] = cell(form, ctl::workRow(n - 1, c), kCellSamples);
+                form.setEnabled(ctl::workRow(n - 1, c), coin());
             }
         }
         for (int i = 0; i < kWorkRows; ++i) {
@@ -658,8 +658,8 @@ void applyDocumentedLoad(Form1& form, const Expected& saved) {
             form.setEnabled(ctl::resultat(i / 2), !locked);
         }
         for (int c = 0; c < kRowCells; ++c) {
-            form.setText(ctl::kontrolle(i + 1, c), saved.kontrolle[i][c]);
-            form.setEnabled(ctl::kontrolle(i + 1, c), !locked);
+            form.setText(ctl::workRow(i, c), saved.kontrolle[i][c]);
+            form.setEnabled(ctl::workRow(i, c), !locked);
         }
         form.setVisible(ctl::info(i), saved.infoShown[i]);
         if (saved.infoShown[i]) {

@@ -71,7 +71,7 @@ TEST(TaskRecordsFormat, TwentyThreeRecordsOf128BytesWithTagsAndZeroFiller) {
     form.setText(ctl::divisor(0), U"B");
     form.setText(ctl::resultat(0), U"C");
     for (int n = 1; n <= kWorkRows; ++n) {
-        form.setText(ctl::kontrolle(n, 0), Text(1, static_cast<char32_t>(U'D' + n - 1)));
+        form.setText(ctl::workRow(n - 1, 0), Text(1, static_cast<char32_t>(U'D' + n - 1)));
     }
     const TaskFileBytes file = writeTaskRecords(form);
     const std::string firstBytes = "1010101010ABCDEFGHIJKLM";
@@ -302,7 +302,7 @@ TEST(TaskRecordsRead, EachCellOfAKorrektRowIsDisabledRightAfterItIsSet) {
     form.setCellChangeHook([&seen](Form1& f, int n, int index) {
         std::string enabled;
         for (int c = 0; c < kRowCells; ++c) {
-            enabled += f.enabled(ctl::kontrolle(n, c)) ? '1' : '0';
+            enabled += f.enabled(ctl::workRow(n - 1, c)) ? '1' : '0';
         }
         seen.push_back(std::to_string(n) + ":" + std::to_string(index) + ":" + enabled);
     });
@@ -438,7 +438,7 @@ TEST(TaskRecordsCp1252, CellsAndMarksGoThroughTheCodePage) {
     form.setText(ctl::resultat(0), U"\u00E9");
     form.setText(ctl::resultat(1), U"\u20AC");
     form.setText(ctl::resultat(2), U"\U0001F600");
-    form.setText(ctl::kontrolle(4, 0), U"\u00DF");
+    form.setText(ctl::workRow(3, 0), U"\u00DF");
     form.setVisible(ctl::fehler(0), true);
     form.setErrorMark(0, U'\U0001F600');
     const TaskFileBytes file = writeTaskRecords(form);
@@ -451,7 +451,7 @@ TEST(TaskRecordsCp1252, CellsAndMarksGoThroughTheCodePage) {
     EXPECT_EQ(back.form.text(ctl::resultat(0)), U"\u00E9");
     EXPECT_EQ(back.form.text(ctl::resultat(1)), U"\u20AC");
     EXPECT_EQ(back.form.text(ctl::resultat(2)), U"?");
-    EXPECT_EQ(back.form.text(ctl::kontrolle(4, 0)), U"\u00DF");
+    EXPECT_EQ(back.form.text(ctl::workRow(3, 0)), U"\u00DF");
     EXPECT_EQ(back.form.caption(ctl::fehler(0)), U"?");
 }
 

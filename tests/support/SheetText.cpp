@@ -12,7 +12,7 @@ void writeRow(Form1& form, int n, std::string_view cells) {
     for (int column = 0; column < kRowCells; ++column) {
         const char c = cells.at(static_cast<std::size_t>(5 - column));
         const char32_t ch = c == '_' ? U' ' : static_cast<char32_t>(c);
-        form.setText(ctl::kontrolle(n, column), c == '.' ? TextView() : TextView(&ch, 1));
+        form.setText(ctl::workRow(n - 1, column), c == '.' ? TextView() : TextView(&ch, 1));
     }
 }
 
