@@ -77,37 +77,6 @@ double leadingNumber(TextView t) {
     return sign * value;
 }
 
-std::uint64_t leadingCount(TextView t) {
-    const double n = std::floor(leadingNumber(t));
-    constexpr double kExact = 9007199254740992.0; // 2^53
-    if (!(n >= 1.0)) {
-        return 0;
-    }
-    if (n < kExact) {
-        return static_cast<std::uint64_t>(n);
-    }
-    // Large: the digits themselves, unless the number has an exponent.
-    std::size_t i = 0;
-    while (i < t.size() && isLeadingBlank(t[i])) {
-        ++i;
-    }
-    i += i < t.size() && t[i] == U'+' ? 1 : 0;
-    std::uint64_t value = 0;
-    bool saturated = false;
-    for (; i < t.size() && isDigit(t[i]); ++i) {
-        const auto digit = static_cast<std::uint64_t>(t[i] - U'0');
-        saturated = saturated || value > (UINT64_MAX - digit) / 10;
-        value = saturated ? UINT64_MAX : value * 10 + digit;
-    }
-    while (i < t.size() && (t[i] == U'.' || isDigit(t[i]))) {
-        ++i;
-    }
-    if (i < t.size() && (t[i] == U'e' || t[i] == U'E')) {
-        return n >= 18446744073709551615.0 ? UINT64_MAX : static_cast<std::uint64_t>(n);
-    }
-    return value;
-}
-
 long long leadingWhole(TextView t) {
     constexpr long long kLargest = 1'000'000'000'000;
     std::size_t i = 0;

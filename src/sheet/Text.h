@@ -25,11 +25,6 @@ bool isBlank(TextView t);
 // 0 when the text does not start with a number.
 double leadingNumber(TextView t);
 
-// The whole part of the leading number as a count, exact however large (a
-// double would round above 2^53): 0 for a text reading as below 1, the
-// largest value for one beyond it.
-std::uint64_t leadingCount(TextView t);
-
 // The whole text as a whole number: digits with optional spaces around them.
 // Returns false for anything else (signs, decimal points, letters, no digit).
 // Any number of digits is accepted; a value beyond 10^15 is taken as 10^15,
