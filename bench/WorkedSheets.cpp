@@ -55,7 +55,7 @@ void makeTwoStepsDone(Worksheet& sheet) {
             "info(0) does not ask \"korrekt?\" for 96");
     pupil.press(vk::Return);
     requireCaption(form, ctl::info(0), texts::Korrekt, "96 is not judged korrekt");
-    pupil.click(ctl::kontrolle(2, 4));
+    pupil.click(ctl::workRow(1, 4));
     pupil.type(U"2");
     pupil.press(vk::Return);
     requireCaption(form, ctl::info(1), texts::Korrekt, "remainder 2 is not judged korrekt");
@@ -67,12 +67,12 @@ void makeTwoStepsDone(Worksheet& sheet) {
     pupil.type(U"24");
     pupil.press(vk::Return);
     requireCaption(form, ctl::info(2), texts::Korrekt, "24 is not judged korrekt");
-    pupil.click(ctl::kontrolle(4, 3));
+    pupil.click(ctl::workRow(3, 3));
     pupil.type(U"4");
     pupil.press(vk::Return);
     requireCaption(form, ctl::info(3), texts::Fehler, "remainder 4 is not judged Fehler");
     requireCaption(form, ctl::fehler(3), U"1", "the error count of row 3 is not 1");
-    pupil.click(ctl::kontrolle(4, 3));
+    pupil.click(ctl::workRow(3, 3));
     pupil.type(U"3"); // replaces the 4
     pupil.press(vk::Return);
     requireCaption(form, ctl::info(3), texts::Korrekt, "remainder 3 is not judged korrekt");
@@ -101,7 +101,7 @@ void makeFinished(Worksheet& sheet) {
     pupil.type(U"6");
     pupil.press(vk::Return);
     requireCaption(form, ctl::info(4), texts::Korrekt, "36 is not judged korrekt");
-    pupil.click(ctl::kontrolle(6, 2));
+    pupil.click(ctl::workRow(5, 2));
     pupil.type(U"0");
     pupil.press(vk::Return);
     requireCaption(form, ctl::info(5), texts::Korrekt, "remainder 0 is not judged korrekt");
@@ -116,7 +116,7 @@ void makeFinished(Worksheet& sheet) {
     requireCaption(form, ctl::info(6), texts::Korrekt, "the zero row is not judged korrekt");
     pupil.click(ctl::info(6));
     requireCaption(form, ctl::info(6), texts::Korrekt, "the zero row is not judged korrekt");
-    pupil.click(ctl::kontrolle(8, 1));
+    pupil.click(ctl::workRow(7, 1));
     pupil.type(U"5");
     pupil.press(vk::Return);
     requireCaption(form, ctl::info(7), texts::Korrekt, "remainder 5 is not judged korrekt");
@@ -127,7 +127,7 @@ void makeFinished(Worksheet& sheet) {
     pupil.type(U"48");
     pupil.press(vk::Return);
     requireCaption(form, ctl::info(8), texts::Korrekt, "48 is not judged korrekt");
-    pupil.click(ctl::kontrolle(10, 0));
+    pupil.click(ctl::workRow(9, 0));
     pupil.type(U"6");
     pupil.press(vk::Return);
     requireCaption(form, ctl::info(9), texts::Korrekt, "remainder 6 is not judged korrekt");

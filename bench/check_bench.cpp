@@ -81,8 +81,8 @@ void solveZeroFillWrites(benchmark::State& state) {
     Form1& form = sheet.form;
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
-        form.setText(ctl::kontrolle(7, 2), U"");
-        form.setText(ctl::kontrolle(7, 1), U"");
+        form.setText(ctl::workRow(6, 2), U"");
+        form.setText(ctl::workRow(6, 1), U"");
         const SolveResult result = SolveRow(form, 6);
         benchmark::DoNotOptimize(result);
     }
@@ -105,7 +105,7 @@ void checkRightRow(benchmark::State& state) {
         CheckRow(form, 4);
     }
     allocations.report(state);
-    if (form.caption(ctl::info(4)) != texts::Korrekt || form.enabled(ctl::kontrolle(5, 2))) {
+    if (form.caption(ctl::info(4)) != texts::Korrekt || form.enabled(ctl::workRow(4, 2))) {
         state.SkipWithError("the right row is not locked");
     }
 }
@@ -140,7 +140,7 @@ BENCHMARK_CAPTURE(solveSameVerdict, product, 4)->Name("SolveRow/product_row/same
 BENCHMARK_CAPTURE(solveVerdictFlips, product, 4, ctl::resultat(2), U"3", U"2")
     ->Name("SolveRow/product_row/verdict_flips");
 BENCHMARK_CAPTURE(solveSameVerdict, remainder, 3)->Name("SolveRow/remainder_row/same_verdict");
-BENCHMARK_CAPTURE(solveVerdictFlips, remainder, 3, ctl::kontrolle(4, 3), U"3", U"4")
+BENCHMARK_CAPTURE(solveVerdictFlips, remainder, 3, ctl::workRow(3, 3), U"3", U"4")
     ->Name("SolveRow/remainder_row/verdict_flips");
 BENCHMARK_CAPTURE(solveSameVerdict, zero_fill, 6)->Name("SolveRow/zero_fill_row/zeros_stand");
 BENCHMARK(solveZeroFillWrites)->Name("SolveRow/zero_fill_row/writes_zeros");

@@ -191,7 +191,7 @@ bool checkIdleAllocations(std::ostream& out) {
         const std::uint64_t revision = sheet.form.revision();
         const std::uint64_t before = allocationCount();
         for (int i = 0; i < kPasses; ++i) {
-            Timer1_Timer(sheet.form);
+            trackProgress(sheet.form);
         }
         const std::uint64_t allocations = allocationCount() - before;
         const bool unchanged = sheet.form.revision() == revision;

@@ -17,7 +17,7 @@ namespace {
 bool sheetIsReset(const Form1& form) {
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
-            const ControlId cell = ctl::kontrolle(n, c);
+            const ControlId cell = ctl::workRow(n - 1, c);
             if (!form.text(cell).empty() || !form.enabled(cell)) {
                 return false;
             }
@@ -42,7 +42,7 @@ void enterTaskAlternating(benchmark::State& state) {
     for (auto _ : state) {
         form.setText(ctl::Text1, first ? kDividend : TextView(U"123456"));
         form.setText(ctl::Text2, first ? kDivisor : TextView(U"789"));
-        Command1_Click(form);
+        takeTaskIn(form);
         first = !first;
     }
     allocations.report(state);
@@ -63,7 +63,7 @@ void enterTaskOverFinished(benchmark::State& state) {
     const TaskFileBytes finished = writeTaskRecords(form);
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
-        Command1_Click(form);
+        takeTaskIn(form);
         state.PauseTiming();
         if (!sheetIsReset(form)) {
             state.SkipWithError("the sheet is not reset");
@@ -111,7 +111,7 @@ void readRecords(benchmark::State& state) {
     Form1& form = sheet.form;
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
-        Command1_Click(form);
+        takeTaskIn(form);
         applyTaskRecords(form, bytes);
     }
     allocations.report(state);

@@ -22,7 +22,7 @@ void idlePass(benchmark::State& state, void (*make)(Worksheet&)) {
     const std::uint64_t revision = form.revision();
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
-        Timer1_Timer(form);
+        trackProgress(form);
         benchmark::ClobberMemory();
     }
     allocations.report(state, "allocs/pass");
@@ -42,11 +42,11 @@ void passEmptiesGuardedRow(benchmark::State& state) {
         return;
     }
     Form1& form = sheet.form;
-    const ControlId cell = ctl::kontrolle(7, 1);
+    const ControlId cell = ctl::workRow(6, 1);
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
         form.setText(cell, U"5");
-        Timer1_Timer(form);
+        trackProgress(form);
     }
     allocations.report(state);
     if (!form.text(cell).empty() || form.visible(ctl::info(6))) {
@@ -66,14 +66,14 @@ void passTogglesLabel(benchmark::State& state) {
         return;
     }
     Form1& form = sheet.form;
-    const ControlId cell = ctl::kontrolle(1, 5);
+    const ControlId cell = ctl::workRow(0, 5);
     const ControlId label = ctl::info(0);
     bool write = true;
     int wrongStates = 0;
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
         form.setText(cell, write ? TextView(U"9") : TextView());
-        Timer1_Timer(form);
+        trackProgress(form);
         wrongStates += form.visible(label) != write;
         write = !write;
     }
@@ -93,8 +93,8 @@ void passPullsFocusBack(benchmark::State& state) {
     Form1& form = sheet.form;
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
-        form.setFocus(ctl::kontrolle(5, 3));
-        Timer1_Timer(form);
+        form.setFocus(ctl::workRow(4, 3));
+        trackProgress(form);
     }
     allocations.report(state);
     if (form.focus() != ctl::resultat(2)) {

@@ -150,7 +150,7 @@ TaskFileBytes expectedRecords(std::span<const std::uint8_t> in) {
 void load(Worksheet& sheet, std::span<const std::uint8_t> file, test::MemoryTaskFiles& io) {
     io.files[kPath] = test::MemoryTaskFiles::Bytes(file.begin(), file.end());
     io.answer(kPath);
-    mLaden_Click(sheet.form, io.services());
+    loadTaskFileOntoSheet(sheet.form, io.services());
 }
 
 TaskFileBytes loadFreshAndWrite(std::span<const std::uint8_t> file) {
@@ -186,7 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int n = 1; n <= kWorkRows; ++n) {
         const bool korrekt = at(file, n, 1) == '1' && at(file, n, 2) == 'k';
         for (int c = 0; c < kRowCells; ++c) {
-            require(form.enabled(ctl::kontrolle(n, c)) == !korrekt,
+            require(form.enabled(ctl::workRow(n - 1, c)) == !korrekt,
                     "a work cell's lock does not follow its row's verdict");
         }
     }

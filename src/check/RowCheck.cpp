@@ -6,7 +6,6 @@
 #include "check/RowSolver.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace zifferon {
@@ -25,19 +24,10 @@ void lockRow(Form1& form, int row) {
     }
 }
 
-// One more failed check: the counter shows the whole part of its caption's
-// number plus one, counted in whole numbers. A caption reading as a
-// negative count hides the counter.
+// One more failed check, shown; the count stops at what a task file holds.
 void countError(Form1& form, int row) {
-    const ControlId counter = ctl::fehler(row);
-    if (std::floor(leadingNumber(form.caption(counter))) + 1.0 > 0.0) {
-        const std::uint64_t count =
-            std::min(leadingCount(form.caption(counter)), kLargestCount - 1) + 1;
-        form.setCaption(counter, decimalText(static_cast<long long>(count)));
-        form.setVisible(counter, true);
-    } else {
-        form.setVisible(counter, false);
-    }
+    form.setErrorCount(row, std::min(form.errorCount(row), kLargestCount - 1) + 1);
+    form.setVisible(ctl::fehler(row), true);
 }
 
 // The kind a teacher counts; a divisor no one can divide by and a sign among
@@ -74,7 +64,7 @@ void CheckRow(Form1& form, int row) {
     // for the check says it too.
     if (result.outcome == SolveOutcome::NoVerdict && !result.reason.empty()) {
         const ControlId label = ctl::info(row);
-        if (form.caption(label) == texts::Pending) {
+        if (form.verdict(row) == Verdict::Pending) {
             form.setToolTip(label, result.reason);
         }
         form.notify(result.reason);
@@ -96,10 +86,6 @@ void CheckRow(Form1& form, int row) {
             form.countMistake(row, *kind);
         }
     }
-}
-
-void info_Click(Form1& form, int index) {
-    CheckRow(form, index);
 }
 
 } // namespace zifferon

@@ -16,7 +16,4 @@ namespace zifferon {
 // the pupil moves on.
 void CheckRow(Form1& form, int row);
 
-// Click on the verdict label of a row.
-void info_Click(Form1& form, int index);
-
 } // namespace zifferon

@@ -10,7 +10,7 @@ namespace zifferon {
 
 namespace {
 
-Text unitsBelong(bool remainder, bool tooFarLeft, double under) {
+Text unitsBelong(bool remainder, bool tooFarLeft, long long under) {
     const Msg id =
         remainder ? (tooFarLeft ? Msg::ReasonRemainderTooFarLeft : Msg::ReasonRemainderTooFarRight)
                   : (tooFarLeft ? Msg::ReasonProductTooFarLeft : Msg::ReasonProductTooFarRight);
@@ -55,14 +55,14 @@ Text explainColumns(const RowJudgement& j) {
     }
     const Text divisor = numberText(j.divisor);
     const bool tooFarLeft = j.anchor > j.expectedUnits;
-    if (j.row == 0 && j.digit == 0.0) {
+    if (j.row == 0 && j.digit == 0) {
         return say(tooFarLeft ? Msg::ReasonZeroTooFarLeft : Msg::ReasonZeroTooFarRight,
                    {numberText(j.upperAtUnits)});
     }
     if (tooFarLeft && j.N < j.divisor) {
         return say(Msg::ReasonDoesNotFit, {divisor, numberText(j.N)});
     }
-    if (!tooFarLeft && j.N >= 10.0 * j.divisor) {
+    if (!tooFarLeft && j.N >= 10 * j.divisor) {
         return say(Msg::ReasonFitsTenTimes, {divisor, numberText(j.N)});
     }
     return unitsBelong(false, tooFarLeft, j.upperAtUnits);
@@ -86,7 +86,7 @@ Text explainProduct(const RowJudgement& j) {
     case Mistake::ZifferZuGross:
         return say(Msg::ReasonDigitTooBig, {product, upper, digit});
     case Mistake::ZifferZuKlein:
-        if (j.row == 0 && j.digit == 0.0) {
+        if (j.row == 0 && j.digit == 0) {
             return say(Msg::ReasonFirstZeroTooSmall, {divisor, numberText(j.upperAtUnits)});
         }
         return say(Msg::ReasonDigitTooSmall,
@@ -109,7 +109,7 @@ void explainRestoredVerdicts(Form1& form) {
     for (int row = 0; row < kWorkRows; ++row) {
         const ControlId label = ctl::info(row);
         Text tip;
-        if (form.visible(label) && form.caption(label) == texts::Fehler) {
+        if (form.visible(label) && form.verdict(row) == Verdict::Fehler) {
             const JudgeResult r = judgeRow(form, row);
             if (r.outcome == JudgeOutcome::Judged) {
                 tip = explainJudgement(r.judgement);

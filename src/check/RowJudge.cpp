@@ -26,12 +26,12 @@ char32_t firstNonDigit(const std::array<TextView, kRowCells>& cells) {
     return 0;
 }
 
-double valueFrom(const std::array<TextView, kRowCells>& cells, int units) {
-    double value = 0.0;
-    double scale = 1.0;
+long long valueFrom(const std::array<TextView, kRowCells>& cells, int units) {
+    long long value = 0;
+    long long scale = 1;
     for (int c = units; c < kRowCells; ++c) {
-        value += leadingNumber(cells[static_cast<std::size_t>(c)]) * scale;
-        scale *= 10.0;
+        value += leadingWhole(cells[static_cast<std::size_t>(c)]) * scale;
+        scale *= 10;
     }
     return value;
 }
@@ -107,23 +107,23 @@ int topColumn(long value, int units) {
 
 // The first mistake the pupil has to mend on a wrong product row: a sign
 // among the digits, the columns, the quotient digit, the multiplication.
-Mistake productMistake(const RowJudgement& j, const WorkedStep& st, double whole) {
+Mistake productMistake(const RowJudgement& j, const WorkedStep& st, long long whole) {
     if (j.notADigit != 0) {
         return Mistake::KeineZiffer;
     }
-    if (j.row == 0 && j.digit == 0.0) {
+    if (j.row == 0 && j.digit == 0) {
         if (whole >= j.divisor) {
             return Mistake::ZifferZuKlein;
         }
-        return j.W != 0.0 ? Mistake::Einmaleins : Mistake::Stellenwert;
+        return j.W != 0 ? Mistake::Einmaleins : Mistake::Stellenwert;
     }
     if (j.anchor != j.expectedUnits || j.gap || j.strayColumn >= 0) {
         return Mistake::Stellenwert;
     }
-    if (j.digit > static_cast<double>(st.digit)) {
+    if (j.digit > st.digit) {
         return Mistake::ZifferZuGross;
     }
-    if (j.digit < static_cast<double>(st.digit)) {
+    if (j.digit < st.digit) {
         return Mistake::ZifferZuKlein;
     }
     return Mistake::Einmaleins;
@@ -135,7 +135,7 @@ void judgeProductRow(const Form1& form, const SheetTask& task, int row, RowJudge
     const Kind u = upperArray(row);
     // A later digit 0: its zero product is read (and written by the solver)
     // under every digit of the number above.
-    const bool zeroFill = row > 0 && j.digit == 0.0;
+    const bool zeroFill = row > 0 && j.digit == 0;
     std::array<TextView, kRowCells> cells = rowCells(form, row);
     for (int c = 0; c < kRowCells; ++c) {
         const auto i = static_cast<std::size_t>(c);
@@ -154,23 +154,22 @@ void judgeProductRow(const Form1& form, const SheetTask& task, int row, RowJudge
     j.W = valueFrom(cells, anchor);
     j.N = anchoredValue(form, u, anchor);
     j.expectedUnits = st.column;
-    j.upperAtUnits = static_cast<double>(st.partial);
+    j.upperAtUnits = st.partial;
     j.notADigit = firstNonDigit(cells);
     j.gap = hasGap(cells, anchor);
     if (anchor == st.column && !j.gap) {
         const int stray = strayLeftOf(form, cells, u, topColumn(st.product, st.column));
-        if (stray >= 0 && j.W == static_cast<double>(st.product)) {
+        if (stray >= 0 && j.W == st.product) {
             markStray(form, j, cells, stray);
         }
     }
     j.notAboveUpper = j.W <= j.N;
     j.differenceSmall = j.N - j.W < j.divisor;
     j.equalsProduct = j.W == j.P;
-    j.right = j.notADigit == 0 && j.digit == static_cast<double>(st.digit) && anchor == st.column &&
-              !j.gap && j.strayColumn < 0 && j.W == static_cast<double>(st.product);
+    j.right = j.notADigit == 0 && j.digit == st.digit && anchor == st.column && !j.gap &&
+              j.strayColumn < 0 && j.W == st.product;
     if (!j.right) {
-        const double whole = static_cast<double>(task.solution.quotient) * j.divisor +
-                             static_cast<double>(task.solution.remainder);
+        const long long whole = task.solution.quotient * j.divisor + task.solution.remainder;
         j.mistake = productMistake(j, st, whole);
         if (j.mistake == Mistake::Stellenwert) {
             j.misplaced = j.anchor != j.expectedUnits ? Misplaced::Units
@@ -213,9 +212,9 @@ void judgeRemainderRow(const Form1& form, const SheetTask& task, int row, RowJud
     const int s = st.column;
     j.anchor = s;
     j.expectedUnits = s;
-    j.upperAtUnits = static_cast<double>(st.partial);
-    j.W = static_cast<double>(st.product);
-    j.N = static_cast<double>(st.partial);
+    j.upperAtUnits = st.partial;
+    j.W = st.product;
+    j.N = st.partial;
     j.D = valueFrom(cells, s);
     j.notADigit = firstNonDigit(cells);
     const int lowest = lowestWritten(cells);
@@ -235,7 +234,7 @@ void judgeRemainderRow(const Form1& form, const SheetTask& task, int row, RowJud
     const int strayRight = judgeRightOfUnits(form, st, cells, j);
     const int strayLeft = strayLeftOf(form, cells, u, topColumn(st.remainder, s));
     j.gap = !unitsBlank && hasGap(cells, s);
-    const bool remainderRight = j.D == static_cast<double>(st.remainder);
+    const bool remainderRight = j.D == st.remainder;
     j.right = j.notADigit == 0 && remainderRight && strayRight < 0 && !j.wrongBroughtDown &&
               strayLeft < 0 && !j.gap && !(unitsBlank && leftOfUnits >= 0);
     outcome = JudgeOutcome::Judged;
@@ -266,7 +265,7 @@ void judgeRemainderRow(const Form1& form, const SheetTask& task, int row, RowJud
 }
 
 bool isKorrekt(const Form1& form, int row) {
-    return form.caption(ctl::info(row)) == texts::Korrekt;
+    return form.verdict(row) == Verdict::Korrekt;
 }
 
 bool isLocked(const Form1& form, int row) {
@@ -312,7 +311,7 @@ JudgeResult judgeRow(const Form1& form, int row) {
     }
     j.row = row;
     j.productRow = row % 2 == 0;
-    j.divisor = static_cast<double>(task.divisor);
+    j.divisor = task.divisor;
     j.P = j.divisor * j.digit;
     if (j.productRow) {
         judgeProductRow(form, task, row, j, result.outcome);

@@ -54,15 +54,15 @@ struct RowJudgement {
     bool productRow = false;
     bool right = false;
     Mistake mistake = Mistake::None;
-    int anchor = 0;          // s: the units column of the product
-    double W = 0;            // written product (product row) / product above (remainder row)
-    double N = 0;            // upper number, read down to column s
-    double P = 0;            // divisor x quotient digit
-    double D = 0;            // written remainder (remainder rows)
-    double divisor = 0;      // the task's divisor
-    double digit = 0;        // the quotient digit
-    int expectedUnits = -1;  // where the units digit belongs (-1: unknown)
-    double upperAtUnits = 0; // the number the product is taken from, read down to there
+    int anchor = 0;             // s: the units column of the product
+    long long W = 0;            // written product (product row) / product above (remainder row)
+    long long N = 0;            // upper number, read down to column s
+    long long P = 0;            // divisor x quotient digit
+    long long D = 0;            // written remainder (remainder rows)
+    long long divisor = 0;      // the task's divisor
+    long long digit = 0;        // the quotient digit
+    int expectedUnits = -1;     // where the units digit belongs (-1: unknown)
+    long long upperAtUnits = 0; // the number the product is taken from, read down to there
     // Product rows: which of the conditions held.
     bool notAboveUpper = true;   // W <= N
     bool differenceSmall = true; // N - W < divisor

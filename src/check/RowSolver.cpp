@@ -30,15 +30,8 @@ SolveResult SolveRow(Form1& form, int row) {
             form.setText(ctl::workRow(row, c), U"0");
         }
     }
-    const ControlId label = ctl::info(row);
-    form.setToolTip(label, explainJudgement(j));
-    if (j.right) {
-        form.setCaption(label, texts::Korrekt);
-        form.setBackground(label, colors::LightGreen);
-    } else {
-        form.setCaption(label, texts::Fehler);
-        form.setBackground(label, colors::LightRed);
-    }
+    form.setToolTip(ctl::info(row), explainJudgement(j));
+    form.showVerdict(row, j.right ? Verdict::Korrekt : Verdict::Fehler);
     result.outcome = SolveOutcome::Judged;
     result.judgement = j;
     return result;

@@ -3,10 +3,6 @@
 
 #include "check/SheetReading.h"
 
-#include <cmath>
-#include <iomanip>
-#include <sstream>
-
 namespace zifferon {
 
 std::optional<int> lowestWrittenColumn(const Form1& form, Kind array) {
@@ -27,12 +23,12 @@ int highestWrittenColumn(const Form1& form, Kind array, int from) {
     return from;
 }
 
-double anchoredValue(const Form1& form, Kind array, int anchor) {
-    double value = 0.0;
-    double scale = 1.0;
+long long anchoredValue(const Form1& form, Kind array, int anchor) {
+    long long value = 0;
+    long long scale = 1;
     for (int c = anchor; c < kRowCells; ++c) {
-        value += leadingNumber(form.text({array, c})) * scale;
-        scale *= 10.0;
+        value += leadingWhole(form.text({array, c})) * scale;
+        scale *= 10;
     }
     return value;
 }
@@ -50,19 +46,8 @@ std::vector<ControlId> cellsBetween(Kind array, int from, int to) {
     return cells;
 }
 
-Text numberText(double value) {
-    if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15) {
-        return decimalText(static_cast<long long>(value));
-    }
-    std::ostringstream out;
-    out << std::setprecision(6) << value;
-    std::string s = out.str();
-    for (char& c : s) {
-        if (c == '.') {
-            c = ',';
-        }
-    }
-    return fromUtf8(s);
+Text numberText(long long value) {
+    return decimalText(value);
 }
 
 } // namespace zifferon

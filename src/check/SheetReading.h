@@ -24,7 +24,7 @@ int highestWrittenColumn(const Form1& form, Kind array, int from);
 
 // The number read from column `anchor` leftwards (cells right of it do not
 // count, blank cells count 0).
-double anchoredValue(const Form1& form, Kind array, int anchor);
+long long anchoredValue(const Form1& form, Kind array, int anchor);
 
 // The array a row's product is taken from: the dividend for the first step,
 // otherwise the remainder row (with its brought-down digit) above the step's
@@ -34,8 +34,7 @@ Kind upperArray(int row);
 // The cells of `array` in the columns `from` down to `to` (from >= to).
 std::vector<ControlId> cellsBetween(Kind array, int from, int to);
 
-// A number as the sentences write it: whole numbers in plain digits,
-// others with a decimal comma.
-Text numberText(double value);
+// A number as the sentences write it: plain digits.
+Text numberText(long long value);
 
 } // namespace zifferon

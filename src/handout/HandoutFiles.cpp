@@ -5,7 +5,6 @@
 
 #include "handout/AllOrNothing.h"
 #include "sheet/Catalogue.h"
-#include "tracker/ProgressTracker.h"
 
 #include <climits>
 #include <cstdlib>
@@ -91,8 +90,6 @@ std::string handoutFileName(int number, const HandoutTask& task) {
 TaskFileBytes freshTaskFile(const HandoutTask& task) {
     Form1 form;
     enterHandoutTask(form, task);
-    // The pass that follows "Eingabe" in the window.
-    Timer1_Timer(form);
     return writeTaskRecords(form);
 }
 

@@ -19,10 +19,6 @@ namespace {
 // Far more draws than any possible sheet needs; only a bound for the loop.
 constexpr int kMostDraws = 1000000;
 
-long numberIn(const Form1& form, ControlId box) {
-    return static_cast<long>(leadingNumber(form.text(box)));
-}
-
 } // namespace
 
 std::string handoutProblem(const HandoutSettings& s) {
@@ -63,22 +59,18 @@ HandoutDraw drawHandout(const HandoutSettings& settings) {
     if (!draw.problem.empty()) {
         return draw;
     }
-    // The draw of "nächste Aufgabe" itself, on a sheet of its own whose
-    // digit limits are the sheet's.
-    Form1 form;
-    form.setCaption(ctl::label3(0), decimalText(settings.dividendDigits));
-    form.setCaption(ctl::label3(1), decimalText(settings.divisorDigits));
+    // The draw of "nächste Aufgabe" itself, with the sheet's digit limits.
     FixedSeedRandom random(settings.seed);
     std::set<std::pair<long, long>> taken;
     for (int n = 0; n < kMostDraws && draw.tasks.size() < std::size_t(settings.tasks); ++n) {
-        Command2_Click(form, random, settings.kind);
-        const long dividend = numberIn(form, ctl::Text1);
-        const long divisor = numberIn(form, ctl::Text2);
+        const DrawnTask drawn =
+            drawTask(settings.kind, settings.dividendDigits, settings.divisorDigits, random);
+        const auto dividend = static_cast<long>(drawn.dividend);
+        const auto divisor = static_cast<long>(drawn.divisor);
         if (dividend < divisor || !taken.insert({dividend, divisor}).second) {
             continue;
         }
-        std::optional<WorkedSolution> solution =
-            workedSolution(toUtf8(form.text(ctl::Text1)), divisor);
+        std::optional<WorkedSolution> solution = workedSolution(std::to_string(dividend), divisor);
         if (solution && solution->fitsGrid()) {
             draw.tasks.push_back({dividend, divisor, std::move(*solution)});
         }
@@ -104,7 +96,7 @@ std::string solutionLine(const HandoutTask& task) {
 void enterHandoutTask(Form1& form, const HandoutTask& task) {
     form.setText(ctl::Text1, decimalText(task.dividend));
     form.setText(ctl::Text2, decimalText(task.divisor));
-    Command1_Click(form);
+    takeTaskIn(form);
 }
 
 } // namespace zifferon

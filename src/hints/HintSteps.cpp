@@ -21,7 +21,7 @@ bool sameStep(const HintStep& a, const HintStep& b) {
 HintStep currentStep(const Form1& form) {
     HintStep h;
     const SheetTask task = sheetTask(form);
-    h.divisor = static_cast<double>(task.divisor);
+    h.divisor = task.divisor;
     if (!form.timer1Enabled() || !task.workable()) {
         return h;
     }
@@ -31,7 +31,7 @@ HintStep currentStep(const Form1& form) {
         const WorkedStep& st = task.solution.steps[i];
         const int k = static_cast<int>(i);
         h.step = k;
-        h.upper = static_cast<double>(st.partial);
+        h.upper = st.partial;
         const ControlId quotient = ctl::resultat(k);
         const Kind productArray = workRowKind(2 * k);
         const Kind remainderArray = workRowKind(2 * k + 1);
@@ -42,17 +42,17 @@ HintStep currentStep(const Form1& form) {
             return h;
         }
         h.digitIsNumber = parseDigitString(form.text(quotient), h.digit);
-        if (form.caption(ctl::info(2 * k)) != texts::Korrekt) {
+        if (form.verdict(2 * k) != Verdict::Korrekt) {
             // Under the number worked on: from its first digit to its units.
             h.kind = StepKind::Product;
             h.cells =
                 cellsBetween(productArray, highestWrittenColumn(form, upper, st.column), st.column);
             return h;
         }
-        if (form.caption(ctl::info(2 * k + 1)) != texts::Korrekt) {
+        if (form.verdict(2 * k + 1) != Verdict::Korrekt) {
             // Under the product: the remainder of the step's numbers.
             h.kind = StepKind::Remainder;
-            h.product = static_cast<double>(st.product);
+            h.product = st.product;
             h.cells = cellsBetween(remainderArray, std::max(st.column, startColumn(st.productRow)),
                                    st.column);
             return h;
@@ -107,7 +107,7 @@ Hint hintFor(const HintStep& step, int stage) {
         hint.question.clear();
     }
     if (hint.stage == 3) {
-        if (std::isfinite(step.divisor) && step.divisor > 0.0) {
+        if (step.divisor > 0) {
             for (int i = 1; i <= 9; ++i) {
                 hint.multiples.push_back(say(
                     Msg::HintMultiple, {divisor, decimalText(i), numberText(step.divisor * i)}));

@@ -30,15 +30,15 @@ struct HintStep {
     StepKind kind = StepKind::NoTask;
     int step = 0;                 // k: resultat(k), product row 2k, remainder row 2k + 1
     std::vector<ControlId> cells; // the cells to be written next
-    double divisor = 0.0;         // the divisor of the task in the top line
+    long long divisor = 0;        // the divisor of the task in the top line
     // The number worked on: the part of the dividend or of the remainder row
     // (with its brought-down digit) the step divides; in the remainder stage
     // the number the product is taken from, read down to the product's
     // units column as the solver reads it.
-    double upper = 0.0;
+    long long upper = 0;
     bool digitIsNumber = false;
-    double digit = 0.0;   // the written quotient digit (product and remainder stage)
-    double product = 0.0; // the product row above (remainder stage)
+    long long digit = 0;   // the written quotient digit (product and remainder stage)
+    long long product = 0; // the product row above (remainder stage)
 };
 
 // Whether two steps are the same step of the task (kind and number).

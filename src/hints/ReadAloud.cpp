@@ -16,9 +16,8 @@ Text number(int n) {
     return decimalText(n);
 }
 
-bool shows(const Form1& form, int row, TextView caption) {
-    const ControlId label = ctl::info(row);
-    return form.visible(label) && form.caption(label) == caption;
+bool shows(const Form1& form, int row, Verdict verdict) {
+    return form.visible(ctl::info(row)) && form.verdict(row) == verdict;
 }
 
 // The cells of `array` from column `from` down to `to` as they are read: a
@@ -65,7 +64,7 @@ Text rowName(int row) {
 // Where the tracker brought the next dividend digit down into remainder row
 // `row`; -1 while it has not.
 int broughtDownColumn(const Form1& form, int row) {
-    if (!shows(form, row, texts::Korrekt) || !shows(form, row - 1, texts::Korrekt)) {
+    if (!shows(form, row, Verdict::Korrekt) || !shows(form, row - 1, Verdict::Korrekt)) {
         return -1;
     }
     const int column = bringDownColumn(form, row / 2);
@@ -77,15 +76,15 @@ int broughtDownColumn(const Form1& form, int row) {
 Text remainderText(const Form1& form, int row) {
     const Kind kind = workRowKind(row);
     const Text written = numberFrom(form, kind, broughtDownColumn(form, row) + 1);
-    return written.empty() && shows(form, row, texts::Korrekt) ? Text(U"0") : written;
+    return written.empty() && shows(form, row, Verdict::Korrekt) ? Text(U"0") : written;
 }
 
 void addVerdict(Text& out, const Form1& form, int row) {
-    if (shows(form, row, texts::Korrekt)) {
+    if (shows(form, row, Verdict::Korrekt)) {
         out += say(Msg::ReadVerdictKorrekt);
-    } else if (shows(form, row, texts::Fehler)) {
+    } else if (shows(form, row, Verdict::Fehler)) {
         out += say(Msg::ReadVerdictFehler);
-    } else if (shows(form, row, texts::Pending)) {
+    } else if (shows(form, row, Verdict::Pending)) {
         out += say(Msg::ReadVerdictPending);
     }
     out += U'.';
@@ -136,7 +135,7 @@ Text quotientReading(const Form1& form) {
     if (form.visible(ctl::Label4)) {
         // The remainder of the task is that of the last step judged right.
         for (int row = kWorkRows - 1; row > 0; row -= 2) {
-            if (shows(form, row, texts::Korrekt)) {
+            if (shows(form, row, Verdict::Korrekt)) {
                 return say(Msg::ReadQuotientWithRemainder, {digits, remainderText(form, row)});
             }
         }
@@ -154,10 +153,10 @@ Text nextReading(const Form1& form) {
     case StepKind::Remainder: {
         const bool product = step.kind == StepKind::Product;
         const int row = 2 * step.step + (product ? 0 : 1);
-        if (shows(form, row, texts::Pending)) {
+        if (shows(form, row, Verdict::Pending)) {
             return say(product ? Msg::NextCheckProduct : Msg::NextCheckRemainder, {n});
         }
-        if (shows(form, row, texts::Fehler)) {
+        if (shows(form, row, Verdict::Fehler)) {
             return say(product ? Msg::NextMendProduct : Msg::NextMendRemainder, {n});
         }
         return say(product ? Msg::NextWriteProduct : Msg::NextWriteRemainder, {n});

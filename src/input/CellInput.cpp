@@ -63,7 +63,7 @@ void moveToRemainder(Form1& form, int productRow) {
 }
 
 bool isKorrekt(const Form1& form, int row) {
-    return form.caption(ctl::info(row)) == texts::Korrekt;
+    return form.verdict(row) == Verdict::Korrekt;
 }
 
 } // namespace
@@ -72,7 +72,7 @@ void CellChangeRule::kontrolle_Change(Form1& form, int n, int index) {
     if (!isWorkCell(n, index)) {
         return;
     }
-    const ControlId cell = ctl::kontrolle(n, index);
+    const ControlId cell = ctl::workRow(n - 1, index);
     const Text& s = form.text(cell);
     if (s.size() > 1) {
         // Typing again into the cell that changed last replaces its character,
@@ -86,7 +86,7 @@ void CellChangeRule::kontrolle_Change(Form1& form, int n, int index) {
     lastCellChar_ = now.empty() ? U' ' : now[0];
 }
 
-void kontrolle_KeyDown(Form1& form, int n, int index, int keyCode, int /*shift*/) {
+void kontrolle_KeyDown(Form1& form, int n, int index, int keyCode) {
     if (!isWorkCell(n, index)) {
         return;
     }
@@ -104,20 +104,20 @@ void kontrolle_KeyDown(Form1& form, int n, int index, int keyCode, int /*shift*/
     }
     case vk::Left:
         if (index < kRowCells - 1) {
-            form.setFocus(ctl::kontrolle(n, index + 1));
+            form.setFocus(ctl::workRow(n - 1, index + 1));
         }
         return;
     case vk::Right:
         if (index > 0) {
-            form.setFocus(ctl::kontrolle(n, index - 1));
+            form.setFocus(ctl::workRow(n - 1, index - 1));
         }
         return;
     case vk::Up:
-        form.setFocus(n == 1 ? ctl::dividend(index) : ctl::kontrolle(n - 1, index));
+        form.setFocus(n == 1 ? ctl::dividend(index) : ctl::workRow(n - 2, index));
         return;
     case vk::Down:
         if (n < kWorkRows) {
-            form.setFocus(ctl::kontrolle(n + 1, index));
+            form.setFocus(ctl::workRow(n, index));
             return;
         }
         break; // the last row has nothing below: Down advances like a typed key
@@ -127,11 +127,11 @@ void kontrolle_KeyDown(Form1& form, int n, int index, int keyCode, int /*shift*/
     // Any other key: the character lands in this cell, the focus moves on to
     // the cell to its right, ready for the next digit.
     if (index > 0) {
-        form.setFocus(ctl::kontrolle(n, index - 1));
+        form.setFocus(ctl::workRow(n - 1, index - 1));
     }
 }
 
-void resultat_KeyDown(Form1& form, int index, int keyCode, int /*shift*/) {
+void resultat_KeyDown(Form1& form, int index, int keyCode) {
     if (index < 0 || index >= kResultatCells || keyCode != vk::Return) {
         return;
     }

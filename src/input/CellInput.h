@@ -21,10 +21,10 @@ class CellChangeRule {
 };
 
 // kontrolle1_KeyDown ... kontrolle10_KeyDown: a key went down in kontrolleN(index).
-void kontrolle_KeyDown(Form1& form, int n, int index, int keyCode, int shift);
+void kontrolle_KeyDown(Form1& form, int n, int index, int keyCode);
 
 // A key went down in resultat(index).
-void resultat_KeyDown(Form1& form, int index, int keyCode, int shift);
+void resultat_KeyDown(Form1& form, int index, int keyCode);
 
 // What a key's edit leaves in a quotient or work cell that held `before`:
 // the characters it added replace what the cell held, wherever the caret

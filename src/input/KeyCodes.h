@@ -25,16 +25,4 @@ inline constexpr int Down = 40;
 inline constexpr int Delete = 46;
 } // namespace vk
 
-// The key of a typed character: digits and letters their ASCII (upper-case)
-// code, a space 32, anything else 0 (a key the cells treat like any other).
-constexpr int keyCodeOf(char32_t ch) {
-    if ((ch >= U'0' && ch <= U'9') || (ch >= U'A' && ch <= U'Z') || ch == U' ') {
-        return static_cast<int>(ch);
-    }
-    if (ch >= U'a' && ch <= U'z') {
-        return static_cast<int>(ch - U'a' + U'A');
-    }
-    return vk::None;
-}
-
 } // namespace zifferon

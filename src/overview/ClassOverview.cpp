@@ -39,7 +39,7 @@ void addTally(RowTally& sum, const RowTally& add) {
 }
 
 bool isKorrekt(const Form1& form, int row) {
-    return form.caption(ctl::info(row)) == texts::Korrekt;
+    return form.verdict(row) == Verdict::Korrekt;
 }
 
 bool holdsWriting(const Form1& form) {
@@ -70,7 +70,7 @@ int finishedStep(const Form1& form) {
 }
 
 struct Remainder {
-    double value = 0;
+    long long value = 0;
     bool digitsOnly = true;
 };
 
@@ -105,15 +105,15 @@ Text quotientDigits(const Form1& form) {
 // Whether quotient and remainder are those of the integer division of the
 // task on the sheet.
 bool isRightResult(const Form1& form, const Text& quotient, const Remainder& remainder) {
-    double dividend = 0;
-    double divisor = 0;
-    double q = 0;
+    long long dividend = 0;
+    long long divisor = 0;
+    long long q = 0;
     if (!parseDigitString(form.text(ctl::Text1), dividend) ||
         !parseDigitString(form.text(ctl::Text2), divisor) || divisor <= 0 ||
         !parseDigitString(quotient, q) || !remainder.digitsOnly) {
         return false;
     }
-    const double expected = std::floor(dividend / divisor);
+    const long long expected = dividend / divisor;
     return q == expected && remainder.value == dividend - expected * divisor;
 }
 
@@ -185,7 +185,7 @@ OverviewRow overviewRow(std::string file, std::string path, const ReadResult& re
     // and the pass that follows the load.
     Form1 form;
     putTaskFileOnSheet(form, records);
-    Timer1_Timer(form);
+    trackProgress(form);
 
     const Text& dividend = form.text(ctl::Text1);
     const Text& divisor = form.text(ctl::Text2);

@@ -48,10 +48,4 @@ int virtualKeyCode(const QKeyEvent& event) {
     return vk::None;
 }
 
-int shiftState(const QKeyEvent& event) {
-    const auto mods = event.modifiers();
-    return (mods.testFlag(Qt::ShiftModifier) ? 1 : 0) |
-           (mods.testFlag(Qt::ControlModifier) ? 2 : 0) | (mods.testFlag(Qt::AltModifier) ? 4 : 0);
-}
-
 } // namespace zifferon

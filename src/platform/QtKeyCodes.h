@@ -11,7 +11,5 @@ namespace zifferon {
 // editing keys get their classic codes, letters and digits their ASCII code,
 // everything else 0 (a key the cells treat like any other).
 int virtualKeyCode(const QKeyEvent& event);
-// Shift state bits: 1 Shift, 2 Ctrl, 4 Alt.
-int shiftState(const QKeyEvent& event);
 
 } // namespace zifferon

@@ -62,7 +62,7 @@ class QtMessageSink final : public MessageSink {
 };
 
 // All three for the window: construct once with the window as parent and pass
-// services() to mLaden_Click / mSpeichern_Click.
+// services() to loadTaskFileOntoSheet / saveSheetToTaskFile.
 class QtTaskFileServices {
   public:
     explicit QtTaskFileServices(QWidget* parent) : dialogs_(parent), messages_(parent) {}

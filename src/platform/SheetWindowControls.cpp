@@ -89,7 +89,7 @@ QWidget* SheetWindow::makeTextBox(ControlId id) {
     // once the key's own character has landed in this cell (afterKey):
     // moving the focus earlier would drop the cell's selection.
     edit->onKeyDown = [this, id](QKeyEvent* e) {
-        sheet_.keyDown(id, virtualKeyCode(*e), shiftState(*e));
+        sheet_.keyDown(id, virtualKeyCode(*e));
     };
     edit->afterKey = [this] { handle([](Worksheet& sheet) { sheet.keyDone(); }); };
     connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {

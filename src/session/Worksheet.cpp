@@ -50,11 +50,11 @@ bool Worksheet::mayReplace(Replacement what) {
 
 void Worksheet::afterEvent() {
     if (form.timer1Enabled()) {
-        Timer1_Timer(form);
+        trackProgress(form);
     }
 }
 
-void Worksheet::keyDown(ControlId control, int keyCode, int shift) {
+void Worksheet::keyDown(ControlId control, int keyCode) {
     keyInProgress_ = true;
     // Enter in a number box takes the task into the grid, as "Eingabe" does.
     if ((control == ctl::Text1 || control == ctl::Text2) && keyCode == vk::Return) {
@@ -62,9 +62,9 @@ void Worksheet::keyDown(ControlId control, int keyCode, int shift) {
         return;
     }
     if (control.kind == Kind::Resultat) {
-        resultat_KeyDown(form, control.index, keyCode, shift);
+        resultat_KeyDown(form, control.index, keyCode);
     } else if (isKontrolle(control.kind)) {
-        kontrolle_KeyDown(form, kontrolleNumber(control.kind), control.index, keyCode, shift);
+        kontrolle_KeyDown(form, kontrolleNumber(control.kind), control.index, keyCode);
     }
 }
 
@@ -99,7 +99,7 @@ void Worksheet::click(ControlId control) {
             !mayReplace(Replacement::NewTask)) {
             return;
         }
-        if (!Command1_Click(form)) {
+        if (!takeTaskIn(form)) {
             return; // refused: the sheet stays as it was, Label5 says why
         }
         coach_.restart();
@@ -108,13 +108,13 @@ void Worksheet::click(ControlId control) {
         filePath_.clear();
         return;
     case Kind::Command2:
-        Command2_Click(form, random_, taskKind_);
+        drawNextTask(form, random_, taskKind_);
         break;
     case Kind::Info:
-        info_Click(form, control.index);
+        CheckRow(form, control.index);
         break;
     case Kind::Label3:
-        Label3_Click(form, control.index, taskKind_);
+        cycleDigitLimit(form, control.index, taskKind_);
         break;
     default:
         return;
@@ -139,7 +139,7 @@ void Worksheet::load(const TaskFileServices& services) {
         return;
     }
     // A cancelled or refused load leaves the sheet as it was.
-    const std::optional<std::string> loaded = mLaden_Click(form, services);
+    const std::optional<std::string> loaded = loadTaskFileOntoSheet(form, services);
     afterEvent();
     if (loaded) {
         coach_.restart();
@@ -158,7 +158,7 @@ bool Worksheet::saveAs(const TaskFileServices& services) {
 }
 
 bool Worksheet::saveTo(const TaskFileServices& services, const std::string& path) {
-    const std::optional<std::string> written = mSpeichern_Click(form, services, path);
+    const std::optional<std::string> written = saveSheetToTaskFile(form, services, path);
     afterEvent();
     if (written) {
         markSaved();

@@ -7,7 +7,7 @@
 // rules.
 //
 //   toolkit event -> binding -> one entry point below -> the control's handler
-//   on Form1 -> one pass of the progress tracker (Timer1_Timer) while Timer1
+//   on Form1 -> one pass of the progress tracker (trackProgress) while Timer1
 //   is enabled -> the binding mirrors Form1 onto the widgets
 //
 // Every change of the sheet comes from an event, and the pass after it brings
@@ -47,7 +47,7 @@ class Worksheet {
 
     // A key went down in a control; only cells and the number boxes have key
     // handlers. The pass waits for keyDone().
-    void keyDown(ControlId control, int keyCode, int shift = 0);
+    void keyDown(ControlId control, int keyCode);
     void keyDone();
     bool keyInProgress() const { return keyInProgress_; }
     // The user changed the text of a text box, by a key or a paste. A locked

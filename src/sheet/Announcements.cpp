@@ -10,9 +10,16 @@ namespace zifferon {
 
 namespace {
 
-// The caption a label shows; "" while it is hidden.
-TextView shownCaption(const Form1& form, ControlId id) {
-    return form.visible(id) ? TextView(form.caption(id)) : TextView();
+// The verdict a row label shows; None while it is hidden.
+Verdict shownVerdict(const Form1& form, int row) {
+    return form.visible(ctl::info(row)) ? form.verdict(row) : Verdict::None;
+}
+
+// The count a counter shows (its mark, for a counter showing one); "" while
+// it is hidden.
+TextView shownCount(const Form1& form, int row) {
+    const ControlId counter = ctl::fehler(row);
+    return form.visible(counter) ? TextView(form.caption(counter)) : TextView();
 }
 
 void addSentence(Text& out, TextView sentence) {
@@ -55,19 +62,19 @@ Text AnnouncedSheet::news(const Form1& form) {
     for (int row = 0; row < kWorkRows; ++row) {
         const std::size_t r = static_cast<std::size_t>(row);
         const ControlId label = ctl::info(row);
-        const TextView verdict = shownCaption(form, label);
-        const TextView count = shownCaption(form, ctl::fehler(row));
+        const Verdict verdict = shownVerdict(form, row);
+        const TextView count = shownCount(form, row);
         if (verdict == verdicts_[r] && count == counts_[r]) {
             continue;
         }
-        if (verdict == texts::Pending) {
+        if (verdict == Verdict::Pending) {
             // The row has just become ready to be checked: said once, as
             // its "korrekt?" appears, not on every digit written after.
             addSentence(out, say(row % 2 == 0 ? Msg::RowReady : Msg::RowReadyRemainder,
                                  {decimalText(row / 2 + 1)}));
-        } else if (verdict == texts::Korrekt || verdict == texts::Fehler) {
-            addSentence(out, shownWords(verdict));
-            if (verdict == texts::Fehler) {
+        } else if (verdict == Verdict::Korrekt || verdict == Verdict::Fehler) {
+            addSentence(out, shownWords(verdictCaption(verdict)));
+            if (verdict == Verdict::Fehler) {
                 addSentence(out, spokenText(shownToolTip(form, label)));
             }
         }
@@ -89,8 +96,8 @@ Text AnnouncedSheet::news(const Form1& form) {
 void AnnouncedSheet::take(const Form1& form) {
     for (int row = 0; row < kWorkRows; ++row) {
         const std::size_t r = static_cast<std::size_t>(row);
-        verdicts_[r] = shownCaption(form, ctl::info(row));
-        counts_[r] = shownCaption(form, ctl::fehler(row));
+        verdicts_[r] = shownVerdict(form, row);
+        counts_[r] = shownCount(form, row);
     }
     finished_ = form.visible(ctl::Label4);
     notices_ = form.notices();

@@ -35,7 +35,7 @@ class AnnouncedSheet {
     void take(const Form1& form);
 
   private:
-    std::array<Text, kWorkRows> verdicts_; // shown captions; "" while hidden
+    std::array<Verdict, kWorkRows> verdicts_{}; // shown verdicts; None while hidden
     std::array<Text, kWorkRows> counts_;
     bool finished_ = false;
     std::uint64_t notices_ = 0;

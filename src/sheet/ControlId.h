@@ -114,8 +114,6 @@ inline constexpr ControlId Text1{Kind::Text1, 0};
 inline constexpr ControlId Text2{Kind::Text2, 0};
 inline constexpr ControlId Command1{Kind::Command1, 0};
 inline constexpr ControlId Command2{Kind::Command2, 0};
-inline constexpr ControlId Label1{Kind::Label1, 0};
-inline constexpr ControlId Label2{Kind::Label2, 0};
 inline constexpr ControlId Label4{Kind::Label4, 0};
 inline constexpr ControlId Label5{Kind::Label5, 0};
 constexpr ControlId label3(int i) {
@@ -135,10 +133,6 @@ constexpr ControlId divisor(int column) {
 }
 constexpr ControlId resultat(int j) {
     return {Kind::Resultat, j};
-}
-// Cell `column` of the array kontrolleN (N = 1..10), i.e. work row N - 1.
-constexpr ControlId kontrolle(int n, int column) {
-    return {kontrolleKind(n), column};
 }
 // Cell `column` of work row `row` (0..9), i.e. of kontrolle(row + 1).
 constexpr ControlId workRow(int row, int column) {

@@ -92,8 +92,9 @@ Text accessibleName(const Form1& form, ControlId id) {
 }
 
 Text shownToolTip(const Form1& form, ControlId id) {
-    if (id.kind == Kind::Info && !(form.visible(id) && (form.caption(id) == texts::Fehler ||
-                                                        form.caption(id) == texts::Pending))) {
+    const Verdict verdict = form.verdict(id.index);
+    if (id.kind == Kind::Info &&
+        !(form.visible(id) && (verdict == Verdict::Fehler || verdict == Verdict::Pending))) {
         return {};
     }
     return form.toolTip(id);

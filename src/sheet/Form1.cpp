@@ -155,11 +155,63 @@ const Text& Form1::caption(ControlId id) const {
 }
 
 void Form1::setCaption(ControlId id, TextView value) {
+    if (id.kind == Kind::Info || id.kind == Kind::Fehler) {
+        return;
+    }
     LabelState* s = labelState(id);
     if (s && s->caption != value) {
         s->caption.assign(value);
         ++revision_;
     }
+}
+
+// Writes the caption of a row label or counter, which only the verdict and
+// the count decide.
+void Form1::writeCaption(LabelState& label, TextView value) {
+    if (label.caption != value) {
+        label.caption.assign(value);
+        ++revision_;
+    }
+}
+
+Verdict Form1::verdict(int row) const {
+    return row >= 0 && row < kWorkRows ? verdicts_[static_cast<std::size_t>(row)] : Verdict::None;
+}
+
+void Form1::setVerdict(int row, Verdict verdict) {
+    if (row < 0 || row >= kWorkRows) {
+        return;
+    }
+    const auto r = static_cast<std::size_t>(row);
+    verdicts_[r] = verdict;
+    writeCaption(info_[r], verdictCaption(verdict));
+}
+
+void Form1::showVerdict(int row, Verdict verdict) {
+    setVerdict(row, verdict);
+    setBackground(ctl::info(row), verdictColour(verdict));
+}
+
+std::uint64_t Form1::errorCount(int i) const {
+    return i >= 0 && i < kFehlerLabels ? counters_[static_cast<std::size_t>(i)].count : 0;
+}
+
+void Form1::setErrorCount(int i, std::uint64_t count) {
+    if (i < 0 || i >= kFehlerLabels) {
+        return;
+    }
+    const auto r = static_cast<std::size_t>(i);
+    counters_[r] = {count, 0};
+    writeCaption(fehler_[r], fromUtf8(std::to_string(count)));
+}
+
+void Form1::setErrorMark(int i, char32_t mark) {
+    if (i < 0 || i >= kFehlerLabels) {
+        return;
+    }
+    const auto r = static_cast<std::size_t>(i);
+    counters_[r] = {0, mark};
+    writeCaption(fehler_[r], Text(1, mark));
 }
 
 bool Form1::enabled(ControlId id) const {

@@ -21,6 +21,7 @@
 #include "sheet/ControlId.h"
 #include "sheet/RowTally.h"
 #include "sheet/Text.h"
+#include "sheet/Verdict.h"
 
 #include <array>
 #include <cstdint>
@@ -30,27 +31,9 @@
 
 namespace zifferon {
 
-struct Rgb {
-    std::uint8_t r = 0;
-    std::uint8_t g = 0;
-    std::uint8_t b = 0;
-    friend constexpr bool operator==(Rgb, Rgb) = default;
-};
-
-// Palette entries of the classic 16-colour text modes, and the fixed colours.
-namespace colors {
-inline constexpr Rgb LightGreen{0, 255, 0}; // 10
-inline constexpr Rgb LightRed{255, 0, 0};   // 12
-inline constexpr Rgb Yellow{255, 255, 0};   // 14
-inline constexpr Rgb LightCyan{128, 255, 255};
-} // namespace colors
-
 // The window's own texts.
 namespace texts {
 inline constexpr TextView Caption = U"Schriftliche Zifferon";
-inline constexpr TextView Korrekt = U"korrekt";
-inline constexpr TextView Pending = U"korrekt?";
-inline constexpr TextView Fehler = U"Fehler";
 inline constexpr TextView Beendet = U"Berechnung beendet";
 inline constexpr TextView Eingabe = U"Eingabe";
 inline constexpr TextView NaechsteAufgabe = U"nächste Aufgabe";
@@ -75,9 +58,24 @@ class Form1 {
     const Text& text(ControlId id) const;
     void setText(ControlId id, TextView value);
 
-    // Caption of a label or button.
+    // Caption of a label or button. The captions of the row labels info(i)
+    // and of the counters fehler(i) follow the verdict and the error count
+    // below: setCaption leaves them alone.
     const Text& caption(ControlId id) const;
     void setCaption(ControlId id, TextView value);
+
+    // The verdict info(row) shows (row 0..9); its caption follows it.
+    // showVerdict also gives the label the verdict's colour.
+    Verdict verdict(int row) const;
+    void setVerdict(int row, Verdict verdict);
+    void showVerdict(int row, Verdict verdict);
+
+    // The count the counter fehler(i) shows (i 0..10), whether it is shown
+    // or not. A file from a program without our tag may leave a character
+    // there that is no digit: the counter shows that mark and counts 0.
+    std::uint64_t errorCount(int i) const;
+    void setErrorCount(int i, std::uint64_t count);
+    void setErrorMark(int i, char32_t mark);
 
     bool enabled(ControlId id) const;
     void setEnabled(ControlId id, bool on);
@@ -146,6 +144,7 @@ class Form1 {
         Text toolTip;
     };
 
+    void writeCaption(LabelState& label, TextView value);
     TextState* textState(ControlId id);
     const TextState* textState(ControlId id) const;
     LabelState* labelState(ControlId id);
@@ -168,6 +167,12 @@ class Form1 {
     std::array<LabelState, kWorkRows> info_;
     std::array<LabelState, kFehlerLabels> fehler_;
 
+    std::array<Verdict, kWorkRows> verdicts_{};
+    struct Counter {
+        std::uint64_t count = 0;
+        char32_t mark = 0; // shown instead of the count when not 0
+    };
+    std::array<Counter, kFehlerLabels> counters_{};
     std::array<RowTally, kWorkRows> tallies_;
 
     ControlId focus_;

@@ -3,6 +3,7 @@
 
 #include "sheet/Text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zifferon {
@@ -76,38 +77,25 @@ double leadingNumber(TextView t) {
     return sign * value;
 }
 
-std::uint64_t leadingCount(TextView t) {
-    const double n = std::floor(leadingNumber(t));
-    constexpr double kExact = 9007199254740992.0; // 2^53
-    if (!(n >= 1.0)) {
-        return 0;
-    }
-    if (n < kExact) {
-        return static_cast<std::uint64_t>(n);
-    }
-    // Large: the digits themselves, unless the number has an exponent.
+long long leadingWhole(TextView t) {
+    constexpr long long kLargest = 1'000'000'000'000;
     std::size_t i = 0;
     while (i < t.size() && isLeadingBlank(t[i])) {
         ++i;
     }
-    i += i < t.size() && t[i] == U'+' ? 1 : 0;
-    std::uint64_t value = 0;
-    bool saturated = false;
-    for (; i < t.size() && isDigit(t[i]); ++i) {
-        const auto digit = static_cast<std::uint64_t>(t[i] - U'0');
-        saturated = saturated || value > (UINT64_MAX - digit) / 10;
-        value = saturated ? UINT64_MAX : value * 10 + digit;
-    }
-    while (i < t.size() && (t[i] == U'.' || isDigit(t[i]))) {
+    long long sign = 1;
+    if (i < t.size() && (t[i] == U'+' || t[i] == U'-')) {
+        sign = t[i] == U'-' ? -1 : 1;
         ++i;
     }
-    if (i < t.size() && (t[i] == U'e' || t[i] == U'E')) {
-        return n >= 18446744073709551615.0 ? UINT64_MAX : static_cast<std::uint64_t>(n);
+    long long value = 0;
+    for (; i < t.size() && isDigit(t[i]); ++i) {
+        value = std::min(kLargest, value * 10 + static_cast<long long>(t[i] - U'0'));
     }
-    return value;
+    return sign * value;
 }
 
-bool parseDigitString(TextView t, double& value) {
+bool parseDigitString(TextView t, long long& value) {
     std::size_t begin = 0;
     std::size_t end = t.size();
     while (begin < end && t[begin] == U' ') {
@@ -119,17 +107,13 @@ bool parseDigitString(TextView t, double& value) {
     if (begin == end) {
         return false;
     }
-    double v = 0.0;
+    constexpr long long kLargest = 1'000'000'000'000'000;
+    long long v = 0;
     for (std::size_t i = begin; i < end; ++i) {
         if (!isDigit(t[i])) {
             return false;
         }
-        v = v * 10.0 + static_cast<double>(t[i] - U'0');
-    }
-    // Hundreds of digits overflow to infinity; keep the value finite so that
-    // products and comparisons stay well defined (it still equals no row).
-    if (!std::isfinite(v)) {
-        v = 1e300;
+        v = std::min(kLargest, v * 10 + static_cast<long long>(t[i] - U'0'));
     }
     value = v;
     return true;

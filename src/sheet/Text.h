@@ -25,15 +25,16 @@ bool isBlank(TextView t);
 // 0 when the text does not start with a number.
 double leadingNumber(TextView t);
 
-// The whole part of the leading number as a count, exact however large (a
-// double would round above 2^53): 0 for a text reading as below 1, the
-// largest value for one beyond it.
-std::uint64_t leadingCount(TextView t);
-
 // The whole text as a whole number: digits with optional spaces around them.
 // Returns false for anything else (signs, decimal points, letters, no digit).
-// Any number of digits is accepted; large values lose precision but stay finite.
-bool parseDigitString(TextView t, double& value);
+// Any number of digits is accepted; a value beyond 10^15 is taken as 10^15,
+// which no row of the grid can hold.
+bool parseDigitString(TextView t, long long& value);
+
+// The whole number a text starts with (optional sign and digits, after
+// leading blanks; a fraction is not read): what a cell of one character
+// holds is its digit, or 0 for anything else. Beyond 10^12 it is 10^12.
+long long leadingWhole(TextView t);
 
 // Plain decimal text of a whole number (no sign for values >= 0, no grouping).
 Text decimalText(long long value);

@@ -15,14 +15,8 @@ constexpr long long kQuotientLimit = 100000;
 
 // A limit caption read back as a whole digit count, kept where 10^d stays exact.
 int digitLimit(const Form1& form, int index, int lowest, int highest) {
-    double d = std::floor(leadingNumber(form.caption(ctl::label3(index))));
-    if (!(d >= lowest)) {
-        d = lowest;
-    }
-    if (d > highest) {
-        d = highest;
-    }
-    return static_cast<int>(d);
+    const long long d = leadingWhole(form.caption(ctl::label3(index)));
+    return static_cast<int>(std::clamp<long long>(d, lowest, highest));
 }
 
 long long draw(RandomSource& random, int digits) {
@@ -224,43 +218,42 @@ void fitDigitLimitToKind(Form1& form, TaskKind kind) {
     }
 }
 
-void Command2_Click(Form1& form, RandomSource& random, TaskKind kind) {
-    if (kind != TaskKind::Gemischt) {
-        fitDigitLimitToKind(form, kind);
-        random.reseedFromClock();
-        const DrawnTask t =
-            drawTaskOfKind(kind, dividendDigitLimit(form), divisorDigitLimit(form), random);
-        form.setText(ctl::Text1, decimalText(t.dividend));
-        form.setText(ctl::Text2, decimalText(t.divisor));
-        return;
-    }
-    const int d = dividendDigitLimit(form);
-    const int e = divisorDigitLimit(form);
+DrawnTask drawTask(TaskKind kind, int dividendDigits, int divisorDigits, RandomSource& random) {
     random.reseedFromClock();
-
-    form.setText(ctl::Text1, decimalText(drawWithin(random, d)));
-    for (;;) {
-        form.setText(ctl::Text2, decimalText(drawWithin(random, e)));
-        if (leadingNumber(form.text(ctl::Text2)) > 10) {
-            break;
-        }
+    if (kind != TaskKind::Gemischt) {
+        return drawTaskOfKind(kind, dividendDigits, divisorDigits, random);
     }
+    DrawnTask t;
+    t.dividend = drawWithin(random, dividendDigits);
+    do {
+        t.divisor = drawWithin(random, divisorDigits);
+    } while (t.divisor <= 10);
+    return t;
 }
 
-void Label3_Click(Form1& form, int index, TaskKind kind) {
+void drawNextTask(Form1& form, RandomSource& random, TaskKind kind) {
+    if (kind != TaskKind::Gemischt) {
+        fitDigitLimitToKind(form, kind);
+    }
+    const DrawnTask t = drawTask(kind, dividendDigitLimit(form), divisorDigitLimit(form), random);
+    form.setText(ctl::Text1, decimalText(t.dividend));
+    form.setText(ctl::Text2, decimalText(t.divisor));
+}
+
+void cycleDigitLimit(Form1& form, int index, TaskKind kind) {
     if (index == 0) {
-        double d = leadingNumber(form.caption(ctl::label3(0))) + 1;
+        long long d = leadingWhole(form.caption(ctl::label3(0))) + 1;
         if (d > 6) {
             d = 1;
         }
-        d = std::max(d, static_cast<double>(lowestDividendDigits(kind)));
-        form.setCaption(ctl::label3(0), decimalText(static_cast<long long>(d)));
+        d = std::max<long long>(d, lowestDividendDigits(kind));
+        form.setCaption(ctl::label3(0), decimalText(d));
     } else {
-        double e = leadingNumber(form.caption(ctl::label3(1))) + 1;
+        long long e = leadingWhole(form.caption(ctl::label3(1))) + 1;
         if (e > 3) {
             e = 2;
         }
-        form.setCaption(ctl::label3(1), decimalText(static_cast<long long>(e)));
+        form.setCaption(ctl::label3(1), decimalText(e));
     }
 }
 

@@ -34,22 +34,22 @@ void EnterTask(Form1& form) {
     }
     for (int c = 0; c < kRowCells; ++c) {
         for (int n = 1; n <= kWorkRows; ++n) {
-            form.setText(ctl::kontrolle(n, c), U"");
+            form.setText(ctl::workRow(n - 1, c), U"");
         }
         for (int n = 1; n <= kWorkRows; ++n) {
-            form.setEnabled(ctl::kontrolle(n, c), true);
+            form.setEnabled(ctl::workRow(n - 1, c), true);
         }
     }
     for (int i = 0; i < kWorkRows; ++i) {
         form.setVisible(ctl::info(i), false);
         form.setBackground(ctl::info(i), colors::LightGreen);
-        form.setCaption(ctl::info(i), texts::Fehler);
+        form.setVerdict(i, Verdict::Fehler);
         form.setToolTip(ctl::info(i), U"");
         form.setTally(i, {});
     }
     for (int i = 0; i < kFehlerLabels; ++i) {
         form.setVisible(ctl::fehler(i), false);
-        form.setCaption(ctl::fehler(i), U"0");
+        form.setErrorCount(i, 0);
     }
     form.setFocus(ctl::resultat(0));
     form.setTimer1Enabled(true);
@@ -63,7 +63,7 @@ void showTaskProblem(Form1& form, TextView message) {
     }
 }
 
-bool Command1_Click(Form1& form) {
+bool takeTaskIn(Form1& form) {
     const TypedTask typed = typedTask(form.text(ctl::Text1), form.text(ctl::Text2));
     if (typed.problem != TaskProblem::None) {
         showTaskProblem(form, taskProblemText(typed.problem));

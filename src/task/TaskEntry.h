@@ -18,7 +18,7 @@ void EnterTask(Form1& form);
 // a divisor above 0, a dividend above 0, at most five quotient digits):
 // hides Label4 and Label5, then EnterTask. Otherwise the sheet stays as it
 // was and Label5 says why. Returns whether the task was taken.
-bool Command1_Click(Form1& form);
+bool takeTaskIn(Form1& form);
 
 // Label5 says why the task cannot be worked (and the screen reader says it);
 // an empty message hides it.

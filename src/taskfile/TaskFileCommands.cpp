@@ -65,9 +65,9 @@ void focusWhereTheWorkGoesOn(Form1& form) {
         ControlId next;
         if (isBlank(form.text(ctl::resultat(k)))) {
             next = ctl::resultat(k);
-        } else if (form.caption(ctl::info(productRow)) != texts::Korrekt) {
+        } else if (form.verdict(productRow) != Verdict::Korrekt) {
             next = ctl::workRow(productRow, column);
-        } else if (form.caption(ctl::info(productRow + 1)) != texts::Korrekt) {
+        } else if (form.verdict(productRow + 1) != Verdict::Korrekt) {
             next = ctl::workRow(productRow + 1, column);
         }
         if (next.kind != Kind::None && form.setFocus(next)) {
@@ -97,8 +97,8 @@ std::string taskFileSavePath(const std::string& chosen) {
     return chosen + std::string(kExtension);
 }
 
-std::optional<std::string> mSpeichern_Click(Form1& form, const TaskFileServices& services,
-                                            const std::string& knownPath) {
+std::optional<std::string> saveSheetToTaskFile(Form1& form, const TaskFileServices& services,
+                                               const std::string& knownPath) {
     std::string path = knownPath;
     // The dialog cannot know of the ".AUF" added afterwards: the question
     // before replacing a file is asked here, for the name actually written.
@@ -162,7 +162,7 @@ void putTaskFileOnSheet(Form1& form, std::span<const std::uint8_t, kTaskFileSize
     form.setTimer1Enabled(true);
 }
 
-std::optional<std::string> mLaden_Click(Form1& form, const TaskFileServices& services) {
+std::optional<std::string> loadTaskFileOntoSheet(Form1& form, const TaskFileServices& services) {
     const std::optional<std::string> chosen =
         services.dialogs.askOpenPath(taskFileStartFolder(form, services.storage), kTaskFilePattern);
     if (!chosen || chosen->empty()) {

@@ -97,8 +97,8 @@ std::string taskFileSavePath(const std::string& chosen);
 // is written (".AUF" added) is replaced only when the user agrees, else the
 // dialog asks again. The sheet and the timer stay as they are. The path
 // written, or nullopt when nothing was.
-std::optional<std::string> mSpeichern_Click(Form1& form, const TaskFileServices& services,
-                                            const std::string& path = {});
+std::optional<std::string> saveSheetToTaskFile(Form1& form, const TaskFileServices& services,
+                                               const std::string& path = {});
 
 // Why the load command refuses a file read from its start (at least the
 // first 23 records asked for), in German; empty when it takes the file.
@@ -113,6 +113,6 @@ void putTaskFileOnSheet(Form1& form, std::span<const std::uint8_t, kTaskFileSize
 // records whose row states and cells are those of a task file is taken. Then the sheet is reset and
 // filled from the file, Text1 and Text2 are set from the loaded task, Label4 is hidden and Timer1
 // runs. The path loaded, or nullopt when the sheet stayed as it was.
-std::optional<std::string> mLaden_Click(Form1& form, const TaskFileServices& services);
+std::optional<std::string> loadTaskFileOntoSheet(Form1& form, const TaskFileServices& services);
 
 } // namespace zifferon

@@ -45,18 +45,39 @@ Record blankRecord() {
     return r;
 }
 
+// The verdict's letter in a row-state record: "k" for korrekt, "?" for the
+// prompt, "F" for anything else.
+std::uint8_t verdictLetter(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Korrekt:
+        return 'k';
+    case Verdict::Pending:
+        return '?';
+    case Verdict::Fehler:
+    case Verdict::None:
+        break;
+    }
+    return 'F';
+}
+
+Verdict verdictOfLetter(std::uint8_t letter) {
+    switch (letter) {
+    case 'k':
+        return Verdict::Korrekt;
+    case '?':
+        return Verdict::Pending;
+    default:
+        return Verdict::Fehler;
+    }
+}
+
 Record rowStateRecord(const Form1& form, int row) {
     Record r = blankRecord();
     const bool infoShown = form.visible(ctl::info(row));
     r[0] = infoShown ? '1' : '0';
     r[1] = 'F';
     if (infoShown) {
-        const Text& caption = form.caption(ctl::info(row));
-        if (caption == texts::Korrekt) {
-            r[1] = 'k';
-        } else if (caption == texts::Pending) {
-            r[1] = '?';
-        }
+        r[1] = verdictLetter(form.verdict(row));
     }
     const bool fehlerShown = form.visible(ctl::fehler(row));
     r[2] = fehlerShown ? '1' : '0';
@@ -110,20 +131,7 @@ void applyRowState(Form1& form, int row, std::span<const std::uint8_t, kTaskFile
     const ControlId info = ctl::info(row);
     if (bytes[at(k, 1)] == '1') {
         form.setVisible(info, true);
-        switch (bytes[at(k, 2)]) {
-        case 'k':
-            form.setCaption(info, texts::Korrekt);
-            form.setBackground(info, colors::LightGreen);
-            break;
-        case '?':
-            form.setCaption(info, texts::Pending);
-            form.setBackground(info, colors::Yellow);
-            break;
-        default:
-            form.setCaption(info, texts::Fehler);
-            form.setBackground(info, colors::LightRed);
-            break;
-        }
+        form.showVerdict(row, verdictOfLetter(bytes[at(k, 2)]));
     } else {
         form.setVisible(info, false);
     }
@@ -133,11 +141,17 @@ void applyRowState(Form1& form, int row, std::span<const std::uint8_t, kTaskFile
     if (bytes[at(k, 3)] == '1') {
         form.setVisible(fehler, true);
         // The record holds the count's first character; the tag the whole count.
-        form.setCaption(fehler, tag ? decimalText(static_cast<long long>(tag->errors))
-                                    : Text(1, fromCp1252(bytes[at(k, 4)])));
+        const std::uint8_t mark = bytes[at(k, 4)];
+        if (tag) {
+            form.setErrorCount(row, tag->errors);
+        } else if (mark >= '0' && mark <= '9') {
+            form.setErrorCount(row, mark - '0');
+        } else {
+            form.setErrorMark(row, fromCp1252(mark));
+        }
     } else {
         form.setVisible(fehler, false);
-        form.setCaption(fehler, U"0");
+        form.setErrorCount(row, 0);
     }
     form.setTally(row, tag ? tag->tally : RowTally{});
 }
@@ -225,11 +239,10 @@ std::string taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes) 
 }
 
 std::uint64_t shownErrorCount(const Form1& form, int row) {
-    const ControlId counter = ctl::fehler(row);
-    if (!form.visible(counter)) {
+    if (!form.visible(ctl::fehler(row))) {
         return 0;
     }
-    return std::min(leadingCount(form.caption(counter)), kLargestTagValue);
+    return std::min(form.errorCount(row), kLargestTagValue);
 }
 
 std::optional<RowTag> readRowTag(std::span<const std::uint8_t, kTaskFileSize> bytes, int row) {
@@ -298,17 +311,17 @@ void applyTaskRecords(Form1& form, std::span<const std::uint8_t, kTaskFileSize> 
     // A product row restored as right keeps its quotient digit, as the check
     // that judged it right left it: locked.
     for (int k = 0; k < kResultatCells; ++k) {
-        if (form.caption(ctl::info(2 * k)) == texts::Korrekt) {
+        if (form.verdict(2 * k) == Verdict::Korrekt) {
             form.setEnabled(ctl::resultat(k), false);
         }
     }
     for (int n = 1; n <= kWorkRows; ++n) {
         const int k = kontrolleRecord(n);
-        const ControlId info = ctl::info(n - 1);
+        const bool locked = form.verdict(n - 1) == Verdict::Korrekt;
         for (int column = 0; column < kRowCells; ++column) {
-            const ControlId cell = ctl::kontrolle(n, column);
+            const ControlId cell = ctl::workRow(n - 1, column);
             form.setText(cell, cellText(bytes[at(k, column + 1)]));
-            if (form.caption(info) == texts::Korrekt) {
+            if (locked) {
                 form.setEnabled(cell, false);
             }
         }

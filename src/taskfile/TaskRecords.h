@@ -64,8 +64,7 @@ constexpr int kontrolleRecord(int n) {
 // filler bytes are zero. A control character in a cell is written as "?".
 TaskFileBytes writeTaskRecords(const Form1& form);
 
-// The full error count the counter fehler(row) shows: the whole part of its
-// caption's number, 0 while it is hidden.
+// The full error count the counter fehler(row) shows, 0 while it is hidden.
 std::uint64_t shownErrorCount(const Form1& form, int row);
 
 // What the tag of a row-state record says.
@@ -95,7 +94,7 @@ std::optional<RowTag> readRowTag(std::span<const std::uint8_t, kTaskFileSize> by
 std::string taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes);
 
 // Puts the records onto the sheet in file order: row states first, then the
-// cells; each work cell of a row whose info caption is "korrekt" is disabled
+// cells; each work cell of a row whose verdict is "korrekt" is disabled
 // right after its text is set, and the quotient cell of such a product row
 // too. A space at a cell position gives an empty cell.
 // A row with a tag gets its full error count back into fehler(i) and its

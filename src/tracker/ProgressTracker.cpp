@@ -20,7 +20,7 @@ namespace {
 // Step k is quotient cell resultat(k), product row 2k and remainder row 2k + 1.
 
 bool isKorrekt(const Form1& form, int row) {
-    return form.caption(ctl::info(row)) == texts::Korrekt;
+    return form.verdict(row) == Verdict::Korrekt;
 }
 
 void emptyRow(Form1& form, int row) {
@@ -75,8 +75,7 @@ void labelStep(Form1& form, RowMask emptied) {
         // Only a label that comes back from hidden is reset to the prompt; a
         // visible one keeps its verdict while the pupil corrects the row.
         if (written && !form.visible(label)) {
-            form.setCaption(label, texts::Pending);
-            form.setBackground(label, colors::Yellow);
+            form.showVerdict(row, Verdict::Pending);
             form.setToolTip(label, TextView{});
         }
         // A row judged right stays shown, also a remainder row judged right
@@ -99,16 +98,15 @@ bool mayPullFocus(const Form1& form) {
 bool finished(const Form1& form, const WorkedSolution& solution) {
     const auto n = static_cast<int>(solution.steps.size());
     for (int k = 0; k < n; ++k) {
-        double digit = 0;
+        long long digit = 0;
         if (!isKorrekt(form, 2 * k) || !isKorrekt(form, 2 * k + 1) ||
             !parseDigitString(form.text(ctl::resultat(k)), digit) ||
-            digit != static_cast<double>(solution.steps[static_cast<std::size_t>(k)].digit)) {
+            digit != solution.steps[static_cast<std::size_t>(k)].digit) {
             return false;
         }
     }
     const WorkedStep& last = solution.steps.back();
-    return anchoredValue(form, workRowKind(2 * n - 1), last.column) ==
-           static_cast<double>(last.remainder);
+    return anchoredValue(form, workRowKind(2 * n - 1), last.column) == last.remainder;
 }
 
 // Once the task is done, the quotient cells after its last digit keep
@@ -168,7 +166,7 @@ void bringDownStep(Form1& form) {
 
 } // namespace
 
-void Timer1_Timer(Form1& form) {
+void trackProgress(Form1& form) {
     const RowMask emptied = guardStep(form);
     labelStep(form, emptied);
     bringDownStep(form);

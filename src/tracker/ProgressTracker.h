@@ -7,8 +7,8 @@
 
 namespace zifferon {
 
-// One pass of the progress tracker (a tick of Timer1): guard step, label step,
-// bring-down step. Writes only what changes.
-void Timer1_Timer(Form1& form);
+// The pass after every event while Timer1 runs (and on its tick): guard
+// step, label step, bring-down step. Writes only what changes.
+void trackProgress(Form1& form);
 
 } // namespace zifferon

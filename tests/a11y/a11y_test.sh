@@ -221,7 +221,10 @@ bursts=$(awk '/^vvvvv PROCESS ATSPI_KEY_PRESSED_EVENT/ { key = $4; n = 0 }
 # its chart in words, reached with Tab, and as a table.
 mkdir -p "$work/klasse"
 typed_into_dialog() { # title path: types the path into the dialog once Orca is there
-    wait_for heard "$1" || { fail "no dialog \"$1\" took the focus"; return 1; }
+    # Orca's word is enough: Orca 48 says the dialog's title apart from the
+    # field that has the focus, and the field's name cuts the title off.
+    wait_for eval 'said_since "$log_mark" | grep -qF -- "$1"' ||
+        { fail "no dialog \"$1\" took the focus"; return 1; }
     xdotool key ctrl+a type "$2"
     xdotool key End
     wait_for eval 'tail -n +"$((log_mark + 1))" "$log" | grep -aq "PROCESS ATSPI_KEY_PRESSED_EVENT: '"'End'"'"' ||

@@ -405,7 +405,7 @@ std::string Session::saveLoad(const Event& e) {
         const std::size_t messages = files_.messages.size();
         Form1 scratch;
         files_.answer(path);
-        mLaden_Click(scratch, files_.services());
+        loadTaskFileOntoSheet(scratch, files_.services());
         const TaskFileBytes back = writeTaskRecords(scratch);
         pupil_.load(files_, path);
         if (files_.messages.size() != messages ||
@@ -509,11 +509,11 @@ std::string Session::apply(const Event& e) {
         break;
     case Op::FocusClick: {
         const std::uint32_t i = e.a % 67;
-        const ControlId target = i < 5     ? ctl::resultat(static_cast<int>(i))
-                                 : i < 65  ? ctl::kontrolle(static_cast<int>((i - 5) / 6) + 1,
-                                                            static_cast<int>((i - 5) % 6))
-                                 : i == 65 ? ctl::Text1
-                                           : ctl::Text2;
+        const ControlId target =
+            i < 5     ? ctl::resultat(static_cast<int>(i))
+            : i < 65  ? ctl::workRow(static_cast<int>((i - 5) / 6), static_cast<int>((i - 5) % 6))
+            : i == 65 ? ctl::Text1
+                      : ctl::Text2;
         const bool taken = pupil_.click(target);
         what = "click into " + controlName(target) + (taken ? "" : " (refused)");
         break;
@@ -684,7 +684,7 @@ std::optional<Violation> Session::check(std::size_t index) {
     }
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
-            const ControlId cell = ctl::kontrolle(n, c);
+            const ControlId cell = ctl::workRow(n - 1, c);
             if (form_.text(cell).size() > 1) {
                 return violation("a work cell holds more than one character",
                                  controlName(cell) + " = " + quoted(form_.text(cell)));
@@ -722,7 +722,7 @@ std::optional<Violation> Session::check(std::size_t index) {
     if (passRan_) {
         // One pass brings the sheet to rest: the window needs no timer.
         const std::uint64_t revision = form_.revision();
-        Timer1_Timer(form_);
+        trackProgress(form_);
         if (form_.revision() != revision) {
             return violation("a second pass after an event changed the sheet", "");
         }
@@ -731,7 +731,7 @@ std::optional<Violation> Session::check(std::size_t index) {
             const int remainder = 2 * k + 2;
             auto written = [this](int n) {
                 for (int c = 0; c < kRowCells; ++c) {
-                    if (!form_.text(ctl::kontrolle(n, c)).empty()) {
+                    if (!form_.text(ctl::workRow(n - 1, c)).empty()) {
                         return true;
                     }
                 }

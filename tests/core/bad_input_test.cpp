@@ -59,7 +59,7 @@ std::string counterOf(const Form1& form, int row) {
 
 bool rowLocked(const Form1& form, int n) {
     for (int c = 0; c < kRowCells; ++c) {
-        if (form.enabled(ctl::kontrolle(n, c))) {
+        if (form.enabled(ctl::workRow(n - 1, c))) {
             return false;
         }
     }
@@ -69,7 +69,7 @@ bool rowLocked(const Form1& form, int n) {
 void expectOneCharacterPerWorkCell(const Form1& form) {
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
-            EXPECT_LE(form.text(ctl::kontrolle(n, c)).size(), 1u)
+            EXPECT_LE(form.text(ctl::workRow(n - 1, c)).size(), 1u)
                 << "kontrolle" << n << "(" << c << ")";
         }
     }
@@ -141,7 +141,7 @@ TEST(BadInput, TaskBoxesThroughEingabeAndTheFirstRowCheck) {
 
         s.pupil.type(c.quotient);
         s.pupil.press(vk::Return);
-        ASSERT_EQ(s.form.focus(), ctl::kontrolle(1, 5));
+        ASSERT_EQ(s.form.focus(), ctl::workRow(0, 5));
         s.pupil.type(c.product);
         s.pupil.press(vk::Return);
 
@@ -191,8 +191,8 @@ TEST(BadInput, QuotientTextsTypedThenTheProductRowChecked) {
         EXPECT_EQ(s.form.focus(), ctl::resultat(0));
         s.pupil.press(vk::Return);
         // The product of a digit 0 has one digit: it starts under the 4 of 94.
-        ASSERT_EQ(s.form.focus(), ctl::kontrolle(1, c.quotient == U"0" ? 4 : 5));
-        s.pupil.click(ctl::kontrolle(1, 5));
+        ASSERT_EQ(s.form.focus(), ctl::workRow(0, c.quotient == U"0" ? 4 : 5));
+        s.pupil.click(ctl::workRow(0, 5));
         s.pupil.type(U"91");
         EXPECT_EQ(rowText(s.form, 1), c.row);
         s.pupil.press(vk::Return);
@@ -202,7 +202,7 @@ TEST(BadInput, QuotientTextsTypedThenTheProductRowChecked) {
         EXPECT_EQ(rowLocked(s.form, 1), c.locked);
         EXPECT_EQ(s.form.enabled(ctl::resultat(0)), !c.locked);
         // A remainder row opens only under a right product.
-        s.pupil.click(ctl::kontrolle(2, 4));
+        s.pupil.click(ctl::workRow(1, 4));
         s.pupil.type(U"3");
         EXPECT_EQ(rowText(s.form, 2), c.locked ? ".3...." : "......");
         expectOneCharacterPerWorkCell(s.form);
@@ -265,7 +265,7 @@ TEST(BadInput, ErrorMarksFromATaskFileCountOn) {
     worked.pupil.press(vk::Return);
     worked.pupil.type(U"91");
     worked.pupil.press(vk::Return);
-    worked.pupil.click(ctl::kontrolle(2, 4));
+    worked.pupil.click(ctl::workRow(1, 4));
     worked.pupil.type(U"4");
     worked.pupil.press(vk::Return);
     ASSERT_EQ(labelOf(worked.form, 1), "Fehler");
@@ -284,8 +284,8 @@ TEST(BadInput, ErrorMarksFromATaskFileCountOn) {
         s.pupil.load(io, "/prog/fehler.AUF");
         EXPECT_EQ(counterOf(s.form, 1), c.loaded);
         ASSERT_EQ(labelOf(s.form, 1), "Fehler");
-        s.pupil.click(ctl::kontrolle(2, 4));
-        ASSERT_EQ(s.form.focus(), ctl::kontrolle(2, 4));
+        s.pupil.click(ctl::workRow(1, 4));
+        ASSERT_EQ(s.form.focus(), ctl::workRow(1, 4));
         s.pupil.type(U"5");
         s.pupil.press(vk::Return);
         EXPECT_EQ(labelOf(s.form, 1), "Fehler");

@@ -115,7 +115,7 @@ void randomSheet(Form1& form, std::uint32_t seed) {
     }
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
-            form.setText(ctl::kontrolle(n, c), cell(static_cast<int>(chars.size())));
+            form.setText(ctl::workRow(n - 1, c), cell(static_cast<int>(chars.size())));
         }
     }
     if (pick(8) == 0) {
@@ -161,11 +161,11 @@ TEST(Reason, OfRowsLoadedAsFehler) {
     test::enterTask(saved, U"9434", U"13");
     saved.setText(ctl::resultat(0), U"7");
     test::writeRow(saved, 1, "91....");
-    Timer1_Timer(saved);
+    trackProgress(saved);
     CheckRow(saved, 0);
-    Timer1_Timer(saved);
+    trackProgress(saved);
     test::writeRow(saved, 2, ".4....");
-    Timer1_Timer(saved);
+    trackProgress(saved);
     CheckRow(saved, 1);
     ASSERT_TRUE(saved.visible(ctl::info(1)) && saved.caption(ctl::info(1)) == texts::Fehler);
     test::MemoryTaskFiles file;
@@ -180,7 +180,7 @@ TEST(Reason, OfRowsLoadedAsFehler) {
     CheckRow(form, 0);
     ASSERT_FALSE(form.toolTip(ctl::info(0)).empty());
 
-    mLaden_Click(form, file.services());
+    loadTaskFileOntoSheet(form, file.services());
     EXPECT_EQ(test::utf8(form.toolTip(ctl::info(1))),
               "94 − 91 ist nicht 4: rechne das Abziehen noch einmal nach.");
     EXPECT_TRUE(form.toolTip(ctl::info(0)).empty()); // loaded as "korrekt"

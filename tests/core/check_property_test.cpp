@@ -29,7 +29,8 @@ using test::Step;
 std::vector<int> writeNumber(Form1& form, int n, int column, long value) {
     std::vector<int> columns;
     do {
-        form.setText(ctl::kontrolle(n, column), Text(1, static_cast<char32_t>(U'0' + value % 10)));
+        form.setText(ctl::workRow(n - 1, column),
+                     Text(1, static_cast<char32_t>(U'0' + value % 10)));
         columns.push_back(column++);
         value /= 10;
     } while (value > 0);
@@ -312,7 +313,7 @@ std::string workTask(Form1& form, Form1& key, long dividend, long divisor, const
             return task + " remainder row " + std::to_string(remainderRow) + " judged " + v;
         }
         // The tracker brings the next digit down beside the product, or ends.
-        Timer1_Timer(form);
+        trackProgress(form);
         const bool last = k + 1 == steps.size();
         if (form.visible(ctl::Label4) != last || (st.bringDown < 0) != last ||
             bringDownColumn(form, static_cast<int>(k)) != st.bringDown) {

@@ -79,37 +79,34 @@ INSTANTIATE_TEST_SUITE_P(CheckRowAllRows, CheckRowLock,
                                          LockCase{9, -1}),
                          [](const auto& info) { return "Row" + std::to_string(info.param.row); });
 
-TEST(CheckRowCounter, CaptionBeforeGivesCaptionAfter) {
+TEST(CheckRowCounter, CountBeforeGivesCaptionAfter) {
     struct Case {
-        std::u32string before;
+        std::uint64_t before;
+        char32_t mark; // a loaded mark that is no count, shown instead of it
         bool shownBefore;
         std::u32string after;
         bool shownAfter;
     };
     const std::vector<Case> cases{
-        {U"0", false, U"1", true},
-        {U"", false, U"1", true},
-        {U"x", true, U"1", true},
-        {U" ", false, U"1", true},
-        {U"99", true, U"100", true},
-        {U" 4", true, U"5", true},
-        {U"7 Fehler", true, U"8", true},
-        {U"2.5", true, U"3", true},  // a count is whole: the fraction is dropped
-        {U"-1", true, U"-1", false}, // reads below 0: hidden, caption kept
-        {U"-1", false, U"-1", false},
-        {U"-0.5", true, U"-0.5", false},
-        {U"-7", true, U"-7", false},
+        {0, 0, false, U"1", true},
+        {0, U'x', true, U"1", true},
+        {0, U' ', false, U"1", true},
+        {99, 0, true, U"100", true},
         // Counted in whole numbers, up to the sixteen digits a task file holds.
-        {U"9007199254740991", true, U"9007199254740992", true},
-        {U"9007199254740992", true, U"9007199254740993", true},
-        {U"1e300", true, U"9999999999999999", true},
-        {U"9999999999999999", true, U"9999999999999999", true},
+        {9007199254740991, 0, true, U"9007199254740992", true},
+        {9007199254740992, 0, true, U"9007199254740993", true},
+        {UINT64_MAX, 0, true, U"9999999999999999", true},
+        {9999999999999999, 0, true, U"9999999999999999", true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(test::utf8(c.before));
+        SCOPED_TRACE(std::to_string(c.before));
         Form1 form;
         wrongRemainder(form);
-        form.setCaption(ctl::fehler(1), c.before);
+        if (c.mark != 0) {
+            form.setErrorMark(1, c.mark);
+        } else {
+            form.setErrorCount(1, c.before);
+        }
         form.setVisible(ctl::fehler(1), c.shownBefore);
         CheckRow(form, 1);
         EXPECT_EQ(form.caption(ctl::info(1)), texts::Fehler);
@@ -125,7 +122,7 @@ TEST(CheckRowCounter, ThreeWrongChecksCountOneTwoThree) {
         EXPECT_EQ(form.caption(ctl::info(1)), texts::Fehler);
         EXPECT_EQ(form.background(ctl::info(1)), colors::LightRed);
         expectCounter(form, 1, expected, true);
-        EXPECT_TRUE(form.enabled(ctl::kontrolle(2, 4)));
+        EXPECT_TRUE(form.enabled(ctl::workRow(1, 4)));
     }
     expectCounter(form, 10, U"0", false);
 }
@@ -135,17 +132,17 @@ TEST(CheckRowCounter, CorrectedRowIsLockedAndKeepsItsCount) {
     wrongRemainder(form);
     CheckRow(form, 1);
     CheckRow(form, 1);
-    form.setText(ctl::kontrolle(2, 4), U"3");
-    info_Click(form, 1);
+    form.setText(ctl::workRow(1, 4), U"3");
+    CheckRow(form, 1);
     EXPECT_EQ(form.caption(ctl::info(1)), texts::Korrekt);
     EXPECT_EQ(form.background(ctl::info(1)), colors::LightGreen);
     for (int c = 0; c < kRowCells; ++c) {
-        EXPECT_FALSE(form.enabled(ctl::kontrolle(2, c))) << c;
+        EXPECT_FALSE(form.enabled(ctl::workRow(1, c))) << c;
     }
     expectCounter(form, 1, U"2", true);
     // Clicking the right row again runs the check again and changes nothing.
     const std::uint64_t revision = form.revision();
-    info_Click(form, 1);
+    CheckRow(form, 1);
     EXPECT_EQ(form.revision(), revision);
 }
 
@@ -163,40 +160,40 @@ TEST(CheckRowCounter, LastRowCountsInItsOwnCounterOnly) {
 TEST(CheckRowClick, RightFirstProductLocksItAndItsDigitOnly) {
     Form1 form;
     setUp(form, U"9434", U"13", {U"7"}, {"91...."});
-    ASSERT_TRUE(form.setFocus(ctl::kontrolle(2, 4)));
-    info_Click(form, 0);
+    ASSERT_TRUE(form.setFocus(ctl::workRow(1, 4)));
+    CheckRow(form, 0);
     EXPECT_EQ(form.caption(ctl::info(0)), texts::Korrekt);
     EXPECT_EQ(form.background(ctl::info(0)), colors::LightGreen);
     for (int c = 0; c < kRowCells; ++c) {
-        EXPECT_FALSE(form.enabled(ctl::kontrolle(1, c))) << c;
-        EXPECT_TRUE(form.enabled(ctl::kontrolle(2, c))) << c;
+        EXPECT_FALSE(form.enabled(ctl::workRow(0, c))) << c;
+        EXPECT_TRUE(form.enabled(ctl::workRow(1, c))) << c;
     }
     EXPECT_FALSE(form.enabled(ctl::resultat(0)));
     EXPECT_TRUE(form.enabled(ctl::resultat(1)));
-    EXPECT_EQ(form.focus(), ctl::kontrolle(2, 4));
+    EXPECT_EQ(form.focus(), ctl::workRow(1, 4));
 }
 
 // A check that writes no verdict is no attempt: whatever the label says (the
 // hidden "Fehler" of the reset, the prompt, "korrekt"), nothing moves.
 TEST(CheckRowBlankQuotient, ChangesNothingWhateverTheLabelSays) {
     struct Label {
-        TextView caption;
+        Verdict verdict;
         Rgb colour;
         bool visible;
     };
-    for (const Label& l : {Label{texts::Fehler, colors::LightGreen, false},
-                           Label{texts::Pending, colors::Yellow, true},
-                           Label{texts::Korrekt, colors::LightGreen, true}}) {
-        SCOPED_TRACE(test::utf8(Text(l.caption)));
+    for (const Label& l : {Label{Verdict::Fehler, colors::LightGreen, false},
+                           Label{Verdict::Pending, colors::Yellow, true},
+                           Label{Verdict::Korrekt, colors::LightGreen, true}}) {
+        SCOPED_TRACE(test::utf8(Text(verdictCaption(l.verdict))));
         Form1 form;
         setUp(form, U"9434", U"13", {U"7"}, {"91....", ".33...", ".26..."});
-        form.setCaption(ctl::info(2), l.caption);
+        form.setVerdict(2, l.verdict);
         form.setBackground(ctl::info(2), l.colour);
         form.setVisible(ctl::info(2), l.visible);
         test::judgedRightAbove(form, 2);
         const std::uint64_t revision = form.revision();
         CheckRow(form, 2);
-        info_Click(form, 2);
+        CheckRow(form, 2);
         EXPECT_EQ(form.revision(), revision);
     }
 }
@@ -222,12 +219,12 @@ TEST(CheckRowFailure, NothingChanges) {
         {"row 10", {U"7"}, {"91...."}, 10},
     };
     for (const Case& c : cases) {
-        for (TextView label : {texts::Fehler, texts::Pending, texts::Korrekt}) {
-            SCOPED_TRACE(std::string(c.what) + " / " + test::utf8(Text(label)));
+        for (Verdict label : {Verdict::Fehler, Verdict::Pending, Verdict::Korrekt}) {
+            SCOPED_TRACE(std::string(c.what) + " / " + test::utf8(Text(verdictCaption(label))));
             Form1 form;
             setUp(form, U"9434", U"13", c.quotient, c.rows);
             if (c.row >= 0 && c.row < kWorkRows) {
-                form.setCaption(ctl::info(c.row), label);
+                form.setVerdict(c.row, label);
             }
             // The rows above are right, but for the one a remainder row waits for.
             if (std::string(c.what) != "remainder before its product is judged") {
@@ -242,7 +239,7 @@ TEST(CheckRowFailure, NothingChanges) {
             };
             const auto before = withoutTips(test::snapshot(form));
             CheckRow(form, c.row);
-            info_Click(form, c.row);
+            CheckRow(form, c.row);
             EXPECT_EQ(withoutTips(test::snapshot(form)), before);
         }
     }

@@ -310,19 +310,19 @@ INSTANTIATE_TEST_SUITE_P(
 // A blank quotient cell leaves every label state exactly as it was.
 TEST(SolveRowBlankQuotient, LabelKeepsCaptionColourAndVisibility) {
     struct State {
-        TextView caption;
+        Verdict verdict;
         Rgb colour;
         bool visible;
     };
-    const std::vector<State> states{{texts::Fehler, colors::LightGreen, false},
-                                    {texts::Pending, colors::Yellow, true},
-                                    {texts::Korrekt, colors::LightGreen, true},
-                                    {texts::Fehler, colors::LightRed, true}};
+    const std::vector<State> states{{Verdict::Fehler, colors::LightGreen, false},
+                                    {Verdict::Pending, colors::Yellow, true},
+                                    {Verdict::Korrekt, colors::LightGreen, true},
+                                    {Verdict::Fehler, colors::LightRed, true}};
     for (const State& st : states) {
         for (int row : {0, 1, 2, 9}) {
             Form1 form;
             setUp(form, sheet9434({}, {"91....", ".3....", "9....."}));
-            form.setCaption(ctl::info(row), st.caption);
+            form.setVerdict(row, st.verdict);
             form.setBackground(ctl::info(row), st.colour);
             form.setVisible(ctl::info(row), st.visible);
             test::judgedRightAbove(form, row);
@@ -330,7 +330,8 @@ TEST(SolveRowBlankQuotient, LabelKeepsCaptionColourAndVisibility) {
             // Row 9 lies after the task's end: no verdict either.
             EXPECT_EQ(SolveRow(form, row).outcome,
                       row == 9 ? SolveOutcome::NoVerdict : SolveOutcome::NoQuotient);
-            EXPECT_EQ(form.revision(), revision) << test::utf8(Text(st.caption)) << " row " << row;
+            EXPECT_EQ(form.revision(), revision)
+                << test::utf8(Text(verdictCaption(st.verdict))) << " row " << row;
         }
     }
 }

@@ -31,7 +31,7 @@ Event row(int n, const char* cells, int enters = 1) {
     return [=](Form1& f) {
         test::writeRow(f, n, cells);
         for (int i = 0; i < enters; ++i) {
-            Timer1_Timer(f);
+            trackProgress(f);
             CheckRow(f, n - 1);
         }
     };
@@ -40,7 +40,7 @@ Event row(int n, const char* cells, int enters = 1) {
 std::vector<ControlId> cells(int n, int from, int to) {
     std::vector<ControlId> out;
     for (int c = from; c >= to; --c) {
-        out.push_back(ctl::kontrolle(n, c));
+        out.push_back(ctl::workRow(n - 1, c));
     }
     return out;
 }
@@ -71,7 +71,7 @@ void walk(std::u32string_view dividend, const std::vector<Stop>& stops) {
         SCOPED_TRACE(i);
         if (s.event) {
             s.event(form);
-            Timer1_Timer(form);
+            trackProgress(form);
         }
         const HintStep step = currentStep(form);
         ASSERT_EQ(step.kind, s.kind);
@@ -186,12 +186,12 @@ TEST(HintStages, FollowingTheOutlinesSolvesRandomTasks) {
             for (std::size_t i = 0; i < digits.size(); ++i) {
                 form.setText(h.outline[i], Text(1, static_cast<char32_t>(digits[i])));
             }
-            Timer1_Timer(form);
+            trackProgress(form);
             if (step.kind != StepKind::Quotient) {
                 const int checked = 2 * step.step + (step.kind == StepKind::Remainder ? 1 : 0);
                 CheckRow(form, checked);
                 ASSERT_EQ(form.caption(ctl::info(checked)), texts::Korrekt) << q;
-                Timer1_Timer(form);
+                trackProgress(form);
             }
         }
         EXPECT_TRUE(form.visible(ctl::Label4));
@@ -256,26 +256,26 @@ TEST(ReadAloud, TaskRowAndCalculationOfWorkedSheets) {
     const Case cases[] = {
         {U"9434", {}, ctl::resultat(0), "Ergebnis: noch keine Ziffer.",
          "Ergebnis: noch keine Ziffer. Als Nächstes: die 1. Ziffer des Ergebnisses."},
-        {U"9434", {digit(0, U"7")}, ctl::kontrolle(1, 5), "1. Produkt: noch leer.",
+        {U"9434", {digit(0, U"7")}, ctl::workRow(0, 5), "1. Produkt: noch leer.",
          "Ergebnis bisher: 7. Als Nächstes: das 1. Produkt schreiben."},
-        {U"9434", {digit(0, U"7"), row(1, "91....", 0)}, ctl::kontrolle(1, 4),
+        {U"9434", {digit(0, U"7"), row(1, "91....", 0)}, ctl::workRow(0, 4),
          "1. Produkt: 91, unter 94, noch nicht geprüft.",
          "1. Produkt: 91, unter 94, noch nicht geprüft. Ergebnis bisher: 7. "
          "Als Nächstes: das 1. Produkt prüfen."},
         // Written one column too far right: it stands under 943.
-        {U"9434", {digit(0, U"7"), row(1, ".91...")}, ctl::kontrolle(1, 3),
+        {U"9434", {digit(0, U"7"), row(1, ".91...")}, ctl::workRow(0, 3),
          "1. Produkt: 91, unter 943, Fehler.",
          "1. Produkt: 91, unter 943, Fehler. Ergebnis bisher: 7. "
          "Als Nächstes: das 1. Produkt verbessern."},
-        {U"9434", {digit(0, U"7"), row(1, "9_1...", 0)}, ctl::kontrolle(1, 3),
+        {U"9434", {digit(0, U"7"), row(1, "9_1...", 0)}, ctl::workRow(0, 3),
          "1. Produkt: 9, leer, 1, unter 943, noch nicht geprüft.", nullptr},
-        {U"9434", {digit(0, U"7"), row(1, "91...."), row(2, ".4....")}, ctl::kontrolle(2, 4),
+        {U"9434", {digit(0, U"7"), row(1, "91...."), row(2, ".4....")}, ctl::workRow(1, 4),
          "1. Rest: 4, Fehler.",
          "1. Produkt: 91, unter 94, korrekt. 1. Rest: 4, Fehler. Ergebnis bisher: 7. "
          "Als Nächstes: den 1. Rest verbessern."},
         // Half worked: the digit 3 came down, the second product is not checked.
         {U"9434", {digit(0, U"7"), row(1, "91...."), row(2, ".3...."), digit(1, U"2"),
-                   row(3, ".26...", 0)}, ctl::kontrolle(2, 3),
+                   row(3, ".26...", 0)}, ctl::workRow(1, 3),
          "1. Rest: 3, heruntergeholt: 3, korrekt.",
          "1. Produkt: 91, unter 94, korrekt. 1. Rest: 3, heruntergeholt: 3, korrekt. "
          "2. Produkt: 26, unter 33, noch nicht geprüft. Ergebnis bisher: 72. "
@@ -290,9 +290,9 @@ TEST(ReadAloud, TaskRowAndCalculationOfWorkedSheets) {
         // The zero digit: its product is "0" under each digit of 01; a
         // remainder 0 left empty reads as 0.
         {U"1313", {digit(0, U"1"), row(1, "13...."), row(2, ".0...."), digit(1, U"0"),
-                   row(3, "......", 2)}, ctl::kontrolle(3, 3),
+                   row(3, "......", 2)}, ctl::workRow(2, 3),
          "2. Produkt: 00, unter 01, korrekt.", nullptr},
-        {U"1313", {digit(0, U"1"), row(1, "13...."), row(2, "......")}, ctl::kontrolle(2, 4),
+        {U"1313", {digit(0, U"1"), row(1, "13...."), row(2, "......")}, ctl::workRow(1, 4),
          "1. Rest: 0, heruntergeholt: 1, korrekt.", nullptr},
     };
     // clang-format on
@@ -300,10 +300,10 @@ TEST(ReadAloud, TaskRowAndCalculationOfWorkedSheets) {
         SCOPED_TRACE(c.row);
         Form1 form;
         test::enterTask(form, c.dividend, U"13");
-        Timer1_Timer(form);
+        trackProgress(form);
         for (const Event& e : c.work) {
             e(form);
-            Timer1_Timer(form);
+            trackProgress(form);
         }
         const std::string top = c.dividend == U"9434" ? task : "Aufgabe: 1313 geteilt durch 13.";
         EXPECT_EQ(test::utf8(taskReading(form)), top);

@@ -82,10 +82,10 @@ TEST(CellInputRule, KeepsOneOfTheFirstTwoCharacters) {
     for (const Case& tc : cases) {
         SCOPED_TRACE(tc.what);
         Worksheet ws;
-        const ControlId cell = ctl::kontrolle(4, 2);
+        const ControlId cell = ctl::workRow(3, 2);
         ws.form.setText(cell, tc.before);
         if (!tc.other.empty()) {
-            ws.form.setText(ctl::kontrolle(9, 5), tc.other);
+            ws.form.setText(ctl::workRow(8, 5), tc.other);
         }
         ws.form.setText(cell, tc.written);
         EXPECT_EQ(ws.form.text(cell), tc.after);
@@ -101,14 +101,14 @@ TEST(CellInputRule, TypingTwiceInTheRightmostCellReplacesWhereverTheCaretStands)
         for (Caret caret : {Caret::End, Caret::Start}) {
             SCOPED_TRACE(std::string(caret == Caret::End ? "caret at end" : "caret at start") +
                          (otherWrite ? ", another cell written between" : ""));
-            Sheet s(ctl::kontrolle(2, 0));
+            Sheet s(ctl::workRow(1, 0));
             s.pupil.type(U'3');
             if (otherWrite) {
-                s.form.setText(ctl::kontrolle(9, 5), U"7");
+                s.form.setText(ctl::workRow(8, 5), U"7");
             }
             s.pupil.type(U'5', caret);
-            EXPECT_EQ(s.form.text(ctl::kontrolle(2, 0)), U"5");
-            EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 0));
+            EXPECT_EQ(s.form.text(ctl::workRow(1, 0)), U"5");
+            EXPECT_EQ(s.form.focus(), ctl::workRow(1, 0));
         }
     }
 }
@@ -127,15 +127,15 @@ TEST(CellInputRule, TheFirstDigitAfterTheFocusArrivesReplacesTheOldOne) {
                                      p.press(vk::Left);
                                      p.press(vk::Left);
                                  }},
-                                {"click", [](test::Pupil& p) { p.click(ctl::kontrolle(3, 4)); }},
+                                {"click", [](test::Pupil& p) { p.click(ctl::workRow(2, 4)); }},
                                 {"click into the focused cell",
                                  [](test::Pupil& p) {
-                                     p.click(ctl::kontrolle(3, 4));
-                                     p.click(ctl::kontrolle(3, 4));
+                                     p.click(ctl::workRow(2, 4));
+                                     p.click(ctl::workRow(2, 4));
                                  }},
                                 {"advance after a digit typed left of it",
                                  [](test::Pupil& p) {
-                                     p.click(ctl::kontrolle(3, 5));
+                                     p.click(ctl::workRow(2, 5));
                                      p.type(U'0');
                                  }},
                                 {"Enter in resultat(1)",
@@ -144,7 +144,7 @@ TEST(CellInputRule, TheFirstDigitAfterTheFocusArrivesReplacesTheOldOne) {
                                      p.press(vk::Return);
                                  }},
                                 {"Down from kontrolle2", [](test::Pupil& p) {
-                                     p.click(ctl::kontrolle(2, 4));
+                                     p.click(ctl::workRow(1, 4));
                                      p.press(vk::Down);
                                  }}};
     for (const Arrival& a : arrivals) {
@@ -152,23 +152,23 @@ TEST(CellInputRule, TheFirstDigitAfterTheFocusArrivesReplacesTheOldOne) {
             for (Caret caret : {Caret::End, Caret::Start}) {
                 SCOPED_TRACE(std::string(a.how) + ", typed " + test::utf8(Text(1, digit)) +
                              (caret == Caret::End ? " behind" : " in front"));
-                Sheet s(ctl::kontrolle(3, 4));
+                Sheet s(ctl::workRow(2, 4));
                 s.pupil.type(U"47"); // kontrolle3 ".47...", LastCellChar 7
                 a.arrive(s.pupil);
-                ASSERT_EQ(s.form.focus(), ctl::kontrolle(3, 4));
+                ASSERT_EQ(s.form.focus(), ctl::workRow(2, 4));
                 s.pupil.type(digit, caret);
-                EXPECT_EQ(s.form.text(ctl::kontrolle(3, 4)), Text(1, digit));
-                EXPECT_EQ(s.form.focus(), ctl::kontrolle(3, 3));
+                EXPECT_EQ(s.form.text(ctl::workRow(2, 4)), Text(1, digit));
+                EXPECT_EQ(s.form.focus(), ctl::workRow(2, 3));
             }
         }
     }
 }
 
 TEST(CellInputRule, ProgramWritesSetTheRememberedChar) {
-    Sheet s(ctl::kontrolle(6, 1));
+    Sheet s(ctl::workRow(5, 1));
     s.pupil.type(U'8');
     EXPECT_EQ(s.ws.rule.lastCellChar(), U'8');
-    s.form.setText(ctl::kontrolle(1, 5), U"6");
+    s.form.setText(ctl::workRow(0, 5), U"6");
     EXPECT_EQ(s.ws.rule.lastCellChar(), U'6');
     // The reset empties the written cells; the last of them leaves a space.
     enterTask(s.form, U"9434", U"13");
@@ -178,10 +178,10 @@ TEST(CellInputRule, ProgramWritesSetTheRememberedChar) {
 }
 
 TEST(CellInputRule, TypedDigitStaysWhereItWasTypedAndTheFocusMovesRight) {
-    Sheet s(ctl::kontrolle(3, 4));
+    Sheet s(ctl::workRow(2, 4));
     s.pupil.type(U'2');
     EXPECT_EQ(rowText(s.form, 3), ".2....");
-    EXPECT_EQ(s.form.focus(), ctl::kontrolle(3, 3));
+    EXPECT_EQ(s.form.focus(), ctl::workRow(2, 3));
 }
 
 // ---------------------------------------------------------------- arrow keys
@@ -198,16 +198,16 @@ TEST(CellInputKeys, UpAndDownForEveryRowAndColumn) {
     };
     for (const Case& tc : cases) {
         for (int c = 0; c < kRowCells; ++c) {
-            const ControlId from = ctl::kontrolle(tc.n, c);
+            const ControlId from = ctl::workRow(tc.n - 1, c);
             SCOPED_TRACE(name(from));
             Sheet s(from);
             s.pupil.press(vk::Up);
-            EXPECT_EQ(s.form.focus(), tc.up ? ctl::kontrolle(tc.up, c) : from);
+            EXPECT_EQ(s.form.focus(), tc.up ? ctl::workRow(tc.up - 1, c) : from);
 
             ASSERT_TRUE(s.form.setFocus(from));
             s.pupil.press(vk::Down);
-            const ControlId advanced = c > 0 ? ctl::kontrolle(tc.n, c - 1) : from;
-            EXPECT_EQ(s.form.focus(), tc.down ? ctl::kontrolle(tc.down, c) : advanced);
+            const ControlId advanced = c > 0 ? ctl::workRow(tc.n - 1, c - 1) : from;
+            EXPECT_EQ(s.form.focus(), tc.down ? ctl::workRow(tc.down - 1, c) : advanced);
         }
     }
 }
@@ -221,14 +221,14 @@ TEST(CellInputKeys, LeftAndRightStayInTheirRow) {
     const Case cases[] = {{5, -1, 4}, {4, 5, 3}, {3, 4, 2}, {2, 3, 1}, {1, 2, 0}, {0, 1, -1}};
     for (int n : {1, 6, 10}) {
         for (const Case& tc : cases) {
-            const ControlId from = ctl::kontrolle(n, tc.column);
+            const ControlId from = ctl::workRow(n - 1, tc.column);
             SCOPED_TRACE(name(from));
             Sheet s(from);
             s.pupil.press(vk::Left);
-            EXPECT_EQ(s.form.focus(), tc.left < 0 ? from : ctl::kontrolle(n, tc.left));
+            EXPECT_EQ(s.form.focus(), tc.left < 0 ? from : ctl::workRow(n - 1, tc.left));
             ASSERT_TRUE(s.form.setFocus(from));
             s.pupil.press(vk::Right);
-            EXPECT_EQ(s.form.focus(), tc.right < 0 ? from : ctl::kontrolle(n, tc.right));
+            EXPECT_EQ(s.form.focus(), tc.right < 0 ? from : ctl::workRow(n - 1, tc.right));
         }
     }
 }
@@ -245,12 +245,12 @@ TEST(CellInputKeys, AnyOtherKeyAdvancesOneCellToTheRight) {
     };
     for (const Case& tc : cases) {
         SCOPED_TRACE(tc.key);
-        Sheet s(ctl::kontrolle(2, 3));
+        Sheet s(ctl::workRow(1, 3));
         s.pupil.press(tc.code);
-        EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 2));
-        ASSERT_TRUE(s.form.setFocus(ctl::kontrolle(2, 0)));
+        EXPECT_EQ(s.form.focus(), ctl::workRow(1, 2));
+        ASSERT_TRUE(s.form.setFocus(ctl::workRow(1, 0)));
         s.pupil.press(tc.code);
-        EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 0));
+        EXPECT_EQ(s.form.focus(), ctl::workRow(1, 0));
     }
 }
 
@@ -262,7 +262,7 @@ TEST(CellInputKeys, EnterChecksTheRowOfItsCellAndLeavesTheFocus) {
     // first only says that row 1 comes first.
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
-            const ControlId from = ctl::kontrolle(n, c);
+            const ControlId from = ctl::workRow(n - 1, c);
             SCOPED_TRACE(name(from));
             Sheet s(from);
             const std::uint64_t revision = s.form.revision();
@@ -277,11 +277,11 @@ TEST(CellInputKeys, EnterChecksTheRowOfItsCellAndLeavesTheFocus) {
         }
     }
     // With a digit the check of kontrolle3's row judges row 2 and no other.
-    Sheet s(ctl::kontrolle(3, 4));
+    Sheet s(ctl::workRow(2, 4));
     test::judgedRightAbove(s.form, 2);
     s.form.setText(ctl::resultat(1), U"3");
     s.pupil.type(U'9');
-    s.form.setFocus(ctl::kontrolle(3, 4));
+    s.form.setFocus(ctl::workRow(2, 4));
     s.pupil.press(vk::Return);
     for (int i = 0; i < kWorkRows; ++i) {
         EXPECT_EQ(s.form.visible(ctl::fehler(i)), i == 2) << "fehler(" << i << ")";
@@ -296,10 +296,10 @@ TEST(CellInputKeys, ARightProductSendsTheFocusToTheRemainder) {
     s.pupil.press(vk::Return);
     s.pupil.type(U'9');
     s.pupil.type(U'1');
-    ASSERT_EQ(s.form.focus(), ctl::kontrolle(1, 3));
+    ASSERT_EQ(s.form.focus(), ctl::workRow(0, 3));
     s.pupil.press(vk::Return);
     ASSERT_EQ(s.form.caption(ctl::info(0)), texts::Korrekt);
-    EXPECT_EQ(s.form.focus(), ctl::kontrolle(2, 4)); // 94 - 91 = 3, under the 1
+    EXPECT_EQ(s.form.focus(), ctl::workRow(1, 4)); // 94 - 91 = 3, under the 1
     s.pupil.type(U'3');
     EXPECT_EQ(rowText(s.form, 2), ".3....");
     EXPECT_EQ(rowText(s.form, 1), "91....");
@@ -311,13 +311,13 @@ TEST(CellInputKeys, ARightProductSendsTheFocusToTheRemainder) {
     wrong.pupil.type(U'2');
     wrong.pupil.press(vk::Return);
     EXPECT_EQ(wrong.form.caption(ctl::info(0)), texts::Fehler);
-    EXPECT_EQ(wrong.form.focus(), ctl::kontrolle(1, 3));
+    EXPECT_EQ(wrong.form.focus(), ctl::workRow(0, 3));
 }
 
 TEST(CellInputKeys, EnterInAQuotientCellJumpsToWhereItsProductStarts) {
     // Without a digit: one column further right per step.
-    const ControlId blank[] = {ctl::kontrolle(1, 5), ctl::kontrolle(3, 4), ctl::kontrolle(5, 3),
-                               ctl::kontrolle(7, 2), ctl::kontrolle(9, 1)};
+    const ControlId blank[] = {ctl::workRow(0, 5), ctl::workRow(2, 4), ctl::workRow(4, 3),
+                               ctl::workRow(6, 2), ctl::workRow(8, 1)};
     for (int j = 0; j < kResultatCells; ++j) {
         SCOPED_TRACE(name(ctl::resultat(j)));
         Sheet s(ctl::resultat(j));
@@ -333,14 +333,14 @@ TEST(CellInputKeys, EnterInAQuotientCellJumpsToWhereItsProductStarts) {
         ControlId target;       // after Enter in the last of them
     };
     const Case cases[] = {
-        {U"9434", U"13", U"7", ctl::kontrolle(1, 5)},     // 91 under 94
-        {U"9434", U"13", U"8", ctl::kontrolle(1, 5)},     // 104 is too long: the first column
-        {U"8254", U"14", U"58", ctl::kontrolle(3, 5)},    // 112 under 125
-        {U"8254", U"14", U"589", ctl::kontrolle(5, 4)},   // 126 under 134
-        {U"8254", U"14", U"582", ctl::kontrolle(5, 3)},   // 28 under 34
-        {U"47", U"96", U"0", ctl::kontrolle(1, 4)},       // 0 under the 7
-        {U"1313", U"13", U"10", ctl::kontrolle(3, 4)},    // 00 under 01
-        {U"455585", U"723", U"63", ctl::kontrolle(3, 4)}, // 2169 under 2178
+        {U"9434", U"13", U"7", ctl::workRow(0, 5)},     // 91 under 94
+        {U"9434", U"13", U"8", ctl::workRow(0, 5)},     // 104 is too long: the first column
+        {U"8254", U"14", U"58", ctl::workRow(2, 5)},    // 112 under 125
+        {U"8254", U"14", U"589", ctl::workRow(4, 4)},   // 126 under 134
+        {U"8254", U"14", U"582", ctl::workRow(4, 3)},   // 28 under 34
+        {U"47", U"96", U"0", ctl::workRow(0, 4)},       // 0 under the 7
+        {U"1313", U"13", U"10", ctl::workRow(2, 4)},    // 00 under 01
+        {U"455585", U"723", U"63", ctl::workRow(2, 4)}, // 2169 under 2178
     };
     for (const Case& tc : cases) {
         SCOPED_TRACE(test::utf8(tc.dividend) + " : " + test::utf8(tc.divisor) + " = " +
@@ -353,7 +353,7 @@ TEST(CellInputKeys, EnterInAQuotientCellJumpsToWhereItsProductStarts) {
         }
         const int last = static_cast<int>(digits.size()) - 1;
         ws.form.setFocus(ctl::resultat(last));
-        resultat_KeyDown(ws.form, last, vk::Return, 0);
+        resultat_KeyDown(ws.form, last, vk::Return);
         EXPECT_EQ(name(ws.form.focus()), name(tc.target));
     }
 }
@@ -399,14 +399,14 @@ TEST(CellInputKeys, MoveAimedAtALockedCellLeavesTheFocus) {
         ControlId locked;
     };
     const Case cases[] = {
-        {ctl::kontrolle(1, 3), vk::Up, ctl::dividend(3)},
-        {ctl::kontrolle(4, 2), vk::Up, ctl::kontrolle(3, 2)},
-        {ctl::kontrolle(2, 2), vk::Down, ctl::kontrolle(3, 2)},
-        {ctl::kontrolle(3, 3), vk::Right, ctl::kontrolle(3, 2)},
-        {ctl::kontrolle(3, 1), vk::Left, ctl::kontrolle(3, 2)},
-        {ctl::kontrolle(3, 3), '7', ctl::kontrolle(3, 2)},
-        {ctl::kontrolle(10, 3), vk::Down, ctl::kontrolle(10, 2)},
-        {ctl::resultat(1), vk::Return, ctl::kontrolle(3, 4)},
+        {ctl::workRow(0, 3), vk::Up, ctl::dividend(3)},
+        {ctl::workRow(3, 2), vk::Up, ctl::workRow(2, 2)},
+        {ctl::workRow(1, 2), vk::Down, ctl::workRow(2, 2)},
+        {ctl::workRow(2, 3), vk::Right, ctl::workRow(2, 2)},
+        {ctl::workRow(2, 1), vk::Left, ctl::workRow(2, 2)},
+        {ctl::workRow(2, 3), '7', ctl::workRow(2, 2)},
+        {ctl::workRow(9, 3), vk::Down, ctl::workRow(9, 2)},
+        {ctl::resultat(1), vk::Return, ctl::workRow(2, 4)},
     };
     for (const Case& tc : cases) {
         SCOPED_TRACE(name(tc.from) + " towards " + name(tc.locked));
@@ -418,18 +418,18 @@ TEST(CellInputKeys, MoveAimedAtALockedCellLeavesTheFocus) {
 }
 
 TEST(CellInputKeys, HandlersIgnoreCellsOutsideTheGrid) {
-    Sheet s(ctl::kontrolle(5, 5));
+    Sheet s(ctl::workRow(4, 5));
     const auto revision = s.form.revision();
     for (int code : {int{vk::Return}, int{vk::Up}, int{vk::Down}, int{vk::Left}, int{'5'}}) {
-        kontrolle_KeyDown(s.form, 0, 2, code, 0);
-        kontrolle_KeyDown(s.form, 11, 2, code, 0);
-        kontrolle_KeyDown(s.form, 5, -1, code, 0);
-        kontrolle_KeyDown(s.form, 5, 6, code, 0);
-        resultat_KeyDown(s.form, -1, code, 0);
-        resultat_KeyDown(s.form, 5, code, 0);
+        kontrolle_KeyDown(s.form, 0, 2, code);
+        kontrolle_KeyDown(s.form, 11, 2, code);
+        kontrolle_KeyDown(s.form, 5, -1, code);
+        kontrolle_KeyDown(s.form, 5, 6, code);
+        resultat_KeyDown(s.form, -1, code);
+        resultat_KeyDown(s.form, 5, code);
     }
     EXPECT_EQ(s.form.revision(), revision);
-    EXPECT_EQ(s.form.focus(), ctl::kontrolle(5, 5));
+    EXPECT_EQ(s.form.focus(), ctl::workRow(4, 5));
 }
 
 // ------------------------------------------------------------ digits and Enter

@@ -6,6 +6,8 @@
 #include "sheet/Catalogue.h"
 #include "sheet/Layout.h"
 
+#include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -54,8 +56,8 @@ TEST(Sheet, TaskCellsNeverTakeTheFocus) {
     }
     EXPECT_EQ(form.focus(), ctl::Command2);
     EXPECT_FALSE(form.setFocus(ctl::info(0)));
-    EXPECT_TRUE(form.setFocus(ctl::kontrolle(3, 2)));
-    EXPECT_EQ(form.focus(), ctl::kontrolle(3, 2));
+    EXPECT_TRUE(form.setFocus(ctl::workRow(2, 2)));
+    EXPECT_EQ(form.focus(), ctl::workRow(2, 2));
 }
 
 TEST(Sheet, DisablingTheFocusedCellLeavesTheFocusThere) {
@@ -71,7 +73,7 @@ TEST(Sheet, DisablingTheFocusedCellLeavesTheFocusThere) {
 TEST(Layout, EveryWorkColumnLiesUnderItsDividendCell) {
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
-            const Geometry cell = geometry(ctl::kontrolle(n, c));
+            const Geometry cell = geometry(ctl::workRow(n - 1, c));
             const Geometry top = geometry(ctl::dividend(c));
             EXPECT_EQ(cell.left, top.left);
             EXPECT_EQ(cell.width, top.width);
@@ -94,24 +96,12 @@ TEST(Layout, TabOrderIsUniqueAndStartsWithTheButtons) {
     // 4 task controls + 6 + 3 + 5 top-line cells + 60 work cells.
     EXPECT_EQ(order.size(), 78u);
     const std::vector<std::pair<ControlId, int>> expected{
-        {ctl::Command2, 0},
-        {ctl::kontrolle(10, 5), 1},
-        {ctl::Text1, 2},
-        {ctl::Text2, 3},
-        {ctl::Command1, 5},
-        {ctl::kontrolle(10, 1), 10},
-        {ctl::dividend(0), 11},
-        {ctl::divisor(2), 19},
-        {ctl::resultat(4), 24},
-        {ctl::kontrolle(1, 0), 25},
-        {ctl::kontrolle(2, 0), 26},
-        {ctl::kontrolle(1, 5), 31},
-        {ctl::kontrolle(2, 5), 36},
-        {ctl::kontrolle(7, 5), 66},
-        {ctl::kontrolle(10, 0), 67},
-        {ctl::kontrolle(9, 5), 68},
-        {ctl::kontrolle(8, 0), 69},
-        {ctl::kontrolle(9, 4), 79},
+        {ctl::Command2, 0},       {ctl::workRow(9, 5), 1},  {ctl::Text1, 2},
+        {ctl::Text2, 3},          {ctl::Command1, 5},       {ctl::workRow(9, 1), 10},
+        {ctl::dividend(0), 11},   {ctl::divisor(2), 19},    {ctl::resultat(4), 24},
+        {ctl::workRow(0, 0), 25}, {ctl::workRow(1, 0), 26}, {ctl::workRow(0, 5), 31},
+        {ctl::workRow(1, 5), 36}, {ctl::workRow(6, 5), 66}, {ctl::workRow(9, 0), 67},
+        {ctl::workRow(8, 5), 68}, {ctl::workRow(7, 0), 69}, {ctl::workRow(8, 4), 79},
     };
     for (auto [id, index] : expected) {
         EXPECT_EQ(tabIndex(id), index);
@@ -128,21 +118,26 @@ TEST(Text, LeadingNumberAndDigitStrings) {
     struct Case {
         std::u32string text;
         double leading;
+        long long whole;
         bool digits;
     };
     const std::vector<Case> cases{
-        {U"13", 13, true},    {U"  7 ", 7, true}, {U"", 0, false},      {U" ", 0, false},
-        {U"x", 0, false},     {U"-1", -1, false}, {U"3.5", 3.5, false}, {U"1e5", 1e5, false},
-        {U"12ab", 12, false}, {U"+4", 4, false},  {U"1 2", 1, false},   {U"ä", 0, false},
+        {U"13", 13, 13, true},   {U"  7 ", 7, 7, true},   {U"", 0, 0, false},
+        {U" ", 0, 0, false},     {U"x", 0, 0, false},     {U"-1", -1, -1, false},
+        {U"3.5", 3.5, 3, false}, {U"1e5", 1e5, 1, false}, {U"12ab", 12, 12, false},
+        {U"+4", 4, 4, false},    {U"1 2", 1, 1, false},   {U"ä", 0, 0, false},
     };
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.leading) << toUtf8(c.text);
-        double v = -1;
+        EXPECT_EQ(leadingWhole(c.text), c.whole) << toUtf8(c.text);
+        long long v = -1;
         EXPECT_EQ(parseDigitString(c.text, v), c.digits) << toUtf8(c.text);
     }
-    double big = 0;
+    // Hundreds of digits: a value no row of the grid holds, without overflow.
+    long long big = 0;
     ASSERT_TRUE(parseDigitString(std::u32string(400, U'9'), big));
-    EXPECT_TRUE(std::isfinite(big));
+    EXPECT_GT(big, 999'999'999'999);
+    EXPECT_EQ(leadingWhole(std::u32string(400, U'9')), 1'000'000'000'000);
 }
 
 // The window at a zoom step against a screen's available area, with 24
@@ -203,15 +198,27 @@ TEST(Catalogue, EveryMessageHasGermanAndEnglish) {
 std::vector<std::pair<int, std::string>> stringLiterals(const std::string& code) {
     std::vector<std::pair<int, std::string>> out;
     int line = 1;
+    // Where a comment or character literal does not end, the scan ends.
+    const auto after = [&code](std::size_t at, std::size_t back) {
+        return at == std::string::npos ? code.size() : at - back;
+    };
     for (std::size_t i = 0; i < code.size(); ++i) {
         if (code[i] == '\n') {
             ++line;
         } else if (code.compare(i, 2, "//") == 0) {
-            i = code.find('\n', i) - 1;
+            i = after(code.find('\n', i), 1);
         } else if (code.compare(i, 2, "/*") == 0) {
-            i = code.find("*/", i) + 1;
-        } else if (code[i] == '\'') {
-            i = code.find('\'', i + 1 + (code[i + 1] == '\\' ? 1 : 0));
+            const std::size_t end = code.find("*/", i + 2);
+            line += static_cast<int>(
+                std::count(code.begin() + static_cast<std::ptrdiff_t>(i),
+                           code.begin() + static_cast<std::ptrdiff_t>(after(end, 0)), '\n'));
+            i = after(end, 0) + 1;
+        } else if (code[i] == '\'' && i > 0 &&
+                   std::isdigit(static_cast<unsigned char>(code[i - 1])) && i + 1 < code.size() &&
+                   std::isxdigit(static_cast<unsigned char>(code[i + 1]))) {
+            continue; // a digit separator, as in 1'000
+        } else if (code[i] == '\'' && i + 1 < code.size()) {
+            i = after(code.find('\'', i + 1 + (code[i + 1] == '\\' ? 1 : 0)), 0);
         } else if (code[i] == '"') {
             std::string literal;
             for (++i; i < code.size() && code[i] != '"'; ++i) {

@@ -55,13 +55,13 @@ TEST(TaskEntry, ResetsEverythingAnEarlierTaskLeft) {
     test::writeRow(form, 1, "91....");
     test::writeRow(form, 10, "....12");
     for (int c = 0; c < kRowCells; ++c) {
-        form.setEnabled(ctl::kontrolle(1, c), false);
+        form.setEnabled(ctl::workRow(0, c), false);
     }
     form.setEnabled(ctl::resultat(0), false);
-    form.setCaption(ctl::info(0), texts::Korrekt);
+    form.setVerdict(0, Verdict::Korrekt);
     form.setVisible(ctl::info(0), true);
     form.setBackground(ctl::info(3), colors::LightRed);
-    form.setCaption(ctl::fehler(3), U"3");
+    form.setErrorCount(3, 3);
     form.setVisible(ctl::fehler(3), true);
     form.setVisible(ctl::fehler(10), true);
     form.setVisible(ctl::Label4, true);
@@ -75,7 +75,7 @@ TEST(TaskEntry, ResetsEverythingAnEarlierTaskLeft) {
     for (int n = 1; n <= kWorkRows; ++n) {
         EXPECT_EQ(rowText(form, n), "......") << n;
         for (int c = 0; c < kRowCells; ++c) {
-            EXPECT_TRUE(form.enabled(ctl::kontrolle(n, c)));
+            EXPECT_TRUE(form.enabled(ctl::workRow(n - 1, c)));
         }
     }
     for (int i = 0; i < kWorkRows; ++i) {
@@ -106,7 +106,7 @@ TEST(TaskEntry, NumberBoxesKeepOnlyWhatTheGridCanHold) {
     sheet.form.setText(ctl::Text2, U"12345");
     EXPECT_EQ(sheet.form.text(ctl::Text1), U"123456");
     EXPECT_EQ(sheet.form.text(ctl::Text2), U"123");
-    Command1_Click(sheet.form);
+    takeTaskIn(sheet.form);
     EXPECT_EQ(dividendText(sheet.form), "123456");
     EXPECT_EQ(divisorText(sheet.form), "123");
 }
@@ -115,12 +115,12 @@ TEST(DigitLimits, ClicksStepThroughTheirCycles) {
     Form1 form;
     const std::vector<std::u32string> dividendCycle{U"5", U"6", U"1", U"2", U"3", U"4", U"5"};
     for (const auto& expected : dividendCycle) {
-        Label3_Click(form, 0);
+        cycleDigitLimit(form, 0);
         EXPECT_EQ(form.caption(ctl::label3(0)), expected);
     }
     const std::vector<std::u32string> divisorCycle{U"3", U"2", U"3"};
     for (const auto& expected : divisorCycle) {
-        Label3_Click(form, 1);
+        cycleDigitLimit(form, 1);
         EXPECT_EQ(form.caption(ctl::label3(1)), expected);
     }
     EXPECT_EQ(form.background(ctl::label3(0)), colors::LightCyan);
@@ -155,7 +155,7 @@ TEST(RandomTask, DrawsStayInRangeForEveryLimit) {
             sheet.form.setCaption(ctl::label3(1), decimalText(e));
             ScriptedRandom random;
             for (int draw = 0; draw < 2000; ++draw) {
-                Command2_Click(sheet.form, random);
+                drawNextTask(sheet.form, random);
                 const double dividend = leadingNumber(sheet.form.text(ctl::Text1));
                 const double divisor = leadingNumber(sheet.form.text(ctl::Text2));
                 // Never more digits than the limits say.
@@ -180,7 +180,7 @@ TEST(RandomTask, RedrawsWhatWouldNotFitAndSmallDivisors) {
     // 0.9999999 gives 10^6 (seven digits): drawn again. Divisor draws: 1000
     // (four digits), 10 and 1 (too small) are all drawn again before 500.
     random.script = {0.9999999, 0.25, 0.9999999, 0.0095, 0.0, 0.4995};
-    Command2_Click(form, random);
+    drawNextTask(form, random);
     EXPECT_EQ(form.text(ctl::Text1), U"250001");
     EXPECT_EQ(form.text(ctl::Text2), U"500");
 
@@ -189,7 +189,7 @@ TEST(RandomTask, RedrawsWhatWouldNotFitAndSmallDivisors) {
     form.setCaption(ctl::label3(0), U"4");
     form.setCaption(ctl::label3(1), U"2");
     random.script = {0.99995, 0.99985, 0.995, 0.985};
-    Command2_Click(form, random);
+    drawNextTask(form, random);
     EXPECT_EQ(form.text(ctl::Text1), U"9999");
     EXPECT_EQ(form.text(ctl::Text2), U"99");
 }
@@ -201,7 +201,7 @@ TEST(RandomTask, LeavesTheSheetAlone) {
     const auto before = sheet.form.revision();
     ScriptedRandom random;
     random.script = {0.5, 0.5};
-    Command2_Click(sheet.form, random);
+    drawNextTask(sheet.form, random);
     EXPECT_EQ(dividendText(sheet.form), "9434..");
     EXPECT_EQ(sheet.form.text(ctl::resultat(0)), U"7");
     EXPECT_EQ(sheet.form.revision(), before + 2); // only Text1 and Text2 changed

@@ -70,16 +70,16 @@ void workedSheet(Worksheet& sheet) {
     form.setText(ctl::resultat(0), U"7");
     test::writeRow(form, 1, "91....");
     form.setVisible(ctl::info(0), true);
-    form.setCaption(ctl::info(0), texts::Korrekt);
+    form.setVerdict(0, Verdict::Korrekt);
     for (int c = 0; c < kRowCells; ++c) {
-        form.setEnabled(ctl::kontrolle(1, c), false);
+        form.setEnabled(ctl::workRow(0, c), false);
     }
     test::writeRow(form, 2, ".34...");
     form.setVisible(ctl::info(1), true);
-    form.setCaption(ctl::info(1), texts::Fehler);
+    form.setVerdict(1, Verdict::Fehler);
     form.setBackground(ctl::info(1), colors::LightRed);
     form.setVisible(ctl::fehler(1), true);
-    form.setCaption(ctl::fehler(1), U"1");
+    form.setErrorCount(1, 1);
     form.setVisible(ctl::Label4, true);
     form.setText(ctl::Text1, U"555");
     form.setTimer1Enabled(false);
@@ -97,9 +97,9 @@ TEST(TaskFileCommandsCancel, NeitherDialogChangesAnything) {
         const auto files = s.files;
 
         if (load) {
-            mLaden_Click(sheet.form, s.services());
+            loadTaskFileOntoSheet(sheet.form, s.services());
         } else {
-            EXPECT_FALSE(mSpeichern_Click(sheet.form, s.services()));
+            EXPECT_FALSE(saveSheetToTaskFile(sheet.form, s.services()));
         }
 
         EXPECT_EQ(s.openCalls.size() + s.saveCalls.size(), 1u);
@@ -184,7 +184,7 @@ TEST(TaskFileCommandsLoad, RefusedFilesLeaveTheSheetExactlyAsItWas) {
         const auto filesBefore = s.files;
         s.openAnswer = path;
 
-        mLaden_Click(sheet.form, s.services());
+        loadTaskFileOntoSheet(sheet.form, s.services());
 
         SCOPED_TRACE(c.what);
         test::expectSameSheet(before, test::snapshot(sheet.form));
@@ -219,12 +219,12 @@ TEST(TaskFileCommandsLoad, AnyFileOfAtLeast23RecordsIsTakenAndOnlyItsStartIsRead
         Worksheet whole;
         workedSheet(whole);
         s.openAnswer = "/prog/gross.xyz";
-        mLaden_Click(whole.form, s.services());
+        loadTaskFileOntoSheet(whole.form, s.services());
 
         Worksheet start;
         workedSheet(start);
         s.openAnswer = "/prog/anfang.AUF";
-        mLaden_Click(start.form, s.services());
+        loadTaskFileOntoSheet(start.form, s.services());
 
         EXPECT_TRUE(s.messages.empty());
         EXPECT_EQ(s.readLimits, (std::vector<std::size_t>{2944, 2944}));
@@ -274,7 +274,7 @@ TEST(TaskFileCommandsLoad, TaskBoxesFollowTheLoadedCells) {
 
         Worksheet sheet;
         workedSheet(sheet);
-        mLaden_Click(sheet.form, s.services());
+        loadTaskFileOntoSheet(sheet.form, s.services());
         EXPECT_EQ(test::utf8(sheet.form.text(ctl::Text1)), test::utf8(c.text1));
         EXPECT_EQ(test::utf8(sheet.form.text(ctl::Text2)), test::utf8(c.text2));
         // The top line is the file's, not a new spread of the task boxes.
@@ -296,8 +296,8 @@ TEST(TaskFileCommandsLoad, FocusGoesWhereTheWorkGoesOn) {
     };
     const std::vector<Case> cases{
         {"fresh", U"", {}, ctl::resultat(0)},
-        {"digit written", U"7", {}, ctl::kontrolle(1, 5)},
-        {"product right", U"7", {"91...."}, ctl::kontrolle(2, 5)},
+        {"digit written", U"7", {}, ctl::workRow(0, 5)},
+        {"product right", U"7", {"91...."}, ctl::workRow(1, 5)},
         {"step done", U"7", {"91....", ".3...."}, ctl::resultat(1)},
     };
     for (const Case& c : cases) {
@@ -314,7 +314,7 @@ TEST(TaskFileCommandsLoad, FocusGoesWhereTheWorkGoesOn) {
         s.openAnswer = "/prog/t.AUF";
         Worksheet sheet;
         workedSheet(sheet);
-        mLaden_Click(sheet.form, s.services());
+        loadTaskFileOntoSheet(sheet.form, s.services());
         EXPECT_EQ(test::controlName(sheet.form.focus()), test::controlName(c.focus));
     }
 }
@@ -328,7 +328,7 @@ TEST(TaskFileCommandsLoad, ThePathIsTakenAsChosenAndNothingIsCreated) {
         s.files[path] = toBytes(writeTaskRecords(saved.form));
         s.openAnswer = path;
         Worksheet sheet;
-        mLaden_Click(sheet.form, s.services());
+        loadTaskFileOntoSheet(sheet.form, s.services());
         EXPECT_TRUE(s.messages.empty());
         EXPECT_EQ(test::dividendText(sheet.form), "9434..");
         EXPECT_EQ(s.files.size(), 1u);
@@ -365,7 +365,7 @@ TEST(TaskFileCommandsSave, ExtensionRule) {
             s.files[c.written] = Bytes(3, 'x');
             s.saveAnswer = c.chosen;
             s.replaceAnswer = replace;
-            EXPECT_EQ(mSpeichern_Click(sheet.form, s.services()).has_value(), replace);
+            EXPECT_EQ(saveSheetToTaskFile(sheet.form, s.services()).has_value(), replace);
             ASSERT_EQ(s.files.size(), 1u);
             EXPECT_EQ(s.files.begin()->first, c.written);
             EXPECT_EQ(s.files.begin()->second.size(), replace ? kTaskFileSize : 3u);
@@ -389,7 +389,7 @@ TEST(TaskFileCommandsSave, WritesExactlyTheRecordsAndLeavesSheetAndTimer) {
         Services s;
         s.files["/prog/alt.AUF"] = Bytes(5000, 'x');
         s.saveAnswer = "/prog/alt.AUF";
-        mSpeichern_Click(sheet.form, s.services());
+        saveSheetToTaskFile(sheet.form, s.services());
         EXPECT_EQ(s.files["/prog/alt.AUF"], toBytes(writeTaskRecords(sheet.form)));
         EXPECT_EQ(s.files["/prog/alt.AUF"].size(), 2944u);
         EXPECT_TRUE(s.messages.empty());
@@ -411,7 +411,7 @@ TEST(TaskFileCommandsSave, FailureIsReportedWithFileAndReason) {
         Services s;
         s.writeFailures["/weg/a.AUF"] = reason;
         s.saveAnswer = "/weg/a";
-        mSpeichern_Click(sheet.form, s.services());
+        saveSheetToTaskFile(sheet.form, s.services());
         ASSERT_EQ(s.messages.size(), 1u);
         EXPECT_EQ(s.messages[0].first, "Speichern fehlgeschlagen");
         EXPECT_NE(s.messages[0].second.find("/weg/a.AUF"), std::string::npos);
@@ -441,8 +441,8 @@ TEST(TaskFileCommandsDialogs, StartInTheProgramFolderOnlyWhenItIsWritable) {
         if (c.writable) {
             s.writableFolders.insert(c.appPath);
         }
-        mLaden_Click(form, s.services());
-        mSpeichern_Click(form, s.services());
+        loadTaskFileOntoSheet(form, s.services());
+        saveSheetToTaskFile(form, s.services());
         ASSERT_EQ(s.openCalls.size(), 1u);
         ASSERT_EQ(s.saveCalls.size(), 1u);
         EXPECT_EQ(s.openCalls[0].startFolder, c.start);
@@ -470,16 +470,41 @@ const std::vector<Sample> kCellSamples{
 // Quotient cells have no change rule and can hold more than one character.
 const std::vector<Sample> kQuotientOnlySamples{
     {U"12", U"1"}, {U" 7", U""}, {U"\u00E97", U"\u00E9"}};
-const std::vector<Sample> kVerdictSamples{
-    {U"korrekt", U"korrekt"}, {U"korrekt?", U"korrekt?"}, {U"Fehler", U"Fehler"},
-    {U"Korrekt", U"Fehler"},  {U"korrekt ", U"Fehler"},   {U"", U"Fehler"},
-    {U"Label3", U"Fehler"},
+struct VerdictSample {
+    Verdict written;
+    Verdict back;
+};
+const std::vector<VerdictSample> kVerdictSamples{
+    {Verdict::Korrekt, Verdict::Korrekt},
+    {Verdict::Pending, Verdict::Pending},
+    {Verdict::Fehler, Verdict::Fehler},
+    {Verdict::None, Verdict::Fehler},
+};
+// What a counter shows: a count, or a mark (not 0) that is no count.
+struct Counter {
+    std::uint64_t count = 0;
+    char32_t mark = 0;
+};
+void setCounter(Form1& form, int i, Counter c) {
+    if (c.mark != 0) {
+        form.setErrorMark(i, c.mark);
+    } else {
+        form.setErrorCount(i, c.count);
+    }
+}
+struct CounterSample {
+    Counter written;
+    Counter back;
 };
 // A count the file's tag holds comes back whole; a mark that is no count
 // comes back as the record's one character.
-const std::vector<Sample> kMarkSamples{
-    {U"0", U"0"},          {U"3", U"3"}, {U"12", U"12"}, {U"", U" "}, {U"\u20AC7", U"\u20AC"},
-    {U"\U0001F600", U"?"},
+const std::vector<CounterSample> kMarkSamples{
+    {{0, 0}, {0, 0}},
+    {{3, 0}, {3, 0}},
+    {{12, 0}, {12, 0}},
+    {{0, U' '}, {0, U' '}},
+    {{0, U'\u20AC'}, {0, U'\u20AC'}},
+    {{0, U'\U0001F600'}, {0, U'?'}},
 };
 const std::vector<Rgb> kColours{colors::LightGreen, colors::LightRed, colors::Yellow,
                                 colors::LightCyan, Rgb{1, 2, 3}};
@@ -491,9 +516,9 @@ struct Expected {
     std::array<Text, kResultatCells> resultat;
     std::array<std::array<Text, kRowCells>, kWorkRows> kontrolle;
     std::array<bool, kWorkRows> infoShown{};
-    std::array<Text, kWorkRows> verdict;
+    std::array<Verdict, kWorkRows> verdict{};
     std::array<bool, kWorkRows> markShown{};
-    std::array<Text, kWorkRows> mark;
+    std::array<Counter, kWorkRows> mark;
 };
 
 class RandomSheet {
@@ -517,26 +542,26 @@ class RandomSheet {
         }
         for (int n = 1; n <= kWorkRows; ++n) {
             for (int c = 0; c < kRowCells; ++c) {
-                e.kontrolle[n - 1][c] = cell(form, ctl::kontrolle(n, c), kCellSamples);
-                form.setEnabled(ctl::kontrolle(n, c), coin());
+                e.kontrolle[n - 1][c] = cell(form, ctl::workRow(n - 1, c), kCellSamples);
+                form.setEnabled(ctl::workRow(n - 1, c), coin());
             }
         }
         for (int i = 0; i < kWorkRows; ++i) {
             e.infoShown[i] = coin();
             form.setVisible(ctl::info(i), e.infoShown[i]);
-            const Sample& v = pick(kVerdictSamples);
-            form.setCaption(ctl::info(i), v.written);
+            const VerdictSample& v = pick(kVerdictSamples);
+            form.setVerdict(i, v.written);
             e.verdict[i] = v.back;
             form.setBackground(ctl::info(i), pick(kColours));
             form.setToolTip(ctl::info(i), coin() ? U"Tipp" : U"");
             e.markShown[i] = coin();
             form.setVisible(ctl::fehler(i), e.markShown[i]);
-            const Sample& m = pick(kMarkSamples);
-            form.setCaption(ctl::fehler(i), m.written);
+            const CounterSample& m = pick(kMarkSamples);
+            setCounter(form, i, m.written);
             e.mark[i] = m.back;
         }
         form.setVisible(ctl::fehler(10), coin());
-        form.setCaption(ctl::fehler(10), pick(kMarkSamples).written);
+        setCounter(form, 10, pick(kMarkSamples).written);
         form.setVisible(ctl::Label4, coin());
         form.setCaption(ctl::label3(0), coin() ? U"4" : U"6");
         form.setCaption(ctl::label3(1), coin() ? U"2" : U"3");
@@ -628,29 +653,30 @@ void applyDocumentedLoad(Form1& form, const Expected& saved) {
         form.setEnabled(ctl::resultat(j), true);
     }
     for (int i = 0; i < kWorkRows; ++i) {
-        const bool locked = saved.infoShown[i] && saved.verdict[i] == U"korrekt";
+        const bool locked = saved.infoShown[i] && saved.verdict[i] == Verdict::Korrekt;
         if (i % 2 == 0) {
             form.setEnabled(ctl::resultat(i / 2), !locked);
         }
         for (int c = 0; c < kRowCells; ++c) {
-            form.setText(ctl::kontrolle(i + 1, c), saved.kontrolle[i][c]);
-            form.setEnabled(ctl::kontrolle(i + 1, c), !locked);
+            form.setText(ctl::workRow(i, c), saved.kontrolle[i][c]);
+            form.setEnabled(ctl::workRow(i, c), !locked);
         }
         form.setVisible(ctl::info(i), saved.infoShown[i]);
         if (saved.infoShown[i]) {
-            form.setCaption(ctl::info(i), saved.verdict[i]);
-            form.setBackground(ctl::info(i), saved.verdict[i] == U"korrekt"    ? colors::LightGreen
-                                             : saved.verdict[i] == U"korrekt?" ? colors::Yellow
-                                                                               : colors::LightRed);
+            form.setVerdict(i, saved.verdict[i]);
+            form.setBackground(ctl::info(i),
+                               saved.verdict[i] == Verdict::Korrekt   ? colors::LightGreen
+                               : saved.verdict[i] == Verdict::Pending ? colors::Yellow
+                                                                      : colors::LightRed);
         } else {
-            form.setCaption(ctl::info(i), U"Fehler");
+            form.setVerdict(i, Verdict::Fehler);
             form.setBackground(ctl::info(i), colors::LightGreen);
         }
         form.setVisible(ctl::fehler(i), saved.markShown[i]);
-        form.setCaption(ctl::fehler(i), saved.markShown[i] ? saved.mark[i] : U"0");
+        setCounter(form, i, saved.markShown[i] ? saved.mark[i] : Counter{});
     }
     form.setVisible(ctl::fehler(10), false);
-    form.setCaption(ctl::fehler(10), U"0");
+    form.setErrorCount(10, 0);
     form.setVisible(ctl::Label4, false);
     const std::u32string problem = loadedTaskProblem(saved.dividend, saved.divisor);
     form.setCaption(ctl::Label5, problem);
@@ -670,7 +696,7 @@ TEST(TaskFileCommandsRoundTrip, RandomSheetsComeBackWithOnlyTheDocumentedDiffere
         Worksheet original;
         original.form.setAppPath("/prog");
         const Expected saved = RandomSheet(seed).apply(original.form);
-        mSpeichern_Click(original.form, s.services());
+        saveSheetToTaskFile(original.form, s.services());
         ASSERT_EQ(s.files.count("/prog/runde.AUF"), 1u);
 
         // The sheet that loads it has its own random state; the expected
@@ -683,7 +709,7 @@ TEST(TaskFileCommandsRoundTrip, RandomSheetsComeBackWithOnlyTheDocumentedDiffere
         RandomSheet(seed + 100000).apply(expected.form);
         applyDocumentedLoad(expected.form, saved);
 
-        mLaden_Click(target.form, s.services());
+        loadTaskFileOntoSheet(target.form, s.services());
         EXPECT_TRUE(s.messages.empty());
         // Where the focus goes after a load has its own test.
         EXPECT_TRUE(target.form.canTakeFocus(target.form.focus()));

@@ -71,7 +71,7 @@ TEST(TaskRecordsFormat, TwentyThreeRecordsOf128BytesWithTagsAndZeroFiller) {
     form.setText(ctl::divisor(0), U"B");
     form.setText(ctl::resultat(0), U"C");
     for (int n = 1; n <= kWorkRows; ++n) {
-        form.setText(ctl::kontrolle(n, 0), Text(1, static_cast<char32_t>(U'D' + n - 1)));
+        form.setText(ctl::workRow(n - 1, 0), Text(1, static_cast<char32_t>(U'D' + n - 1)));
     }
     const TaskFileBytes file = writeTaskRecords(form);
     const std::string firstBytes = "1010101010ABCDEFGHIJKLM";
@@ -95,38 +95,54 @@ TEST(TaskRecordsWrite, RowStateRecords) {
     struct Case {
         const char* what;
         bool infoShown;
-        Text infoCaption;
+        Verdict verdict;
         bool fehlerShown;
-        Text fehlerCaption;
+        std::uint64_t count;
+        char32_t mark; // shown instead of the count when not 0
         Bytes6 bytes;
     };
     const std::vector<Case> cases{
-        {"both hidden", false, U"Fehler", false, U"0", {0x30, 0x46, 0x30, 0x20, 0x20, 0x20}},
-        {"korrekt, mark 2", true, U"korrekt", true, U"2", {0x31, 0x6B, 0x31, 0x32, 0x20, 0x20}},
+        {"both hidden", false, Verdict::Fehler, false, 0, 0, {0x30, 0x46, 0x30, 0x20, 0x20, 0x20}},
+        {"korrekt, mark 2",
+         true,
+         Verdict::Korrekt,
+         true,
+         2,
+         0,
+         {0x31, 0x6B, 0x31, 0x32, 0x20, 0x20}},
         {"pending, mark hidden",
          true,
-         U"korrekt?",
+         Verdict::Pending,
          false,
-         U"0",
+         0,
+         0,
          {0x31, 0x3F, 0x30, 0x20, 0x20, 0x20}},
-        {"Fehler shown", true, U"Fehler", false, U"0", ascii("1F0   ")},
-        {"case matters", true, U"Korrekt", false, U"0", ascii("1F0   ")},
-        {"whole caption", true, U"korrekt ", false, U"0", ascii("1F0   ")},
-        {"design caption", true, U"Label3", false, U"0", ascii("1F0   ")},
-        {"hidden korrekt", false, U"korrekt", false, U"0", ascii("0F0   ")},
-        {"count 12", true, U"Fehler", true, U"12", ascii("1F11  ")},
-        {"empty count", false, U"Fehler", true, U"", ascii("0F1   ")},
-        {"hidden count", false, U"Fehler", false, U"3", ascii("0F0   ")},
-        {"umlaut count", false, U"Fehler", true, U"\u00E4", {0x30, 0x46, 0x31, 0xE4, 0x20, 0x20}},
+        {"Fehler shown", true, Verdict::Fehler, false, 0, 0, ascii("1F0   ")},
+        {"no verdict", true, Verdict::None, false, 0, 0, ascii("1F0   ")},
+        {"hidden korrekt", false, Verdict::Korrekt, false, 0, 0, ascii("0F0   ")},
+        {"count 12", true, Verdict::Fehler, true, 12, 0, ascii("1F11  ")},
+        {"blank mark", false, Verdict::Fehler, true, 0, U' ', ascii("0F1   ")},
+        {"hidden count", false, Verdict::Fehler, false, 3, 0, ascii("0F0   ")},
+        {"umlaut mark",
+         false,
+         Verdict::Fehler,
+         true,
+         0,
+         U'\u00E4',
+         {0x30, 0x46, 0x31, 0xE4, 0x20, 0x20}},
     };
     for (const Case& c : cases) {
         for (int row : {0, 6, 9}) {
             Worksheet sheet;
             Form1& form = sheet.form;
             form.setVisible(ctl::info(row), c.infoShown);
-            form.setCaption(ctl::info(row), c.infoCaption);
+            form.setVerdict(row, c.verdict);
             form.setVisible(ctl::fehler(row), c.fehlerShown);
-            form.setCaption(ctl::fehler(row), c.fehlerCaption);
+            if (c.mark != 0) {
+                form.setErrorMark(row, c.mark);
+            } else {
+                form.setErrorCount(row, c.count);
+            }
             const TaskFileBytes file = writeTaskRecords(form);
             EXPECT_EQ(recordAt(file, row + 1), c.bytes) << c.what << ", row " << row;
         }
@@ -206,10 +222,10 @@ TEST(TaskRecordsRead, HiddenVerdictKeepsCaptionAndColourButHiddenMarkIsReset) {
     Worksheet sheet;
     Form1& form = sheet.form;
     form.setVisible(ctl::info(5), true);
-    form.setCaption(ctl::info(5), texts::Pending);
+    form.setVerdict(5, Verdict::Pending);
     form.setBackground(ctl::info(5), colors::Yellow);
     form.setVisible(ctl::fehler(5), true);
-    form.setCaption(ctl::fehler(5), U"3");
+    form.setErrorCount(5, 3);
     TaskFileBytes file = blankFile();
     putRecord(file, 6, ascii("0k0 7 "));
     load(form, file);
@@ -286,7 +302,7 @@ TEST(TaskRecordsRead, EachCellOfAKorrektRowIsDisabledRightAfterItIsSet) {
     form.setCellChangeHook([&seen](Form1& f, int n, int index) {
         std::string enabled;
         for (int c = 0; c < kRowCells; ++c) {
-            enabled += f.enabled(ctl::kontrolle(n, c)) ? '1' : '0';
+            enabled += f.enabled(ctl::workRow(n - 1, c)) ? '1' : '0';
         }
         seen.push_back(std::to_string(n) + ":" + std::to_string(index) + ":" + enabled);
     });
@@ -332,7 +348,7 @@ TEST(TaskRecordsTag, FullCountTallyAndHintsComeBackAndGarbageIsIgnored) {
     Worksheet saved;
     enterTask(saved.form, U"9434", U"13");
     saved.form.setVisible(ctl::fehler(3), true);
-    saved.form.setCaption(ctl::fehler(3), U"12");
+    saved.form.setErrorCount(3, 12);
     RowTally tally;
     tally.of(MistakeKind::Einmaleins) = 4;
     tally.of(MistakeKind::Stellenwert) = 7;
@@ -422,9 +438,9 @@ TEST(TaskRecordsCp1252, CellsAndMarksGoThroughTheCodePage) {
     form.setText(ctl::resultat(0), U"\u00E9");
     form.setText(ctl::resultat(1), U"\u20AC");
     form.setText(ctl::resultat(2), U"\U0001F600");
-    form.setText(ctl::kontrolle(4, 0), U"\u00DF");
+    form.setText(ctl::workRow(3, 0), U"\u00DF");
     form.setVisible(ctl::fehler(0), true);
-    form.setCaption(ctl::fehler(0), U"\U0001F600");
+    form.setErrorMark(0, U'\U0001F600');
     const TaskFileBytes file = writeTaskRecords(form);
     EXPECT_EQ(recordAt(file, 13), (Bytes6{0xE9, 0x80, '?', ' ', ' ', ' '}));
     EXPECT_EQ(recordAt(file, 17), (Bytes6{0xDF, ' ', ' ', ' ', ' ', ' '}));
@@ -435,7 +451,7 @@ TEST(TaskRecordsCp1252, CellsAndMarksGoThroughTheCodePage) {
     EXPECT_EQ(back.form.text(ctl::resultat(0)), U"\u00E9");
     EXPECT_EQ(back.form.text(ctl::resultat(1)), U"\u20AC");
     EXPECT_EQ(back.form.text(ctl::resultat(2)), U"?");
-    EXPECT_EQ(back.form.text(ctl::kontrolle(4, 0)), U"\u00DF");
+    EXPECT_EQ(back.form.text(ctl::workRow(3, 0)), U"\u00DF");
     EXPECT_EQ(back.form.caption(ctl::fehler(0)), U"?");
 }
 

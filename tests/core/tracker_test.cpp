@@ -24,13 +24,13 @@ using test::writeRow;
 // Passes of the tracker on the model, between writes made behind its back.
 void tick(Form1& form, int count = 1) {
     for (int i = 0; i < count; ++i) {
-        Timer1_Timer(form);
+        trackProgress(form);
     }
 }
 
 // A label in the state the row check leaves for a right row.
 void markRight(Form1& form, int row) {
-    form.setCaption(ctl::info(row), texts::Korrekt);
+    form.setVerdict(row, Verdict::Korrekt);
     form.setBackground(ctl::info(row), colors::LightGreen);
     form.setVisible(ctl::info(row), true);
 }
@@ -61,7 +61,7 @@ TEST(TrackerGuard, EachRowStaysEmptyUntilItMayBeWritten) {
         Form1& form = sheet.form;
         enterTask(form, U"9434", U"13");
 
-        form.setText(ctl::kontrolle(tc.n, 3), U"5");
+        form.setText(ctl::workRow(tc.n - 1, 3), U"5");
         ASSERT_EQ(rowText(form, tc.n), "..5...");
         tick(form);
         EXPECT_EQ(rowText(form, tc.n), "......");
@@ -81,25 +81,26 @@ TEST(TrackerGuard, EachRowStaysEmptyUntilItMayBeWritten) {
     }
 }
 
-TEST(TrackerGuard, RemainderRowOpensOnlyForTheExactCaptionKorrekt) {
+TEST(TrackerGuard, RemainderRowOpensOnlyForTheVerdictKorrekt) {
     struct Case {
-        std::u32string_view caption;
+        Verdict verdict;
         bool visible;
         bool kept;
     };
     const Case cases[] = {
-        {U"korrekt", true, true},   {U"korrekt", false, true}, {U"korrekt?", true, false},
-        {U"Fehler", true, false},   {U"Fehler", false, false}, {U"Korrekt", true, false},
-        {U"korrekt ", true, false}, {U"", true, false},
+        {Verdict::Korrekt, true, true},  {Verdict::Korrekt, false, true},
+        {Verdict::Pending, true, false}, {Verdict::Fehler, true, false},
+        {Verdict::Fehler, false, false}, {Verdict::None, true, false},
     };
     for (const Case& tc : cases) {
-        SCOPED_TRACE(test::utf8(Text(tc.caption)) + (tc.visible ? " visible" : " hidden"));
+        SCOPED_TRACE(test::utf8(Text(verdictCaption(tc.verdict))) +
+                     (tc.visible ? " visible" : " hidden"));
         Worksheet sheet;
         Form1& form = sheet.form;
         enterTask(form, U"9434", U"13");
         form.setText(ctl::resultat(0), U"7");
         writeRow(form, 1, "91....");
-        form.setCaption(ctl::info(0), tc.caption);
+        form.setVerdict(0, tc.verdict);
         form.setVisible(ctl::info(0), tc.visible);
         writeRow(form, 2, ".3....");
         tick(form);
@@ -150,7 +151,7 @@ TEST(TrackerLabel, LoneSpaceWritesRowsZeroToTwoOnly) {
                 form.setText(ctl::resultat(j), U"1");
             }
             for (int p = 0; p < kWorkRows; p += 2) {
-                form.setCaption(ctl::info(p), texts::Korrekt);
+                form.setVerdict(p, Verdict::Korrekt);
             }
             writeRow(form, row + 1, fixture);
             tick(form);
@@ -174,7 +175,7 @@ TEST(TrackerLabel, VerdictStaysWhileTheRowIsCorrectedUntilTheRowWasEmptyAtAPass)
     tick(form);
     expectPending(form, 0);
 
-    form.setCaption(ctl::info(0), texts::Fehler);
+    form.setVerdict(0, Verdict::Fehler);
     form.setBackground(ctl::info(0), colors::LightRed);
     auto expectWrong = [&](bool visible) {
         EXPECT_EQ(form.visible(ctl::info(0)), visible);
@@ -222,7 +223,7 @@ TEST(TrackerLabel, ZeroFilledRowJudgedRightStaysKorrekt) {
     test::Pupil pupil(sheet);
     pupil.type(U'0');
     pupil.press(vk::Return);
-    ASSERT_EQ(form.focus(), ctl::kontrolle(3, 4));
+    ASSERT_EQ(form.focus(), ctl::workRow(2, 4));
     pupil.press(vk::Return);
     ASSERT_EQ(rowText(form, 3), ".00...");
     EXPECT_TRUE(form.visible(ctl::info(2)));
@@ -331,7 +332,7 @@ TEST(TrackerBringDown, CellAlwaysGetsTheDividendDigitBack) {
         markRight(form, 1);
         tick(form);
         ASSERT_EQ(rowText(form, 2), ".33...");
-        form.setText(ctl::kontrolle(2, 3), held);
+        form.setText(ctl::workRow(1, 3), held);
         tick(form);
         EXPECT_EQ(rowText(form, 2), ".33...");
     }
@@ -374,13 +375,13 @@ TEST(TrackerBringDown, Label4StaysOnceShown) {
     tick(form);
     ASSERT_TRUE(form.visible(ctl::Label4));
 
-    form.setCaption(ctl::info(1), texts::Fehler);
+    form.setVerdict(1, Verdict::Fehler);
     writeRow(form, 2, "......");
     tick(form, 5);
     EXPECT_TRUE(form.visible(ctl::Label4));
     EXPECT_EQ(form.caption(ctl::Label4), texts::Beendet);
 
-    Command1_Click(form);
+    takeTaskIn(form);
     EXPECT_FALSE(form.visible(ctl::Label4));
 }
 
@@ -439,7 +440,7 @@ TEST(TrackerBringDown, StopsOnceTheProductAboveIsJudgedWrongAgain) {
     ASSERT_EQ(form.focus(), ctl::resultat(1));
 
     form.setText(ctl::Text2, U"14");
-    info_Click(form, 0);
+    CheckRow(form, 0);
     ASSERT_EQ(form.caption(ctl::info(0)), texts::Korrekt);
     ASSERT_TRUE(form.setFocus(ctl::Command2));
     for (int pass = 0; pass < 3; ++pass) {
@@ -456,16 +457,11 @@ TEST(TrackerFocus, PullsFromEverywhereButTheTaskBoxesWhileTheQuotientCellIsBlank
         bool pulled;
     };
     const Case cases[] = {
-        {ctl::Command2, U"", true},
-        {ctl::Command1, U"", true},
-        {ctl::kontrolle(5, 0), U"", true},
-        {ctl::resultat(3), U"", true},
-        {ctl::kontrolle(5, 0), U" ", true},
-        {ctl::Text1, U"", false},
-        {ctl::Text2, U"", false},
-        {ctl::Text1, U" ", false},
-        {ctl::kontrolle(5, 0), U"4", false},
-        {ctl::Command2, U"x", false},
+        {ctl::Command2, U"", true},        {ctl::Command1, U"", true},
+        {ctl::workRow(4, 0), U"", true},   {ctl::resultat(3), U"", true},
+        {ctl::workRow(4, 0), U" ", true},  {ctl::Text1, U"", false},
+        {ctl::Text2, U"", false},          {ctl::Text1, U" ", false},
+        {ctl::workRow(4, 0), U"4", false}, {ctl::Command2, U"x", false},
     };
     for (const Case& tc : cases) {
         SCOPED_TRACE(::testing::Message()
@@ -492,9 +488,9 @@ TEST(TrackerFocus, DisabledBlankQuotientCellLeavesTheFocus) {
     Form1& form = sheet.form;
     readyToBringDown(form, 2, 1, U"");
     form.setEnabled(ctl::resultat(1), false);
-    ASSERT_TRUE(form.setFocus(ctl::kontrolle(7, 2)));
+    ASSERT_TRUE(form.setFocus(ctl::workRow(6, 2)));
     tick(form);
-    EXPECT_EQ(form.focus(), ctl::kontrolle(7, 2));
+    EXPECT_EQ(form.focus(), ctl::workRow(6, 2));
     EXPECT_EQ(rowText(form, 2), "7.3...");
 }
 
@@ -504,7 +500,7 @@ void expectRowLocked(const Form1& form, int row) {
     EXPECT_EQ(form.caption(ctl::info(row)), texts::Korrekt) << row;
     EXPECT_EQ(form.background(ctl::info(row)), colors::LightGreen) << row;
     for (int c = 0; c < kRowCells; ++c) {
-        EXPECT_FALSE(form.enabled(ctl::kontrolle(row + 1, c))) << row << "," << c;
+        EXPECT_FALSE(form.enabled(ctl::workRow(row, c))) << row << "," << c;
     }
 }
 
@@ -522,17 +518,17 @@ TEST(Walkthrough, Task9434By13ToTheEnd) {
     pupil.type(U"7");
     EXPECT_EQ(form.focus(), ctl::resultat(0));
     pupil.press(vk::Return);
-    EXPECT_EQ(form.focus(), ctl::kontrolle(1, 5));
+    EXPECT_EQ(form.focus(), ctl::workRow(0, 5));
     pupil.type(U"91");
     EXPECT_EQ(rowText(form, 1), "91....");
-    EXPECT_EQ(form.focus(), ctl::kontrolle(1, 3));
+    EXPECT_EQ(form.focus(), ctl::workRow(0, 3));
     expectPending(form, 0);
     pupil.press(vk::Return);
     expectRowLocked(form, 0);
     EXPECT_FALSE(form.enabled(ctl::resultat(0)));
     EXPECT_FALSE(form.visible(ctl::info(1)));
 
-    pupil.click(ctl::kontrolle(2, 4));
+    pupil.click(ctl::workRow(1, 4));
     pupil.type(U"3");
     expectPending(form, 1);
     pupil.press(vk::Return);
@@ -542,18 +538,18 @@ TEST(Walkthrough, Task9434By13ToTheEnd) {
     EXPECT_FALSE(form.visible(ctl::Label4));
 
     // While resultat(1) is blank the focus keeps coming back to it.
-    ASSERT_TRUE(form.setFocus(ctl::kontrolle(6, 0)));
+    ASSERT_TRUE(form.setFocus(ctl::workRow(5, 0)));
     tick(form);
     EXPECT_EQ(form.focus(), ctl::resultat(1));
 
     // Step 1: 2, product 26, remainder 7.
     pupil.type(U"2");
     pupil.press(vk::Return);
-    EXPECT_EQ(form.focus(), ctl::kontrolle(3, 4));
+    EXPECT_EQ(form.focus(), ctl::workRow(2, 4));
     pupil.type(U"26");
     pupil.press(vk::Return);
     expectRowLocked(form, 2);
-    pupil.click(ctl::kontrolle(4, 3));
+    pupil.click(ctl::workRow(3, 3));
     pupil.type(U"7");
     pupil.press(vk::Return);
     expectRowLocked(form, 3);
@@ -563,11 +559,11 @@ TEST(Walkthrough, Task9434By13ToTheEnd) {
     // Step 2: 5, product 65, remainder 9; nothing left to bring down.
     pupil.type(U"5");
     pupil.press(vk::Return);
-    EXPECT_EQ(form.focus(), ctl::kontrolle(5, 3));
+    EXPECT_EQ(form.focus(), ctl::workRow(4, 3));
     pupil.type(U"65");
     pupil.press(vk::Return);
     expectRowLocked(form, 4);
-    pupil.click(ctl::kontrolle(6, 2));
+    pupil.click(ctl::workRow(5, 2));
     pupil.type(U"9");
     EXPECT_FALSE(form.visible(ctl::Label4));
     pupil.press(vk::Return);
@@ -598,7 +594,7 @@ TEST(Walkthrough, Task9434By99BringsTheLastDigitDownAndPullsTheFocus) {
     EXPECT_EQ(rowText(form, 1), "891...");
     pupil.press(vk::Return);
     expectRowLocked(form, 0);
-    pupil.click(ctl::kontrolle(2, 4));
+    pupil.click(ctl::workRow(1, 4));
     pupil.type(U"52");
     pupil.press(vk::Return);
     expectRowLocked(form, 1);
@@ -608,11 +604,11 @@ TEST(Walkthrough, Task9434By99BringsTheLastDigitDownAndPullsTheFocus) {
 
     pupil.type(U"5");
     pupil.press(vk::Return);
-    EXPECT_EQ(form.focus(), ctl::kontrolle(3, 4));
+    EXPECT_EQ(form.focus(), ctl::workRow(2, 4));
     pupil.type(U"495");
     pupil.press(vk::Return);
     expectRowLocked(form, 2);
-    pupil.click(ctl::kontrolle(4, 3));
+    pupil.click(ctl::workRow(3, 3));
     pupil.type(U"29");
     EXPECT_FALSE(form.visible(ctl::Label4));
     pupil.press(vk::Return);
@@ -631,7 +627,7 @@ TEST(Walkthrough, Task943By99EndsAtTheFirstRemainder) {
     pupil.press(vk::Return);
     pupil.type(U"891");
     pupil.press(vk::Return);
-    pupil.click(ctl::kontrolle(2, 4));
+    pupil.click(ctl::workRow(1, 4));
     pupil.type(U"52");
     EXPECT_FALSE(form.visible(ctl::Label4));
     pupil.press(vk::Return);
@@ -639,8 +635,8 @@ TEST(Walkthrough, Task943By99EndsAtTheFirstRemainder) {
     EXPECT_TRUE(form.visible(ctl::Label4));
     EXPECT_EQ(rowText(form, 2), ".52...");
     // Nothing came down, so nothing pulls the focus into resultat(1).
-    pupil.click(ctl::kontrolle(3, 0));
-    EXPECT_EQ(form.focus(), ctl::kontrolle(3, 0));
+    pupil.click(ctl::workRow(2, 0));
+    EXPECT_EQ(form.focus(), ctl::workRow(2, 0));
     EXPECT_TRUE(form.text(ctl::resultat(1)).empty());
 }
 

@@ -9,6 +9,22 @@
 
 namespace zifferon::test {
 
+namespace {
+
+// The key of a typed character: digits and letters their ASCII (upper-case)
+// code, a space 32, anything else 0 (a key the cells treat like any other).
+int keyCodeOf(char32_t ch) {
+    if ((ch >= U'0' && ch <= U'9') || (ch >= U'A' && ch <= U'Z') || ch == U' ') {
+        return static_cast<int>(ch);
+    }
+    if (ch >= U'a' && ch <= U'z') {
+        return static_cast<int>(ch - U'a' + U'A');
+    }
+    return vk::None;
+}
+
+} // namespace
+
 bool Pupil::textSelected() const {
     const ControlId focus = sheet_.form.focus();
     return (focus.kind == Kind::Resultat || isKontrolle(focus.kind)) && focus != caretIn_;

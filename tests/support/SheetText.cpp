@@ -12,7 +12,7 @@ void writeRow(Form1& form, int n, std::string_view cells) {
     for (int column = 0; column < kRowCells; ++column) {
         const char c = cells.at(static_cast<std::size_t>(5 - column));
         const char32_t ch = c == '_' ? U' ' : static_cast<char32_t>(c);
-        form.setText(ctl::kontrolle(n, column), c == '.' ? TextView() : TextView(&ch, 1));
+        form.setText(ctl::workRow(n - 1, column), c == '.' ? TextView() : TextView(&ch, 1));
     }
 }
 
@@ -43,7 +43,7 @@ void enterTask(Form1& form, std::u32string_view dividend, std::u32string_view di
     form.setText(ctl::Text1, dividend);
     form.setText(ctl::Text2, divisor);
     // A task "Eingabe" refuses stands in the top line as a file can put it.
-    if (!Command1_Click(form)) {
+    if (!takeTaskIn(form)) {
         EnterTask(form);
     }
 }
@@ -104,7 +104,7 @@ std::string describe(const Form1& form, ControlId id) {
 
 void judgedRightAbove(Form1& form, int row) {
     for (int above = 0; above < row; ++above) {
-        form.setCaption(ctl::info(above), texts::Korrekt);
+        form.setVerdict(above, Verdict::Korrekt);
         form.setBackground(ctl::info(above), colors::LightGreen);
         form.setVisible(ctl::info(above), true);
     }

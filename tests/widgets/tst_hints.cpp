@@ -134,8 +134,8 @@ void TestHints::f1GivesStagedHintsWithoutTouchingTheSheet() {
 
     // The next step starts at stage 1 again: the product cells are framed.
     QTest::keyClick(quotient, Qt::Key_F1);
-    const std::vector<QWidget*> productCells{window.cell(ctl::kontrolle(1, 5)),
-                                             window.cell(ctl::kontrolle(1, 4))};
+    const std::vector<QWidget*> productCells{window.cell(ctl::workRow(0, 5)),
+                                             window.cell(ctl::workRow(0, 4))};
     QCOMPARE(hints.overlay()->targets(), productCells);
     // The frames cover the whole sheet at any zoom.
     window.setZoom(2.0);
@@ -153,7 +153,7 @@ void TestHints::fehlerLabelExplainsItself() {
     QLabel* info0 = window.label(ctl::info(0));
     QTest::keyClicks(window.cell(ctl::resultat(0)), "7");
     QTest::keyClick(window.cell(ctl::resultat(0)), Qt::Key_Return);
-    QTRY_COMPARE(QApplication::focusWidget(), window.cell(ctl::kontrolle(1, 5)));
+    QTRY_COMPARE(QApplication::focusWidget(), window.cell(ctl::workRow(0, 5)));
     QTest::keyClicks(QApplication::focusWidget(), "9");
     QTest::keyClicks(QApplication::focusWidget(), "2");
     QTRY_COMPARE(info0->text(), QString("korrekt?"));
@@ -168,8 +168,8 @@ void TestHints::fehlerLabelExplainsItself() {
 
     // Emptying the row hides the label: no reason while it is hidden.
     window.handle([](Worksheet& sheet) {
-        sheet.form.setText(ctl::kontrolle(1, 5), U"");
-        sheet.form.setText(ctl::kontrolle(1, 4), U"");
+        sheet.form.setText(ctl::workRow(0, 5), U"");
+        sheet.form.setText(ctl::workRow(0, 4), U"");
         sheet.tick();
     });
     QVERIFY(!info0->isVisible());

@@ -138,7 +138,7 @@ std::vector<Word> boxWords(const QString& html) {
 QString rowFixture(const Form1& form, int n) {
     QString row;
     for (int c = kRowCells - 1; c >= 0; --c) {
-        const Text& t = form.text(ctl::kontrolle(n, c));
+        const Text& t = form.text(ctl::workRow(n - 1, c));
         row += t.empty() ? QString(".") : QString::fromStdU32String(t);
     }
     return row;
@@ -179,13 +179,13 @@ QString workTask9434By13(SheetWindow& window) {
         return "focus to resultat(0) after Eingabe";
     }
     pressEnter();
-    if (!typeAt(window, ctl::kontrolle(1, 5), "91")) {
+    if (!typeAt(window, ctl::workRow(0, 5), "91")) {
         return "focus to kontrolle1(5) after the first quotient digit";
     }
     pressEnter();
-    typeInto(window, ctl::kontrolle(2, 4), "4");
+    typeInto(window, ctl::workRow(1, 4), "4");
     pressEnter(); // wrong: one error in row 1
-    typeInto(window, ctl::kontrolle(2, 4), "3");
+    typeInto(window, ctl::workRow(1, 4), "3");
     pressEnter(); // right: the 3 comes down
     if (!typeAt(window, ctl::resultat(1), "2")) {
         return "focus to resultat(1) after the first remainder";
@@ -193,7 +193,7 @@ QString workTask9434By13(SheetWindow& window) {
     pressEnter();
     typeKeys("26");
     pressEnter();
-    typeInto(window, ctl::kontrolle(4, 3), "7");
+    typeInto(window, ctl::workRow(3, 3), "7");
     pressEnter(); // the 4 comes down
     if (!typeAt(window, ctl::resultat(2), "5")) {
         return "focus to resultat(2) after the second remainder";
@@ -201,7 +201,7 @@ QString workTask9434By13(SheetWindow& window) {
     pressEnter();
     typeKeys("65");
     pressEnter();
-    typeInto(window, ctl::kontrolle(6, 2), "9");
+    typeInto(window, ctl::workRow(5, 2), "9");
     pressEnter(); // no digit left
     if (!QTest::qWaitFor([&] { return window.form().visible(ctl::Label4); })) {
         return "Label4 shown at the end";
@@ -214,48 +214,48 @@ QString workTask9434By13(SheetWindow& window) {
 void fillCells(Form1& form, ControlId first, TextView digits) {
     for (std::size_t k = 0; k < digits.size(); ++k) {
         form.setText({first.kind, first.index - static_cast<int>(k)}, Text(1, digits[k]));
-        Timer1_Timer(form);
+        trackProgress(form);
     }
 }
 
 void workStep(Form1& form, int step, char32_t digit, int productLeft, TextView product,
               int remainderLeft, TextView remainder) {
     form.setText(ctl::resultat(step), Text(1, digit));
-    Timer1_Timer(form);
-    fillCells(form, ctl::kontrolle(2 * step + 1, productLeft), product);
+    trackProgress(form);
+    fillCells(form, ctl::workRow(2 * step, productLeft), product);
     CheckRow(form, 2 * step);
-    Timer1_Timer(form);
-    fillCells(form, ctl::kontrolle(2 * step + 2, remainderLeft), remainder);
+    trackProgress(form);
+    fillCells(form, ctl::workRow(2 * step + 1, remainderLeft), remainder);
     CheckRow(form, 2 * step + 1);
-    Timer1_Timer(form);
+    trackProgress(form);
 }
 
 void sheetInState(Worksheet& sheet, const QString& state) {
     Form1& f = sheet.form;
     f.setText(ctl::Text1, U"9434");
     f.setText(ctl::Text2, U"13");
-    Command1_Click(f);
-    Timer1_Timer(f);
+    takeTaskIn(f);
+    trackProgress(f);
     if (state == "entered") {
         return;
     }
     f.setText(ctl::resultat(0), U"7");
-    Timer1_Timer(f);
-    fillCells(f, ctl::kontrolle(1, 5), U"91");
+    trackProgress(f);
+    fillCells(f, ctl::workRow(0, 5), U"91");
     if (state == "pending") {
         return;
     }
     CheckRow(f, 0);
-    Timer1_Timer(f);
-    fillCells(f, ctl::kontrolle(2, 4), U"4");
+    trackProgress(f);
+    fillCells(f, ctl::workRow(1, 4), U"4");
     CheckRow(f, 1);
-    Timer1_Timer(f);
+    trackProgress(f);
     if (state == "wrong") {
         return;
     }
-    f.setText(ctl::kontrolle(2, 4), U"3");
+    f.setText(ctl::workRow(1, 4), U"3");
     CheckRow(f, 1);
-    Timer1_Timer(f);
+    trackProgress(f);
     workStep(f, 1, U'2', 4, U"26", 3, U"7");
     workStep(f, 2, U'5', 3, U"65", 2, U"9");
 }

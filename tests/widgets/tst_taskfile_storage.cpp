@@ -370,21 +370,21 @@ void TestTaskFileStorage::commandsWorkOnRealFiles() {
     EnterTask(saved.form);
     saved.form.setText(ctl::resultat(0), U"7");
     dialogs.answer(s(dir.filePath("aufgabe")));
-    mSpeichern_Click(saved.form, services);
+    saveSheetToTaskFile(saved.form, services);
     QVERIFY(messages.messages.empty());
     QCOMPARE(readFile(dir.filePath("aufgabe.AUF")).size(), 2944);
 
     Worksheet loaded;
     loaded.form.setText(ctl::Text1, U"1");
     dialogs.answer(s(dir.filePath("aufgabe.AUF")));
-    mLaden_Click(loaded.form, services);
+    loadTaskFileOntoSheet(loaded.form, services);
     QVERIFY(messages.messages.empty());
     QVERIFY(loaded.form.text(ctl::Text1) == U"9434");
     QVERIFY(loaded.form.text(ctl::resultat(0)) == U"7");
 
     // A file that is not there is refused with a message and not created.
     dialogs.answer(s(dir.filePath("fehlt.AUF")));
-    mLaden_Click(loaded.form, services);
+    loadTaskFileOntoSheet(loaded.form, services);
     QCOMPARE(messages.messages.size(), std::size_t{1});
     QVERIFY(!QFileInfo::exists(dir.filePath("fehlt.AUF")));
     QVERIFY(loaded.form.text(ctl::resultat(0)) == U"7");
@@ -463,7 +463,7 @@ void TestTaskFileStorage::dialogsStartInTheFolderAndReturnTheChosenPath() {
             });
             static_cast<QDialog*>(d)->accept();
         });
-        QCOMPARE(mSpeichern_Click(sheet.form, services).has_value(), replace);
+        QCOMPARE(saveSheetToTaskFile(sheet.form, services).has_value(), replace);
         QCOMPARE(asked, QString::fromUtf8("\u201Eda.AUF\u201C gibt es schon. Soll die Datei "
                                           "ersetzt werden?"));
         QCOMPARE(again, replace ? QString() : dir.filePath("da.AUF"));

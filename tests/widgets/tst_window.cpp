@@ -86,7 +86,7 @@ void TestWindow::startsAsAnEmptySheetOfTheRightSize() {
     }
     for (int n = 1; n <= kWorkRows; ++n) {
         for (int c = 0; c < kRowCells; ++c) {
-            QVERIFY(window.cell(ctl::kontrolle(n, c))->text().isEmpty());
+            QVERIFY(window.cell(ctl::workRow(n - 1, c))->text().isEmpty());
         }
     }
     QVERIFY(!window.form().timer1Enabled());
@@ -128,7 +128,7 @@ void TestWindow::taskCellsRefuseTheFocus() {
     // Tab from the last quotient cell skips nothing but the task cells.
     window.cell(ctl::resultat(4))->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), window.cell(ctl::kontrolle(1, 0)));
+    QCOMPARE(QApplication::focusWidget(), window.cell(ctl::workRow(0, 0)));
 }
 
 void TestWindow::workColumnsLineUpUnderTheDividend() {
@@ -138,7 +138,7 @@ void TestWindow::workColumnsLineUpUnderTheDividend() {
     for (int c = 0; c < kRowCells; ++c) {
         const QRect top = window.cell(ctl::dividend(c))->geometry();
         for (int n = 1; n <= kWorkRows; ++n) {
-            const QRect cell = window.cell(ctl::kontrolle(n, c))->geometry();
+            const QRect cell = window.cell(ctl::workRow(n - 1, c))->geometry();
             QCOMPARE(cell.left(), top.left());
             QCOMPARE(cell.width(), top.width());
             QVERIFY(cell.top() > top.top());
@@ -188,9 +188,9 @@ void TestWindow::pupilWorksTheDefaultTaskWithTheKeyboard() {
         ControlId remainderCell;
         const char* remainder;
     } steps[] = {
-        {"7", "91", ctl::kontrolle(2, 4), "3"},
-        {"2", "26", ctl::kontrolle(4, 3), "7"},
-        {"5", "65", ctl::kontrolle(6, 2), "9"},
+        {"7", "91", ctl::workRow(1, 4), "3"},
+        {"2", "26", ctl::workRow(3, 3), "7"},
+        {"5", "65", ctl::workRow(5, 2), "9"},
     };
     for (int k = 0; k < 3; ++k) {
         const Step& step = steps[k];
@@ -212,20 +212,20 @@ void TestWindow::pupilWorksTheDefaultTaskWithTheKeyboard() {
         QCOMPARE(window.label(ctl::info(row))->palette().color(QPalette::Window),
                  QColor(0, 255, 0));
         for (int c = 0; c < kRowCells; ++c) {
-            QVERIFY(window.cell(ctl::kontrolle(row + 1, c))->isReadOnly());
+            QVERIFY(window.cell(ctl::workRow(row, c))->isReadOnly());
         }
     }
-    const QStringList brought{window.cell(ctl::kontrolle(2, 3))->text(),
-                              window.cell(ctl::kontrolle(4, 2))->text()};
+    const QStringList brought{window.cell(ctl::workRow(1, 3))->text(),
+                              window.cell(ctl::workRow(3, 2))->text()};
     QCOMPARE(brought, QStringList({"3", "4"}));
 
     // A locked cell takes neither the focus nor a key.
-    QLineEdit* locked = window.cell(ctl::kontrolle(1, 5));
+    QLineEdit* locked = window.cell(ctl::workRow(0, 5));
     QTest::mouseClick(locked, Qt::LeftButton);
     QVERIFY(QApplication::focusWidget() != locked);
     QTest::keyClick(locked, '8');
     QCOMPARE(locked->text(), QString("9"));
-    QCOMPARE(window.form().text(ctl::kontrolle(1, 5)), std::u32string(U"9"));
+    QCOMPARE(window.form().text(ctl::workRow(0, 5)), std::u32string(U"9"));
 }
 
 void TestWindow::enterInTheNumberBoxesAndOnButtons() {
@@ -415,22 +415,22 @@ void TestWindow::aCorrectionReplacesTheDigit() {
     typeKeys("91");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    QCOMPARE(QApplication::focusWidget(), window.cell(ctl::kontrolle(1, 5)));
+    QCOMPARE(QApplication::focusWidget(), window.cell(ctl::workRow(0, 5)));
     typeKeys("8");
-    QCOMPARE(window.cell(ctl::kontrolle(1, 5))->text(), QString("8"));
-    QCOMPARE(window.cell(ctl::kontrolle(1, 4))->text(), QString("1"));
+    QCOMPARE(window.cell(ctl::workRow(0, 5))->text(), QString("8"));
+    QCOMPARE(window.cell(ctl::workRow(0, 4))->text(), QString("1"));
 
-    QLineEdit* one = window.cell(ctl::kontrolle(1, 4));
-    QTest::mouseClick(window.cell(ctl::kontrolle(1, 2)), Qt::LeftButton);
+    QLineEdit* one = window.cell(ctl::workRow(0, 4));
+    QTest::mouseClick(window.cell(ctl::workRow(0, 2)), Qt::LeftButton);
     QTest::mouseClick(one, Qt::LeftButton, {}, one->rect().center());
     QCOMPARE(QApplication::focusWidget(), one);
     typeKeys("5");
     QCOMPARE(one->text(), QString("5"));
-    QVERIFY(window.form().text(ctl::kontrolle(1, 4)) == U"5");
+    QVERIFY(window.form().text(ctl::workRow(0, 4)) == U"5");
 
     // The last column keeps the focus after a digit: a click into it, then a
     // click at the right edge and a digit typed behind the old one.
-    QLineEdit* last = window.cell(ctl::kontrolle(1, 0));
+    QLineEdit* last = window.cell(ctl::workRow(0, 0));
     QTest::mouseClick(last, Qt::LeftButton);
     typeKeys("2");
     QTest::mouseClick(one, Qt::LeftButton); // another cell changes in between
@@ -440,7 +440,7 @@ void TestWindow::aCorrectionReplacesTheDigit() {
     QCOMPARE(QApplication::focusWidget(), last);
     typeKeys("6");
     QCOMPARE(last->text(), QString("6"));
-    QVERIFY(window.form().text(ctl::kontrolle(1, 0)) == U"6");
+    QVERIFY(window.form().text(ctl::workRow(0, 0)) == U"6");
 }
 
 void TestWindow::languageIsTheKeptOneElseTheDesktops_data() {

@@ -165,7 +165,7 @@ void TestZoomA11y::everyControlScalesWithTheSheet() {
         const QRect top = window.cell(ctl::dividend(c))->geometry();
         int above = top.top();
         for (int n = 1; n <= kWorkRows; ++n) {
-            const QRect cell = window.cell(ctl::kontrolle(n, c))->geometry();
+            const QRect cell = window.cell(ctl::workRow(n - 1, c))->geometry();
             QCOMPARE(cell.left(), top.left());
             QCOMPARE(cell.width(), top.width());
             QVERIFY(cell.top() > above);
@@ -313,7 +313,7 @@ void TestZoomA11y::verdictsAreAnnounced() {
     QVERIFY(startTask(window, keys));
     if (QTest::currentDataTag() == QString("wrong, corrected")) {
         // Back to the second cell of the row, the 2 overwritten by a 1.
-        QTest::mouseClick(window.cell(ctl::kontrolle(1, 4)), Qt::LeftButton);
+        QTest::mouseClick(window.cell(ctl::workRow(0, 4)), Qt::LeftButton);
         typeKeys("1\n");
     }
     QCOMPARE(QStringList(gNotices.begin(), gNotices.end()), announced);
@@ -339,7 +339,7 @@ void TestZoomA11y::readingKeysWorkFromACell() {
     QFETCH(QString, said);
     SheetWindow window;
     QVERIFY(startTask(window, "7\n9"));
-    QLineEdit* cell = window.cell(ctl::kontrolle(1, 4));
+    QLineEdit* cell = window.cell(ctl::workRow(0, 4));
     QCOMPARE(QApplication::focusWidget(), cell);
     gNotices.clear();
     QTest::keyClick(cell, static_cast<Qt::Key>(key));
