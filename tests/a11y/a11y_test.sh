@@ -94,7 +94,8 @@ speech_settled() {
     done
 }
 mark() { log_mark=$(wc -l <"$log") spoken_mark=$(wc -l <"$spoken"); }
-heard() { said_since "$log_mark" | grep -qF -- "$1" && spoken_since "$spoken_mark" | grep -qF -- "$1"; }
+orca_said() { said_since "$log_mark" | grep -qF -- "$1"; }
+heard() { orca_said "$1" && spoken_since "$spoken_mark" | grep -qF -- "$1"; }
 # Orca 43 writes "ORCA: Changing locusOfFocus ... to [text | NAME]", Orca 48
 # "FOCUS MANAGER: Changing locus of focus ... to [text: 'NAME']".
 focus_moved() { tail -n +"$((log_mark + 1))" "$log" | grep -a -m1 -E "Changing (locusOfFocus|locus of focus)"; }
@@ -223,7 +224,7 @@ mkdir -p "$work/klasse"
 typed_into_dialog() { # title path: types the path into the dialog once Orca is there
     # Orca's word is enough: Orca 48 says the dialog's title apart from the
     # field that has the focus, and the field's name cuts the title off.
-    wait_for eval 'said_since "$log_mark" | grep -qF -- "$1"' ||
+    wait_for orca_said "$1" ||
         { fail "no dialog \"$1\" took the focus"; return 1; }
     xdotool key ctrl+a type "$2"
     xdotool key End
