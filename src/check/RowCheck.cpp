@@ -58,21 +58,21 @@ void CheckRow(Form1& form, int row) {
     if (row < 0 || row >= kWorkRows) {
         return;
     }
-    const SolveResult result = SolveRow(form, row);
+    const JudgeResult result = SolveRow(form, row);
     // A row checked before its turn (or after the end, or without a task to
     // work) gets no verdict: the pupil hears why, and the label that waits
     // for the check says it too.
-    if (result.outcome == SolveOutcome::NoVerdict && !result.reason.empty()) {
+    if (const Text reason = noVerdictText(result); !reason.empty()) {
         const ControlId label = ctl::info(row);
         if (form.verdict(row) == Verdict::Pending) {
-            form.setToolTip(label, result.reason);
+            form.setToolTip(label, reason);
         }
-        form.notify(result.reason);
+        form.notify(reason);
     }
     // Only a verdict written now counts: a check that could not judge the row
     // (no quotient digit, nothing written) is no attempt, whatever the label
     // said before.
-    if (result.outcome != SolveOutcome::Judged) {
+    if (result.outcome != JudgeOutcome::Judged) {
         return;
     }
     // The verdict shows at once, also on a row the solver has just filled in

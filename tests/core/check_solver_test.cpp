@@ -68,18 +68,18 @@ void PrintTo(const Case& c, std::ostream* os) {
 }
 
 // Judges the row and checks the verdict, the colour and that nothing else moved.
-SolveResult judgeAndCheck(Form1& form, const Case& c) {
+JudgeResult judgeAndCheck(Form1& form, const Case& c) {
     test::judgedRightAbove(form, c.row);
     const std::string rowBefore =
         c.row >= 0 && c.row < kWorkRows ? test::rowText(form, c.row + 1) : "";
     const Snapshot before(form);
     const std::uint64_t revision = form.revision();
-    const SolveResult result = SolveRow(form, c.row);
+    const JudgeResult result = SolveRow(form, c.row);
     switch (c.expect) {
     case Expect::Korrekt:
     case Expect::Fehler: {
         const bool right = c.expect == Expect::Korrekt;
-        EXPECT_EQ(result.outcome, SolveOutcome::Judged);
+        EXPECT_EQ(result.outcome, JudgeOutcome::Judged);
         EXPECT_EQ(result.judgement.right, right);
         EXPECT_EQ(form.caption(ctl::info(c.row)), right ? texts::Korrekt : texts::Fehler);
         EXPECT_EQ(form.background(ctl::info(c.row)), right ? colors::LightGreen : colors::LightRed);
@@ -90,7 +90,7 @@ SolveResult judgeAndCheck(Form1& form, const Case& c) {
     case Expect::NoQuotient:
     case Expect::Failed:
         EXPECT_EQ(result.outcome,
-                  c.expect == Expect::Failed ? SolveOutcome::Failed : SolveOutcome::NoQuotient);
+                  c.expect == Expect::Failed ? JudgeOutcome::Failed : JudgeOutcome::NoQuotient);
         EXPECT_EQ(form.revision(), revision) << "nothing may be written";
         break;
     }
@@ -125,7 +125,7 @@ TEST_P(SolveRowWorkedExample, RowIsKorrektOnTheValuesOfTheWrittenMethod) {
     const Worked& w = GetParam();
     Form1 form;
     setUp(form, w.c.sheet);
-    const SolveResult r = judgeAndCheck(form, w.c);
+    const JudgeResult r = judgeAndCheck(form, w.c);
     EXPECT_EQ(r.judgement.productRow, w.c.row % 2 == 0);
     EXPECT_EQ(r.judgement.anchor, w.s);
     EXPECT_EQ(r.judgement.W, w.W);
@@ -329,7 +329,7 @@ TEST(SolveRowBlankQuotient, LabelKeepsCaptionColourAndVisibility) {
             const std::uint64_t revision = form.revision();
             // Row 9 lies after the task's end: no verdict either.
             EXPECT_EQ(SolveRow(form, row).outcome,
-                      row == 9 ? SolveOutcome::NoVerdict : SolveOutcome::NoQuotient);
+                      row == 9 ? JudgeOutcome::Finished : JudgeOutcome::NoQuotient);
             EXPECT_EQ(form.revision(), revision)
                 << test::utf8(Text(verdictCaption(st.verdict))) << " row " << row;
         }
