@@ -30,28 +30,6 @@ void countError(Form1& form, int row) {
     form.setVisible(ctl::fehler(row), true);
 }
 
-// The kind a teacher counts; a divisor no one can divide by and a sign among
-// the digits count only in the row's error count.
-std::optional<MistakeKind> kindOf(Mistake mistake) {
-    switch (mistake) {
-    case Mistake::Einmaleins:
-        return MistakeKind::Einmaleins;
-    case Mistake::Abziehen:
-        return MistakeKind::Abziehen;
-    case Mistake::ZifferZuGross:
-        return MistakeKind::ZifferZuGross;
-    case Mistake::ZifferZuKlein:
-        return MistakeKind::ZifferZuKlein;
-    case Mistake::Stellenwert:
-        return MistakeKind::Stellenwert;
-    case Mistake::None:
-    case Mistake::KeinDivisor:
-    case Mistake::KeineZiffer:
-        break;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 void CheckRow(Form1& form, int row) {
@@ -82,7 +60,8 @@ void CheckRow(Form1& form, int row) {
         lockRow(form, row);
     } else {
         countError(form, row);
-        if (const std::optional<MistakeKind> kind = kindOf(result.judgement.mistake)) {
+        // A sign among the digits counts only in the row's error count.
+        if (const std::optional<MistakeKind> kind = result.judgement.mistake) {
             form.countMistake(row, *kind);
         }
     }

@@ -342,36 +342,30 @@ TEST(SolveRowJudgement, NamesTheConditionsThatFailed) {
         Sheet sheet;
         int row;
         bool notAbove, differenceSmall, equalsProduct, zeroFilled;
-        Mistake mistake;
-        std::optional<MistakeKind> counted; // what the check adds to the row's tally
+        std::optional<MistakeKind> mistake; // also what the check adds to the row's tally
     };
     const std::vector<Row> rows{
-        {sheet9434({U"7"}, {".91..."}), 0, true, false, true, false, Mistake::Stellenwert,
-         MistakeKind::Stellenwert},
+        {sheet9434({U"7"}, {".91..."}), 0, true, false, true, false, MistakeKind::Stellenwert},
         {sheet9434({U"7", U"3"}, {"91....", ".33...", ".39..."}), 2, false, true, true, false,
-         Mistake::ZifferZuGross, MistakeKind::ZifferZuGross},
-        {sheet9434({U"7"}, {"92...."}), 0, true, true, false, false, Mistake::Einmaleins,
-         MistakeKind::Einmaleins},
-        {sheet9434({U"3"}, {"39...."}), 0, true, false, true, false, Mistake::ZifferZuKlein,
-         MistakeKind::ZifferZuKlein},
-        {sheet9434({U"0"}, {".0...."}), 0, true, false, true, false, Mistake::ZifferZuKlein,
-         MistakeKind::ZifferZuKlein},
+         MistakeKind::ZifferZuGross},
+        {sheet9434({U"7"}, {"92...."}), 0, true, true, false, false, MistakeKind::Einmaleins},
+        {sheet9434({U"3"}, {"39...."}), 0, true, false, true, false, MistakeKind::ZifferZuKlein},
+        {sheet9434({U"0"}, {".0...."}), 0, true, false, true, false, MistakeKind::ZifferZuKlein},
         {sheet1313({U"1", U"0"}, {"13....", ".01...", "1....."}), 2, false, true, false, true,
-         Mistake::Einmaleins, MistakeKind::Einmaleins},
+         MistakeKind::Einmaleins},
         {sheet9434({U"7", U"2"}, {"91....", ".33...", "26...."}), 2, false, true, true, false,
-         Mistake::Stellenwert, MistakeKind::Stellenwert},
+         MistakeKind::Stellenwert},
         {Sheet{.dividend = U"12", .quotient = {U"0"}, .rows = {"0....."}}, 0, true, true, true,
-         false, Mistake::Stellenwert, MistakeKind::Stellenwert},
-        {sheet1313({U"1"}, {"13....", ".013.."}), 1, true, true, true, false, Mistake::Stellenwert,
+         false, MistakeKind::Stellenwert},
+        {sheet1313({U"1"}, {"13....", ".013.."}), 1, true, true, true, false,
          MistakeKind::Stellenwert},
-        {sheet9434({U"7"}, {"91....", ".4...."}), 1, true, true, true, false, Mistake::Abziehen,
+        {sheet9434({U"7"}, {"91....", ".4...."}), 1, true, true, true, false,
          MistakeKind::Abziehen},
-        {sheet9434({U"7"}, {"91....", "..3..."}), 1, true, true, true, false, Mistake::Stellenwert,
+        {sheet9434({U"7"}, {"91....", "..3..."}), 1, true, true, true, false,
          MistakeKind::Stellenwert},
-        {sheet9434({U"7"}, {"91....", "3....."}), 1, true, true, true, false, Mistake::Stellenwert,
+        {sheet9434({U"7"}, {"91....", "3....."}), 1, true, true, true, false,
          MistakeKind::Stellenwert},
-        {sheet1313({U"1"}, {"13....", ".x...."}), 1, true, true, true, false, Mistake::KeineZiffer,
-         std::nullopt},
+        {sheet1313({U"1"}, {"13....", ".x...."}), 1, true, true, true, false, std::nullopt},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.sheet.rows.back());
@@ -384,14 +378,15 @@ TEST(SolveRowJudgement, NamesTheConditionsThatFailed) {
         EXPECT_EQ(j.equalsProduct, r.equalsProduct);
         EXPECT_EQ(j.zeroFilled, r.zeroFilled);
         EXPECT_EQ(j.mistake, r.mistake);
+        EXPECT_EQ(j.notADigit != 0, !r.mistake) << "no kind only for a sign among the digits";
         EXPECT_FALSE(j.right);
         Form1 checked;
         setUp(checked, r.sheet);
         test::judgedRightAbove(checked, r.row);
         CheckRow(checked, r.row);
         RowTally tally;
-        if (r.counted) {
-            tally.of(*r.counted) = 1;
+        if (r.mistake) {
+            tally.of(*r.mistake) = 1;
         }
         EXPECT_EQ(checked.tally(r.row), tally);
     }
