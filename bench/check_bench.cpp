@@ -13,8 +13,8 @@ namespace zifferon::bench {
 
 namespace {
 
-bool judged(benchmark::State& state, const SolveResult& result) {
-    if (result.outcome != SolveOutcome::Judged) {
+bool judged(benchmark::State& state, const JudgeResult& result) {
+    if (result.outcome != JudgeOutcome::Judged) {
         state.SkipWithError("SolveRow did not judge the row");
         return false;
     }
@@ -32,7 +32,7 @@ void solveSameVerdict(benchmark::State& state, int row) {
     const std::uint64_t revision = form.revision();
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
-        const SolveResult result = SolveRow(form, row);
+        const JudgeResult result = SolveRow(form, row);
         benchmark::DoNotOptimize(result);
     }
     allocations.report(state);
@@ -59,7 +59,7 @@ void solveVerdictFlips(benchmark::State& state, int row, ControlId cell, TextVie
     const AllocationsPerIteration allocations;
     for (auto _ : state) {
         form.setText(cell, useRight ? right : wrong);
-        const SolveResult result = SolveRow(form, row);
+        const JudgeResult result = SolveRow(form, row);
         wrongVerdicts += result.judgement.right != useRight;
         useRight = !useRight;
     }
@@ -83,7 +83,7 @@ void solveZeroFillWrites(benchmark::State& state) {
     for (auto _ : state) {
         form.setText(ctl::workRow(6, 2), U"");
         form.setText(ctl::workRow(6, 1), U"");
-        const SolveResult result = SolveRow(form, 6);
+        const JudgeResult result = SolveRow(form, 6);
         benchmark::DoNotOptimize(result);
     }
     allocations.report(state);

@@ -703,10 +703,6 @@
         <translation>%1 goes into %2 more than 9 times: the product is too far right.</translation>
     </message>
     <message>
-        <source>Der Divisor ist %1: teilen kann man hier nur durch eine Zahl größer als 0.</source>
-        <translation>The divisor is %1: here you can only divide by a number greater than 0.</translation>
-    </message>
-    <message>
         <source>%1 ist größer als %2: die Ziffer %3 ist zu groß.</source>
         <translation>%1 is greater than %2: the digit %3 is too big.</translation>
     </message>

@@ -30,49 +30,27 @@ void countError(Form1& form, int row) {
     form.setVisible(ctl::fehler(row), true);
 }
 
-// The kind a teacher counts; a divisor no one can divide by and a sign among
-// the digits count only in the row's error count.
-std::optional<MistakeKind> kindOf(Mistake mistake) {
-    switch (mistake) {
-    case Mistake::Einmaleins:
-        return MistakeKind::Einmaleins;
-    case Mistake::Abziehen:
-        return MistakeKind::Abziehen;
-    case Mistake::ZifferZuGross:
-        return MistakeKind::ZifferZuGross;
-    case Mistake::ZifferZuKlein:
-        return MistakeKind::ZifferZuKlein;
-    case Mistake::Stellenwert:
-        return MistakeKind::Stellenwert;
-    case Mistake::None:
-    case Mistake::KeinDivisor:
-    case Mistake::KeineZiffer:
-        break;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 void CheckRow(Form1& form, int row) {
     if (row < 0 || row >= kWorkRows) {
         return;
     }
-    const SolveResult result = SolveRow(form, row);
+    const JudgeResult result = SolveRow(form, row);
     // A row checked before its turn (or after the end, or without a task to
     // work) gets no verdict: the pupil hears why, and the label that waits
     // for the check says it too.
-    if (result.outcome == SolveOutcome::NoVerdict && !result.reason.empty()) {
+    if (const Text reason = noVerdictText(result); !reason.empty()) {
         const ControlId label = ctl::info(row);
         if (form.verdict(row) == Verdict::Pending) {
-            form.setToolTip(label, result.reason);
+            form.setToolTip(label, reason);
         }
-        form.notify(result.reason);
+        form.notify(reason);
     }
     // Only a verdict written now counts: a check that could not judge the row
     // (no quotient digit, nothing written) is no attempt, whatever the label
     // said before.
-    if (result.outcome != SolveOutcome::Judged) {
+    if (result.outcome != JudgeOutcome::Judged) {
         return;
     }
     // The verdict shows at once, also on a row the solver has just filled in
@@ -82,7 +60,8 @@ void CheckRow(Form1& form, int row) {
         lockRow(form, row);
     } else {
         countError(form, row);
-        if (const std::optional<MistakeKind> kind = kindOf(result.judgement.mistake)) {
+        // A sign among the digits counts only in the row's error count.
+        if (const std::optional<MistakeKind> kind = result.judgement.mistake) {
             form.countMistake(row, *kind);
         }
     }

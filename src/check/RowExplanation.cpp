@@ -37,10 +37,10 @@ Text explainMisplaced(const RowJudgement& j) {
 }
 
 Text explainRemainder(const RowJudgement& j) {
-    if (j.mistake == Mistake::KeineZiffer) {
+    if (j.notADigit != 0) {
         return explainNotADigit(j);
     }
-    if (j.mistake == Mistake::Stellenwert) {
+    if (j.mistake == MistakeKind::Stellenwert) {
         if (j.misplaced != Misplaced::Units) {
             return explainMisplaced(j);
         }
@@ -76,24 +76,25 @@ Text explainProduct(const RowJudgement& j) {
     // When the written product is not divisor x digit, the sentence names the
     // multiplication instead of its result, which would be the right product.
     const Text product = j.W == j.P ? numberText(j.W) : say(Msg::Times, {divisor, digit});
-    switch (j.mistake) {
-    case Mistake::KeinDivisor:
-        return say(Msg::ReasonNoDivisor, {divisor});
-    case Mistake::KeineZiffer:
+    if (j.notADigit != 0) {
         return explainNotADigit(j);
-    case Mistake::Stellenwert:
+    }
+    switch (j.mistake.value_or(MistakeKind::Einmaleins)) {
+    case MistakeKind::Stellenwert:
         return explainColumns(j);
-    case Mistake::ZifferZuGross:
+    case MistakeKind::ZifferZuGross:
         return say(Msg::ReasonDigitTooBig, {product, upper, digit});
-    case Mistake::ZifferZuKlein:
+    case MistakeKind::ZifferZuKlein:
         if (j.row == 0 && j.digit == 0) {
             return say(Msg::ReasonFirstZeroTooSmall, {divisor, numberText(j.upperAtUnits)});
         }
         return say(Msg::ReasonDigitTooSmall,
                    {product, upper, numberText(j.N - j.P), divisor, digit});
-    default:
-        return say(Msg::ReasonMultiplication, {divisor, digit, numberText(j.W)});
+    case MistakeKind::Einmaleins:
+    case MistakeKind::Abziehen:
+        break;
     }
+    return say(Msg::ReasonMultiplication, {divisor, digit, numberText(j.W)});
 }
 
 } // namespace

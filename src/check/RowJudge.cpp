@@ -107,26 +107,27 @@ int topColumn(long value, int units) {
 
 // The first mistake the pupil has to mend on a wrong product row: a sign
 // among the digits, the columns, the quotient digit, the multiplication.
-Mistake productMistake(const RowJudgement& j, const WorkedStep& st, long long whole) {
+std::optional<MistakeKind> productMistake(const RowJudgement& j, const WorkedStep& st,
+                                          long long whole) {
     if (j.notADigit != 0) {
-        return Mistake::KeineZiffer;
+        return std::nullopt;
     }
     if (j.row == 0 && j.digit == 0) {
         if (whole >= j.divisor) {
-            return Mistake::ZifferZuKlein;
+            return MistakeKind::ZifferZuKlein;
         }
-        return j.W != 0 ? Mistake::Einmaleins : Mistake::Stellenwert;
+        return j.W != 0 ? MistakeKind::Einmaleins : MistakeKind::Stellenwert;
     }
     if (j.anchor != j.expectedUnits || j.gap || j.strayColumn >= 0) {
-        return Mistake::Stellenwert;
+        return MistakeKind::Stellenwert;
     }
     if (j.digit > st.digit) {
-        return Mistake::ZifferZuGross;
+        return MistakeKind::ZifferZuGross;
     }
     if (j.digit < st.digit) {
-        return Mistake::ZifferZuKlein;
+        return MistakeKind::ZifferZuKlein;
     }
-    return Mistake::Einmaleins;
+    return MistakeKind::Einmaleins;
 }
 
 void judgeProductRow(const Form1& form, const SheetTask& task, int row, RowJudgement& j,
@@ -171,7 +172,7 @@ void judgeProductRow(const Form1& form, const SheetTask& task, int row, RowJudge
     if (!j.right) {
         const long long whole = task.solution.quotient * j.divisor + task.solution.remainder;
         j.mistake = productMistake(j, st, whole);
-        if (j.mistake == Mistake::Stellenwert) {
+        if (j.mistake == MistakeKind::Stellenwert) {
             j.misplaced = j.anchor != j.expectedUnits ? Misplaced::Units
                           : j.gap                     ? Misplaced::Gap
                                                       : Misplaced::Stray;
@@ -241,9 +242,9 @@ void judgeRemainderRow(const Form1& form, const SheetTask& task, int row, RowJud
     if (j.right) {
         return;
     }
-    j.mistake = Mistake::Stellenwert;
+    j.mistake = MistakeKind::Stellenwert;
     if (j.notADigit != 0) {
-        j.mistake = Mistake::KeineZiffer;
+        j.mistake = std::nullopt;
     } else if (unitsBlank && j.writingRightOfAnchor && !remainderRight) {
         j.misplaced = Misplaced::Units; // one column too far right
     } else if (strayRight >= 0) {
@@ -260,7 +261,7 @@ void judgeRemainderRow(const Form1& form, const SheetTask& task, int row, RowJud
     } else if (j.gap && remainderRight) {
         j.misplaced = Misplaced::Gap;
     } else {
-        j.mistake = Mistake::Abziehen;
+        j.mistake = MistakeKind::Abziehen;
     }
 }
 

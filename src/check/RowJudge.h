@@ -27,22 +27,12 @@
 
 #include "check/SheetTask.h"
 #include "sheet/Form1.h"
+#include "sheet/RowTally.h"
 
 #include <array>
+#include <optional>
 
 namespace zifferon {
-
-// The kind of a mistake, as the sentence beside a wrong row names it.
-enum class Mistake {
-    None,
-    Einmaleins,    // the product is not divisor x digit
-    Abziehen,      // the remainder is not the difference
-    ZifferZuGross, // the quotient digit is too big
-    ZifferZuKlein, // the quotient digit is too small
-    Stellenwert,   // a product or remainder in the wrong columns
-    KeinDivisor,   // nothing can be divided by the divisor (not judged any more: kept for files)
-    KeineZiffer,   // a character other than a digit among the numbers read
-};
 
 // Where a Stellenwert mistake lies: the number's units column, a written cell
 // where nothing belongs, a blank cell inside the number, a wrong digit in
@@ -53,7 +43,10 @@ struct RowJudgement {
     int row = 0;
     bool productRow = false;
     bool right = false;
-    Mistake mistake = Mistake::None;
+    // A wrong row's kind of mistake: what the sentence beside it names and
+    // what the check tallies. None on a right row and on one with a sign
+    // among its digits (`notADigit`), which counts only in the error count.
+    std::optional<MistakeKind> mistake;
     int anchor = 0;             // s: the units column of the product
     long long W = 0;            // written product (product row) / product above (remainder row)
     long long N = 0;            // upper number, read down to column s
@@ -82,7 +75,7 @@ struct RowJudgement {
     char32_t broughtDown = 0;
     // The name of the column of `strayColumn` or of the bring-down cell.
     Text place;
-    Misplaced misplaced = Misplaced::Units; // with Mistake::Stellenwert
+    Misplaced misplaced = Misplaced::Units; // with MistakeKind::Stellenwert
     // The first character read in the row that is neither a digit nor blank.
     char32_t notADigit = 0;
 };

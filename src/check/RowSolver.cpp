@@ -7,21 +7,10 @@
 
 namespace zifferon {
 
-SolveResult SolveRow(Form1& form, int row) {
-    SolveResult result;
+JudgeResult SolveRow(Form1& form, int row) {
     const JudgeResult judged = judgeRow(form, row);
-    switch (judged.outcome) {
-    case JudgeOutcome::Judged:
-        break;
-    case JudgeOutcome::Failed:
-        result.outcome = SolveOutcome::Failed;
-        return result;
-    case JudgeOutcome::NoQuotient:
-        return result;
-    default:
-        result.outcome = SolveOutcome::NoVerdict;
-        result.reason = noVerdictText(judged);
-        return result;
+    if (judged.outcome != JudgeOutcome::Judged) {
+        return judged;
     }
     const RowJudgement& j = judged.judgement;
     // The zero product of a later digit 0 is written in as it was read.
@@ -32,9 +21,7 @@ SolveResult SolveRow(Form1& form, int row) {
     }
     form.setToolTip(ctl::info(row), explainJudgement(j));
     form.showVerdict(row, j.right ? Verdict::Korrekt : Verdict::Fehler);
-    result.outcome = SolveOutcome::Judged;
-    result.judgement = j;
-    return result;
+    return judged;
 }
 
 } // namespace zifferon

@@ -12,8 +12,8 @@ namespace zifferon {
 
 namespace {
 
-bool isWorkCell(int n, int index) {
-    return n >= 1 && n <= kWorkRows && index >= 0 && index < kRowCells;
+bool isWorkCell(int row, int column) {
+    return row >= 0 && row < kWorkRows && column >= 0 && column < kRowCells;
 }
 
 int digitCount(long value) {
@@ -68,11 +68,11 @@ bool isKorrekt(const Form1& form, int row) {
 
 } // namespace
 
-void CellChangeRule::kontrolle_Change(Form1& form, int n, int index) {
-    if (!isWorkCell(n, index)) {
+void CellChangeRule::keepOneCharacter(Form1& form, int row, int column) {
+    if (!isWorkCell(row, column)) {
         return;
     }
-    const ControlId cell = ctl::workRow(n - 1, index);
+    const ControlId cell = ctl::workRow(row, column);
     const Text& s = form.text(cell);
     if (s.size() > 1) {
         // Typing again into the cell that changed last replaces its character,
@@ -86,15 +86,14 @@ void CellChangeRule::kontrolle_Change(Form1& form, int n, int index) {
     lastCellChar_ = now.empty() ? U' ' : now[0];
 }
 
-void kontrolle_KeyDown(Form1& form, int n, int index, int keyCode) {
-    if (!isWorkCell(n, index)) {
+void checkOrMoveInWorkRow(Form1& form, int row, int column, int keyCode) {
+    if (!isWorkCell(row, column)) {
         return;
     }
     // A move aimed at a cell that cannot take the focus (a locked cell, the
     // dividend above kontrolle1) is refused by the form: the focus stays.
     switch (keyCode) {
     case vk::Return: {
-        const int row = n - 1;
         const bool wasKorrekt = isKorrekt(form, row);
         CheckRow(form, row);
         if (row % 2 == 0 && !wasKorrekt && isKorrekt(form, row)) {
@@ -103,21 +102,21 @@ void kontrolle_KeyDown(Form1& form, int n, int index, int keyCode) {
         return;
     }
     case vk::Left:
-        if (index < kRowCells - 1) {
-            form.setFocus(ctl::workRow(n - 1, index + 1));
+        if (column < kRowCells - 1) {
+            form.setFocus(ctl::workRow(row, column + 1));
         }
         return;
     case vk::Right:
-        if (index > 0) {
-            form.setFocus(ctl::workRow(n - 1, index - 1));
+        if (column > 0) {
+            form.setFocus(ctl::workRow(row, column - 1));
         }
         return;
     case vk::Up:
-        form.setFocus(n == 1 ? ctl::dividend(index) : ctl::workRow(n - 2, index));
+        form.setFocus(row == 0 ? ctl::dividend(column) : ctl::workRow(row - 1, column));
         return;
     case vk::Down:
-        if (n < kWorkRows) {
-            form.setFocus(ctl::workRow(n, index));
+        if (row < kWorkRows - 1) {
+            form.setFocus(ctl::workRow(row + 1, column));
             return;
         }
         break; // the last row has nothing below: Down advances like a typed key
@@ -126,20 +125,20 @@ void kontrolle_KeyDown(Form1& form, int n, int index, int keyCode) {
     }
     // Any other key: the character lands in this cell, the focus moves on to
     // the cell to its right, ready for the next digit.
-    if (index > 0) {
-        form.setFocus(ctl::workRow(n - 1, index - 1));
+    if (column > 0) {
+        form.setFocus(ctl::workRow(row, column - 1));
     }
 }
 
-void resultat_KeyDown(Form1& form, int index, int keyCode) {
-    if (index < 0 || index >= kResultatCells || keyCode != vk::Return) {
+void goToProductOnEnter(Form1& form, int step, int keyCode) {
+    if (step < 0 || step >= kResultatCells || keyCode != vk::Return) {
         return;
     }
     // The product goes where its first digit belongs, so that typed digit by
     // digit it ends under the number it is taken from. Without a digit to
     // go by, one column further right than the product before it.
-    const int start = productStart(form, sheetTask(form), index);
-    form.setFocus(ctl::workRow(2 * index, start >= 0 ? start : kRowCells - 1 - index));
+    const int start = productStart(form, sheetTask(form), step);
+    form.setFocus(ctl::workRow(2 * step, start >= 0 ? start : kRowCells - 1 - step));
 }
 
 Text typedIntoCell(TextView before, TextView after) {

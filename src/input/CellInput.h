@@ -12,19 +12,23 @@ namespace zifferon {
 // changed last (LastCellChar, NUL at start).
 class CellChangeRule {
   public:
-    // kontrolle1_Change ... kontrolle10_Change: n is the array number 1..10.
-    void kontrolle_Change(Form1& form, int n, int index);
+    // After cell `column` of work row `row` (0..9) changed: a cell keeps
+    // one character, the one typed last.
+    void keepOneCharacter(Form1& form, int row, int column);
     char32_t lastCellChar() const { return lastCellChar_; }
 
   private:
     char32_t lastCellChar_ = U'\0';
 };
 
-// kontrolle1_KeyDown ... kontrolle10_KeyDown: a key went down in kontrolleN(index).
-void kontrolle_KeyDown(Form1& form, int n, int index, int keyCode);
+// A key went down in cell `column` of work row `row` (0..9): Enter checks
+// the row, the arrows move the focus, any other key moves it on to the
+// next cell to the right.
+void checkOrMoveInWorkRow(Form1& form, int row, int column, int keyCode);
 
-// A key went down in resultat(index).
-void resultat_KeyDown(Form1& form, int index, int keyCode);
+// A key went down in resultat(step): Enter moves the focus to where the
+// step's product starts.
+void goToProductOnEnter(Form1& form, int step, int keyCode);
 
 // What a key's edit leaves in a quotient or work cell that held `before`:
 // the characters it added replace what the cell held, wherever the caret

@@ -14,7 +14,7 @@ namespace zifferon {
 
 Worksheet::Worksheet(RandomSource* random) : random_(random ? *random : clock_) {
     form.setCellChangeHook(
-        [this](Form1& f, int n, int index) { rule.kontrolle_Change(f, n, index); });
+        [this](Form1& f, int row, int column) { rule.keepOneCharacter(f, row, column); });
     markSaved();
 }
 
@@ -62,9 +62,9 @@ void Worksheet::keyDown(ControlId control, int keyCode) {
         return;
     }
     if (control.kind == Kind::Resultat) {
-        resultat_KeyDown(form, control.index, keyCode);
+        goToProductOnEnter(form, control.index, keyCode);
     } else if (isKontrolle(control.kind)) {
-        kontrolle_KeyDown(form, kontrolleNumber(control.kind), control.index, keyCode);
+        checkOrMoveInWorkRow(form, workRowOf(control.kind), control.index, keyCode);
     }
 }
 

@@ -145,7 +145,7 @@ void Form1::setText(ControlId id, TextView value) {
     s->text.assign(value);
     ++revision_;
     if (isKontrolle(id.kind) && cellChangeHook_) {
-        cellChangeHook_(*this, kontrolleNumber(id.kind), id.index);
+        cellChangeHook_(*this, workRowOf(id.kind), id.index);
     }
 }
 

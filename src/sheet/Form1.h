@@ -46,8 +46,8 @@ inline constexpr TextView MenuSpeichern = U"&Speichern";
 
 class Form1 {
   public:
-    // Called after the text of kontrolleN(index) changed; n is 1..10.
-    using CellChangeHook = std::function<void(Form1&, int n, int index)>;
+    // Called after the text of cell `column` of work row `row` (0..9) changed.
+    using CellChangeHook = std::function<void(Form1&, int row, int column)>;
 
     Form1();
     Form1(const Form1&) = delete;

@@ -65,7 +65,6 @@ constexpr Entry kEntries[] = {
     {Msg::ReasonZeroTooFarRight, QT_TRANSLATE_NOOP("Zifferon", "Die 0 steht zu weit rechts: sie gehört unter die letzte Ziffer von %1.")},
     {Msg::ReasonDoesNotFit, QT_TRANSLATE_NOOP("Zifferon", "%1 passt nicht in %2: das Produkt steht zu weit links.")},
     {Msg::ReasonFitsTenTimes, QT_TRANSLATE_NOOP("Zifferon", "%1 passt mehr als 9-mal in %2: das Produkt steht zu weit rechts.")},
-    {Msg::ReasonNoDivisor, QT_TRANSLATE_NOOP("Zifferon", "Der Divisor ist %1: teilen kann man hier nur durch eine Zahl größer als 0.")},
     {Msg::ReasonDigitTooBig, QT_TRANSLATE_NOOP("Zifferon", "%1 ist größer als %2: die Ziffer %3 ist zu groß.")},
     {Msg::ReasonFirstZeroTooSmall, QT_TRANSLATE_NOOP("Zifferon", "Die erste Ziffer ist nur dann 0, wenn der Divisor größer ist als der ganze Dividend. %1 passt in %2: die Ziffer 0 ist zu klein.")},
     {Msg::ReasonDigitTooSmall, QT_TRANSLATE_NOOP("Zifferon", "Wenn du %1 von %2 abziehst, bleibt %3 übrig. Das ist nicht kleiner als %4: die Ziffer %5 ist zu klein.")},

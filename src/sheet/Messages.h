@@ -50,7 +50,6 @@ enum class Msg {
     ReasonZeroTooFarRight,
     ReasonDoesNotFit,
     ReasonFitsTenTimes,
-    ReasonNoDivisor,
     ReasonDigitTooBig,
     ReasonFirstZeroTooSmall,
     ReasonDigitTooSmall,

@@ -4,7 +4,6 @@
 #include "sheet/Text.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace zifferon {
 
@@ -24,57 +23,6 @@ bool isBlank(TextView t) {
         }
     }
     return true;
-}
-
-double leadingNumber(TextView t) {
-    std::size_t i = 0;
-    while (i < t.size() && isLeadingBlank(t[i])) {
-        ++i;
-    }
-    double sign = 1.0;
-    if (i < t.size() && (t[i] == U'+' || t[i] == U'-')) {
-        sign = t[i] == U'-' ? -1.0 : 1.0;
-        ++i;
-    }
-    double value = 0.0;
-    bool anyDigit = false;
-    for (; i < t.size() && isDigit(t[i]); ++i) {
-        value = value * 10.0 + static_cast<double>(t[i] - U'0');
-        anyDigit = true;
-    }
-    if (i < t.size() && t[i] == U'.') {
-        ++i;
-        double scale = 0.1;
-        for (; i < t.size() && isDigit(t[i]); ++i) {
-            value += scale * static_cast<double>(t[i] - U'0');
-            scale /= 10.0;
-            anyDigit = true;
-        }
-    }
-    if (!anyDigit) {
-        return 0.0;
-    }
-    if (i < t.size() && (t[i] == U'e' || t[i] == U'E')) {
-        std::size_t j = i + 1;
-        int expSign = 1;
-        if (j < t.size() && (t[j] == U'+' || t[j] == U'-')) {
-            expSign = t[j] == U'-' ? -1 : 1;
-            ++j;
-        }
-        if (j < t.size() && isDigit(t[j])) {
-            int exponent = 0;
-            for (; j < t.size() && isDigit(t[j]); ++j) {
-                if (exponent < 10000) {
-                    exponent = exponent * 10 + static_cast<int>(t[j] - U'0');
-                }
-            }
-            value *= std::pow(10.0, expSign * exponent);
-        }
-    }
-    if (!std::isfinite(value)) {
-        value = 0.0;
-    }
-    return sign * value;
 }
 
 long long leadingWhole(TextView t) {

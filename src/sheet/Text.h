@@ -20,11 +20,6 @@ inline bool isEmpty(TextView t) {
 }
 bool isBlank(TextView t);
 
-// The leading number of a text: leading blanks are skipped and the number at
-// the start is taken (optional sign, digits, optional fraction and exponent);
-// 0 when the text does not start with a number.
-double leadingNumber(TextView t);
-
 // The whole text as a whole number: digits with optional spaces around them.
 // Returns false for anything else (signs, decimal points, letters, no digit).
 // Any number of digits is accepted; a value beyond 10^15 is taken as 10^15,

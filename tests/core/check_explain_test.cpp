@@ -137,8 +137,8 @@ TEST(Reason, ReadOnlyJudgementAgreesWithTheSolver) {
             const std::uint64_t revision = form.revision();
             const JudgeResult read = judgeRow(form, row);
             ASSERT_EQ(form.revision(), revision);
-            const SolveResult solved = SolveRow(form, row);
-            ASSERT_EQ(read.outcome == JudgeOutcome::Judged, solved.outcome == SolveOutcome::Judged);
+            const JudgeResult solved = SolveRow(form, row);
+            ASSERT_EQ(read.outcome == JudgeOutcome::Judged, solved.outcome == JudgeOutcome::Judged);
             if (read.outcome != JudgeOutcome::Judged) {
                 continue;
             }

@@ -68,18 +68,18 @@ void PrintTo(const Case& c, std::ostream* os) {
 }
 
 // Judges the row and checks the verdict, the colour and that nothing else moved.
-SolveResult judgeAndCheck(Form1& form, const Case& c) {
+JudgeResult judgeAndCheck(Form1& form, const Case& c) {
     test::judgedRightAbove(form, c.row);
     const std::string rowBefore =
         c.row >= 0 && c.row < kWorkRows ? test::rowText(form, c.row + 1) : "";
     const Snapshot before(form);
     const std::uint64_t revision = form.revision();
-    const SolveResult result = SolveRow(form, c.row);
+    const JudgeResult result = SolveRow(form, c.row);
     switch (c.expect) {
     case Expect::Korrekt:
     case Expect::Fehler: {
         const bool right = c.expect == Expect::Korrekt;
-        EXPECT_EQ(result.outcome, SolveOutcome::Judged);
+        EXPECT_EQ(result.outcome, JudgeOutcome::Judged);
         EXPECT_EQ(result.judgement.right, right);
         EXPECT_EQ(form.caption(ctl::info(c.row)), right ? texts::Korrekt : texts::Fehler);
         EXPECT_EQ(form.background(ctl::info(c.row)), right ? colors::LightGreen : colors::LightRed);
@@ -90,7 +90,7 @@ SolveResult judgeAndCheck(Form1& form, const Case& c) {
     case Expect::NoQuotient:
     case Expect::Failed:
         EXPECT_EQ(result.outcome,
-                  c.expect == Expect::Failed ? SolveOutcome::Failed : SolveOutcome::NoQuotient);
+                  c.expect == Expect::Failed ? JudgeOutcome::Failed : JudgeOutcome::NoQuotient);
         EXPECT_EQ(form.revision(), revision) << "nothing may be written";
         break;
     }
@@ -125,7 +125,7 @@ TEST_P(SolveRowWorkedExample, RowIsKorrektOnTheValuesOfTheWrittenMethod) {
     const Worked& w = GetParam();
     Form1 form;
     setUp(form, w.c.sheet);
-    const SolveResult r = judgeAndCheck(form, w.c);
+    const JudgeResult r = judgeAndCheck(form, w.c);
     EXPECT_EQ(r.judgement.productRow, w.c.row % 2 == 0);
     EXPECT_EQ(r.judgement.anchor, w.s);
     EXPECT_EQ(r.judgement.W, w.W);
@@ -329,7 +329,7 @@ TEST(SolveRowBlankQuotient, LabelKeepsCaptionColourAndVisibility) {
             const std::uint64_t revision = form.revision();
             // Row 9 lies after the task's end: no verdict either.
             EXPECT_EQ(SolveRow(form, row).outcome,
-                      row == 9 ? SolveOutcome::NoVerdict : SolveOutcome::NoQuotient);
+                      row == 9 ? JudgeOutcome::Finished : JudgeOutcome::NoQuotient);
             EXPECT_EQ(form.revision(), revision)
                 << test::utf8(Text(verdictCaption(st.verdict))) << " row " << row;
         }
@@ -342,36 +342,30 @@ TEST(SolveRowJudgement, NamesTheConditionsThatFailed) {
         Sheet sheet;
         int row;
         bool notAbove, differenceSmall, equalsProduct, zeroFilled;
-        Mistake mistake;
-        std::optional<MistakeKind> counted; // what the check adds to the row's tally
+        std::optional<MistakeKind> mistake; // also what the check adds to the row's tally
     };
     const std::vector<Row> rows{
-        {sheet9434({U"7"}, {".91..."}), 0, true, false, true, false, Mistake::Stellenwert,
-         MistakeKind::Stellenwert},
+        {sheet9434({U"7"}, {".91..."}), 0, true, false, true, false, MistakeKind::Stellenwert},
         {sheet9434({U"7", U"3"}, {"91....", ".33...", ".39..."}), 2, false, true, true, false,
-         Mistake::ZifferZuGross, MistakeKind::ZifferZuGross},
-        {sheet9434({U"7"}, {"92...."}), 0, true, true, false, false, Mistake::Einmaleins,
-         MistakeKind::Einmaleins},
-        {sheet9434({U"3"}, {"39...."}), 0, true, false, true, false, Mistake::ZifferZuKlein,
-         MistakeKind::ZifferZuKlein},
-        {sheet9434({U"0"}, {".0...."}), 0, true, false, true, false, Mistake::ZifferZuKlein,
-         MistakeKind::ZifferZuKlein},
+         MistakeKind::ZifferZuGross},
+        {sheet9434({U"7"}, {"92...."}), 0, true, true, false, false, MistakeKind::Einmaleins},
+        {sheet9434({U"3"}, {"39...."}), 0, true, false, true, false, MistakeKind::ZifferZuKlein},
+        {sheet9434({U"0"}, {".0...."}), 0, true, false, true, false, MistakeKind::ZifferZuKlein},
         {sheet1313({U"1", U"0"}, {"13....", ".01...", "1....."}), 2, false, true, false, true,
-         Mistake::Einmaleins, MistakeKind::Einmaleins},
+         MistakeKind::Einmaleins},
         {sheet9434({U"7", U"2"}, {"91....", ".33...", "26...."}), 2, false, true, true, false,
-         Mistake::Stellenwert, MistakeKind::Stellenwert},
+         MistakeKind::Stellenwert},
         {Sheet{.dividend = U"12", .quotient = {U"0"}, .rows = {"0....."}}, 0, true, true, true,
-         false, Mistake::Stellenwert, MistakeKind::Stellenwert},
-        {sheet1313({U"1"}, {"13....", ".013.."}), 1, true, true, true, false, Mistake::Stellenwert,
+         false, MistakeKind::Stellenwert},
+        {sheet1313({U"1"}, {"13....", ".013.."}), 1, true, true, true, false,
          MistakeKind::Stellenwert},
-        {sheet9434({U"7"}, {"91....", ".4...."}), 1, true, true, true, false, Mistake::Abziehen,
+        {sheet9434({U"7"}, {"91....", ".4...."}), 1, true, true, true, false,
          MistakeKind::Abziehen},
-        {sheet9434({U"7"}, {"91....", "..3..."}), 1, true, true, true, false, Mistake::Stellenwert,
+        {sheet9434({U"7"}, {"91....", "..3..."}), 1, true, true, true, false,
          MistakeKind::Stellenwert},
-        {sheet9434({U"7"}, {"91....", "3....."}), 1, true, true, true, false, Mistake::Stellenwert,
+        {sheet9434({U"7"}, {"91....", "3....."}), 1, true, true, true, false,
          MistakeKind::Stellenwert},
-        {sheet1313({U"1"}, {"13....", ".x...."}), 1, true, true, true, false, Mistake::KeineZiffer,
-         std::nullopt},
+        {sheet1313({U"1"}, {"13....", ".x...."}), 1, true, true, true, false, std::nullopt},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.sheet.rows.back());
@@ -384,14 +378,15 @@ TEST(SolveRowJudgement, NamesTheConditionsThatFailed) {
         EXPECT_EQ(j.equalsProduct, r.equalsProduct);
         EXPECT_EQ(j.zeroFilled, r.zeroFilled);
         EXPECT_EQ(j.mistake, r.mistake);
+        EXPECT_EQ(j.notADigit != 0, !r.mistake) << "no kind only for a sign among the digits";
         EXPECT_FALSE(j.right);
         Form1 checked;
         setUp(checked, r.sheet);
         test::judgedRightAbove(checked, r.row);
         CheckRow(checked, r.row);
         RowTally tally;
-        if (r.counted) {
-            tally.of(*r.counted) = 1;
+        if (r.mistake) {
+            tally.of(*r.mistake) = 1;
         }
         EXPECT_EQ(checked.tally(r.row), tally);
     }

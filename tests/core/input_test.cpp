@@ -353,7 +353,7 @@ TEST(CellInputKeys, EnterInAQuotientCellJumpsToWhereItsProductStarts) {
         }
         const int last = static_cast<int>(digits.size()) - 1;
         ws.form.setFocus(ctl::resultat(last));
-        resultat_KeyDown(ws.form, last, vk::Return);
+        goToProductOnEnter(ws.form, last, vk::Return);
         EXPECT_EQ(name(ws.form.focus()), name(tc.target));
     }
 }
@@ -421,12 +421,12 @@ TEST(CellInputKeys, HandlersIgnoreCellsOutsideTheGrid) {
     Sheet s(ctl::workRow(4, 5));
     const auto revision = s.form.revision();
     for (int code : {int{vk::Return}, int{vk::Up}, int{vk::Down}, int{vk::Left}, int{'5'}}) {
-        kontrolle_KeyDown(s.form, 0, 2, code);
-        kontrolle_KeyDown(s.form, 11, 2, code);
-        kontrolle_KeyDown(s.form, 5, -1, code);
-        kontrolle_KeyDown(s.form, 5, 6, code);
-        resultat_KeyDown(s.form, -1, code);
-        resultat_KeyDown(s.form, 5, code);
+        checkOrMoveInWorkRow(s.form, -1, 2, code);
+        checkOrMoveInWorkRow(s.form, 10, 2, code);
+        checkOrMoveInWorkRow(s.form, 4, -1, code);
+        checkOrMoveInWorkRow(s.form, 4, 6, code);
+        goToProductOnEnter(s.form, -1, code);
+        goToProductOnEnter(s.form, 5, code);
     }
     EXPECT_EQ(s.form.revision(), revision);
     EXPECT_EQ(s.form.focus(), ctl::workRow(4, 5));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "Monkey.h"
+#include "SheetText.h"
 
 #include "sheet/Form1.h"
 
@@ -96,7 +97,7 @@ TEST(Monkey, InvariantsHoldThroughRandomSessions) {
 // events that cause it, none of which can be left out.
 TEST(Monkey, ShrinkerCutsAPlantedFaultDownToItsCause) {
     const ExtraCheck planted = [](const Form1& form) -> std::optional<std::string> {
-        if (leadingNumber(form.caption(ctl::fehler(1))) >= 2) {
+        if (test::leadingNumber(form.caption(ctl::fehler(1))) >= 2) {
             return "planted: second error on row 1";
         }
         return std::nullopt;

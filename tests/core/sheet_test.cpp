@@ -128,7 +128,7 @@ TEST(Text, LeadingNumberAndDigitStrings) {
         {U"+4", 4, 4, false},    {U"1 2", 1, 1, false},   {U"ä", 0, 0, false},
     };
     for (const Case& c : cases) {
-        EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.leading) << toUtf8(c.text);
+        EXPECT_DOUBLE_EQ(test::leadingNumber(c.text), c.leading) << toUtf8(c.text);
         EXPECT_EQ(leadingWhole(c.text), c.whole) << toUtf8(c.text);
         long long v = -1;
         EXPECT_EQ(parseDigitString(c.text, v), c.digits) << toUtf8(c.text);

@@ -156,8 +156,8 @@ TEST(RandomTask, DrawsStayInRangeForEveryLimit) {
             ScriptedRandom random;
             for (int draw = 0; draw < 2000; ++draw) {
                 drawNextTask(sheet.form, random);
-                const double dividend = leadingNumber(sheet.form.text(ctl::Text1));
-                const double divisor = leadingNumber(sheet.form.text(ctl::Text2));
+                const double dividend = test::leadingNumber(sheet.form.text(ctl::Text1));
+                const double divisor = test::leadingNumber(sheet.form.text(ctl::Text2));
                 // Never more digits than the limits say.
                 ASSERT_GE(dividend, 1);
                 ASSERT_LT(dividend, std::pow(10.0, d));

@@ -299,16 +299,16 @@ TEST(TaskRecordsRead, EachCellOfAKorrektRowIsDisabledRightAfterItIsSet) {
     putRecord(file, 3, ascii("1k0   "));
     putRecord(file, 16, ascii("123456"));
     std::vector<std::string> seen;
-    form.setCellChangeHook([&seen](Form1& f, int n, int index) {
+    form.setCellChangeHook([&seen](Form1& f, int row, int column) {
         std::string enabled;
         for (int c = 0; c < kRowCells; ++c) {
-            enabled += f.enabled(ctl::workRow(n - 1, c)) ? '1' : '0';
+            enabled += f.enabled(ctl::workRow(row, c)) ? '1' : '0';
         }
-        seen.push_back(std::to_string(n) + ":" + std::to_string(index) + ":" + enabled);
+        seen.push_back(std::to_string(row) + ":" + std::to_string(column) + ":" + enabled);
     });
     load(form, file);
-    const std::vector<std::string> expected{"3:0:111111", "3:1:011111", "3:2:001111",
-                                            "3:3:000111", "3:4:000011", "3:5:000001"};
+    const std::vector<std::string> expected{"2:0:111111", "2:1:011111", "2:2:001111",
+                                            "2:3:000111", "2:4:000011", "2:5:000001"};
     EXPECT_EQ(seen, expected);
 }
 

@@ -45,6 +45,12 @@ void writeSheet(Form1& form, const WrittenSheet& sheet);
 void judgedRightAbove(Form1& form, int row);
 
 std::string utf8(const Text& t);
+
+// The leading number of a text, as a caption or cell shows it: leading
+// blanks are skipped and the number at the start is taken (optional sign,
+// digits, optional fraction and exponent); 0 when the text does not start
+// with a number.
+double leadingNumber(TextView t);
 Text digitsOf(long value);
 
 // "kontrolle3(2)", "Text1", ...
