@@ -88,9 +88,7 @@ QWidget* SheetWindow::makeTextBox(ControlId id) {
     // The key's handler runs first; the widgets follow the model only
     // once the key's own character has landed in this cell (afterKey):
     // moving the focus earlier would drop the cell's selection.
-    edit->onKeyDown = [this, id](QKeyEvent* e) {
-        sheet_.keyDown(id, virtualKeyCode(*e));
-    };
+    edit->onKeyDown = [this, id](QKeyEvent* e) { sheet_.keyDown(id, virtualKeyCode(*e)); };
     edit->afterKey = [this] { handle([](Worksheet& sheet) { sheet.keyDone(); }); };
     connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
         sheet_.edited(id, text.toStdU32String());
