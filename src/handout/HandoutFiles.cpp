@@ -165,8 +165,8 @@ std::string handoutTargetsProblem(const std::vector<HandoutTask>& tasks, const s
     return {};
 }
 
-WriteResult writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
-                              const std::string& pdfPath, std::span<const std::uint8_t> pdf) {
+Problem writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
+                          const std::string& pdfPath, std::span<const std::uint8_t> pdf) {
     std::vector<TaskFileBytes> records;
     records.reserve(tasks.size());
     std::vector<FileToWrite> files;
@@ -180,9 +180,7 @@ WriteResult writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::
     if (!pdfPath.empty()) {
         const std::string file = pdfFile(pdfPath);
         if (file.empty()) {
-            WriteResult r;
-            r.reason = pdfTargetProblem(pdfPath);
-            return r;
+            return Failure{Msg::PdfLinkDangling, {inQuotes(pdfPath)}};
         }
         files.push_back({file, pdf, true});
     }

@@ -45,9 +45,9 @@ std::string handoutTargetsProblem(const std::vector<HandoutTask>& tasks, const s
 
 // Writes the task files into `folder` (made when missing) and, when `pdf`
 // is not empty, the PDF to `pdfPath`: all of them or, on any failure, none
-// (the reason names the file and what went wrong, in German). Either target
-// may be empty: then it is not written.
-WriteResult writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
-                              const std::string& pdfPath, std::span<const std::uint8_t> pdf);
+// (the failure names the file and what went wrong). Either target may be
+// empty: then it is not written.
+Problem writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
+                          const std::string& pdfPath, std::span<const std::uint8_t> pdf);
 
 } // namespace zifferon

@@ -142,9 +142,9 @@ std::size_t utf8Length(std::string_view s, std::size_t i) {
     return n;
 }
 
-ReadResult failure(const std::string& reason) {
+ReadResult failure(const Failure& reason) {
     ReadResult r;
-    r.reason = reason;
+    r.failure = reason;
     return r;
 }
 
@@ -176,7 +176,7 @@ OverviewRow overviewRow(std::string file, std::string path, const ReadResult& re
     OverviewRow row;
     row.file = std::move(file);
     row.path = std::move(path);
-    row.refusal = taskFileRefusal(read);
+    row.refusal = problemText(taskFileRefusal(read));
     if (!row.refusal.empty()) {
         return row;
     }
@@ -220,8 +220,8 @@ ClassOverview readClassFolder(const std::string& folder) {
     }
     overview.rows.reserve(found.files.size());
     for (const TaskFolderEntry& entry : found.files) {
-        const ReadResult read = entry.problem.empty() ? readFileStart(entry.path, kTaskFileSize)
-                                                      : failure(entry.problem);
+        const ReadResult read =
+            entry.problem ? failure(*entry.problem) : readFileStart(entry.path, kTaskFileSize);
         overview.rows.push_back(overviewRow(entry.relative, entry.path, read));
     }
     markRepeatedMistakes(overview.rows);

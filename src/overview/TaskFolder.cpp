@@ -76,7 +76,7 @@ std::error_code collect(const fs::path& root, const fs::path& folder, bool subfo
             }
             if (const std::error_code sub = collect(root, entry.path(), false, seen, out)) {
                 out.push_back({relative + "/", entry.path().string(),
-                               sayUtf8(Msg::FolderUnreadableHere, {systemErrorText(sub)})});
+                               Failure{Msg::FolderUnreadableHere, {systemErrorText(sub)}}});
             }
         } else if (isTaskFileName(entry.path().filename())) {
             out.push_back({relative, entry.path().string(), {}});

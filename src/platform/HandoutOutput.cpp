@@ -45,14 +45,14 @@ bool writeHandout(const HandoutSheet& sheet, const std::string& pdfPath,
             return false;
         }
     }
-    const WriteResult written =
+    const Problem failure =
         writeHandoutFiles(sheet.tasks, taskFolder, pdfPath,
                           std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
                                     static_cast<std::size_t>(pdf.size())));
-    if (!written.ok) {
-        setErrorText(error, QString::fromStdString(written.reason));
+    if (failure) {
+        setErrorText(error, QString::fromStdString(failureText(*failure)));
     }
-    return written.ok;
+    return !failure;
 }
 
 int runHandoutCommand(const HandoutRequest& request) {

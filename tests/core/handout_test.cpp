@@ -240,7 +240,7 @@ TEST(HandoutFiles, AllOrNothing) {
             put(klasse + "/" + handoutFileName(c.existing, tasks[c.existing - 1]), "Arbeit");
         }
         const auto before = folder.listing();
-        WriteResult written;
+        Problem written;
         {
             std::optional<FileSizeLimit> limit;
             if (c.limit) {
@@ -249,7 +249,7 @@ TEST(HandoutFiles, AllOrNothing) {
             written = writeHandoutFiles(tasks, klasse, folder / "blatt.pdf", pdf);
         }
         if (*c.failing == 0) {
-            ASSERT_TRUE(written.ok) << written.reason;
+            ASSERT_FALSE(written) << failureText(*written);
             auto after = folder.listing();
             EXPECT_EQ(after.size(), tasks.size() + 2); // the folder, its files and the PDF
             EXPECT_EQ(after["blatt.pdf"], pdf.size());
@@ -260,12 +260,13 @@ TEST(HandoutFiles, AllOrNothing) {
             }
             continue;
         }
-        EXPECT_FALSE(written.ok);
+        ASSERT_TRUE(written);
         EXPECT_EQ(folder.listing(), before);
-        EXPECT_NE(written.reason.find(c.failing), std::string::npos) << written.reason;
-        EXPECT_NE(written.reason.find(std::string(c.reason) + ". Es wurde nichts gespeichert."),
+        const std::string reason = failureText(*written);
+        EXPECT_NE(reason.find(c.failing), std::string::npos) << reason;
+        EXPECT_NE(reason.find(std::string(c.reason) + ". Es wurde nichts gespeichert."),
                   std::string::npos)
-            << written.reason;
+            << reason;
     }
 }
 
