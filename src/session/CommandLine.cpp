@@ -192,8 +192,8 @@ CommandLine finishedCommandLine(CommandLine c, bool worksheet, const std::string
                 c.handout.settings.dividendDigits = given.dividendDigits;
             }
         }
-        if (std::string problem = handoutProblem(c.handout.settings); !problem.empty()) {
-            return wrong(problem);
+        if (const Problem problem = handoutProblem(c.handout.settings)) {
+            return wrong(failureText(*problem));
         }
         c.action = CommandLine::Action::Handout;
     }
