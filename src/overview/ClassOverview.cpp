@@ -214,8 +214,8 @@ OverviewRow overviewRow(std::string file, std::string path, const ReadResult& re
 ClassOverview readClassFolder(const std::string& folder) {
     ClassOverview overview;
     const TaskFolder found = findTaskFiles(folder);
-    if (!found.ok) {
-        overview.error = found.error;
+    if (found.failure) {
+        overview.failure = found.failure;
         return overview;
     }
     overview.rows.reserve(found.files.size());
@@ -225,7 +225,6 @@ ClassOverview readClassFolder(const std::string& folder) {
         overview.rows.push_back(overviewRow(entry.relative, entry.path, read));
     }
     markRepeatedMistakes(overview.rows);
-    overview.ok = true;
     return overview;
 }
 

@@ -68,8 +68,7 @@ struct OverviewRow {
 OverviewRow overviewRow(std::string file, std::string path, const ReadResult& read);
 
 struct ClassOverview {
-    bool ok = false;
-    std::string error; // German, naming the folder, when !ok
+    Problem failure; // naming the folder, when it cannot be searched
     std::vector<OverviewRow> rows;
 };
 

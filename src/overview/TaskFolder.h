@@ -25,8 +25,7 @@ struct TaskFolderEntry {
 };
 
 struct TaskFolder {
-    bool ok = false;
-    std::string error;                  // German, naming the folder, when !ok
+    Problem failure;                    // naming the folder, when it cannot be searched
     std::vector<TaskFolderEntry> files; // sorted by their relative path
 };
 
