@@ -13,6 +13,8 @@ FailureArg::FailureArg(std::string words) : words(std::move(words)) {}
 
 FailureArg::FailureArg(const char* words) : words(words) {}
 
+FailureArg::FailureArg(std::string_view words) : words(words) {}
+
 FailureArg::FailureArg(Failure sentence) : sentence{std::move(sentence)} {}
 
 Failure inQuotes(std::string name) {

@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zifferon {
@@ -22,6 +23,7 @@ struct Failure;
 struct FailureArg {
     FailureArg(std::string words);
     FailureArg(const char* words);
+    FailureArg(std::string_view words);
     FailureArg(Failure sentence);
     std::string words;             // UTF-8
     std::vector<Failure> sentence; // the sentence in place of the words, if any
