@@ -176,8 +176,8 @@ OverviewRow overviewRow(std::string file, std::string path, const ReadResult& re
     OverviewRow row;
     row.file = std::move(file);
     row.path = std::move(path);
-    row.refusal = problemText(taskFileRefusal(read));
-    if (!row.refusal.empty()) {
+    row.refusal = taskFileRefusal(read);
+    if (row.refusal) {
         return row;
     }
     const std::span<const std::uint8_t, kTaskFileSize> records(read.bytes.data(), kTaskFileSize);

@@ -163,8 +163,8 @@ TEST_F(ClassOverviewTest, RowsOfEveryKindOfFile) {
 
     const ClassOverview overview = readClassFolder(folder.root().string());
     ASSERT_EQ(overview.rows.size(), 11u);
-    EXPECT_NE(overview.rows[6].refusal.find("zu kurz (100 Bytes"), std::string::npos);
-    EXPECT_EQ(overview.rows[10].refusal, "Das ist keine gew\u00F6hnliche Datei.");
+    EXPECT_NE(problemText(overview.rows[6].refusal).find("zu kurz (100 Bytes"), std::string::npos);
+    EXPECT_EQ(problemText(overview.rows[10].refusal), "Das ist keine gew\u00F6hnliche Datei.");
     // The name that is not UTF-8 opens by its bytes, as a double-click does.
     EXPECT_EQ(overview.rows[9].path, (folder.root() / "latin1 \xE4.AUF").string());
     EXPECT_FALSE(readFileStart(overview.rows[9].path, kTaskFileSize).failure);
