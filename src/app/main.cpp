@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
     case zifferon::CommandLine::Action::Report:
         return zifferon::runReport(command.folder, std::cout, std::cerr);
     case zifferon::CommandLine::Action::Wrong:
-        std::fputs(zifferon::wrongUsageText(command.error).c_str(), stderr);
+        std::fputs(zifferon::wrongUsageText(*command.error).c_str(), stderr);
         return zifferon::kWrongUsage;
     case zifferon::CommandLine::Action::Handout: {
         // Pages are drawn without a window: no display is needed.

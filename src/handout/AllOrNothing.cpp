@@ -3,7 +3,7 @@
 
 #include "handout/AllOrNothing.h"
 
-#include "sheet/Catalogue.h"
+#include "sheet/Failure.h"
 #include "sheet/SystemErrorText.h"
 
 #include <cerrno>
@@ -15,10 +15,6 @@
 namespace zifferon {
 
 namespace {
-
-std::string quoted(const std::string& path) {
-    return sayUtf8(Msg::Quoted, {path});
-}
 
 std::string baseOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -110,11 +106,11 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-WriteResult writeAllOrNothing(const std::vector<FileToWrite>& files, const std::string& newFolder) {
+Problem writeAllOrNothing(const std::vector<FileToWrite>& files, const std::string& newFolder) {
     bool madeFolder = false;
     std::vector<std::string> staged;
     std::vector<std::string> committed;
-    const auto undo = [&](const std::string& what, int error) {
+    const auto undo = [&](const Failure& what, int error) -> Problem {
         for (const std::string& name : staged) {
             if (!name.empty()) {
                 ::unlink(name.c_str());
@@ -126,23 +122,21 @@ WriteResult writeAllOrNothing(const std::vector<FileToWrite>& files, const std::
         if (madeFolder) {
             ::rmdir(newFolder.c_str());
         }
-        WriteResult r;
-        r.reason = sayUtf8(Msg::NothingSaved, {what, systemErrorText(error)});
-        return r;
+        return Failure{Msg::NothingSaved, {what, systemErrorText(error)}};
     };
 
     if (!newFolder.empty()) {
         if (::mkdir(newFolder.c_str(), 0777) == 0) {
             madeFolder = true;
         } else if (const int error = errno; error != EEXIST) {
-            return undo(sayUtf8(Msg::FolderNotMade, {quoted(newFolder)}), error);
+            return undo({Msg::FolderNotMade, {inQuotes(newFolder)}}, error);
         }
     }
     for (const FileToWrite& file : files) {
         std::string name = stage(file);
         if (name.empty()) {
             const int error = errno;
-            return undo(sayUtf8(Msg::FileNotWritten, {quoted(file.path)}), error);
+            return undo({Msg::FileNotWritten, {inQuotes(file.path)}}, error);
         }
         staged.push_back(std::move(name));
     }
@@ -155,7 +149,7 @@ WriteResult writeAllOrNothing(const std::vector<FileToWrite>& files, const std::
             }
             if (!commit(staged[i], files[i])) {
                 const int error = errno;
-                return undo(sayUtf8(Msg::FileNotSaved, {quoted(files[i].path)}), error);
+                return undo({Msg::FileNotSaved, {inQuotes(files[i].path)}}, error);
             }
             staged[i].clear();
             if (!replacing) {
@@ -166,9 +160,7 @@ WriteResult writeAllOrNothing(const std::vector<FileToWrite>& files, const std::
     for (const FileToWrite& file : files) {
         syncFolder(folderOf(file.path));
     }
-    WriteResult done;
-    done.ok = true;
-    return done;
+    return std::nullopt;
 }
 
 } // namespace zifferon

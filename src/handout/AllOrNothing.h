@@ -28,10 +28,9 @@ struct FileToWrite {
 // Writes `files`; those that may replace a file are renamed into place
 // last, once nothing else can fail.
 // `newFolder`, when not empty, is made first if it does not exist (the
-// files' folder) and removed again on failure. The reason names the file
-// and says what went wrong, in German.
-WriteResult writeAllOrNothing(const std::vector<FileToWrite>& files,
-                              const std::string& newFolder = {});
+// files' folder) and removed again on failure. The failure names the file
+// and says what went wrong.
+Problem writeAllOrNothing(const std::vector<FileToWrite>& files, const std::string& newFolder = {});
 
 // A path's folder and last part as the file system sees them ("a/b" -> "a",
 // "b"; "b" -> ".", "b").

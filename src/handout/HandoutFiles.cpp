@@ -4,7 +4,7 @@
 #include "handout/HandoutFiles.h"
 
 #include "handout/AllOrNothing.h"
-#include "sheet/Catalogue.h"
+#include "sheet/Failure.h"
 
 #include <climits>
 #include <cstdlib>
@@ -18,10 +18,6 @@ namespace zifferon {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string quoted(const std::string& path) {
-    return sayUtf8(Msg::Quoted, {path});
-}
 
 // "neu/" names the folder neu, not a file in it.
 std::string withoutTrailingSlash(std::string folder) {
@@ -37,19 +33,19 @@ bool mayWriteInto(const std::string& folder) {
     return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
-// Why nothing can be made inside `folder`; empty when something can.
-std::string folderProblem(const std::string& folder) {
+// Why nothing can be made inside `folder`; nothing when something can.
+Problem folderProblem(const std::string& folder) {
     struct stat info = {};
     if (::stat(folder.c_str(), &info) != 0) {
-        return sayUtf8(Msg::FolderMissing, {quoted(folder)});
+        return Failure{Msg::FolderMissing, {inQuotes(folder)}};
     }
     if (!S_ISDIR(info.st_mode)) {
-        return sayUtf8(Msg::NotAFolder, {quoted(folder)});
+        return Failure{Msg::NotAFolder, {inQuotes(folder)}};
     }
     if (!mayWriteInto(folder)) {
-        return sayUtf8(Msg::FolderNotWritable, {quoted(folder)});
+        return Failure{Msg::FolderNotWritable, {inQuotes(folder)}};
     }
-    return {};
+    return std::nullopt;
 }
 
 bool isLink(const std::string& path) {
@@ -93,32 +89,32 @@ TaskFileBytes freshTaskFile(const HandoutTask& task) {
     return writeTaskRecords(form);
 }
 
-std::string pdfTargetProblem(const std::string& path) {
+Problem pdfTargetProblem(const std::string& path) {
     if (path.empty()) {
-        return sayUtf8(Msg::NoPdfGiven);
+        return Failure{Msg::NoPdfGiven};
     }
     const std::string file = pdfFile(path);
     if (file.empty()) {
-        return sayUtf8(Msg::PdfLinkDangling, {quoted(path)});
+        return Failure{Msg::PdfLinkDangling, {inQuotes(path)}};
     }
     struct stat info = {};
     if (::stat(file.c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode)) {
-            return sayUtf8(Msg::PdfIsFolder, {quoted(path)});
+            return Failure{Msg::PdfIsFolder, {inQuotes(path)}};
         }
         if (!S_ISREG(info.st_mode)) {
-            return sayUtf8(Msg::PdfNotRegular, {quoted(path)});
+            return Failure{Msg::PdfNotRegular, {inQuotes(path)}};
         }
         if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) {
-            return sayUtf8(Msg::PdfNotWritable, {quoted(path)});
+            return Failure{Msg::PdfNotWritable, {inQuotes(path)}};
         }
     }
     return folderProblem(folderOf(file));
 }
 
-std::string taskFolderProblem(const std::string& given) {
+Problem taskFolderProblem(const std::string& given) {
     if (given.empty()) {
-        return sayUtf8(Msg::NoTaskFolderGiven);
+        return Failure{Msg::NoTaskFolderGiven};
     }
     const std::string folder = withoutTrailingSlash(given);
     struct stat info = {};
@@ -128,45 +124,45 @@ std::string taskFolderProblem(const std::string& given) {
     return folderProblem(folderOf(folder));
 }
 
-std::string taskFilesProblem(const std::vector<HandoutTask>& tasks, const std::string& folder) {
-    if (std::string problem = taskFolderProblem(folder); !problem.empty()) {
+Problem taskFilesProblem(const std::vector<HandoutTask>& tasks, const std::string& folder) {
+    if (Problem problem = taskFolderProblem(folder)) {
         return problem;
     }
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         const std::string name = handoutFileName(static_cast<int>(i) + 1, tasks[i]);
         struct stat info = {};
         if (::lstat(taskFilePath(folder, static_cast<int>(i) + 1, tasks[i]).c_str(), &info) == 0) {
-            return sayUtf8(Msg::TaskFileExists,
-                           {quoted(withoutTrailingSlash(folder)), quoted(name)});
+            return Failure{Msg::TaskFileExists,
+                           {inQuotes(withoutTrailingSlash(folder)), inQuotes(name)}};
         }
     }
-    return {};
+    return std::nullopt;
 }
 
-std::string handoutTargetsProblem(const std::vector<HandoutTask>& tasks, const std::string& pdfPath,
-                                  const std::string& taskFolder) {
-    if (std::string problem = pdfTargetProblem(pdfPath); !problem.empty()) {
+Problem handoutTargetsProblem(const std::vector<HandoutTask>& tasks, const std::string& pdfPath,
+                              const std::string& taskFolder) {
+    if (Problem problem = pdfTargetProblem(pdfPath)) {
         return problem;
     }
     if (taskFolder.empty()) {
-        return {};
+        return std::nullopt;
     }
-    if (std::string problem = taskFilesProblem(tasks, taskFolder); !problem.empty()) {
+    if (Problem problem = taskFilesProblem(tasks, taskFolder)) {
         return problem;
     }
     const fs::path pdf = reached(pdfFile(pdfPath));
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         if (reached(taskFilePath(taskFolder, number, tasks[i])) == pdf) {
-            return sayUtf8(Msg::PdfWouldBeTaskFile,
-                           {quoted(pdfPath), quoted(handoutFileName(number, tasks[i]))});
+            return Failure{Msg::PdfWouldBeTaskFile,
+                           {inQuotes(pdfPath), inQuotes(handoutFileName(number, tasks[i]))}};
         }
     }
-    return {};
+    return std::nullopt;
 }
 
-WriteResult writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
-                              const std::string& pdfPath, std::span<const std::uint8_t> pdf) {
+Problem writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
+                          const std::string& pdfPath, std::span<const std::uint8_t> pdf) {
     std::vector<TaskFileBytes> records;
     records.reserve(tasks.size());
     std::vector<FileToWrite> files;
@@ -180,9 +176,7 @@ WriteResult writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::
     if (!pdfPath.empty()) {
         const std::string file = pdfFile(pdfPath);
         if (file.empty()) {
-            WriteResult r;
-            r.reason = pdfTargetProblem(pdfPath);
-            return r;
+            return pdfTargetProblem(pdfPath);
         }
         files.push_back({file, pdf, true});
     }

@@ -25,29 +25,29 @@ std::string handoutFileName(int number, const HandoutTask& task);
 // The records of the task as a fresh sheet.
 TaskFileBytes freshTaskFile(const HandoutTask& task);
 
-// Why no PDF can be written to `path`, in German; empty when one can. A
+// Why no PDF can be written to `path`; nothing when one can. A
 // link is followed to the file it names; a link to nothing is refused.
-std::string pdfTargetProblem(const std::string& path);
+Problem pdfTargetProblem(const std::string& path);
 
-// Why no task files can be written into `folder`, in German; empty when
-// they can. A folder that does not exist yet is made inside an existing one.
-std::string taskFolderProblem(const std::string& folder);
+// Why no task files can be written into `folder`; nothing when they
+// can. A folder that does not exist yet is made inside an existing one.
+Problem taskFolderProblem(const std::string& folder);
 
 // The folder's problem, else a file of the sheet already there: task files
 // are never written over, the folder may hold the pupils' work on an
 // earlier copy of the same sheet.
-std::string taskFilesProblem(const std::vector<HandoutTask>& tasks, const std::string& folder);
+Problem taskFilesProblem(const std::vector<HandoutTask>& tasks, const std::string& folder);
 
 // The PDF's problem; with a folder, also the task files' and a PDF that
 // would be one of the task files.
-std::string handoutTargetsProblem(const std::vector<HandoutTask>& tasks, const std::string& pdfPath,
-                                  const std::string& taskFolder);
+Problem handoutTargetsProblem(const std::vector<HandoutTask>& tasks, const std::string& pdfPath,
+                              const std::string& taskFolder);
 
 // Writes the task files into `folder` (made when missing) and, when `pdf`
 // is not empty, the PDF to `pdfPath`: all of them or, on any failure, none
-// (the reason names the file and what went wrong, in German). Either target
-// may be empty: then it is not written.
-WriteResult writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
-                              const std::string& pdfPath, std::span<const std::uint8_t> pdf);
+// (the failure names the file and what went wrong). Either target may be
+// empty: then it is not written.
+Problem writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
+                          const std::string& pdfPath, std::span<const std::uint8_t> pdf);
 
 } // namespace zifferon

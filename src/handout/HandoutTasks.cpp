@@ -21,29 +21,29 @@ constexpr int kMostDraws = 1000000;
 
 } // namespace
 
-std::string handoutProblem(const HandoutSettings& s) {
+Problem handoutProblem(const HandoutSettings& s) {
     if (s.tasks < kHandoutMinTasks || s.tasks > kHandoutMaxTasks) {
-        return sayUtf8(Msg::HandoutTaskCount);
+        return Failure{Msg::HandoutTaskCount};
     }
     if (s.dividendDigits == 1) {
         // Its dividends end at 9, the divisors start at 11. Any longer limit
         // allows thousands of tasks, far more than a sheet holds.
-        return sayUtf8(Msg::HandoutOneDigit);
+        return Failure{Msg::HandoutOneDigit};
     }
     if (s.dividendDigits < kHandoutMinDividendDigits || s.dividendDigits > 6) {
-        return sayUtf8(Msg::HandoutDividendDigits);
+        return Failure{Msg::HandoutDividendDigits};
     }
     if (s.divisorDigits < 2 || s.divisorDigits > 3) {
-        return sayUtf8(Msg::HandoutDivisorDigits);
+        return Failure{Msg::HandoutDivisorDigits};
     }
     if (s.seed > kHandoutMaxSeed) {
-        return sayUtf8(Msg::HandoutSeed);
+        return Failure{Msg::HandoutSeed};
     }
     if (s.dividendDigits < lowestDividendDigits(s.kind)) {
-        return sayUtf8(Msg::HandoutKindDigits,
-                       {taskKindName(s.kind), std::to_string(lowestDividendDigits(s.kind))});
+        return Failure{Msg::HandoutKindDigits,
+                       {taskKindName(s.kind), std::to_string(lowestDividendDigits(s.kind))}};
     }
-    return {};
+    return std::nullopt;
 }
 
 HandoutSettings practiceSettings(HandoutSettings settings, MistakeKind mistake) {
@@ -56,7 +56,7 @@ HandoutSettings practiceSettings(HandoutSettings settings, MistakeKind mistake) 
 HandoutDraw drawHandout(const HandoutSettings& settings) {
     HandoutDraw draw;
     draw.problem = handoutProblem(settings);
-    if (!draw.problem.empty()) {
+    if (draw.problem) {
         return draw;
     }
     // The draw of "nächste Aufgabe" itself, with the sheet's digit limits.
@@ -76,7 +76,7 @@ HandoutDraw drawHandout(const HandoutSettings& settings) {
         }
     }
     if (draw.tasks.size() < std::size_t(settings.tasks)) {
-        draw.problem = sayUtf8(Msg::HandoutTooFew);
+        draw.problem = Failure{Msg::HandoutTooFew};
     }
     return draw;
 }

@@ -10,6 +10,7 @@
 // divisor, each task once.
 
 #include "check/WorkedSolution.h"
+#include "sheet/Failure.h"
 #include "sheet/Form1.h"
 #include "task/TaskKind.h"
 
@@ -44,12 +45,12 @@ struct HandoutTask {
     WorkedSolution solution;
 };
 
-// Why no sheet can be made with these settings, in German; empty when one can.
-std::string handoutProblem(const HandoutSettings& settings);
+// Why no sheet can be made with these settings; nothing when one can.
+Problem handoutProblem(const HandoutSettings& settings);
 
 struct HandoutDraw {
     std::vector<HandoutTask> tasks;
-    std::string problem; // German; empty when all tasks were drawn
+    Problem problem; // nothing when all tasks were drawn
 };
 
 HandoutDraw drawHandout(const HandoutSettings& settings);

@@ -142,9 +142,9 @@ std::size_t utf8Length(std::string_view s, std::size_t i) {
     return n;
 }
 
-ReadResult failure(const std::string& reason) {
+ReadResult failure(const Failure& reason) {
     ReadResult r;
-    r.reason = reason;
+    r.failure = reason;
     return r;
 }
 
@@ -177,7 +177,7 @@ OverviewRow overviewRow(std::string file, std::string path, const ReadResult& re
     row.file = std::move(file);
     row.path = std::move(path);
     row.refusal = taskFileRefusal(read);
-    if (!row.refusal.empty()) {
+    if (row.refusal) {
         return row;
     }
     const std::span<const std::uint8_t, kTaskFileSize> records(read.bytes.data(), kTaskFileSize);
@@ -214,18 +214,17 @@ OverviewRow overviewRow(std::string file, std::string path, const ReadResult& re
 ClassOverview readClassFolder(const std::string& folder) {
     ClassOverview overview;
     const TaskFolder found = findTaskFiles(folder);
-    if (!found.ok) {
-        overview.error = found.error;
+    if (found.failure) {
+        overview.failure = found.failure;
         return overview;
     }
     overview.rows.reserve(found.files.size());
     for (const TaskFolderEntry& entry : found.files) {
-        const ReadResult read = entry.problem.empty() ? readFileStart(entry.path, kTaskFileSize)
-                                                      : failure(entry.problem);
+        const ReadResult read =
+            entry.problem ? failure(*entry.problem) : readFileStart(entry.path, kTaskFileSize);
         overview.rows.push_back(overviewRow(entry.relative, entry.path, read));
     }
     markRepeatedMistakes(overview.rows);
-    overview.ok = true;
     return overview;
 }
 

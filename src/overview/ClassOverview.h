@@ -51,7 +51,7 @@ struct OverviewRow {
     std::string file; // relative to the chosen folder (bytes, as the file system has it)
     std::string path; // bytes: opens the file whatever its encoding
     Stand stand = Stand::KeineAufgabendatei;
-    std::string refusal;            // why the load refuses the file (German)
+    Problem refusal;                // why the load refuses the file
     std::string task;               // "9434 : 13"
     std::string result;             // "725 Rest 9"
     std::optional<bool> right;      // for a finished sheet only
@@ -68,8 +68,7 @@ struct OverviewRow {
 OverviewRow overviewRow(std::string file, std::string path, const ReadResult& read);
 
 struct ClassOverview {
-    bool ok = false;
-    std::string error; // German, naming the folder, when !ok
+    Problem failure; // naming the folder, when it cannot be searched
     std::vector<OverviewRow> rows;
 };
 

@@ -3,7 +3,7 @@
 
 #include "overview/TaskFolder.h"
 
-#include "sheet/Catalogue.h"
+#include "sheet/Failure.h"
 #include "sheet/SystemErrorText.h"
 
 #include <algorithm>
@@ -18,10 +18,6 @@ namespace zifferon {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string quoted(const std::string& path) {
-    return sayUtf8(Msg::Quoted, {path});
-}
 
 bool isTaskFileName(const fs::path& name) {
     const std::string ext = name.extension().string();
@@ -76,7 +72,7 @@ std::error_code collect(const fs::path& root, const fs::path& folder, bool subfo
             }
             if (const std::error_code sub = collect(root, entry.path(), false, seen, out)) {
                 out.push_back({relative + "/", entry.path().string(),
-                               sayUtf8(Msg::FolderUnreadableHere, {systemErrorText(sub)})});
+                               Failure{Msg::FolderUnreadableHere, {systemErrorText(sub)}}});
             }
         } else if (isTaskFileName(entry.path().filename())) {
             out.push_back({relative, entry.path().string(), {}});
@@ -93,13 +89,14 @@ TaskFolder findTaskFiles(const std::string& folder) {
     std::error_code ec;
     const fs::file_status status = fs::status(root, ec);
     if (!fs::exists(status)) {
-        result.error = ec && ec != std::errc::no_such_file_or_directory
-                           ? sayUtf8(Msg::FolderUnreadable, {quoted(folder), systemErrorText(ec)})
-                           : sayUtf8(Msg::FolderMissing, {quoted(folder)});
+        result.failure =
+            ec && ec != std::errc::no_such_file_or_directory
+                ? Failure{Msg::FolderUnreadable, {inQuotes(folder), systemErrorText(ec)}}
+                : Failure{Msg::FolderMissing, {inQuotes(folder)}};
         return result;
     }
     if (!fs::is_directory(status)) {
-        result.error = sayUtf8(Msg::NotAFolder, {quoted(folder)});
+        result.failure = Failure{Msg::NotAFolder, {inQuotes(folder)}};
         return result;
     }
     std::set<FolderId> seen;
@@ -107,14 +104,14 @@ TaskFolder findTaskFiles(const std::string& folder) {
         seen.insert(*id);
     }
     if (const std::error_code listing = collect(root, root, true, seen, result.files)) {
-        result.error = sayUtf8(Msg::FolderUnreadable, {quoted(folder), systemErrorText(listing)});
+        result.failure =
+            Failure{Msg::FolderUnreadable, {inQuotes(folder), systemErrorText(listing)}};
         result.files.clear();
         return result;
     }
     std::sort(
         result.files.begin(), result.files.end(),
         [](const TaskFolderEntry& a, const TaskFolderEntry& b) { return a.relative < b.relative; });
-    result.ok = true;
     return result;
 }
 

@@ -19,14 +19,13 @@ namespace zifferon {
 struct TaskFolderEntry {
     std::string relative; // from the chosen folder, "/" between folders
     std::string path;     // as the file system is asked for it
-    // Set when this is a subfolder that cannot be listed (German): its
-    // files cannot be seen, and the overview says so instead of hiding it.
-    std::string problem;
+    // Set when this is a subfolder that cannot be listed: its files cannot
+    // be seen, and the overview says so instead of hiding it.
+    Problem problem;
 };
 
 struct TaskFolder {
-    bool ok = false;
-    std::string error;                  // German, naming the folder, when !ok
+    Problem failure;                    // naming the folder, when it cannot be searched
     std::vector<TaskFolderEntry> files; // sorted by their relative path
 };
 

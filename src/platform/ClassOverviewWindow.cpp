@@ -246,13 +246,13 @@ std::vector<OverviewRow> ClassOverviewWindow::shownRows() const {
 bool ClassOverviewWindow::saveCsv(const QString& path, QString* error) const {
     const std::string text = std::string(kUtf8ByteOrderMark) + overviewCsv(shownRows(), true);
     QtTaskFileStorage storage;
-    const WriteResult written = storage.writeAtomically(
+    const Problem failure = storage.writeAtomically(
         path.toStdString(),
         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-    if (!written.ok && error) {
-        *error = QString::fromStdString(written.reason);
+    if (failure && error) {
+        *error = QString::fromStdString(failureText(*failure));
     }
-    return written.ok;
+    return !failure;
 }
 
 bool ClassOverviewWindow::exportPdf(const QString& path, QString* error) const {

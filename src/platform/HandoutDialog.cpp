@@ -200,9 +200,8 @@ QString HandoutDialog::taskFolder() const {
 }
 
 QString HandoutDialog::problem() const {
-    const std::string problem = handoutProblem(settings());
-    if (!problem.empty()) {
-        return QString::fromStdString(problem);
+    if (const Problem problem = handoutProblem(settings())) {
+        return QString::fromStdString(failureText(*problem));
     }
     return taskFiles_->isChecked() ? taskFolderProblem(taskFolder()) : QString();
 }
@@ -351,8 +350,8 @@ void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
         return;
     }
     HandoutDraw draw = drawHandout(dialog.settings());
-    if (!draw.problem.empty()) {
-        failHandout(messages, QString::fromStdString(draw.problem));
+    if (draw.problem) {
+        failHandout(messages, QString::fromStdString(failureText(*draw.problem)));
         return;
     }
     const HandoutSheet sheet{std::move(draw.tasks), dialog.settings().seed, dialog.answers(),

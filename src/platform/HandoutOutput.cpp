@@ -18,11 +18,12 @@ std::string fileSystemPath(const QString& path) {
 }
 
 QString taskFolderProblem(const QString& folder) {
-    return QString::fromStdString(zifferon::taskFolderProblem(fileSystemPath(folder)));
+    return QString::fromStdString(problemText(zifferon::taskFolderProblem(fileSystemPath(folder))));
 }
 
 QString taskFilesProblem(const HandoutSheet& sheet, const QString& folder) {
-    return QString::fromStdString(zifferon::taskFilesProblem(sheet.tasks, fileSystemPath(folder)));
+    return QString::fromStdString(
+        problemText(zifferon::taskFilesProblem(sheet.tasks, fileSystemPath(folder))));
 }
 
 bool writeTaskFiles(const HandoutSheet& sheet, const std::string& folder, QString* error) {
@@ -31,11 +32,11 @@ bool writeTaskFiles(const HandoutSheet& sheet, const std::string& folder, QStrin
 
 bool writeHandout(const HandoutSheet& sheet, const std::string& pdfPath,
                   const std::string& taskFolder, QString* error) {
-    const std::string problem = pdfPath.empty()
-                                    ? taskFilesProblem(sheet.tasks, taskFolder)
-                                    : handoutTargetsProblem(sheet.tasks, pdfPath, taskFolder);
-    if (!problem.empty()) {
-        setErrorText(error, QString::fromStdString(problem));
+    const Problem problem = pdfPath.empty()
+                                ? taskFilesProblem(sheet.tasks, taskFolder)
+                                : handoutTargetsProblem(sheet.tasks, pdfPath, taskFolder);
+    if (problem) {
+        setErrorText(error, QString::fromStdString(failureText(*problem)));
         return false;
     }
     QByteArray pdf;
@@ -45,14 +46,14 @@ bool writeHandout(const HandoutSheet& sheet, const std::string& pdfPath,
             return false;
         }
     }
-    const WriteResult written =
+    const Problem failure =
         writeHandoutFiles(sheet.tasks, taskFolder, pdfPath,
                           std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
                                     static_cast<std::size_t>(pdf.size())));
-    if (!written.ok) {
-        setErrorText(error, QString::fromStdString(written.reason));
+    if (failure) {
+        setErrorText(error, QString::fromStdString(failureText(*failure)));
     }
-    return written.ok;
+    return !failure;
 }
 
 int runHandoutCommand(const HandoutRequest& request) {
@@ -64,15 +65,14 @@ int runHandoutCommand(const HandoutRequest& request) {
         settings.seed = seedFromClock(kHandoutMaxSeed);
     }
     HandoutDraw draw = drawHandout(settings);
-    if (!draw.problem.empty()) {
-        std::fprintf(stderr, "zifferon: %s\n", draw.problem.c_str());
+    if (draw.problem) {
+        std::fprintf(stderr, "zifferon: %s\n", failureText(*draw.problem).c_str());
         return kWrongUsage;
     }
     const HandoutSheet sheet{std::move(draw.tasks), settings.seed, request.answers, settings.kind};
     // A target that cannot take the sheet is a wrong argument, like a bad number.
-    const std::string problem = handoutTargetsProblem(sheet.tasks, pdfPath, taskFolder);
-    if (!problem.empty()) {
-        std::fprintf(stderr, "zifferon: %s\n", problem.c_str());
+    if (const Problem problem = handoutTargetsProblem(sheet.tasks, pdfPath, taskFolder)) {
+        std::fprintf(stderr, "zifferon: %s\n", failureText(*problem).c_str());
         return kWrongUsage;
     }
     QString error;

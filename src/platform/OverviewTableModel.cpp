@@ -94,8 +94,8 @@ QVariant OverviewTableModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return column == Column::Wiederholt ? repeatedShort(row) : qt(cellText(row, column));
     case Qt::ToolTipRole:
-        if (column == Column::Stand && !row.refusal.empty()) {
-            return qt(row.refusal);
+        if (column == Column::Stand && row.refusal) {
+            return qt(failureText(*row.refusal));
         }
         if (column == Column::Wiederholt && !cellText(row, column).empty()) {
             return qt("Wiederholt: " + cellText(row, column));

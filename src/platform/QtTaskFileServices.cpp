@@ -4,7 +4,7 @@
 #include "platform/QtTaskFileServices.h"
 
 #include "platform/RecentFolder.h"
-#include "sheet/Catalogue.h"
+#include "sheet/Failure.h"
 #include "sheet/SystemErrorText.h"
 #include "taskfile/FileStart.h"
 
@@ -68,12 +68,6 @@ std::optional<std::string> chosenPath(const QString& path) {
     return utf8(path);
 }
 
-WriteResult writeFailure(std::string reason) {
-    WriteResult r;
-    r.reason = std::move(reason);
-    return r;
-}
-
 } // namespace
 
 std::optional<std::string> QtTaskFileDialogs::askOpenPath(const std::string& startFolder,
@@ -117,20 +111,19 @@ ReadResult QtTaskFileStorage::readPrefix(const std::string& path, std::size_t li
     return readFileStart(path, limit);
 }
 
-WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
-                                               std::span<const std::uint8_t> bytes) {
+Problem QtTaskFileStorage::writeAtomically(const std::string& path,
+                                           std::span<const std::uint8_t> bytes) {
     const QString name = qt(path);
     const QFileInfo info(name);
     if (info.isDir()) {
-        return writeFailure(sayUtf8(Msg::FileIsFolder));
+        return Failure{Msg::FileIsFolder};
     }
     if (info.exists() && !info.isFile()) {
-        return writeFailure(sayUtf8(Msg::FileNotRegular));
+        return Failure{Msg::FileNotRegular};
     }
     const QString folder = info.absolutePath();
     if (!QFileInfo(folder).isDir()) {
-        return writeFailure(sayUtf8(
-            Msg::FolderMissing, {sayUtf8(Msg::Quoted, {utf8(QDir::toNativeSeparators(folder))})}));
+        return Failure{Msg::FolderMissing, {inQuotes(utf8(QDir::toNativeSeparators(folder)))}};
     }
 
     // QSaveFile writes a temporary file beside the target and renames it over
@@ -141,7 +134,7 @@ WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
     // Qt's error strings are English: the reason is told from errno, which
     // the failed call has just set.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return writeFailure(sayUtf8(Msg::FileNotCreated, {systemErrorText(errno)}));
+        return Failure{Msg::FileNotCreated, {systemErrorText(errno)}};
     }
     const auto size = static_cast<qint64>(bytes.size());
     const qint64 written = file.write(reinterpret_cast<const char*>(bytes.data()), size);
@@ -151,21 +144,19 @@ WriteResult QtTaskFileStorage::writeAtomically(const std::string& path,
         const std::string detail =
             file.error() != QFileDevice::NoError ? ": " + systemErrorText(errno) : "";
         file.cancelWriting();
-        return writeFailure(sayUtf8(Msg::FileWrittenInPart, {detail}));
+        return Failure{Msg::FileWrittenInPart, {detail}};
     }
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) != 0) {
         const std::string detail = systemErrorText(errno);
         file.cancelWriting();
-        return writeFailure(sayUtf8(Msg::FileNotWrittenBecause, {detail}));
+        return Failure{Msg::FileNotWrittenBecause, {detail}};
     }
 #endif
     if (!file.commit()) {
-        return writeFailure(sayUtf8(Msg::FileNotWrittenBecause, {systemErrorText(errno)}));
+        return Failure{Msg::FileNotWrittenBecause, {systemErrorText(errno)}};
     }
-    WriteResult result;
-    result.ok = true;
-    return result;
+    return std::nullopt;
 }
 
 bool QtTaskFileStorage::exists(const std::string& path) {

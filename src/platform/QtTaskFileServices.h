@@ -44,8 +44,7 @@ class ChosenFile final : public TaskFileDialogs {
 class QtTaskFileStorage final : public TaskFileStorage {
   public:
     ReadResult readPrefix(const std::string& path, std::size_t limit) override;
-    WriteResult writeAtomically(const std::string& path,
-                                std::span<const std::uint8_t> bytes) override;
+    Problem writeAtomically(const std::string& path, std::span<const std::uint8_t> bytes) override;
     bool isWritableFolder(const std::string& folder) override;
     bool exists(const std::string& path) override;
     std::string documentsFolder() override;

@@ -285,11 +285,10 @@ bool writePdfFile(const QByteArray& pdf, const QString& path, QString* error) {
         return false;
     }
     QtTaskFileStorage storage;
-    const WriteResult written = storage.writeAtomically(
-        path.toStdString(), std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
-                                      static_cast<std::size_t>(pdf.size())));
-    if (!written.ok) {
-        setErrorText(error, QString::fromStdString(written.reason));
+    if (const Problem failure = storage.writeAtomically(
+            path.toStdString(), std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
+                                          static_cast<std::size_t>(pdf.size())))) {
+        setErrorText(error, QString::fromStdString(failureText(*failure)));
         return false;
     }
     // What is on disk now must be the whole document.

@@ -199,10 +199,10 @@ void SheetWindow::chooseClassFolder() {
 
 ClassOverviewWindow* SheetWindow::openClassOverview(const QString& folder) {
     ClassOverview overview = readClassFolder(QFile::encodeName(folder).toStdString());
-    if (!overview.ok) {
+    if (overview.failure) {
         services_.messages->showError(
             QCoreApplication::translate("SheetWindow", "Klassenübersicht").toStdString(),
-            overview.error);
+            failureText(*overview.failure));
         return nullptr;
     }
     auto* window =

@@ -50,7 +50,7 @@ bool contains(const auto& list, std::string_view name) {
     return std::find(list.begin(), list.end(), name) != list.end();
 }
 
-CommandLine wrong(std::string error) {
+CommandLine wrong(Failure error) {
     CommandLine c;
     c.action = CommandLine::Action::Wrong;
     c.error = std::move(error);
@@ -60,8 +60,8 @@ CommandLine wrong(std::string error) {
 constexpr std::array<std::string_view, 7> kHandoutOptionsWithValue = {
     "--worksheet", "--digits", "--seed", "--pdf", "--task-files", "--kind", "--for-mistake"};
 
-std::string quoted(std::string_view text) {
-    return sayUtf8(Msg::Quoted, {text});
+Failure quoted(std::string_view text) {
+    return inQuotes(std::string(text));
 }
 
 // A whole number of at most six digits, nothing else.
@@ -73,15 +73,14 @@ std::optional<int> smallNumber(std::string_view text) {
     return std::stoi(std::string(text));
 }
 
-// Takes the value of a worksheet option into `request`; the German reason
-// when the value is not one the option takes.
-std::string takeHandoutOption(std::string_view name, std::string_view value,
-                              HandoutRequest& request) {
+// Takes the value of a worksheet option into `request`; why not when the
+// value is not one the option takes.
+Problem takeHandoutOption(std::string_view name, std::string_view value, HandoutRequest& request) {
     HandoutSettings& s = request.settings;
     if (name == "--worksheet") {
         const std::optional<int> n = smallNumber(value);
         if (!n || *n < kHandoutMinTasks || *n > kHandoutMaxTasks) {
-            return sayUtf8(Msg::OptionWorksheet, {quoted(value)});
+            return Failure{Msg::OptionWorksheet, {quoted(value)}};
         }
         s.tasks = *n;
     } else if (name == "--digits") {
@@ -91,7 +90,7 @@ std::string takeHandoutOption(std::string_view name, std::string_view value,
             comma == std::string_view::npos ? std::nullopt : smallNumber(value.substr(comma + 1));
         // A dividend limit of 1 is named with its reason by handoutProblem.
         if (!d || !e || *d < 1 || *d > 6 || *e < 2 || *e > 3) {
-            return sayUtf8(Msg::OptionDigits, {quoted(value)});
+            return Failure{Msg::OptionDigits, {quoted(value)}};
         }
         s.dividendDigits = *d;
         s.divisorDigits = *e;
@@ -99,30 +98,30 @@ std::string takeHandoutOption(std::string_view name, std::string_view value,
     } else if (name == "--seed") {
         const std::optional<int> seed = smallNumber(value);
         if (!seed) {
-            return sayUtf8(Msg::OptionSeed, {quoted(value)});
+            return Failure{Msg::OptionSeed, {quoted(value)}};
         }
         s.seed = static_cast<std::uint32_t>(*seed);
         request.seedGiven = true;
     } else if (name == "--kind") {
         const std::optional<TaskKind> kind = taskKindFromKey(value);
         if (!kind) {
-            return sayUtf8(Msg::OptionKind, {quoted(value)});
+            return Failure{Msg::OptionKind, {quoted(value)}};
         }
         s.kind = *kind;
         request.kindGiven = true;
     } else if (name == "--for-mistake") {
         request.forMistake = mistakeKindFromKey(value);
         if (!request.forMistake) {
-            return sayUtf8(Msg::OptionForMistake, {quoted(value)});
+            return Failure{Msg::OptionForMistake, {quoted(value)}};
         }
     } else if (value.empty()) {
-        return sayUtf8(name == "--pdf" ? Msg::OptionWantsFile : Msg::OptionWantsFolder, {name});
+        return Failure{name == "--pdf" ? Msg::OptionWantsFile : Msg::OptionWantsFolder, {name}};
     } else if (name == "--pdf") {
         request.pdf = value;
     } else {
         request.taskFolder = value;
     }
-    return {};
+    return std::nullopt;
 }
 
 // An option's value given as the next argument must not be another option:
@@ -132,19 +131,19 @@ bool looksLikeOption(const std::string& value) {
     return value.starts_with("--") || value == "-h" || value == "-v";
 }
 
-std::string missingValue(const std::string& option, const std::string& next) {
-    return sayUtf8(Msg::OptionValueIsOption, {option, quoted(next)});
+Failure missingValue(const std::string& option, const std::string& next) {
+    return Failure{Msg::OptionValueIsOption, {option, quoted(next)}};
 }
 
 // Takes worksheet option `name` at args[i] into `c`, with its value from
-// "=value" or from the next argument (moving `i` past it); the German reason
-// when it cannot be taken, else empty.
-std::string takeHandoutArgument(const std::vector<std::string>& args, std::size_t& i,
-                                std::string_view name, CommandLine& c) {
+// "=value" or from the next argument (moving `i` past it); why not when it
+// cannot be taken.
+Problem takeHandoutArgument(const std::vector<std::string>& args, std::size_t& i,
+                            std::string_view name, CommandLine& c) {
     const std::string& arg = args[i];
     if (arg == "--answers") {
         c.handout.answers = true;
-        return {};
+        return std::nullopt;
     }
     std::string value;
     if (name.size() < arg.size()) {
@@ -155,7 +154,7 @@ std::string takeHandoutArgument(const std::vector<std::string>& args, std::size_
         }
         value = args[++i];
     } else {
-        return sayUtf8(Msg::OptionNoValue, {arg});
+        return Failure{Msg::OptionNoValue, {arg}};
     }
     return takeHandoutOption(name, value, c.handout);
 }
@@ -165,25 +164,25 @@ std::string takeHandoutArgument(const std::vector<std::string>& args, std::size_
 CommandLine finishedCommandLine(CommandLine c, bool worksheet, const std::string& handoutOption) {
     if (c.action == CommandLine::Action::Report) {
         if (!c.file.empty()) {
-            return wrong(sayUtf8(Msg::ReportOpensNoFile));
+            return wrong(Failure{Msg::ReportOpensNoFile});
         }
         if (!handoutOption.empty()) {
-            return wrong(sayUtf8(Msg::ReportAndOption, {handoutOption}));
+            return wrong(Failure{Msg::ReportAndOption, {handoutOption}});
         }
     }
     if (!handoutOption.empty() && c.action == CommandLine::Action::Window) {
         if (!worksheet) {
-            return wrong(sayUtf8(Msg::OptionOnlyWithWorksheet, {handoutOption}));
+            return wrong(Failure{Msg::OptionOnlyWithWorksheet, {handoutOption}});
         }
         if (!c.file.empty()) {
-            return wrong(sayUtf8(Msg::WorksheetOpensNoFile));
+            return wrong(Failure{Msg::WorksheetOpensNoFile});
         }
         if (c.handout.pdf.empty()) {
-            return wrong(sayUtf8(Msg::WorksheetNeedsPdf));
+            return wrong(Failure{Msg::WorksheetNeedsPdf});
         }
         if (c.handout.forMistake) {
             if (c.handout.kindGiven) {
-                return wrong(sayUtf8(Msg::KindAndForMistake));
+                return wrong(Failure{Msg::KindAndForMistake});
             }
             // Limits given are kept (and refused if too small for the kind).
             const HandoutSettings given = c.handout.settings;
@@ -192,8 +191,8 @@ CommandLine finishedCommandLine(CommandLine c, bool worksheet, const std::string
                 c.handout.settings.dividendDigits = given.dividendDigits;
             }
         }
-        if (std::string problem = handoutProblem(c.handout.settings); !problem.empty()) {
-            return wrong(problem);
+        if (const Problem problem = handoutProblem(c.handout.settings)) {
+            return wrong(*problem);
         }
         c.action = CommandLine::Action::Handout;
     }
@@ -211,7 +210,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
             if (!c.file.empty()) {
-                return wrong(sayUtf8(Msg::OnlyOneFile));
+                return wrong(Failure{Msg::OnlyOneFile});
             }
             c.file = arg;
             continue;
@@ -222,8 +221,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             if (handoutOption.empty() || name == "--worksheet") {
                 handoutOption = name;
             }
-            if (std::string reason = takeHandoutArgument(args, i, name, c); !reason.empty()) {
-                return wrong(reason);
+            if (Problem reason = takeHandoutArgument(args, i, name, c)) {
+                return wrong(std::move(*reason));
             }
             continue;
         }
@@ -237,7 +236,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             return c;
         } else if (arg == "--report" || arg.starts_with("--report=")) {
             if (arg == "--report" && i + 1 >= args.size()) {
-                return wrong(sayUtf8(Msg::ReportNeedsFolder));
+                return wrong(Failure{Msg::ReportNeedsFolder});
             }
             if (arg == "--report" && looksLikeOption(args[i + 1])) {
                 return wrong(missingValue(arg, args[i + 1]));
@@ -250,7 +249,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
                 ++i; // its value
             }
         } else if (!contains(kToolkitFlags, name)) {
-            return wrong(sayUtf8(Msg::UnknownOption, {arg}));
+            return wrong(Failure{Msg::UnknownOption, {arg}});
         }
     }
     return finishedCommandLine(std::move(c), worksheet, handoutOption);
@@ -260,8 +259,8 @@ std::string commandLineHelp() {
     return sayUtf8(Msg::CommandLineHelp);
 }
 
-std::string wrongUsageText(const std::string& error) {
-    return sayUtf8(Msg::WrongUsage, {error});
+std::string wrongUsageText(const Failure& error) {
+    return sayUtf8(Msg::WrongUsage, {failureText(error)});
 }
 
 std::string versionLine() {

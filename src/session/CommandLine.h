@@ -10,6 +10,7 @@
 // without a display.
 
 #include "handout/HandoutTasks.h"
+#include "sheet/Failure.h"
 
 #include <optional>
 #include <string>
@@ -44,7 +45,7 @@ struct CommandLine {
     std::string file;
     HandoutRequest handout;
     std::string folder; // Report
-    std::string error;  // German
+    Problem error;      // why, when Wrong
 };
 
 // `args` without the program's name.
@@ -53,7 +54,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args);
 // The German help text and the version line.
 std::string commandLineHelp();
 // What a wrong command line prints: its one-line reason and where the help is.
-std::string wrongUsageText(const std::string& error);
+std::string wrongUsageText(const Failure& error);
 std::string versionLine();
 
 // Exit code for a command line that is wrong.

@@ -13,8 +13,8 @@ namespace zifferon {
 
 int runReport(const std::string& folder, std::ostream& out, std::ostream& err) {
     const ClassOverview overview = readClassFolder(folder);
-    if (!overview.ok) {
-        err << "zifferon: " << overview.error << "\n";
+    if (overview.failure) {
+        err << "zifferon: " << failureText(*overview.failure) << "\n";
         return kWrongUsage;
     }
     out << overviewCsv(overview.rows, false) << std::flush;

@@ -16,15 +16,15 @@ Translation& installed() {
 }
 
 // Fills "%1" ... "%9" with the arguments; a "%" before anything else stays.
-template <typename String, typename View>
-String filled(View pattern, std::initializer_list<View> args) {
+template <typename String, typename View, typename Args>
+String filled(View pattern, const Args& args) {
     String out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const auto c = pattern[i];
         if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
             const std::size_t n = static_cast<std::size_t>(pattern[i + 1] - '1');
             if (n < args.size()) {
-                out += *(args.begin() + n);
+                out += View(*(args.begin() + n));
             }
             ++i;
         } else {
@@ -52,6 +52,10 @@ Text say(Msg id, std::initializer_list<TextView> args) {
 }
 
 std::string sayUtf8(Msg id, std::initializer_list<std::string_view> args) {
+    return filled<std::string, std::string_view>(pattern(id), args);
+}
+
+std::string sayUtf8Args(Msg id, const std::vector<std::string>& args) {
     return filled<std::string, std::string_view>(pattern(id), args);
 }
 

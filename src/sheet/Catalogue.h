@@ -16,12 +16,15 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zifferon {
 
 // The message's text in the installed language, its "%n" filled with args.
 Text say(Msg id, std::initializer_list<TextView> args = {});
 std::string sayUtf8(Msg id, std::initializer_list<std::string_view> args = {});
+// The same with arguments counted at run time.
+std::string sayUtf8Args(Msg id, const std::vector<std::string>& args);
 
 // The German source text filled with args, whatever language is installed.
 Text german(Msg id, std::initializer_list<TextView> args = {});

@@ -3,7 +3,7 @@
 
 #include "taskfile/FileStart.h"
 
-#include "sheet/Catalogue.h"
+#include "sheet/Failure.h"
 #include "sheet/SystemErrorText.h"
 
 #include <cerrno>
@@ -15,14 +15,14 @@ namespace zifferon {
 
 namespace {
 
-ReadResult failure(std::string reason) {
+ReadResult failure(Failure reason) {
     ReadResult r;
-    r.reason = std::move(reason);
+    r.failure = std::move(reason);
     return r;
 }
 
 ReadResult unreadable(int error) {
-    return failure(sayUtf8(Msg::FileUnreadable, {systemErrorText(error)}));
+    return failure({Msg::FileUnreadable, {systemErrorText(error)}});
 }
 
 class OpenFile {
@@ -50,7 +50,7 @@ ReadResult readFileStart(const std::string& path, std::size_t limit) {
     if (file.fd() < 0) {
         const int error = errno;
         if (error == ENOENT) {
-            return failure(sayUtf8(Msg::FileMissing));
+            return failure({Msg::FileMissing});
         }
         return unreadable(error);
     }
@@ -59,10 +59,10 @@ ReadResult readFileStart(const std::string& path, std::size_t limit) {
         return unreadable(errno);
     }
     if (S_ISDIR(info.st_mode)) {
-        return failure(sayUtf8(Msg::FileIsFolder));
+        return failure({Msg::FileIsFolder});
     }
     if (!S_ISREG(info.st_mode)) {
-        return failure(sayUtf8(Msg::FileNotRegular));
+        return failure({Msg::FileNotRegular});
     }
     ReadResult result;
     result.bytes.resize(limit);
@@ -81,7 +81,6 @@ ReadResult readFileStart(const std::string& path, std::size_t limit) {
         got += static_cast<std::size_t>(n);
     }
     result.bytes.resize(got);
-    result.ok = true;
     return result;
 }
 

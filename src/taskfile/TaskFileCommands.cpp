@@ -17,26 +17,22 @@ namespace {
 
 constexpr std::string_view kExtension = ".AUF";
 
-std::string quoted(const std::string& path) {
-    return sayUtf8(Msg::Quoted, {path});
-}
-
-std::string shortFileReason(std::size_t size) {
+Failure shortFileReason(std::size_t size) {
     const std::string expected = std::to_string(kTaskFileSize);
-    return size == 1 ? sayUtf8(Msg::FileTooShortOneByte, {expected})
-                     : sayUtf8(Msg::FileTooShort, {std::to_string(size), expected});
+    return size == 1 ? Failure{Msg::FileTooShortOneByte, {expected}}
+                     : Failure{Msg::FileTooShort, {std::to_string(size), expected}};
 }
 
 void reportLoadFailure(const TaskFileServices& services, const std::string& path,
-                       const std::string& reason) {
+                       const Failure& reason) {
     services.messages.showError(sayUtf8(Msg::LoadFailedTitle),
-                                sayUtf8(Msg::LoadFailed, {quoted(path), reason}));
+                                failureText({Msg::LoadFailed, {inQuotes(path), reason}}));
 }
 
 void reportSaveFailure(const TaskFileServices& services, const std::string& path,
-                       const std::string& reason) {
+                       const Failure& reason) {
     services.messages.showError(sayUtf8(Msg::SaveFailedTitle),
-                                sayUtf8(Msg::SaveFailed, {quoted(path), reason}));
+                                failureText({Msg::SaveFailed, {inQuotes(path), reason}}));
 }
 
 // The task as it would be typed: the cells' characters from left to right,
@@ -116,17 +112,16 @@ std::optional<std::string> saveSheetToTaskFile(Form1& form, const TaskFileServic
         start = named;
     }
     const TaskFileBytes bytes = writeTaskRecords(form);
-    const WriteResult result = services.storage.writeAtomically(path, bytes);
-    if (!result.ok) {
-        reportSaveFailure(services, path, result.reason);
+    if (const Problem failure = services.storage.writeAtomically(path, bytes)) {
+        reportSaveFailure(services, path, *failure);
         return std::nullopt;
     }
     return path;
 }
 
-std::string taskFileRefusal(const ReadResult& read) {
-    if (!read.ok) {
-        return read.reason;
+Problem taskFileRefusal(const ReadResult& read) {
+    if (read.failure) {
+        return read.failure;
     }
     if (read.bytes.size() < kTaskFileSize) {
         return shortFileReason(read.bytes.size());
@@ -134,10 +129,10 @@ std::string taskFileRefusal(const ReadResult& read) {
     const std::span<const std::uint8_t, kTaskFileSize> records(read.bytes.data(), kTaskFileSize);
     // A file of the right size can still be something else (a PDF renamed,
     // random bytes): taken, it would fill the sheet with garbage.
-    if (const std::string problem = taskFileProblem(records); !problem.empty()) {
-        return sayUtf8(Msg::NotATaskFile, {problem});
+    if (Problem problem = taskFileProblem(records)) {
+        return Failure{Msg::NotATaskFile, {std::move(*problem)}};
     }
-    return {};
+    return std::nullopt;
 }
 
 void putTaskFileOnSheet(Form1& form, std::span<const std::uint8_t, kTaskFileSize> records) {
@@ -173,8 +168,8 @@ std::optional<std::string> loadTaskFileOntoSheet(Form1& form, const TaskFileServ
     // to be unreadable, short or no task file must not cost the pupil the
     // current work.
     const ReadResult result = services.storage.readPrefix(path, kTaskFileSize);
-    if (const std::string refusal = taskFileRefusal(result); !refusal.empty()) {
-        reportLoadFailure(services, path, refusal);
+    if (const Problem refusal = taskFileRefusal(result)) {
+        reportLoadFailure(services, path, *refusal);
         return std::nullopt;
     }
     putTaskFileOnSheet(

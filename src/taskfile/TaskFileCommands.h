@@ -13,6 +13,7 @@
 // The dialogs, the file system and the message box are reached through the
 // small interfaces below, so that the commands run without a toolkit.
 
+#include "sheet/Failure.h"
 #include "sheet/Form1.h"
 #include "taskfile/TaskRecords.h"
 
@@ -40,14 +41,8 @@ class TaskFileDialogs {
 };
 
 struct ReadResult {
-    bool ok = false;
     std::vector<std::uint8_t> bytes; // the file's first bytes, at most the limit asked for
-    std::string reason;              // German, when !ok
-};
-
-struct WriteResult {
-    bool ok = false;
-    std::string reason; // German, when !ok
+    Problem failure;                 // why the file could not be read
 };
 
 class TaskFileStorage {
@@ -57,9 +52,9 @@ class TaskFileStorage {
     // comes first. Never creates a file.
     virtual ReadResult readPrefix(const std::string& path, std::size_t limit) = 0;
     // Replaces the file's whole content with `bytes` in one step: on failure
-    // the file is left as it was.
-    virtual WriteResult writeAtomically(const std::string& path,
-                                        std::span<const std::uint8_t> bytes) = 0;
+    // the file is left as it was; why it failed, or nothing.
+    virtual Problem writeAtomically(const std::string& path,
+                                    std::span<const std::uint8_t> bytes) = 0;
     virtual bool isWritableFolder(const std::string& folder) = 0;
     // Whether anything (a file, a folder) stands at `path`.
     virtual bool exists(const std::string& path) = 0;
@@ -101,8 +96,8 @@ std::optional<std::string> saveSheetToTaskFile(Form1& form, const TaskFileServic
                                                const std::string& path = {});
 
 // Why the load command refuses a file read from its start (at least the
-// first 23 records asked for), in German; empty when it takes the file.
-std::string taskFileRefusal(const ReadResult& read);
+// first 23 records asked for); nothing when it takes the file.
+Problem taskFileRefusal(const ReadResult& read);
 
 // What the load command does with a file it takes: the sheet is reset and
 // filled from the records, Text1 and Text2 are set from the loaded task, the

@@ -187,19 +187,19 @@ std::uint8_t toCp1252(char32_t c) {
     return '?';
 }
 
-std::string taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes) {
+Problem taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes) {
     // What is wrong first, in plain words; where, for whoever looks into
     // the bytes, after it.
     auto where = [](int k, int p) {
-        return sayUtf8(Msg::RecordWhere,
-                       {std::to_string(at(k, p) + 1), std::to_string(k), std::to_string(p)});
+        return Failure{Msg::RecordWhere,
+                       {std::to_string(at(k, p) + 1), std::to_string(k), std::to_string(p)}};
     };
     for (int k = 1; k <= kWorkRows; ++k) {
         for (int p : {1, 3}) {
             const std::uint8_t b = bytes[at(k, p)];
             if (b != '0' && b != '1') {
-                return sayUtf8(p == 1 ? Msg::RecordJudgedFlag : Msg::RecordCountFlag,
-                               {std::to_string(k), where(k, p)});
+                return Failure{p == 1 ? Msg::RecordJudgedFlag : Msg::RecordCountFlag,
+                               {std::to_string(k), where(k, p)}};
             }
         }
     }
@@ -213,29 +213,28 @@ std::string taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes) 
         {kDivisorRecord, kDivisorCells, Msg::RecordInDivisor},
         {kResultatRecord, kResultatCells, Msg::RecordInQuotient},
     };
-    auto controlIn = [&](int k, int cells, const std::string& name) -> std::string {
+    auto controlIn = [&](int k, int cells, const Failure& name) -> Problem {
         for (int p = 1; p <= cells; ++p) {
             if (isControlByte(bytes[at(k, p)])) {
                 char code[8];
                 std::snprintf(code, sizeof code, "0x%02X", bytes[at(k, p)]);
-                return sayUtf8(Msg::RecordControlChar, {name, code, where(k, p)});
+                return Failure{Msg::RecordControlChar, {name, code, where(k, p)}};
             }
         }
-        return {};
+        return std::nullopt;
     };
     for (const CellRecord& r : cellRecords) {
-        if (std::string problem = controlIn(r.k, r.cells, sayUtf8(r.name)); !problem.empty()) {
+        if (Problem problem = controlIn(r.k, r.cells, Failure{r.name})) {
             return problem;
         }
     }
     for (int n = 1; n <= kWorkRows; ++n) {
-        if (std::string problem = controlIn(kontrolleRecord(n), kRowCells,
-                                            sayUtf8(Msg::RecordInRow, {std::to_string(n)}));
-            !problem.empty()) {
+        if (Problem problem = controlIn(kontrolleRecord(n), kRowCells,
+                                        Failure{Msg::RecordInRow, {std::to_string(n)}})) {
             return problem;
         }
     }
-    return {};
+    return std::nullopt;
 }
 
 std::uint64_t shownErrorCount(const Form1& form, int row) {

@@ -29,6 +29,7 @@
 //
 // The filler of the cell records stays zero.
 
+#include "sheet/Failure.h"
 #include "sheet/Form1.h"
 
 #include <array>
@@ -87,11 +88,11 @@ static_assert(kTagEnd <= kRecordLength);
 // only the six characters is not taken.
 std::optional<RowTag> readRowTag(std::span<const std::uint8_t, kTaskFileSize> bytes, int row);
 
-// Why the bytes are no task file, in German; empty when they may be one. A
+// Why the bytes are no task file; nothing when they may be one. A
 // task file has "0" or "1" at positions 1 and 3 of each row-state record and
 // no control character (below 0x20, or 0x7F) at a position that holds a cell;
 // every file the writer makes passes.
-std::string taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes);
+Problem taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes);
 
 // Puts the records onto the sheet in file order: row states first, then the
 // cells; each work cell of a row whose verdict is "korrekt" is disabled

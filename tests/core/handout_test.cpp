@@ -47,7 +47,7 @@ TEST(HandoutDraw, SameNumberSameTasksWithinTheLimits) {
         SCOPED_TRACE(std::to_string(s.tasks) + " tasks, " + std::to_string(s.dividendDigits) + "," +
                      std::to_string(s.divisorDigits) + ", seed " + std::to_string(s.seed));
         const HandoutDraw draw = drawHandout(s);
-        ASSERT_EQ(draw.problem, "");
+        ASSERT_EQ(problemText(draw.problem), "");
         ASSERT_EQ(draw.tasks.size(), static_cast<std::size_t>(s.tasks));
         EXPECT_EQ(pairsOf(drawHandout(s).tasks), pairsOf(draw.tasks));
         // No more digits than the limits.
@@ -79,7 +79,7 @@ TEST(HandoutDraw, EveryKindFillsASheetAtEveryLimit) {
                 SCOPED_TRACE(std::string(taskKindKey(kind)) + " " + std::to_string(d) + "," +
                              std::to_string(e));
                 const HandoutDraw draw = drawHandout(s);
-                ASSERT_EQ(draw.problem, "");
+                ASSERT_EQ(problemText(draw.problem), "");
                 EXPECT_EQ(pairsOf(drawHandout(s).tasks), pairsOf(draw.tasks));
                 for (const HandoutTask& t : draw.tasks) {
                     EXPECT_EQ(t.divisor <= 9, kind == TaskKind::EinstelligerDivisor);
@@ -105,8 +105,9 @@ TEST(HandoutDraw, SettingsWithoutASheetAreRefusedInGerman) {
     };
     for (const auto& [settings, reason] : cases) {
         const HandoutDraw draw = drawHandout(settings);
-        EXPECT_NE(draw.problem.find(reason), std::string::npos) << draw.problem;
-        EXPECT_EQ(handoutProblem(settings), draw.problem);
+        const std::string problem = problemText(draw.problem);
+        EXPECT_NE(problem.find(reason), std::string::npos) << problem;
+        EXPECT_EQ(problemText(handoutProblem(settings)), problem);
         EXPECT_TRUE(draw.tasks.empty());
     }
 }
@@ -240,7 +241,7 @@ TEST(HandoutFiles, AllOrNothing) {
             put(klasse + "/" + handoutFileName(c.existing, tasks[c.existing - 1]), "Arbeit");
         }
         const auto before = folder.listing();
-        WriteResult written;
+        Problem written;
         {
             std::optional<FileSizeLimit> limit;
             if (c.limit) {
@@ -249,7 +250,7 @@ TEST(HandoutFiles, AllOrNothing) {
             written = writeHandoutFiles(tasks, klasse, folder / "blatt.pdf", pdf);
         }
         if (*c.failing == 0) {
-            ASSERT_TRUE(written.ok) << written.reason;
+            ASSERT_FALSE(written) << failureText(*written);
             auto after = folder.listing();
             EXPECT_EQ(after.size(), tasks.size() + 2); // the folder, its files and the PDF
             EXPECT_EQ(after["blatt.pdf"], pdf.size());
@@ -260,12 +261,13 @@ TEST(HandoutFiles, AllOrNothing) {
             }
             continue;
         }
-        EXPECT_FALSE(written.ok);
+        ASSERT_TRUE(written);
         EXPECT_EQ(folder.listing(), before);
-        EXPECT_NE(written.reason.find(c.failing), std::string::npos) << written.reason;
-        EXPECT_NE(written.reason.find(std::string(c.reason) + ". Es wurde nichts gespeichert."),
+        const std::string reason = failureText(*written);
+        EXPECT_NE(reason.find(c.failing), std::string::npos) << reason;
+        EXPECT_NE(reason.find(std::string(c.reason) + ". Es wurde nichts gespeichert."),
                   std::string::npos)
-            << written.reason;
+            << reason;
     }
 }
 
@@ -304,7 +306,7 @@ TEST(HandoutFiles, TargetsCheckedFirst) {
     ASSERT_TRUE(nobody.active()) << "the permission cases need a user bound by them";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pdf + " | " + c.taskFolder);
-        const std::string problem = handoutTargetsProblem(tasks, c.pdf, c.taskFolder);
+        const std::string problem = problemText(handoutTargetsProblem(tasks, c.pdf, c.taskFolder));
         if (c.problem.empty()) {
             EXPECT_EQ(problem, "");
         } else {

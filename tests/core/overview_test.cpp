@@ -163,11 +163,11 @@ TEST_F(ClassOverviewTest, RowsOfEveryKindOfFile) {
 
     const ClassOverview overview = readClassFolder(folder.root().string());
     ASSERT_EQ(overview.rows.size(), 11u);
-    EXPECT_NE(overview.rows[6].refusal.find("zu kurz (100 Bytes"), std::string::npos);
-    EXPECT_EQ(overview.rows[10].refusal, "Das ist keine gew\u00F6hnliche Datei.");
+    EXPECT_NE(problemText(overview.rows[6].refusal).find("zu kurz (100 Bytes"), std::string::npos);
+    EXPECT_EQ(problemText(overview.rows[10].refusal), "Das ist keine gew\u00F6hnliche Datei.");
     // The name that is not UTF-8 opens by its bytes, as a double-click does.
     EXPECT_EQ(overview.rows[9].path, (folder.root() / "latin1 \xE4.AUF").string());
-    EXPECT_TRUE(readFileStart(overview.rows[9].path, kTaskFileSize).ok);
+    EXPECT_FALSE(readFileStart(overview.rows[9].path, kTaskFileSize).failure);
     const std::string csv = overviewCsv(overview.rows, true);
     EXPECT_EQ(csv.substr(csv.rfind('\n', csv.size() - 2) + 1),
               "Summe: 11 Dateien;;3 nicht begonnen, 5 in Arbeit, 1 beendet, 2 keine "
@@ -212,8 +212,8 @@ TEST_F(ClassOverviewTest, APipeSwappedInNeverBlocks) {
     int files = 0, pipes = 0;
     for (int i = 0; i < 300; ++i) {
         const ReadResult read = readFileStart(file.string(), kTaskFileSize);
-        files += read.ok;
-        pipes += read.reason == "Das ist keine gew\u00F6hnliche Datei.";
+        files += !read.failure;
+        pipes += problemText(read.failure) == "Das ist keine gew\u00F6hnliche Datei.";
     }
     done = true;
     swapper.join();

@@ -181,12 +181,12 @@ TEST(SessionCommandLine, FileHelpVersionAndWrongOptions) {
         EXPECT_EQ(line.action, c.action) << testing::PrintToString(c.args);
         EXPECT_EQ(line.file, c.file) << testing::PrintToString(c.args);
         EXPECT_EQ(line.folder, c.folder) << testing::PrintToString(c.args);
-        EXPECT_EQ(line.error.empty(), c.action != Action::Wrong);
+        EXPECT_EQ(!line.error, c.action != Action::Wrong);
     }
     EXPECT_NE(commandLineHelp().find("Aufruf: zifferon [DATEI]"), std::string::npos);
     // Only limits that are taken are offered; a wrong line says where the help is.
     EXPECT_NE(commandLineHelp().find("im Dividenden (2 bis 6)"), std::string::npos);
-    EXPECT_EQ(wrongUsageText("Unbekannte Option: --bunt"),
+    EXPECT_EQ(wrongUsageText({Msg::UnknownOption, {"--bunt"}}),
               "zifferon: Unbekannte Option: --bunt\nMehr: zifferon --help\n");
 }
 
@@ -236,7 +236,8 @@ TEST(SessionCommandLine, WorksheetOptions) {
         const CommandLine line = parseCommandLine(c.args);
         SCOPED_TRACE(testing::PrintToString(c.args));
         EXPECT_EQ(line.action, c.action);
-        EXPECT_NE(line.error.find(c.reason), std::string::npos) << line.error;
+        EXPECT_NE(problemText(line.error).find(c.reason), std::string::npos)
+            << problemText(line.error);
         if (c.action == Action::Handout) {
             const HandoutSettings& s = line.handout.settings;
             const HandoutSettings& w = c.want.settings;
@@ -281,14 +282,15 @@ TEST(SessionCommandLine, KindsAndPracticeForAKindOfMistake) {
         const CommandLine line = parseCommandLine(args);
         if (c.kind.empty()) {
             EXPECT_EQ(line.action, CommandLine::Action::Wrong);
-            EXPECT_NE(line.error.find(c.reason), std::string::npos) << line.error;
+            EXPECT_NE(problemText(line.error).find(c.reason), std::string::npos)
+                << problemText(line.error);
             continue;
         }
-        ASSERT_EQ(line.action, CommandLine::Action::Handout) << line.error;
+        ASSERT_EQ(line.action, CommandLine::Action::Handout) << problemText(line.error);
         EXPECT_EQ(taskKindKey(line.handout.settings.kind), c.kind);
         EXPECT_EQ(line.handout.settings.dividendDigits, c.dividendDigits);
     }
-    EXPECT_EQ(parseCommandLine({"--kind", "mit-rest"}).error,
+    EXPECT_EQ(problemText(parseCommandLine({"--kind", "mit-rest"}).error),
               "--kind gilt nur zusammen mit --worksheet.");
 }
 

@@ -132,8 +132,8 @@ Bytes pdfLike() {
 TEST(TaskFileCommandsLoad, RefusedFilesLeaveTheSheetExactlyAsItWas) {
     struct Case {
         const char* what;
-        std::optional<Bytes> content;    // nullopt: no such file
-        std::optional<std::string> fail; // a read failure of the storage
+        std::optional<Bytes> content; // nullopt: no such file
+        std::optional<Failure> fail;  // a read failure of the storage
         std::string reasonPart;
     };
     const std::vector<Case> cases{
@@ -142,9 +142,9 @@ TEST(TaskFileCommandsLoad, RefusedFilesLeaveTheSheetExactlyAsItWas) {
         {"one byte short", Bytes(randomBytes(2943, 7)), {}, "(2943 Bytes, erwartet 2944)"},
         {"record 23 cut", Bytes(2900, ' '), {}, "(2900 Bytes, erwartet 2944)"},
         {"missing", std::nullopt, {}, "Die Datei existiert nicht."},
-        {"folder", std::nullopt, "Das ist ein Ordner, keine Datei.", "ist ein Ordner"},
-        {"unreadable", Bytes(2944, ' '), "Die Datei kann nicht gelesen werden: Zugriff verweigert.",
-         "Zugriff verweigert"},
+        {"folder", std::nullopt, Failure{Msg::FileIsFolder}, "Das ist ein Ordner, keine Datei."},
+        {"unreadable", Bytes(2944, ' '), Failure{Msg::FileUnreadable, {"Zugriff verweigert"}},
+         "Die Datei kann nicht gelesen werden: Zugriff verweigert."},
         // The size of a task file, but something else.
         {"random bytes", randomBytes(2944, 8), {}, "keine Aufgabendatei"},
         // What is wrong in plain words first, then where.
@@ -398,18 +398,20 @@ TEST(TaskFileCommandsSave, WritesExactlyTheRecordsAndLeavesSheetAndTimer) {
 }
 
 TEST(TaskFileCommandsSave, FailureIsReportedWithFileAndReason) {
-    const std::vector<std::string> reasons{
-        "Der Ordner \u201E/weg\u201C existiert nicht.",
-        "Die Datei kann nicht angelegt werden: Zugriff verweigert.",
-        "Die Datei kann nicht geschrieben werden: Kein Platz mehr auf dem Datentr\u00E4ger.",
+    const std::vector<std::pair<Failure, std::string>> reasons{
+        {{Msg::FolderMissing, {inQuotes("/weg")}}, "Der Ordner \u201E/weg\u201C existiert nicht."},
+        {{Msg::FileNotCreated, {"Zugriff verweigert"}},
+         "Die Datei kann nicht angelegt werden: Zugriff verweigert."},
+        {{Msg::FileNotWrittenBecause, {"Kein Platz mehr auf dem Datentr\u00E4ger"}},
+         "Die Datei kann nicht geschrieben werden: Kein Platz mehr auf dem Datentr\u00E4ger."},
     };
-    for (const std::string& reason : reasons) {
+    for (const auto& [failure, reason] : reasons) {
         SCOPED_TRACE(reason);
         Worksheet sheet;
         workedSheet(sheet);
         const auto before = test::snapshot(sheet.form);
         Services s;
-        s.writeFailures["/weg/a.AUF"] = reason;
+        s.writeFailures["/weg/a.AUF"] = failure;
         s.saveAnswer = "/weg/a";
         saveSheetToTaskFile(sheet.form, s.services());
         ASSERT_EQ(s.messages.size(), 1u);

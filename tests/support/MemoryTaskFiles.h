@@ -39,7 +39,7 @@ class MemoryTaskFiles final : public TaskFileDialogs, public TaskFileStorage, pu
 
     std::map<std::string, Bytes> files;
     // Reasons reported for a path, as the real storage would, without touching it.
-    std::map<std::string, std::string> readFailures, writeFailures;
+    std::map<std::string, Failure> readFailures, writeFailures;
     std::set<std::string> writableFolders{"/prog"};
     std::vector<std::size_t> readLimits;
     int writes = 0;
@@ -75,21 +75,19 @@ class MemoryTaskFiles final : public TaskFileDialogs, public TaskFileStorage, pu
         readLimits.push_back(limit);
         const auto it = files.find(path);
         if (readFailures.count(path) || it == files.end()) {
-            return {false,
-                    {},
-                    readFailures.count(path) ? readFailures[path] : "Die Datei existiert nicht."};
+            return {{},
+                    readFailures.count(path) ? readFailures.at(path) : Failure{Msg::FileMissing}};
         }
         const auto n = static_cast<std::ptrdiff_t>(std::min(limit, it->second.size()));
-        return {true, Bytes(it->second.begin(), it->second.begin() + n), {}};
+        return {Bytes(it->second.begin(), it->second.begin() + n), std::nullopt};
     }
-    WriteResult writeAtomically(const std::string& path,
-                                std::span<const std::uint8_t> bytes) override {
+    Problem writeAtomically(const std::string& path, std::span<const std::uint8_t> bytes) override {
         ++writes;
         if (writeFailures.count(path)) {
-            return {false, writeFailures[path]};
+            return writeFailures.at(path);
         }
         files[path] = Bytes(bytes.begin(), bytes.end());
-        return {true, {}};
+        return std::nullopt;
     }
     bool isWritableFolder(const std::string& folder) override {
         return writableFolders.count(folder) > 0;

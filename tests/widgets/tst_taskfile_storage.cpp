@@ -151,7 +151,7 @@ void TestTaskFileStorage::readsAtMostTheFirst23Records() {
         const QByteArray content = patternBytes(size, 5);
         QVERIFY(writeFile(path, content));
         const ReadResult r = storage.readPrefix(s(path), kTaskFileSize);
-        QVERIFY2(r.ok, r.reason.c_str());
+        QVERIFY2(!r.failure, problemText(r.failure).c_str());
         QCOMPARE(asQBytes(r.bytes), content.left(2944));
     }
 }
@@ -183,9 +183,10 @@ void TestTaskFileStorage::refusesWhatIsNoReadableFile() {
 
     QtTaskFileStorage storage;
     const ReadResult r = storage.readPrefix(s(path), kTaskFileSize);
-    QVERIFY(!r.ok);
+    QVERIFY(r.failure);
     QVERIFY(r.bytes.empty());
-    QVERIFY2(QString::fromStdString(r.reason).contains(reasonPart), r.reason.c_str());
+    QVERIFY2(QString::fromStdString(problemText(r.failure)).contains(reasonPart),
+             problemText(r.failure).c_str());
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System), before);
 }
 
@@ -207,8 +208,9 @@ void TestTaskFileStorage::refusesAFileWithoutReadPermission() {
         }
         r = storage.readPrefix(s(path), kTaskFileSize);
     }
-    QVERIFY(!r.ok);
-    QVERIFY2(r.reason.find("kann nicht gelesen werden") != std::string::npos, r.reason.c_str());
+    QVERIFY(r.failure);
+    QVERIFY2(problemText(r.failure).find("kann nicht gelesen werden") != std::string::npos,
+             problemText(r.failure).c_str());
 }
 
 void TestTaskFileStorage::savesExactly2944BytesOverALongerFile() {
@@ -219,14 +221,14 @@ void TestTaskFileStorage::savesExactly2944BytesOverALongerFile() {
 
     QtTaskFileStorage storage;
     const std::vector<std::uint8_t> bytes = taskBytes();
-    const WriteResult w = storage.writeAtomically(s(path), bytes);
-    QVERIFY2(w.ok, w.reason.c_str());
+    const Problem w = storage.writeAtomically(s(path), bytes);
+    QVERIFY2(!w, problemText(w).c_str());
     QCOMPARE(readFile(path), asQBytes(bytes));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"alt.AUF"});
 
     // A new file is created as well.
     const QString fresh = dir.filePath("neu.AUF");
-    QVERIFY(storage.writeAtomically(s(fresh), bytes).ok);
+    QVERIFY(!storage.writeAtomically(s(fresh), bytes));
     QCOMPARE(readFile(fresh).size(), 2944);
 }
 
@@ -237,16 +239,16 @@ void TestTaskFileStorage::refusesAMissingFolderOrAFolderAsTarget() {
     const std::vector<std::uint8_t> bytes = taskBytes();
 
     const QString missing = dir.filePath("gibtsnicht/a.AUF");
-    const WriteResult w1 = storage.writeAtomically(s(missing), bytes);
-    QVERIFY(!w1.ok);
-    QVERIFY2(w1.reason.find("Ordner") != std::string::npos, w1.reason.c_str());
+    const Problem w1 = storage.writeAtomically(s(missing), bytes);
+    QVERIFY(w1);
+    QVERIFY2(problemText(w1).find("Ordner") != std::string::npos, problemText(w1).c_str());
     QVERIFY(!QFileInfo::exists(dir.filePath("gibtsnicht")));
 
     QVERIFY(QDir(dir.path()).mkdir("ordner.AUF"));
     QVERIFY(writeFile(dir.filePath("ordner.AUF/drin"), "x"));
-    const WriteResult w2 = storage.writeAtomically(s(dir.filePath("ordner.AUF")), bytes);
-    QVERIFY(!w2.ok);
-    QVERIFY2(w2.reason.find("Ordner") != std::string::npos, w2.reason.c_str());
+    const Problem w2 = storage.writeAtomically(s(dir.filePath("ordner.AUF")), bytes);
+    QVERIFY(w2);
+    QVERIFY2(problemText(w2).find("Ordner") != std::string::npos, problemText(w2).c_str());
     QVERIFY(QFileInfo(dir.filePath("ordner.AUF")).isDir());
     QCOMPARE(readFile(dir.filePath("ordner.AUF/drin")), QByteArray("x"));
 }
@@ -265,7 +267,7 @@ void TestTaskFileStorage::readOnlyFolderKeepsTheOldFile() {
     setMode(folder, 0555);
 
     QtTaskFileStorage storage;
-    WriteResult w;
+    Problem w;
     {
         AsUnprivilegedUser user;
         if (!user.active()) {
@@ -275,8 +277,8 @@ void TestTaskFileStorage::readOnlyFolderKeepsTheOldFile() {
         w = storage.writeAtomically(s(path), taskBytes());
     }
     setMode(folder, 0755);
-    QVERIFY(!w.ok);
-    QVERIFY(!w.reason.empty());
+    QVERIFY(w);
+    QVERIFY(!problemText(w).empty());
     QCOMPARE(readFile(path), old);
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"alt.AUF"});
 }
@@ -308,11 +310,11 @@ void TestTaskFileStorage::fullDeviceKeepsTheOldFile() {
     }
 
     QtTaskFileStorage storage;
-    const WriteResult w = storage.writeAtomically(s(path), taskBytes());
-    QVERIFY(!w.ok);
+    const Problem w = storage.writeAtomically(s(path), taskBytes());
+    QVERIFY(w);
     // Told in German, not in the C library's words.
-    QVERIFY2(w.reason.find("Kein Platz mehr auf dem Datentr\u00E4ger") != std::string::npos,
-             w.reason.c_str());
+    QVERIFY2(problemText(w).find("Kein Platz mehr auf dem Datentr\u00E4ger") != std::string::npos,
+             problemText(w).c_str());
     QCOMPARE(readFile(path), old);
     QCOMPARE(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden),
              (QStringList{"alt.AUF", "fueller"}));
@@ -334,12 +336,12 @@ void TestTaskFileStorage::cutOffWriteKeepsTheOldFile() {
     auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
     QtTaskFileStorage storage;
-    const WriteResult w = storage.writeAtomically(s(path), taskBytes());
+    const Problem w = storage.writeAtomically(s(path), taskBytes());
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    QVERIFY(!w.ok);
-    QVERIFY2(w.reason.find("nicht") != std::string::npos, w.reason.c_str());
+    QVERIFY(w);
+    QVERIFY2(problemText(w).find("nicht") != std::string::npos, problemText(w).c_str());
     QCOMPARE(readFile(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"alt.AUF"});
 }
