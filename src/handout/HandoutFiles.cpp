@@ -78,7 +78,8 @@ fs::path reached(const std::string& path) {
 } // namespace
 
 std::string handoutFileName(int number, const HandoutTask& task) {
-    const std::string n = (number < 10 ? "0" : "") + std::to_string(number);
+    std::string n(number < 10 ? 1 : 0, '0');
+    n += std::to_string(number);
     return "Aufgabe " + n + " - " + std::to_string(task.dividend) + " durch " +
            std::to_string(task.divisor) + ".AUF";
 }

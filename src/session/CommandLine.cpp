@@ -85,15 +85,17 @@ Problem takeHandoutOption(std::string_view name, std::string_view value, Handout
         s.tasks = *n;
     } else if (name == "--digits") {
         const std::size_t comma = value.find(',');
-        const std::optional<int> d = smallNumber(value.substr(0, comma));
-        const std::optional<int> e =
-            comma == std::string_view::npos ? std::nullopt : smallNumber(value.substr(comma + 1));
+        // -1 for a number that is missing or not one.
+        const int d = smallNumber(value.substr(0, comma)).value_or(-1);
+        const int e = comma == std::string_view::npos
+                          ? -1
+                          : smallNumber(value.substr(comma + 1)).value_or(-1);
         // A dividend limit of 1 is named with its reason by handoutProblem.
-        if (!d || !e || *d < 1 || *d > 6 || *e < 2 || *e > 3) {
+        if (d < 1 || d > 6 || e < 2 || e > 3) {
             return Failure{Msg::OptionDigits, {quoted(value)}};
         }
-        s.dividendDigits = *d;
-        s.divisorDigits = *e;
+        s.dividendDigits = d;
+        s.divisorDigits = e;
         request.digitsGiven = true;
     } else if (name == "--seed") {
         const std::optional<int> seed = smallNumber(value);
