@@ -30,7 +30,10 @@ QString controlName(ControlId id) {
         "info",       "fehler",     "dividend",   "divisor",    "resultat",
         "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4", "kontrolle5",
         "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10",
+        "Label6",     "Label7",     "Label8",     "Label9",     "stellen",
+        "etwa",       "probe",      "pruefung",   "pfehler",
     };
+    static_assert(std::size(names) == static_cast<std::size_t>(Kind::PFehler) + 1);
     const QString base = QString::fromLatin1(names[static_cast<int>(id.kind)]);
     return arraySize(id.kind) > 1 || id.kind == Kind::Label3 ? base + QString("_%1").arg(id.index)
                                                              : base;
@@ -84,6 +87,10 @@ QWidget* SheetWindow::makeTextBox(ControlId id) {
         edit->setMaxLength(static_cast<int>(Form1::kText1MaxLength));
     } else if (id.kind == Kind::Text2) {
         edit->setMaxLength(static_cast<int>(Form1::kText2MaxLength));
+    } else if (isCheckBox(id.kind)) {
+        edit->setMaxLength(static_cast<int>(checkBoxLength(id.kind)));
+        edit->setAlignment(id.kind == Kind::Stellen ? Qt::AlignCenter : Qt::AlignRight);
+        edit->setTextMargins(0, 0, 0, 0);
     }
     // The key's handler runs first; the widgets follow the model only
     // once the key's own character has landed in this cell (afterKey):
@@ -114,8 +121,10 @@ QWidget* SheetWindow::makeButton(ControlId id) {
 QWidget* SheetWindow::makeLabel(ControlId id) {
     auto* label = new ClickableLabel(page_);
     label->setAlignment(id.kind == Kind::Label4 ? Qt::AlignCenter
-                                                : Qt::AlignLeft | Qt::AlignVCenter);
-    if (id.kind == Kind::Info || id.kind == Kind::Label3) {
+                        : id.kind == Kind::Label8 || id.kind == Kind::Label9
+                            ? Qt::AlignRight | Qt::AlignVCenter
+                            : Qt::AlignLeft | Qt::AlignVCenter);
+    if (id.kind == Kind::Info || id.kind == Kind::Label3 || id.kind == Kind::Pruefung) {
         label->setCursor(Qt::PointingHandCursor);
         connect(label, &ClickableLabel::clicked, this,
                 [this, id] { handle([id](Worksheet& sheet) { sheet.click(id); }); });

@@ -12,6 +12,13 @@ namespace {
 constexpr std::array<int, kWorkRows> kRowTops{1440, 1920, 2280, 2760, 3120,
                                               3600, 3960, 4440, 4800, 5280};
 constexpr int kTopLine = 1080;
+constexpr int kCheckBoxWidth = 780;
+constexpr int kProbeTop = 3000;
+constexpr int kProbeLineHeight = 360;
+// Top of the boxes of CheckLine `line`.
+constexpr int checkLineTop(int line) {
+    return line == 0 ? 2400 : kProbeTop + (line - 1) * kProbeLineHeight;
+}
 } // namespace
 
 int rowTop(int row) {
@@ -53,6 +60,29 @@ Geometry geometry(ControlId id) {
         return {4680 - 240 * i, kTopLine, kCellWidth, kCellHeight};
     case Kind::Resultat:
         return {5400 + 240 * i, kTopLine, kCellWidth, kCellHeight};
+    // The Überschlag and the Probe stand right of the work rows, under the
+    // quotient, each line ending in its verdict and error count.
+    case Kind::Label6:
+        return {4200, 2040, 3360, 255};
+    case Kind::Stellen:
+        return {7620, 2025, kCellWidth, kCellHeight};
+    case Kind::Label7:
+        return {4200, 2415, 495, 255};
+    case Kind::Etwa:
+        return {4740, 2400, kCheckBoxWidth, kCellHeight};
+    case Kind::Label8:
+        return {4200, kProbeTop + 15, 1470, 255};
+    case Kind::Label9:
+        return {5010, kProbeTop + kProbeLineHeight + 15, 660, 255};
+    case Kind::Probe: {
+        constexpr std::array<int, kProbeBoxes> left{5700, 4200, 5700};
+        return {left[static_cast<std::size_t>(i)], kProbeTop + (i == 0 ? 0 : kProbeLineHeight),
+                kCheckBoxWidth, kCellHeight};
+    }
+    case Kind::Pruefung:
+        return {6720, checkLineTop(i) + 15, 900, 255};
+    case Kind::PFehler:
+        return {7680, checkLineTop(i) + 15, 255, 255};
     default:
         if (isKontrolle(id.kind)) {
             return {columnLeft(i), rowTop(workRowOf(id.kind)), kCellWidth, kCellHeight};
@@ -93,6 +123,12 @@ int tabIndex(ControlId id) {
         return 17 + i;
     case Kind::Resultat:
         return 20 + i;
+    case Kind::Stellen:
+        return 90;
+    case Kind::Etwa:
+        return 91;
+    case Kind::Probe:
+        return 92 + i;
     default:
         break;
     }
@@ -126,7 +162,7 @@ int tabIndex(ControlId id) {
 const std::vector<ControlId>& allControls() {
     static const std::vector<ControlId> all = [] {
         std::vector<ControlId> v;
-        for (int k = static_cast<int>(Kind::Text1); k <= static_cast<int>(Kind::Kontrolle10); ++k) {
+        for (int k = static_cast<int>(Kind::Text1); k <= static_cast<int>(Kind::PFehler); ++k) {
             const auto kind = static_cast<Kind>(k);
             for (int i = 0; i < arraySize(kind); ++i) {
                 v.push_back({kind, i});

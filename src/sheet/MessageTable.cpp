@@ -298,6 +298,20 @@ constexpr Entry kEntries[] = {
     {Msg::FileWrittenInPart, QT_TRANSLATE_NOOP("Zifferon", "Die Datei kann nicht vollständig geschrieben werden%1.")},
     {Msg::FileNotWrittenBecause, QT_TRANSLATE_NOOP("Zifferon", "Die Datei kann nicht geschrieben werden: %1.")},
     {Msg::Caption, QT_TRANSLATE_NOOP("Zifferon", "Schriftliche Zifferon")},
+    {Msg::EstimateQuestion, QT_TRANSLATE_NOOP("Zifferon", "Wie viele Stellen hat das Ergebnis?")},
+    {Msg::EstimateAbout, QT_TRANSLATE_NOOP("Zifferon", "etwa")},
+    {Msg::ProbeTimesCaption, QT_TRANSLATE_NOOP("Zifferon", "%1 · %2 =")},
+    {Msg::ProbePlusCaption, QT_TRANSLATE_NOOP("Zifferon", "+ %1 =")},
+    {Msg::EstimateEmpty, QT_TRANSLATE_NOOP("Zifferon", "Schreibe zuerst, wie viele Stellen das Ergebnis hat.")},
+    {Msg::EstimateFirstFits, QT_TRANSLATE_NOOP("Zifferon", "%1 passt zuerst in %2. Die erste Ziffer des Ergebnisses gehört also zur %3.")},
+    {Msg::EstimateQuotientZero, QT_TRANSLATE_NOOP("Zifferon", "%1 passt nicht in %2: das Ergebnis ist 0, und das ist eine Stelle.")},
+    {Msg::EstimateTooFar, QT_TRANSLATE_NOOP("Zifferon", "%1 liegt zu weit weg. Runde so, dass du leicht teilen kannst, zum Beispiel %2 : %3 = %4.")},
+    {Msg::ProbeEmpty, QT_TRANSLATE_NOOP("Zifferon", "Schreibe zuerst die Zahlen in die Kästchen der Probe.")},
+    {Msg::ProbeAfterEnd, QT_TRANSLATE_NOOP("Zifferon", "Die Probe kommt, wenn die Aufgabe fertig gerechnet ist.")},
+    {Msg::ProbeFirstLine, QT_TRANSLATE_NOOP("Zifferon", "Zuerst muss die erste Zeile der Probe stimmen.")},
+    {Msg::ProbeCarryProduct, QT_TRANSLATE_NOOP("Zifferon", "Vor das Plus gehört das Ergebnis von %1 · %2 aus der Zeile darüber.")},
+    {Msg::ProbeSum, QT_TRANSLATE_NOOP("Zifferon", "%1 + %2 ist nicht %3: rechne das Zusammenzählen noch einmal nach.")},
+    {Msg::ProbeRight, QT_TRANSLATE_NOOP("Zifferon", "Die Probe ergibt %1, die Aufgabe heißt %2: stimmt.")},
 };
 // clang-format on
 

@@ -265,6 +265,22 @@ enum class Msg {
     FileNotWrittenBecause,
     Caption,
 
+    // The Überschlag and the Probe.
+    EstimateQuestion,
+    EstimateAbout,
+    ProbeTimesCaption,
+    ProbePlusCaption,
+    EstimateEmpty,
+    EstimateFirstFits,
+    EstimateQuotientZero,
+    EstimateTooFar,
+    ProbeEmpty,
+    ProbeAfterEnd,
+    ProbeFirstLine,
+    ProbeCarryProduct,
+    ProbeSum,
+    ProbeRight,
+
     Count
 };
 

@@ -5,6 +5,7 @@
 
 #include "check/SheetReading.h"
 #include "check/SheetTask.h"
+#include "tracker/CheckLineTracker.h"
 
 #include <array>
 
@@ -170,6 +171,7 @@ void trackProgress(Form1& form) {
     const RowMask emptied = guardStep(form);
     labelStep(form, emptied);
     bringDownStep(form);
+    trackCheckLines(form);
 }
 
 } // namespace zifferon
