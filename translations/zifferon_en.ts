@@ -1532,5 +1532,61 @@ Class overview without a window:
         <source>Schriftliche Zifferon</source>
         <translation>Zifferon Long Division</translation>
     </message>
+    <message>
+        <source>Wie viele Stellen hat das Ergebnis?</source>
+        <translation>How many digits does the result have?</translation>
+    </message>
+    <message>
+        <source>etwa</source>
+        <translation>about</translation>
+    </message>
+    <message>
+        <source>%1 · %2 =</source>
+        <translation>%1 · %2 =</translation>
+    </message>
+    <message>
+        <source>+ %1 =</source>
+        <translation>+ %1 =</translation>
+    </message>
+    <message>
+        <source>Schreibe zuerst, wie viele Stellen das Ergebnis hat.</source>
+        <translation>First write how many digits the result has.</translation>
+    </message>
+    <message>
+        <source>%1 passt zuerst in %2. Die erste Ziffer des Ergebnisses gehört also zur %3.</source>
+        <translation>%1 first goes into %2. So the first digit of the result belongs to the %3.</translation>
+    </message>
+    <message>
+        <source>%1 passt nicht in %2: das Ergebnis ist 0, und das ist eine Stelle.</source>
+        <translation>%1 does not go into %2: the result is 0, and that is one digit.</translation>
+    </message>
+    <message>
+        <source>%1 liegt zu weit weg. Runde so, dass du leicht teilen kannst, zum Beispiel %2 : %3 = %4.</source>
+        <translation>%1 is too far off. Round so that you can divide easily, for example %2 : %3 = %4.</translation>
+    </message>
+    <message>
+        <source>Schreibe zuerst die Zahlen in die Kästchen der Probe.</source>
+        <translation>First write the numbers into the boxes of the check.</translation>
+    </message>
+    <message>
+        <source>Die Probe kommt, wenn die Aufgabe fertig gerechnet ist.</source>
+        <translation>The check comes once the task is worked to the end.</translation>
+    </message>
+    <message>
+        <source>Zuerst muss die erste Zeile der Probe stimmen.</source>
+        <translation>The first line of the check must be right first.</translation>
+    </message>
+    <message>
+        <source>Vor das Plus gehört das Ergebnis von %1 · %2 aus der Zeile darüber.</source>
+        <translation>Before the plus goes the result of %1 · %2 from the line above.</translation>
+    </message>
+    <message>
+        <source>%1 + %2 ist nicht %3: rechne das Zusammenzählen noch einmal nach.</source>
+        <translation>%1 + %2 is not %3: work the addition again.</translation>
+    </message>
+    <message>
+        <source>Die Probe ergibt %1, die Aufgabe heißt %2: stimmt.</source>
+        <translation>The check gives %1, the task is %2: it is right.</translation>
+    </message>
 </context>
 </TS>
