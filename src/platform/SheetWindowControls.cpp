@@ -6,6 +6,8 @@
 
 #include "platform/SheetWindow.h"
 
+#include "sheet/ControlNames.h"
+
 #include "platform/QtKeyCodes.h"
 #include "platform/SheetWidgets.h"
 #include "sheet/Layout.h"
@@ -24,17 +26,8 @@ int packId(ControlId id) {
 }
 
 QString controlName(ControlId id) {
-    static const char* const names[] = {
-        "",           "Text1",      "Text2",      "Command1",   "Command2",
-        "Label1",     "Label2",     "Label4",     "Label3",     "Label5",
-        "info",       "fehler",     "dividend",   "divisor",    "resultat",
-        "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4", "kontrolle5",
-        "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10",
-        "Label6",     "Label7",     "Label8",     "Label9",     "stellen",
-        "etwa",       "probe",      "pruefung",   "pfehler",
-    };
-    static_assert(std::size(names) == static_cast<std::size_t>(Kind::PFehler) + 1);
-    const QString base = QString::fromLatin1(names[static_cast<int>(id.kind)]);
+    const std::string_view kind = kindName(id.kind);
+    const QString base = QString::fromLatin1(kind.data(), static_cast<qsizetype>(kind.size()));
     return arraySize(id.kind) > 1 || id.kind == Kind::Label3 ? base + QString("_%1").arg(id.index)
                                                              : base;
 }

@@ -26,6 +26,20 @@ int dividendLength(const Form1& form) {
 
 } // namespace
 
+std::string_view kindName(Kind kind) {
+    static constexpr std::string_view names[] = {
+        "",           "Text1",      "Text2",      "Command1",   "Command2",
+        "Label1",     "Label2",     "Label4",     "Label3",     "Label5",
+        "info",       "fehler",     "dividend",   "divisor",    "resultat",
+        "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4", "kontrolle5",
+        "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10",
+        "Label6",     "Label7",     "Label8",     "Label9",     "stellen",
+        "etwa",       "probe",      "pruefung",   "pfehler",
+    };
+    static_assert(std::size(names) == static_cast<std::size_t>(Kind::PFehler) + 1);
+    return names[static_cast<std::size_t>(kind)];
+}
+
 Text columnName(const Form1& form, int column) {
     static constexpr std::array<Msg, 6> places{
         Msg::ColumnUnits,     Msg::ColumnTens,         Msg::ColumnHundreds,

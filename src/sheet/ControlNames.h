@@ -5,6 +5,8 @@
 
 #include "sheet/Form1.h"
 
+#include <string_view>
+
 namespace zifferon {
 
 // The name a screen reader speaks for a control, in German, from the sheet as
@@ -15,6 +17,10 @@ Text accessibleName(const Form1& form, ControlId id);
 // "Einerspalte", "Zehnerspalte", ... for a column of the dividend's own digits;
 // columns right of its units digit are counted from the left ("Spalte 6").
 Text columnName(const Form1& form, int column);
+
+// The control's name as the window's code spells it ("kontrolle3", "info",
+// "Label4"), without the index; "" for None.
+std::string_view kindName(Kind kind);
 
 // The tooltip the window shows for a control: a row label explains itself
 // only while it shows "Fehler" or waits to be judged ("korrekt?": why a check

@@ -59,7 +59,7 @@ Form1::Form1() {
         label = {{}, false, std::nullopt, {}};
     }
     for (std::size_t line = 0; line < pruefung_.size(); ++line) {
-        pruefung_[line] = {{}, false, std::nullopt, {}};
+        pruefung_[line] = {{}, false, verdictColour(Verdict::None), {}};
         pfehler_[line] = {U"0", false, std::nullopt, {}};
     }
     // The window starts with the focus on the first control of the tab order.

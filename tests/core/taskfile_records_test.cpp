@@ -80,10 +80,20 @@ TEST(TaskRecordsFormat, TwentyThreeRecordsOf128BytesWithTagsAndZeroFiller) {
         EXPECT_EQ(file[start],
                   static_cast<std::uint8_t>(firstBytes[static_cast<std::size_t>(k - 1)]))
             << "record " << k;
-        // The row-state records carry the tag, the rest of the filler is zero.
-        const std::size_t zeroFrom = k <= kWorkRows ? kTagEnd : 6;
+        // The row-state records carry the tag, the dividend's record the
+        // Überschlag and the Probe (none asked, none written: "-", count 0,
+        // empty boxes); the rest of the filler is zero.
+        std::size_t zeroFrom = k <= kWorkRows ? kTagEnd : 6;
         if (k <= kWorkRows) {
             EXPECT_EQ(std::string(file.begin() + start + 6, file.begin() + start + 10), "ZIF1");
+        }
+        if (k == 11) {
+            const std::string line = "-" + std::string(16, '0');
+            const std::string tag = "ZIF2"
+                                    "00" +
+                                    line + line + line + std::string(25, ' ');
+            EXPECT_EQ(std::string(file.begin() + start + 6, file.begin() + start + 6 + 82), tag);
+            zeroFrom = 6 + 82;
         }
         for (std::size_t b = zeroFrom; b < 128; ++b) {
             ASSERT_EQ(file[start + b], 0) << "record " << k << " byte " << b;

@@ -510,6 +510,9 @@ TEST(Walkthrough, Task9434By13ToTheEnd) {
     test::Pupil pupil(sheet);
     enterTask(form, U"9434", U"13");
     ASSERT_EQ(form.focus(), ctl::resultat(0));
+    // The first pass shows the Überschlag line; after it the sheet is at rest.
+    tick(form, 1);
+    EXPECT_TRUE(form.visible(ctl::stellen));
     const auto fresh = form.revision();
     tick(form, 3);
     EXPECT_EQ(form.revision(), fresh) << "a pass over the fresh sheet wrote something";
