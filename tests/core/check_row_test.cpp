@@ -3,6 +3,7 @@
 
 #include "SheetText.h"
 
+#include "check/CheckLines.h"
 #include "check/RowCheck.h"
 #include "sheet/Layout.h"
 
@@ -243,6 +244,241 @@ TEST(CheckRowFailure, NothingChanges) {
             EXPECT_EQ(withoutTips(test::snapshot(form)), before);
         }
     }
+}
+
+} // namespace
+} // namespace zifferon
+
+namespace zifferon {
+namespace {
+
+// The Überschlag and the Probe against tasks worked by hand:
+// 9434 : 13 = 725 Rest 9 (13 first fits into 94, a hundreds digit),
+// 1211 : 7 = 173, 9434 : 99 = 95 Rest 29 (99 first fits into 943),
+// 47 : 96 = 0 Rest 47.
+struct LineCase {
+    const char* what;
+    std::u32string dividend;
+    std::u32string divisor;
+    CheckLine line;
+    std::vector<std::u32string> boxes; // stellen, etwa / probe(0) / probe(1), probe(2)
+    bool finished;                     // "Berechnung beendet" shows
+    LineOutcome outcome;
+    bool right;
+    std::string reason;
+};
+
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class CheckLineJudgement : public testing::TestWithParam<LineCase> {};
+
+TEST_P(CheckLineJudgement, VerdictAndSentence) {
+    const LineCase& c = GetParam();
+    Form1 form;
+    test::enterTask(form, c.dividend, c.divisor);
+    form.setVisible(ctl::Label4, c.finished);
+    std::vector<ControlId> boxes{ctl::stellen, ctl::etwa};
+    if (c.line == CheckLine::ProbeMal) {
+        boxes = {ctl::probe(0)};
+    } else if (c.line == CheckLine::ProbePlus) {
+        boxes = {ctl::probe(1), ctl::probe(2)};
+        form.showLineVerdict(CheckLine::ProbeMal,
+                             c.what[0] == '!' ? Verdict::Fehler : Verdict::Korrekt);
+    }
+    for (std::size_t i = 0; i < c.boxes.size(); ++i) {
+        form.setText(boxes[i], c.boxes[i]);
+    }
+    const LineJudgement j = judgeLine(form, c.line);
+    EXPECT_EQ(j.outcome, c.outcome);
+    EXPECT_EQ(j.right, c.right);
+    EXPECT_EQ(test::utf8(j.reason), c.reason);
+}
+
+constexpr auto U = CheckLine::Ueberschlag;
+constexpr auto P1 = CheckLine::ProbeMal;
+constexpr auto P2 = CheckLine::ProbePlus;
+constexpr auto Judged = LineOutcome::Judged;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CheckLineJudgement,
+    testing::Values(
+        LineCase{"3 digits, no estimate", U"9434", U"13", U, {U"3", U""}, false, Judged, true, ""},
+        LineCase{"about 700", U"9434", U"13", U, {U"3", U"700"}, false, Judged, true, ""},
+        LineCase{"about 800", U"9434", U"13", U, {U"3", U"800"}, false, Judged, true, ""},
+        LineCase{"about 625, one hundred off",
+                 U"9434",
+                 U"13",
+                 U,
+                 {U"3", U"625"},
+                 false,
+                 Judged,
+                 true,
+                 ""},
+        LineCase{"about 624",
+                 U"9434",
+                 U"13",
+                 U,
+                 {U"3", U"624"},
+                 false,
+                 Judged,
+                 false,
+                 "624 liegt zu weit weg. Runde so, dass du leicht teilen kannst, zum Beispiel "
+                 "9100 : 13 = 700."},
+        LineCase{"4 digits",
+                 U"9434",
+                 U"13",
+                 U,
+                 {U"4", U"700"},
+                 false,
+                 Judged,
+                 false,
+                 "13 passt zuerst in 94. Die erste Ziffer des Ergebnisses gehört also zur "
+                 "Hunderterspalte."},
+        LineCase{
+            "no count", U"9434", U"13", U, {U"", U"700"}, false, LineOutcome::Empty, false, ""},
+        LineCase{"1211 : 7 in 4 digits",
+                 U"1211",
+                 U"7",
+                 U,
+                 {U"4", U""},
+                 false,
+                 Judged,
+                 false,
+                 "7 passt zuerst in 12. Die erste Ziffer des Ergebnisses gehört also zur "
+                 "Hunderterspalte."},
+        LineCase{"95 about 100", U"9434", U"99", U, {U"2", U"100"}, false, Judged, true, ""},
+        LineCase{"95 about 80",
+                 U"9434",
+                 U"99",
+                 U,
+                 {U"2", U"80"},
+                 false,
+                 Judged,
+                 false,
+                 "80 liegt zu weit weg. Runde so, dass du leicht teilen kannst, zum Beispiel "
+                 "8910 : 99 = 90."},
+        LineCase{"0 has one digit", U"47", U"96", U, {U"1", U""}, false, Judged, true, ""},
+        LineCase{"0 in 2 digits",
+                 U"47",
+                 U"96",
+                 U,
+                 {U"2", U""},
+                 false,
+                 Judged,
+                 false,
+                 "96 passt nicht in 47: das Ergebnis ist 0, und das ist eine Stelle."},
+        LineCase{"no task", U"", U"13", U, {U"3", U""}, false, LineOutcome::NoTask, false, ""},
+        LineCase{"product", U"9434", U"13", P1, {U"9425"}, true, Judged, true, ""},
+        LineCase{"product off by 10",
+                 U"9434",
+                 U"13",
+                 P1,
+                 {U"9435"},
+                 true,
+                 Judged,
+                 false,
+                 "725 · 13 ist nicht 9435: rechne das Malnehmen noch einmal nach."},
+        LineCase{"product before the end",
+                 U"9434",
+                 U"13",
+                 P1,
+                 {U"9425"},
+                 false,
+                 LineOutcome::NotYet,
+                 false,
+                 ""},
+        LineCase{"product empty", U"9434", U"13", P1, {U""}, true, LineOutcome::Empty, false, ""},
+        LineCase{"sum",
+                 U"9434",
+                 U"13",
+                 P2,
+                 {U"9425", U"9434"},
+                 true,
+                 Judged,
+                 true,
+                 "Die Probe ergibt 9434, die Aufgabe heißt 9434: stimmt."},
+        LineCase{"sum off",
+                 U"9434",
+                 U"13",
+                 P2,
+                 {U"9425", U"9435"},
+                 true,
+                 Judged,
+                 false,
+                 "9425 + 9 ist nicht 9435: rechne das Zusammenzählen noch einmal nach."},
+        LineCase{"product not carried",
+                 U"9434",
+                 U"13",
+                 P2,
+                 {U"9426", U"9435"},
+                 true,
+                 Judged,
+                 false,
+                 "Vor das Plus gehört das Ergebnis von 725 · 13 aus der Zeile darüber."},
+        LineCase{"sum without remainder",
+                 U"1211",
+                 U"7",
+                 P2,
+                 {U"1211", U"1211"},
+                 true,
+                 Judged,
+                 true,
+                 "Die Probe ergibt 1211, die Aufgabe heißt 1211: stimmt."},
+        LineCase{"sum of 0 : 96",
+                 U"47",
+                 U"96",
+                 P2,
+                 {U"0", U"47"},
+                 true,
+                 Judged,
+                 true,
+                 "Die Probe ergibt 47, die Aufgabe heißt 47: stimmt."},
+        LineCase{"sum box empty",
+                 U"9434",
+                 U"13",
+                 P2,
+                 {U"9425", U""},
+                 true,
+                 LineOutcome::Empty,
+                 false,
+                 ""},
+        LineCase{"! sum before the product is right",
+                 U"9434",
+                 U"13",
+                 P2,
+                 {U"9425", U"9434"},
+                 true,
+                 LineOutcome::NotYet,
+                 false,
+                 ""}));
+
+// The check command: a wrong line counts and keeps its boxes open, a right
+// one locks them; a line that gives no verdict only says why.
+TEST(CheckLineCommand, CountsLocksAndExplains) {
+    Form1 form;
+    test::enterTask(form, U"9434", U"13");
+    form.setText(ctl::stellen, U"4");
+    checkLine(form, U);
+    checkLine(form, U);
+    EXPECT_EQ(form.lineVerdict(U), Verdict::Fehler);
+    EXPECT_EQ(test::utf8(form.caption(ctl::pfehler(U))), "2");
+    EXPECT_TRUE(form.visible(ctl::pfehler(U)));
+    EXPECT_EQ(test::utf8(form.toolTip(ctl::pruefung(U))).substr(0, 22), "13 passt zuerst in 94.");
+    form.setText(ctl::stellen, U"3");
+    checkLine(form, U);
+    EXPECT_EQ(form.caption(ctl::pruefung(U)), texts::Korrekt);
+    EXPECT_EQ(form.background(ctl::pruefung(U)), colors::LightGreen);
+    EXPECT_FALSE(form.enabled(ctl::stellen));
+    EXPECT_FALSE(form.enabled(ctl::etwa));
+    EXPECT_EQ(form.lineErrors(U), 2u) << "a right check keeps the count";
+
+    const auto notices = form.notices();
+    checkLine(form, P1);
+    EXPECT_EQ(form.notices(), notices + 1);
+    EXPECT_EQ(test::utf8(form.notice()), "Die Probe kommt, wenn die Aufgabe fertig gerechnet ist.");
+    EXPECT_EQ(form.lineVerdict(P1), Verdict::None);
 }
 
 } // namespace

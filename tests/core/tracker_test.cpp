@@ -583,6 +583,17 @@ TEST(Walkthrough, Task9434By13ToTheEnd) {
         EXPECT_FALSE(form.visible(ctl::info(i))) << i;
     }
     EXPECT_EQ(test::dividendText(form), "9434..");
+
+    // Neither line was asked for: the Überschlag closed with the first digit,
+    // the Probe is offered without taking the focus, a click and Enter reach it.
+    EXPECT_FALSE(form.enabled(ctl::stellen));
+    EXPECT_TRUE(form.visible(ctl::probe(0)));
+    EXPECT_EQ(form.focus(), ctl::workRow(5, 1));
+    EXPECT_TRUE(pupil.click(ctl::probe(0)));
+    pupil.type(U"9425");
+    pupil.press(vk::Return);
+    EXPECT_EQ(form.lineVerdict(CheckLine::ProbeMal), Verdict::Korrekt);
+    EXPECT_EQ(form.focus(), ctl::probe(1));
 }
 
 TEST(Walkthrough, Task9434By99BringsTheLastDigitDownAndPullsTheFocus) {
