@@ -108,8 +108,7 @@ void trackProbe(Form1& form, const SheetTask& task) {
 
 } // namespace
 
-void trackCheckLines(Form1& form) {
-    const SheetTask task = sheetTask(form);
+void trackCheckLines(Form1& form, const SheetTask& task) {
     trackUeberschlag(form, task);
     trackProbe(form, task);
 }

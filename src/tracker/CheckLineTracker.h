@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "check/SheetTask.h"
 #include "sheet/Form1.h"
 
 namespace zifferon {
@@ -12,6 +13,6 @@ namespace zifferon {
 // "korrekt?" beside a written line, holds the first quotient digit back while
 // the sheet asks for the Überschlag first, and moves the focus on along the
 // lines.
-void trackCheckLines(Form1& form);
+void trackCheckLines(Form1& form, const SheetTask& task);
 
 } // namespace zifferon
