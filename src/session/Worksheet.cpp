@@ -85,7 +85,10 @@ void Worksheet::edited(ControlId box, TextView text) {
     if (keyInProgress_ && (box.kind == Kind::Resultat || isKontrolle(box.kind))) {
         form.setText(box, typedIntoCell(form.text(box), text));
     } else if (isCheckBox(box.kind)) {
-        form.setText(box, digitsOnly(text));
+        // The count of digits is one digit: a digit typed beside it replaces
+        // it, as in a cell.
+        const bool replaces = keyInProgress_ && box.kind == Kind::Stellen;
+        form.setText(box, digitsOnly(replaces ? typedIntoCell(form.text(box), text) : Text(text)));
     } else {
         form.setText(box, text);
     }
