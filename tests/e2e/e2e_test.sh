@@ -25,19 +25,32 @@ source "$(dirname "$0")/xdriver.sh"
 
 # Builds the expected file from its record fixture: six characters per
 # record, then a row record's tag ("|ZIF1 count kinds... hints|": the mark and
-# seven numbers of 16 digits each), padded with zero bytes to 128.
+# seven numbers of 16 digits each) or the dividend record's Überschlag and
+# Probe ("|ZIF2 flags verdict count verdict count verdict count stellen etwa
+# probe probe probe|": counts of 16 digits, boxes left-aligned in 1 and 6
+# characters, "_" for an empty box), padded with zero bytes to 128.
 build_expected() {
     local fixture=$1 out=$2
     : >"$out"
     grep '^|' "$fixture" | while IFS= read -r line; do
         local data=${line:1:6} rest=${line:8} written=6
+        local -a fields
+        read -ra fields <<<"${rest%%|*}"
         printf '%s' "$data" >>"$out"
         if [[ $rest == "ZIF1 "* ]]; then
-            local -a fields
-            read -ra fields <<<"${rest%%|*}"
             printf 'ZIF1' >>"$out"
             printf '%016d' "${fields[@]:1}" >>"$out"
             written=$((written + 4 + 16 * (${#fields[@]} - 1)))
+        elif [[ $rest == "ZIF2 "* ]]; then
+            printf 'ZIF2%s' "${fields[1]}" >>"$out"
+            printf '%s%016d' "${fields[@]:2:6}" >>"$out"
+            local box width=1
+            for box in "${fields[@]:8}"; do
+                [[ $box == _ ]] && box=""
+                printf "%-${width}s" "$box" >>"$out"
+                width=6
+            done
+            written=$((written + 88 - 6))
         fi
         head -c $((128 - written)) /dev/zero >>"$out"
     done
