@@ -1588,5 +1588,129 @@ Class overview without a window:
         <source>Die Probe ergibt %1, die Aufgabe heißt %2: stimmt.</source>
         <translation>The check gives %1, the task is %2: it is right.</translation>
     </message>
+    <message>
+        <source>Überschlag: Wie viele Stellen hat das Ergebnis?</source>
+        <translation>Estimate: How many digits does the result have?</translation>
+    </message>
+    <message>
+        <source>Überschlag: etwa, gerundetes Ergebnis, freiwillig</source>
+        <translation>Estimate: about, rounded result, optional</translation>
+    </message>
+    <message>
+        <source>Probe: %1</source>
+        <translation>Check: %1</translation>
+    </message>
+    <message>
+        <source>Ergebnis mal Divisor gleich</source>
+        <translation>result times divisor equals</translation>
+    </message>
+    <message>
+        <source>Probe: das Produkt noch einmal</source>
+        <translation>Check: the product again</translation>
+    </message>
+    <message>
+        <source>plus Rest gleich</source>
+        <translation>plus remainder equals</translation>
+    </message>
+    <message>
+        <source>Prüfung Überschlag</source>
+        <translation>Verdict: estimate</translation>
+    </message>
+    <message>
+        <source>Prüfung Probe, erste Zeile</source>
+        <translation>Verdict: check, first line</translation>
+    </message>
+    <message>
+        <source>Prüfung Probe, zweite Zeile</source>
+        <translation>Verdict: check, second line</translation>
+    </message>
+    <message>
+        <source>Fehler im Überschlag</source>
+        <translation>Mistakes in the estimate</translation>
+    </message>
+    <message>
+        <source>Fehler in der Probe, erste Zeile</source>
+        <translation>Mistakes in the check, first line</translation>
+    </message>
+    <message>
+        <source>Fehler in der Probe, zweite Zeile</source>
+        <translation>Mistakes in the check, second line</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>geteilt durch</source>
+        <translation>divided by</translation>
+    </message>
+    <message>
+        <source>gleich</source>
+        <translation>equals</translation>
+    </message>
+    <message>
+        <source>Der Überschlag kann geprüft werden.</source>
+        <translation>The estimate can be checked.</translation>
+    </message>
+    <message>
+        <source>Die Probe kann geprüft werden.</source>
+        <translation>The check can be verified.</translation>
+    </message>
+    <message>
+        <source>Jetzt kommt die Probe.</source>
+        <translation>Now comes the check.</translation>
+    </message>
+    <message>
+        <source>Überschlage zuerst: Wie viele Stellen hat das Ergebnis? Schau auf die markierten Ziffern des Dividenden.</source>
+        <translation>Estimate first: how many digits does the result have? Look at the marked digits of the dividend.</translation>
+    </message>
+    <message>
+        <source>In welche Zahl am Anfang des Dividenden passt %1 zuerst?</source>
+        <translation>Which number at the start of the dividend does %1 go into first?</translation>
+    </message>
+    <message>
+        <source>%1 passt zuerst in %2. Über der %3 steht die erste Ziffer des Ergebnisses: zähle, wie viele Ziffern des Dividenden von dort bis zum Ende stehen.</source>
+        <translation>%1 goes into %2 first. The first digit of the result stands over the %3: count how many digits of the dividend there are from there to the end.</translation>
+    </message>
+    <message>
+        <source>Schreibe die Probe in die markierten Kästchen.</source>
+        <translation>Write the check into the marked boxes.</translation>
+    </message>
+    <message>
+        <source>Was ist %1 + %2?</source>
+        <translation>What is %1 + %2?</translation>
+    </message>
+    <message>
+        <source>Rechne %1 · %2 und zähle dann den Rest %3 dazu: Das Ergebnis muss %4 sein.</source>
+        <translation>Work out %1 · %2, then add the remainder %3: the result must be %4.</translation>
+    </message>
+    <message>
+        <source>Überschlag: %1 Stellen</source>
+        <translation>Estimate: %1 digits</translation>
+    </message>
+    <message>
+        <source>Überschlag: Stellen noch leer</source>
+        <translation>Estimate: digits still empty</translation>
+    </message>
+    <message>
+        <source>, etwa %1</source>
+        <translation>, about %1</translation>
+    </message>
+    <message>
+        <source>Probe: %1 %2</source>
+        <translation>Check: %1 %2</translation>
+    </message>
+    <message>
+        <source>Probe, zweite Zeile: %1 %2 %3</source>
+        <translation>Check, second line: %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Als Nächstes: der Überschlag.</source>
+        <translation>Next: the estimate.</translation>
+    </message>
+    <message>
+        <source>Als Nächstes: die Probe.</source>
+        <translation>Next: the check.</translation>
+    </message>
 </context>
 </TS>

@@ -136,9 +136,10 @@ HintWindow::HintWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     instruction_ = new QLabel(this);
     question_ = new QLabel(this);
     multiples_ = new QLabel(this);
+    explanation_ = new QLabel(this);
     count_ = new QLabel(this);
     // No names of their own: a screen reader reads each label as its text.
-    for (QLabel* label : {instruction_, question_, multiples_, count_}) {
+    for (QLabel* label : {instruction_, question_, multiples_, explanation_, count_}) {
         label->setWordWrap(label != multiples_);
         label->setTextInteractionFlags(Qt::NoTextInteraction);
         layout->addWidget(label);
@@ -188,6 +189,8 @@ void HintWindow::showHint(const Hint& hint, int hintsUsed, const QString& outlin
     }
     multiples_->setText(lines.join('\n'));
     multiples_->setVisible(!lines.isEmpty());
+    explanation_->setText(toQString(hint.explanation));
+    explanation_->setVisible(!hint.explanation.empty());
     count_->setText(
         QCoreApplication::translate("HintWindow", "Benutzte Tipps seit der letzten Eingabe: %1")
             .arg(hintsUsed));
@@ -202,6 +205,9 @@ QString HintWindow::questionText() const {
 }
 QString HintWindow::multiplesText() const {
     return multiples_->text();
+}
+QString HintWindow::explanationText() const {
+    return explanation_->text();
 }
 QString HintWindow::countText() const {
     return count_->text();

@@ -191,10 +191,11 @@ bool Worksheet::saveTo(const TaskFileServices& services, const std::string& path
 
 Hint Worksheet::askForHint() {
     // A counted hint goes to the row the step writes next: the quotient digit
-    // and its product to the product row, the remainder to its own row.
+    // and its product to the product row, the remainder to its own row. A
+    // hint for the Überschlag or the Probe belongs to no row.
     const int used = coach_.hintsUsed();
     Hint hint = coach_.press(form);
-    if (coach_.hintsUsed() > used) {
+    if (coach_.hintsUsed() > used && isRowStep(coach_.step()->kind)) {
         const HintStep& step = *coach_.step();
         form.countHint(2 * step.step + (step.kind == StepKind::Remainder ? 1 : 0));
     }

@@ -22,9 +22,15 @@ Text columnName(const Form1& form, int column);
 // "Label4"), without the index; "" for None.
 std::string_view kindName(Kind kind);
 
+// A caption of the Probe as a screen reader says it: "725 · 13 =" as
+// "725 mal 13 gleich", "+ 9 =" as "plus 9 gleich".
+Text spokenCaption(TextView caption);
+
 // The tooltip the window shows for a control: a row label explains itself
 // only while it shows "Fehler" or waits to be judged ("korrekt?": why a check
-// gave no verdict); other controls show theirs as they are.
+// gave no verdict); the label of the Überschlag or a Probe line while it
+// shows a verdict (why it is wrong, what a right Probe proved); other
+// controls show theirs as they are.
 Text shownToolTip(const Form1& form, ControlId id);
 
 } // namespace zifferon
