@@ -266,6 +266,7 @@ constexpr Entry kEntries[] = {
         "Aufruf: zifferon [DATEI]\n"
         "       zifferon --worksheet N --pdf DATEI [--digits D,E] [--seed S] [--answers]\n"
         "                [--kind ART | --for-mistake FEHLER] [--task-files ORDNER]\n"
+        "                [--ueberschlag] [--probe]\n"
         "       zifferon --report ORDNER\n"
         "Schriftliche Division üben, wie sie im Rechenheft steht.\n"
         "\n"
@@ -290,6 +291,9 @@ constexpr Entry kEntries[] = {
         "                       stellenwert (null-im-ergebnis)\n"
         "  --answers            hängt das Lösungsblatt an\n"
         "  --task-files ORDNER  speichert jede Aufgabe als Aufgabendatei in ORDNER\n"
+        "  --ueberschlag        verlangt zu jeder Aufgabe den Überschlag: Platz dafür\n"
+        "                       auf dem Blatt, die Aufgabendateien fragen ihn ab\n"
+        "  --probe              verlangt zu jeder Aufgabe die Probe, ebenso\n"
         "\n"
         "Klassenübersicht ohne Fenster:\n"
         "  --report ORDNER      schreibt die Übersicht der Aufgabendateien im ORDNER\n"
@@ -312,6 +316,10 @@ constexpr Entry kEntries[] = {
     {Msg::ProbeCarryProduct, QT_TRANSLATE_NOOP("Zifferon", "Vor das Plus gehört das Ergebnis von %1 · %2 aus der Zeile darüber.")},
     {Msg::ProbeSum, QT_TRANSLATE_NOOP("Zifferon", "%1 + %2 ist nicht %3: rechne das Zusammenzählen noch einmal nach.")},
     {Msg::ProbeRight, QT_TRANSLATE_NOOP("Zifferon", "Die Probe ergibt %1, die Aufgabe heißt %2: stimmt.")},
+    {Msg::HandoutEstimate, QT_TRANSLATE_NOOP("Zifferon", "Überschlag: %1 Stellen, etwa %2")},
+    {Msg::HandoutEstimateOneDigit, QT_TRANSLATE_NOOP("Zifferon", "Überschlag: 1 Stelle, etwa %1")},
+    {Msg::HandoutProbeTimes, QT_TRANSLATE_NOOP("Zifferon", "Probe: %1 · %2 = %3")},
+    {Msg::HandoutProbePlus, QT_TRANSLATE_NOOP("Zifferon", "%1 + %2 = %3")},
 };
 // clang-format on
 

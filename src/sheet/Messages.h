@@ -281,6 +281,12 @@ enum class Msg {
     ProbeSum,
     ProbeRight,
 
+    // The answer pages' Überschlag and Probe of a worksheet.
+    HandoutEstimate,
+    HandoutEstimateOneDigit,
+    HandoutProbeTimes,
+    HandoutProbePlus,
+
     Count
 };
 
