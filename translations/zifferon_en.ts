@@ -250,6 +250,14 @@
         <translation>The worksheet cannot be printed.
 </translation>
     </message>
+    <message>
+        <source>Übers&amp;chlag verlangen</source>
+        <translation>Ask for the &amp;estimate</translation>
+    </message>
+    <message>
+        <source>Pro&amp;be verlangen</source>
+        <translation>Ask for the chec&amp;k</translation>
+    </message>
 </context>
 <context>
     <name>HandoutPrinter</name>
@@ -276,6 +284,18 @@
     <message>
         <source>Seite %1 von %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Überschlag: ___ Stellen, etwa ______</source>
+        <translation>Estimate: ___ digits, about ______</translation>
+    </message>
+    <message>
+        <source>Probe: ______ · ______ = ______</source>
+        <translation>Check: ______ · ______ = ______</translation>
+    </message>
+    <message>
+        <source>______ + ______ = ______</source>
+        <translation>______ + ______ = ______</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1474,7 @@ More: zifferon --help
         <source>Aufruf: zifferon [DATEI]
        zifferon --worksheet N --pdf DATEI [--digits D,E] [--seed S] [--answers]
                 [--kind ART | --for-mistake FEHLER] [--task-files ORDNER]
+                [--ueberschlag] [--probe]
        zifferon --report ORDNER
 Schriftliche Division üben, wie sie im Rechenheft steht.
 
@@ -1478,6 +1499,9 @@ Arbeitsblatt ohne Fenster:
                        stellenwert (null-im-ergebnis)
   --answers            hängt das Lösungsblatt an
   --task-files ORDNER  speichert jede Aufgabe als Aufgabendatei in ORDNER
+  --ueberschlag        verlangt zu jeder Aufgabe den Überschlag: Platz dafür
+                       auf dem Blatt, die Aufgabendateien fragen ihn ab
+  --probe              verlangt zu jeder Aufgabe die Probe, ebenso
 
 Klassenübersicht ohne Fenster:
   --report ORDNER      schreibt die Übersicht der Aufgabendateien im ORDNER
@@ -1486,6 +1510,7 @@ Klassenübersicht ohne Fenster:
         <translation>Usage: zifferon [FILE]
        zifferon --worksheet N --pdf FILE [--digits D,E] [--seed S] [--answers]
                 [--kind KIND | --for-mistake MISTAKE] [--task-files FOLDER]
+                [--ueberschlag] [--probe]
        zifferon --report FOLDER
 Practise written long division as it stands in the exercise book.
 
@@ -1510,6 +1535,9 @@ Worksheet without a window:
                        stellenwert (null-im-ergebnis)
   --answers            appends the answer sheet
   --task-files FOLDER  saves each task as a task file in FOLDER
+  --ueberschlag        asks for the estimate with each task: room for it on
+                       the sheet, the task files require it
+  --probe              asks for the check the same way
 
 Class overview without a window:
   --report FOLDER      writes the overview of the task files in FOLDER
@@ -1707,6 +1735,22 @@ Class overview without a window:
     <message>
         <source>Als Nächstes: der Überschlag.</source>
         <translation>Next: the estimate.</translation>
+    </message>
+    <message>
+        <source>Überschlag: %1 Stellen, etwa %2</source>
+        <translation>Estimate: %1 digits, about %2</translation>
+    </message>
+    <message>
+        <source>Überschlag: 1 Stelle, etwa %1</source>
+        <translation>Estimate: 1 digit, about %1</translation>
+    </message>
+    <message>
+        <source>Probe: %1 · %2 = %3</source>
+        <translation>Check: %1 · %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1 + %2 = %3</source>
+        <translation>%1 + %2 = %3</translation>
     </message>
     <message>
         <source>Als Nächstes: die Probe.</source>

@@ -266,6 +266,7 @@ constexpr Entry kEntries[] = {
         "Aufruf: zifferon [DATEI]\n"
         "       zifferon --worksheet N --pdf DATEI [--digits D,E] [--seed S] [--answers]\n"
         "                [--kind ART | --for-mistake FEHLER] [--task-files ORDNER]\n"
+        "                [--ueberschlag] [--probe]\n"
         "       zifferon --report ORDNER\n"
         "Schriftliche Division üben, wie sie im Rechenheft steht.\n"
         "\n"
@@ -290,6 +291,9 @@ constexpr Entry kEntries[] = {
         "                       stellenwert (null-im-ergebnis)\n"
         "  --answers            hängt das Lösungsblatt an\n"
         "  --task-files ORDNER  speichert jede Aufgabe als Aufgabendatei in ORDNER\n"
+        "  --ueberschlag        verlangt zu jeder Aufgabe den Überschlag: Platz dafür\n"
+        "                       auf dem Blatt, die Aufgabendateien fragen ihn ab\n"
+        "  --probe              verlangt zu jeder Aufgabe die Probe, ebenso\n"
         "\n"
         "Klassenübersicht ohne Fenster:\n"
         "  --report ORDNER      schreibt die Übersicht der Aufgabendateien im ORDNER\n"
@@ -344,6 +348,10 @@ constexpr Entry kEntries[] = {
     {Msg::ReadProbeSecond, QT_TRANSLATE_NOOP("Zifferon", "Probe, zweite Zeile: %1 %2 %3")},
     {Msg::NextEstimate, QT_TRANSLATE_NOOP("Zifferon", "Als Nächstes: der Überschlag.")},
     {Msg::NextProbe, QT_TRANSLATE_NOOP("Zifferon", "Als Nächstes: die Probe.")},
+    {Msg::HandoutEstimate, QT_TRANSLATE_NOOP("Zifferon", "Überschlag: %1 Stellen, etwa %2")},
+    {Msg::HandoutEstimateOneDigit, QT_TRANSLATE_NOOP("Zifferon", "Überschlag: 1 Stelle, etwa %1")},
+    {Msg::HandoutProbeTimes, QT_TRANSLATE_NOOP("Zifferon", "Probe: %1 · %2 = %3")},
+    {Msg::HandoutProbePlus, QT_TRANSLATE_NOOP("Zifferon", "%1 + %2 = %3")},
 };
 // clang-format on
 

@@ -313,6 +313,11 @@ enum class Msg {
     ReadProbeSecond,
     NextEstimate,
     NextProbe,
+    // The answer pages' Überschlag and Probe of a worksheet.
+    HandoutEstimate,
+    HandoutEstimateOneDigit,
+    HandoutProbeTimes,
+    HandoutProbePlus,
 
     Count
 };

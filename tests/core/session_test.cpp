@@ -187,6 +187,7 @@ TEST(SessionCommandLine, FileHelpVersionAndWrongOptions) {
     EXPECT_NE(commandLineHelp().find("Aufruf: zifferon [DATEI]"), std::string::npos);
     // Only limits that are taken are offered; a wrong line says where the help is.
     EXPECT_NE(commandLineHelp().find("im Dividenden (2 bis 6)"), std::string::npos);
+    EXPECT_NE(commandLineHelp().find("[--ueberschlag] [--probe]"), std::string::npos);
     EXPECT_EQ(wrongUsageText({Msg::UnknownOption, {"--bunt"}}),
               "zifferon: Unbekannte Option: --bunt\nMehr: zifferon --help\n");
 }
@@ -200,6 +201,7 @@ TEST(SessionCommandLine, WorksheetOptions) {
         Action action;
         HandoutRequest want = {};
         std::string reason = "";
+        Form1::CheckDemands demands = {};
     };
     const Case cases[] = {
         {{"--worksheet", "8", "--pdf", "b.pdf"},
@@ -209,6 +211,24 @@ TEST(SessionCommandLine, WorksheetOptions) {
           "--task-files", "klasse"},
          Action::Handout,
          {{20, 6, 3, 4711}, true, true, "b.pdf", "klasse"}},
+        {{"--worksheet", "8", "--probe", "--pdf", "b.pdf", "--ueberschlag"},
+         Action::Handout,
+         {{8, 4, 2, 1}, false, false, "b.pdf", ""},
+         "",
+         {true, true}},
+        {{"--worksheet", "8", "--pdf", "b.pdf", "--probe"},
+         Action::Handout,
+         {{8, 4, 2, 1}, false, false, "b.pdf", ""},
+         "",
+         {false, true}},
+        {{"--probe", "--pdf", "b.pdf"},
+         Action::Wrong,
+         {},
+         "--probe gilt nur zusammen mit --worksheet"},
+        {{"--worksheet", "8", "--pdf", "b.pdf", "--ueberschlag=ja"},
+         Action::Wrong,
+         {},
+         "--ueberschlag=ja"},
         {{"--worksheet", "0", "--pdf", "b.pdf"}, Action::Wrong, {}, "1 bis 20, nicht „0“"},
         {{"--worksheet", "21", "--pdf", "b.pdf"}, Action::Wrong, {}, "1 bis 20"},
         {{"--worksheet", "acht", "--pdf", "b.pdf"}, Action::Wrong, {}, "1 bis 20"},
@@ -248,6 +268,7 @@ TEST(SessionCommandLine, WorksheetOptions) {
             EXPECT_EQ(s.seed, c.want.seedGiven ? w.seed : HandoutSettings{}.seed);
             EXPECT_EQ(std::tuple(line.handout.answers, line.handout.pdf, line.handout.taskFolder),
                       std::tuple(c.want.answers, c.want.pdf, c.want.taskFolder));
+            EXPECT_EQ(line.handout.demands, c.demands);
         }
     }
 }

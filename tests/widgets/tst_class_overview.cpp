@@ -157,7 +157,7 @@ void TestClassOverview::csvAndPdf() {
     const QStringList lines = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 5);
     QVERIFY(lines[0].startsWith(QString::fromUtf8("\uFEFFDatei;Aufgabe;Stand;")));
-    QCOMPARE(lines[2], QString("fertig.AUF;26 : 13;beendet;2 Rest 0;ja;1;1;0;0;0;0;0;"));
+    QCOMPARE(lines[2], QString("fertig.AUF;26 : 13;beendet;2 Rest 0;ja;1;1;0;0;0;0;0;;;;0;0"));
     QVERIFY(lines[4].startsWith("Summe: 3 Dateien;"));
     QVERIFY(!overview->saveCsv(out.filePath("fehlt/k.csv"), &error));
     QVERIFY(error.contains("existiert nicht"));

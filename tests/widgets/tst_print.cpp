@@ -230,6 +230,18 @@ void workStep(Form1& form, int step, char32_t digit, int productLeft, TextView p
     trackProgress(form);
 }
 
+// What a task file asks its pupil for, read as "Laden" reads it.
+Form1::CheckDemands demandsInFile(const QString& path) {
+    const QByteArray bytes = readFile(path);
+    Form1 form;
+    if (bytes.size() == qsizetype(kTaskFileSize)) {
+        applyTaskRecords(form,
+                         std::span<const std::uint8_t, kTaskFileSize>(
+                             reinterpret_cast<const std::uint8_t*>(bytes.data()), kTaskFileSize));
+    }
+    return form.demands();
+}
+
 void sheetInState(Worksheet& sheet, const QString& state) {
     Form1& f = sheet.form;
     f.setText(ctl::Text1, U"9434");
@@ -706,7 +718,8 @@ void TestPrint::failedExportSaysWhyInGerman() {
 
 void TestPrint::worksheetPagesReadBack() {
     // Five tasks: a full task page and one with a single task, and their answers.
-    HandoutSheet sheet{drawHandout({5, 4, 2, 4711}).tasks, 4711, true};
+    HandoutSheet sheet{
+        drawHandout({5, 4, 2, 4711}).tasks, 4711, true, TaskKind::Gemischt, {true, true}};
     QCOMPARE(HandoutPrinter::pageCount(sheet), 4);
     QString error;
     const QByteArray pdf = HandoutPrinter().pdf(sheet, &error);
@@ -732,6 +745,15 @@ void TestPrint::worksheetPagesReadBack() {
                     .arg(QString::fromStdString(answers ? solutionLine(t) : taskLine(t)));
             // Tasks 1 to 4 on the first page of each kind, task 5 on the second.
             QCOMPARE(pages[p].simplified().contains(line), (i < 4) == (p % 2 == 0));
+            for (const std::string& check : {estimateLine(t), probeLines(t)[0], probeLines(t)[1]}) {
+                QCOMPARE(pages[p].simplified().contains(QString::fromStdString(check + " ")),
+                         answers && (i < 4) == (p % 2 == 0));
+            }
+        }
+        // Room to write them on the task pages.
+        for (const char* blank :
+             {"Überschlag: ___ Stellen, etwa ______", "Probe: ______ · ______"}) {
+            QCOMPARE(pages[p].count(QString::fromUtf8(blank)), answers ? 0 : p == 0 ? 4 : 1);
         }
     }
 }
@@ -771,14 +793,18 @@ void TestPrint::worksheetFromTheMenu() {
     QVERIFY(at != items.end() && at != items.begin());
     QVERIFY((*(at - 1))->isSeparator());
 
+    // The window asks its pupils for the Probe: the dialog starts asking for it too.
+    QSettings(kSettingsOrganisation, kSettingsApplication).setValue("check/probe", true);
     QString defaults;
     test::whenHandoutDialog(&window, [&](HandoutDialog* dialog) {
-        defaults = QString("%1 %2 %3 %4 %5")
+        defaults = QString("%1 %2 %3 %4 %5 %6 %7")
                        .arg(dialog->taskCountBox()->value())
                        .arg(dialog->dividendDigitsBox()->value())
                        .arg(dialog->divisorDigitsBox()->value())
                        .arg(dialog->answersBox()->isChecked())
-                       .arg(dialog->taskFilesBox()->isChecked());
+                       .arg(dialog->taskFilesBox()->isChecked())
+                       .arg(dialog->ueberschlagBox()->isChecked())
+                       .arg(dialog->probeBox()->isChecked());
         dialog->seedBox()->setValue(4711);
         dialog->taskFilesBox()->setChecked(true);
         dialog->folderEdit()->clear();
@@ -787,7 +813,7 @@ void TestPrint::worksheetFromTheMenu() {
         QTest::mouseClick(dialog->pdfButton(), Qt::LeftButton);
     });
     (*at)->trigger();
-    QCOMPARE(defaults, QString("8 5 2 0 0"));
+    QCOMPARE(defaults, QString("8 5 2 0 0 0 1"));
     // It says where the files went.
     QCOMPARE(messages.messages.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(messages.messages[0].second),
@@ -802,6 +828,8 @@ void TestPrint::worksheetFromTheMenu() {
         names << QString::fromStdString(handoutFileName(int(names.size()) + 1, t));
     }
     QCOMPARE(QDir(dir_.filePath("menu-dateien")).entryList(QDir::Files), names);
+    QVERIFY((demandsInFile(dir_.filePath("menu-dateien/" + names[0])) ==
+             Form1::CheckDemands{false, true}));
 
     // Opened again: the set-up of the last sheet, and Enter in the number
     // field makes the sheet (the PDF's name is asked, here cancelled)
@@ -840,6 +868,11 @@ void TestPrint::worksheetCommandLine_data() {
     QTest::newRow("8 tasks, answers, task files")
         << QStringList{"--worksheet", "8",         "--seed",       "4711",    "--pdf",
                        "@/blatt.pdf", "--answers", "--task-files", "@/klasse"}
+        << 0 << QStringList{"blatt.pdf", "datei", "klasse"} << "";
+    QTest::newRow("task files asking for the Überschlag and the Probe")
+        << QStringList{"--worksheet", "8",         "--seed",  "4711",          "--pdf",
+                       "@/blatt.pdf", "--answers", "--probe", "--ueberschlag", "--task-files",
+                       "@/klasse"}
         << 0 << QStringList{"blatt.pdf", "datei", "klasse"} << "";
     QTest::newRow("20 tasks of every size")
         << QStringList{"--worksheet", "20", "--digits", "6,3", "--pdf", "@/blatt.pdf"} << 0 << files
@@ -913,6 +946,11 @@ void TestPrint::worksheetCommandLine() {
             names << QString::fromStdString(handoutFileName(int(names.size()) + 1, t));
         }
         QCOMPARE(QDir(dir.filePath("klasse")).entryList(QDir::Files), names);
+        // Each file asks for what the command line asked for.
+        const Form1::CheckDemands asked{args.contains("--ueberschlag"), args.contains("--probe")};
+        for (const QString& name : names) {
+            QVERIFY(demandsInFile(dir.filePath("klasse/" + name)) == asked);
+        }
         const auto info = runTool("pdfinfo", {dir.filePath("blatt.pdf")});
         if (info) {
             QVERIFY2(info->contains(QRegularExpression("Pages:\\s+4\\n")), qPrintable(*info));
