@@ -120,10 +120,9 @@ QWidget* SheetWindow::makeButton(ControlId id) {
 
 QWidget* SheetWindow::makeLabel(ControlId id) {
     auto* label = new ClickableLabel(page_);
-    label->setAlignment(id.kind == Kind::Label4 ? Qt::AlignCenter
-                        : id.kind == Kind::Label8 || id.kind == Kind::Label9
-                            ? Qt::AlignRight | Qt::AlignVCenter
-                            : Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAlignment(id.kind == Kind::Label4      ? Qt::AlignCenter
+                        : captionLeadsToBox(id.kind) ? Qt::AlignRight | Qt::AlignVCenter
+                                                     : Qt::AlignLeft | Qt::AlignVCenter);
     if (id.kind == Kind::Info || id.kind == Kind::Label3 || id.kind == Kind::Pruefung) {
         label->setCursor(Qt::PointingHandCursor);
         connect(label, &ClickableLabel::clicked, this,

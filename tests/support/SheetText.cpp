@@ -7,6 +7,7 @@
 #include "task/TaskEntry.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace zifferon::test {
 
@@ -74,11 +75,13 @@ Text digitsOf(long value) {
 
 std::string controlName(ControlId id) {
     static const char* const names[] = {
-        "None",       "Text1",      "Text2",      "Command1",   "Command2",
-        "Label1",     "Label2",     "Label4",     "Label3",     "Label5",
-        "info",       "fehler",     "dividend",   "divisor",    "resultat",
-        "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4", "kontrolle5",
-        "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10"};
+        "None",        "Text1",      "Text2",      "Command1",   "Command2",   "Label1",
+        "Label2",      "Label4",     "Label3",     "Label5",     "info",       "fehler",
+        "dividend",    "divisor",    "resultat",   "kontrolle1", "kontrolle2", "kontrolle3",
+        "kontrolle4",  "kontrolle5", "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9",
+        "kontrolle10", "Label6",     "Label7",     "Label8",     "Label9",     "stellen",
+        "etwa",        "probe",      "pruefung",   "pfehler"};
+    static_assert(std::size(names) == static_cast<std::size_t>(Kind::PFehler) + 1);
     std::string name = names[static_cast<int>(id.kind)];
     if (arraySize(id.kind) > 1) {
         name += "(" + std::to_string(id.index) + ")";
