@@ -583,6 +583,18 @@
         <source>Ordner der Klasse wählen</source>
         <translation>Choose the class&apos;s folder</translation>
     </message>
+    <message>
+        <source>Gilt ab der nächsten Aufgabe (Eingabe oder Laden).</source>
+        <translation>Applies from the next task (Enter or Load).</translation>
+    </message>
+    <message>
+        <source>Ü&amp;berschlag verlangen</source>
+        <translation>Ask for an &amp;estimate</translation>
+    </message>
+    <message>
+        <source>&amp;Probe verlangen</source>
+        <translation>Ask for a &amp;check</translation>
+    </message>
 </context>
 <context>
     <name>Zifferon</name>

@@ -75,13 +75,17 @@ QWidget* SheetWindow::makeTextBox(ControlId id) {
     if (isCell(id.kind)) {
         edit->setTextMargins(0, 0, 0, 0);
     }
-    edit->selectOnArrival = id.kind == Kind::Resultat || isKontrolle(id.kind);
+    edit->selectOnArrival =
+        id.kind == Kind::Resultat || isKontrolle(id.kind) || id.kind == Kind::Stellen;
     if (id.kind == Kind::Text1) {
         edit->setMaxLength(static_cast<int>(Form1::kText1MaxLength));
     } else if (id.kind == Kind::Text2) {
         edit->setMaxLength(static_cast<int>(Form1::kText2MaxLength));
     } else if (isCheckBox(id.kind)) {
-        edit->setMaxLength(static_cast<int>(checkBoxLength(id.kind)));
+        // The count of digits takes a second digit for a moment, so that the
+        // sheet can let it replace the first, as in a cell.
+        const std::size_t room = checkBoxLength(id.kind) + (id.kind == Kind::Stellen ? 1 : 0);
+        edit->setMaxLength(static_cast<int>(room));
         edit->setAlignment(id.kind == Kind::Stellen ? Qt::AlignCenter : Qt::AlignRight);
         edit->setTextMargins(0, 0, 0, 0);
     }
@@ -113,10 +117,9 @@ QWidget* SheetWindow::makeButton(ControlId id) {
 
 QWidget* SheetWindow::makeLabel(ControlId id) {
     auto* label = new ClickableLabel(page_);
-    label->setAlignment(id.kind == Kind::Label4 ? Qt::AlignCenter
-                        : id.kind == Kind::Label8 || id.kind == Kind::Label9
-                            ? Qt::AlignRight | Qt::AlignVCenter
-                            : Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAlignment(id.kind == Kind::Label4      ? Qt::AlignCenter
+                        : captionLeadsToBox(id.kind) ? Qt::AlignRight | Qt::AlignVCenter
+                                                     : Qt::AlignLeft | Qt::AlignVCenter);
     if (id.kind == Kind::Info || id.kind == Kind::Label3 || id.kind == Kind::Pruefung) {
         label->setCursor(Qt::PointingHandCursor);
         connect(label, &ClickableLabel::clicked, this,

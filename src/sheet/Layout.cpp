@@ -15,6 +15,18 @@ constexpr int kTopLine = 1080;
 constexpr int kCheckBoxWidth = 780;
 constexpr int kProbeTop = 3000;
 constexpr int kProbeLineHeight = 360;
+// The lines around the calculation: the question on a line of its own (a
+// translation may be longer), then boxes in two columns, the captions ending
+// at the boxes they lead to, so the numbers stand under each other.
+constexpr int kCheckLeft = 4200;
+constexpr int kCheckRightColumn = 5820;
+constexpr int kCaptionGap = 30;
+constexpr int kCaptionHeight = 255;
+// A caption in the row whose boxes start at `top`, from `left` up to the
+// right column.
+constexpr Geometry captionBefore(int left, int top) {
+    return {left, top + 15, kCheckRightColumn - kCaptionGap - left, kCaptionHeight};
+}
 // Top of the boxes of CheckLine `line`.
 constexpr int checkLineTop(int line) {
     return line == 0 ? 2400 : kProbeTop + (line - 1) * kProbeLineHeight;
@@ -63,22 +75,20 @@ Geometry geometry(ControlId id) {
     // The Überschlag and the Probe stand right of the work rows, under the
     // quotient, each line ending in its verdict and error count.
     case Kind::Label6:
-        return {4200, 2040, 3360, 255};
+        return {kCheckLeft, 2040, kClientWidth - 30 - kCheckLeft, kCaptionHeight};
     case Kind::Stellen:
-        return {7620, 2025, kCellWidth, kCellHeight};
+        return {kCheckLeft, checkLineTop(0), kCellWidth, kCellHeight};
     case Kind::Label7:
-        return {4200, 2415, 495, 255};
+        return captionBefore(kCheckLeft + kCellWidth + kCaptionGap, checkLineTop(0));
     case Kind::Etwa:
-        return {4740, 2400, kCheckBoxWidth, kCellHeight};
+        return {kCheckRightColumn, checkLineTop(0), kCheckBoxWidth, kCellHeight};
     case Kind::Label8:
-        return {4200, kProbeTop + 15, 1470, 255};
+        return captionBefore(kCheckLeft, checkLineTop(1));
     case Kind::Label9:
-        return {5010, kProbeTop + kProbeLineHeight + 15, 660, 255};
-    case Kind::Probe: {
-        constexpr std::array<int, kProbeBoxes> left{5700, 4200, 5700};
-        return {left[static_cast<std::size_t>(i)], kProbeTop + (i == 0 ? 0 : kProbeLineHeight),
+        return captionBefore(kCheckLeft + kCheckBoxWidth + 15, checkLineTop(2));
+    case Kind::Probe:
+        return {i == 1 ? kCheckLeft : kCheckRightColumn, checkLineTop(i == 0 ? 1 : 2),
                 kCheckBoxWidth, kCellHeight};
-    }
     case Kind::Pruefung:
         return {6720, checkLineTop(i) + 15, 900, 255};
     case Kind::PFehler:

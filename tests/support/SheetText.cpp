@@ -9,6 +9,7 @@
 #include "task/TaskEntry.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace zifferon::test {
 

@@ -171,10 +171,17 @@ void typeInto(SheetWindow& window, ControlId id, const QString& keys) {
     typeKeys(keys);
 }
 
-// 9434 : 13 as a pupil works it, with one wrong remainder in row 1 corrected.
+// 9434 : 13 as a pupil works it, with one wrong remainder in row 1 corrected,
+// the Überschlag first and the Probe last.
 // Returns the step at which the window did not move the focus as expected.
 QString workTask9434By13(SheetWindow& window) {
     QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    typeInto(window, ctl::stellen, "3");
+    pressEnter();
+    if (!typeAt(window, ctl::etwa, "700")) {
+        return "focus to etwa after the count of digits";
+    }
+    pressEnter();
     if (!typeAt(window, ctl::resultat(0), "7")) {
         return "focus to resultat(0) after Eingabe";
     }
@@ -206,6 +213,14 @@ QString workTask9434By13(SheetWindow& window) {
     if (!QTest::qWaitFor([&] { return window.form().visible(ctl::Label4); })) {
         return "Label4 shown at the end";
     }
+    typeInto(window, ctl::probe(0), "9425");
+    pressEnter();
+    if (!typeAt(window, ctl::probe(1), "9425")) {
+        return "focus to probe(1) after the product";
+    }
+    pressEnter();
+    typeKeys("9434");
+    pressEnter();
     return {};
 }
 
@@ -354,16 +369,22 @@ void TestPrint::finishedSheetReadsLineByLine() {
         QSKIP("pdftotext (poppler-utils) is not installed");
     }
     // Top to bottom as on paper: the header, the task line (dividend, divisor,
-    // quotient), each row's verdict, its error count when shown, its digits.
+    // quotient), each row's verdict, its error count when shown, its digits;
+    // right of the rows the Überschlag and the Probe (725 · 13 = 9425,
+    // 9425 + 9 = 9434).
     const QStringList expected{
         "Aufgabe: 9434 : 13 " + exportDay_,
         "9 4 3 4 1 3 7 2 5",
         "korrekt 9 1",
         "Berechnung beendet",
         "korrekt 1 3 3",
+        "Wie viele Stellen hat das Ergebnis?",
         "korrekt 2 6",
+        "3 etwa 700 korrekt",
         "korrekt 7 4",
+        "725 · 13 = 9425 korrekt",
         "korrekt 6 5",
+        "9425 +9= 9434 korrekt",
         "korrekt 9",
     };
     QCOMPARE(layoutLines(*text), expected);
