@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Zifferon developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end test: starts the built program in a virtual X server and works
-# three tasks with real key presses and mouse clicks (xdotool), saves them
+# three tasks with real key presses and mouse clicks (xdotool), the last with
+# the Überschlag and the Probe the settings ask for, saves them
 # through the menu and the real file dialog, and compares the files byte for
 # byte with the expected ones; then loads each file into a fresh start of the
 # program and saves it again.
@@ -78,6 +79,7 @@ for task in 9434_13 1313_13 455585_723; do
     start_program
     "work_$task"
     expect_finished "$task"
+    [[ $task == 455585_723 ]] && expect_probe_right "$task"
     save_as "$work/$task"
     compare_file "$work/$task.AUF" "$work/expected-$task.AUF" "$task worked and saved"
     stop_program
@@ -86,6 +88,7 @@ for task in 9434_13 1313_13 455585_723; do
     start_program
     load_file "$work/$task.AUF"
     expect_finished "$task after loading"
+    [[ $task == 455585_723 ]] && expect_probe_right "$task after loading"
     save_as "$work/$task-again"
     compare_file "$work/$task-again.AUF" "$work/expected-$task.AUF" "$task loaded and saved again"
     stop_program
@@ -113,7 +116,8 @@ wrong=$("$program" --gibtsnicht 2>&1 >/dev/null) || wrong_status=$?
 report_status=0
 report=$("$program" --report "$work" 2>&1) || report_status=$?
 [[ $report_status -eq 0 && $report == "Datei;Aufgabe;Stand;"* &&
-    $report == *$'\n9434_13.AUF;9434 : 13;beendet;725 Rest 9;ja;1;0;1;0;0;0;0;\n'* ]] ||
+    $report == *$'\n9434_13.AUF;9434 : 13;beendet;725 Rest 9;ja;1;0;1;0;0;0;0;;;;0;0\n'* &&
+    $report == *$'\n455585_723.AUF;455585 : 723;beendet;630 Rest 95;ja;0;0;0;0;0;0;0;;korrekt;korrekt;0;0\n'* ]] ||
     fail "--report gave status $report_status: $report"
 missing_status=0
 missing=$("$program" --report "$work/fehlt" 2>&1 >/dev/null) || missing_status=$?
