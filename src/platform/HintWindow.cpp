@@ -60,6 +60,11 @@ const char* const kUsagePage = QT_TRANSLATE_NOOP(
     "bis jetzt und was als Nächstes kommt. Der "
     "Text steht auch kurz unter dem Kästchen. Sobald eine Zeile „korrekt?“ zeigt, sagt ein "
     "Bildschirmleser einmal, dass sie geprüft werden kann.</p>"
+    "<p><b>Überschlag und Probe:</b> Rechts neben der Rechnung fragt das Blatt zuerst: "
+    "„Wie viele Stellen hat das Ergebnis?“ Schreibe die Zahl und drücke <b>Enter</b>; "
+    "bei „etwa“ kannst du ein gerundetes Ergebnis schreiben, dann noch einmal "
+    "<b>Enter</b>. Nach „Berechnung beendet“ kommt die Probe: Rechne Ergebnis mal "
+    "Divisor und zähle den Rest dazu. Dann muss der Dividend herauskommen.</p>"
     "<p><b>Speichern:</b> Im Menü <b>Datei</b> speicherst du deine Rechnung als "
     "<b>.AUF</b>-Datei und lädst sie später wieder.</p>");
 
