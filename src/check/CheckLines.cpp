@@ -18,22 +18,6 @@ namespace {
 // Sixteen digits: what a task file's tag holds.
 constexpr std::uint64_t kLargestCount = 9'999'999'999'999'999;
 
-long long powerOfTen(int exponent) {
-    long long p = 1;
-    for (int i = 0; i < exponent; ++i) {
-        p *= 10;
-    }
-    return p;
-}
-
-int digitCount(long long value) {
-    int n = 1;
-    for (; value >= 10; value /= 10) {
-        ++n;
-    }
-    return n;
-}
-
 long long dividendOf(const SheetTask& task) {
     return static_cast<long long>(task.solution.quotient) * task.divisor + task.solution.remainder;
 }

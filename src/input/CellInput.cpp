@@ -17,14 +17,6 @@ bool isWorkCell(int row, int column) {
     return row >= 0 && row < kWorkRows && column >= 0 && column < kRowCells;
 }
 
-int digitCount(long value) {
-    int n = 1;
-    for (; value >= 10; value /= 10) {
-        ++n;
-    }
-    return n;
-}
-
 // The column a number with its units digit in `units` starts in.
 int startOf(int units, long value) {
     return std::min(units + digitCount(value) - 1, kRowCells - 1);
