@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
 #include <vector>
 
 namespace zifferon {
@@ -256,203 +258,96 @@ namespace {
 // 9434 : 13 = 725 Rest 9 (13 first fits into 94, a hundreds digit),
 // 1211 : 7 = 173, 9434 : 99 = 95 Rest 29 (99 first fits into 943),
 // 47 : 96 = 0 Rest 47.
+//
+// A case is "TASK LINE BOXES... [offen]": the line Ü (stellen, etwa), P1
+// (probe(0)) or P2 (probe(1), probe(2); !P2 while the first line shows
+// "Fehler"), "_" for an empty box, "offen" while "Berechnung beendet" is not
+// shown; and what the judgement says: "korrekt", "Fehler", either followed by
+// ": " and its sentence, or the outcome without a verdict.
 struct LineCase {
-    const char* what;
-    std::u32string dividend;
-    std::u32string divisor;
-    CheckLine line;
-    std::vector<std::u32string> boxes; // stellen, etwa / probe(0) / probe(1), probe(2)
-    bool finished;                     // "Berechnung beendet" shows
-    LineOutcome outcome;
-    bool right;
-    std::string reason;
+    const char* sheet;
+    const char* said;
 };
 
 void PrintTo(const LineCase& c, std::ostream* os) {
-    *os << c.what;
+    *os << c.sheet;
 }
 
 class CheckLineJudgement : public testing::TestWithParam<LineCase> {};
 
 TEST_P(CheckLineJudgement, VerdictAndSentence) {
-    const LineCase& c = GetParam();
+    std::istringstream in(GetParam().sheet);
+    std::string task, line, word;
+    in >> task >> line;
+    const std::size_t colon = task.find(':');
     Form1 form;
-    test::enterTask(form, c.dividend, c.divisor);
-    form.setVisible(ctl::Label4, c.finished);
-    std::vector<ControlId> boxes{ctl::stellen, ctl::etwa};
-    if (c.line == CheckLine::ProbeMal) {
-        boxes = {ctl::probe(0)};
-    } else if (c.line == CheckLine::ProbePlus) {
-        boxes = {ctl::probe(1), ctl::probe(2)};
-        form.showLineVerdict(CheckLine::ProbeMal,
-                             c.what[0] == '!' ? Verdict::Fehler : Verdict::Korrekt);
+    test::enterTask(form, fromUtf8(task.substr(0, colon)), fromUtf8(task.substr(colon + 1)));
+    form.setVisible(ctl::Label4, true);
+    const CheckLine which = line == "Ü"    ? CheckLine::Ueberschlag
+                            : line == "P1" ? CheckLine::ProbeMal
+                                           : CheckLine::ProbePlus;
+    const std::vector<ControlId> boxes =
+        which == CheckLine::Ueberschlag ? std::vector{ctl::stellen, ctl::etwa}
+        : which == CheckLine::ProbeMal  ? std::vector{ctl::probe(0)}
+                                        : std::vector{ctl::probe(1), ctl::probe(2)};
+    form.showLineVerdict(CheckLine::ProbeMal, line == "!P2" ? Verdict::Fehler : Verdict::Korrekt);
+    for (std::size_t i = 0; in >> word;) {
+        if (word == "offen") {
+            form.setVisible(ctl::Label4, false);
+        } else {
+            form.setText(boxes.at(i++), fromUtf8(word == "_" ? "" : word));
+        }
     }
-    for (std::size_t i = 0; i < c.boxes.size(); ++i) {
-        form.setText(boxes[i], c.boxes[i]);
+    if (which == CheckLine::ProbeMal) {
+        form.showLineVerdict(CheckLine::ProbeMal, Verdict::None);
     }
-    const LineJudgement j = judgeLine(form, c.line);
-    EXPECT_EQ(j.outcome, c.outcome);
-    EXPECT_EQ(j.right, c.right);
-    EXPECT_EQ(test::utf8(j.reason), c.reason);
+    const LineJudgement j = judgeLine(form, which);
+    const std::map<LineOutcome, std::string> outcomes{{LineOutcome::Empty, "leer"},
+                                                      {LineOutcome::NotYet, "nicht jetzt"},
+                                                      {LineOutcome::NoTask, "keine Aufgabe"}};
+    std::string said = j.outcome == LineOutcome::Judged ? (j.right ? "korrekt" : "Fehler")
+                                                        : outcomes.at(j.outcome);
+    if (!j.reason.empty()) {
+        said += ": " + test::utf8(j.reason);
+    }
+    EXPECT_EQ(said, GetParam().said);
 }
-
-constexpr auto U = CheckLine::Ueberschlag;
-constexpr auto P1 = CheckLine::ProbeMal;
-constexpr auto P2 = CheckLine::ProbePlus;
-constexpr auto Judged = LineOutcome::Judged;
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CheckLineJudgement,
     testing::Values(
-        LineCase{"3 digits, no estimate", U"9434", U"13", U, {U"3", U""}, false, Judged, true, ""},
-        LineCase{"about 700", U"9434", U"13", U, {U"3", U"700"}, false, Judged, true, ""},
-        LineCase{"about 800", U"9434", U"13", U, {U"3", U"800"}, false, Judged, true, ""},
-        LineCase{"about 625, one hundred off",
-                 U"9434",
-                 U"13",
-                 U,
-                 {U"3", U"625"},
-                 false,
-                 Judged,
-                 true,
-                 ""},
-        LineCase{"about 624",
-                 U"9434",
-                 U"13",
-                 U,
-                 {U"3", U"624"},
-                 false,
-                 Judged,
-                 false,
-                 "624 liegt zu weit weg. Runde so, dass du leicht teilen kannst, zum Beispiel "
-                 "9100 : 13 = 700."},
-        LineCase{"4 digits",
-                 U"9434",
-                 U"13",
-                 U,
-                 {U"4", U"700"},
-                 false,
-                 Judged,
-                 false,
-                 "13 passt zuerst in 94. Die erste Ziffer des Ergebnisses gehört also zur "
-                 "Hunderterspalte."},
-        LineCase{
-            "no count", U"9434", U"13", U, {U"", U"700"}, false, LineOutcome::Empty, false, ""},
-        LineCase{"1211 : 7 in 4 digits",
-                 U"1211",
-                 U"7",
-                 U,
-                 {U"4", U""},
-                 false,
-                 Judged,
-                 false,
-                 "7 passt zuerst in 12. Die erste Ziffer des Ergebnisses gehört also zur "
-                 "Hunderterspalte."},
-        LineCase{"95 about 100", U"9434", U"99", U, {U"2", U"100"}, false, Judged, true, ""},
-        LineCase{"95 about 80",
-                 U"9434",
-                 U"99",
-                 U,
-                 {U"2", U"80"},
-                 false,
-                 Judged,
-                 false,
-                 "80 liegt zu weit weg. Runde so, dass du leicht teilen kannst, zum Beispiel "
-                 "8910 : 99 = 90."},
-        LineCase{"0 has one digit", U"47", U"96", U, {U"1", U""}, false, Judged, true, ""},
-        LineCase{"0 in 2 digits",
-                 U"47",
-                 U"96",
-                 U,
-                 {U"2", U""},
-                 false,
-                 Judged,
-                 false,
-                 "96 passt nicht in 47: das Ergebnis ist 0, und das ist eine Stelle."},
-        LineCase{"no task", U"", U"13", U, {U"3", U""}, false, LineOutcome::NoTask, false, ""},
-        LineCase{"product", U"9434", U"13", P1, {U"9425"}, true, Judged, true, ""},
-        LineCase{"product off by 10",
-                 U"9434",
-                 U"13",
-                 P1,
-                 {U"9435"},
-                 true,
-                 Judged,
-                 false,
-                 "725 · 13 ist nicht 9435: rechne das Malnehmen noch einmal nach."},
-        LineCase{"product before the end",
-                 U"9434",
-                 U"13",
-                 P1,
-                 {U"9425"},
-                 false,
-                 LineOutcome::NotYet,
-                 false,
-                 ""},
-        LineCase{"product empty", U"9434", U"13", P1, {U""}, true, LineOutcome::Empty, false, ""},
-        LineCase{"sum",
-                 U"9434",
-                 U"13",
-                 P2,
-                 {U"9425", U"9434"},
-                 true,
-                 Judged,
-                 true,
-                 "Die Probe ergibt 9434, die Aufgabe heißt 9434: stimmt."},
-        LineCase{"sum off",
-                 U"9434",
-                 U"13",
-                 P2,
-                 {U"9425", U"9435"},
-                 true,
-                 Judged,
-                 false,
-                 "9425 + 9 ist nicht 9435: rechne das Zusammenzählen noch einmal nach."},
-        LineCase{"product not carried",
-                 U"9434",
-                 U"13",
-                 P2,
-                 {U"9426", U"9435"},
-                 true,
-                 Judged,
-                 false,
-                 "Vor das Plus gehört das Ergebnis von 725 · 13 aus der Zeile darüber."},
-        LineCase{"sum without remainder",
-                 U"1211",
-                 U"7",
-                 P2,
-                 {U"1211", U"1211"},
-                 true,
-                 Judged,
-                 true,
-                 "Die Probe ergibt 1211, die Aufgabe heißt 1211: stimmt."},
-        LineCase{"sum of 0 : 96",
-                 U"47",
-                 U"96",
-                 P2,
-                 {U"0", U"47"},
-                 true,
-                 Judged,
-                 true,
-                 "Die Probe ergibt 47, die Aufgabe heißt 47: stimmt."},
-        LineCase{"sum box empty",
-                 U"9434",
-                 U"13",
-                 P2,
-                 {U"9425", U""},
-                 true,
-                 LineOutcome::Empty,
-                 false,
-                 ""},
-        LineCase{"! sum before the product is right",
-                 U"9434",
-                 U"13",
-                 P2,
-                 {U"9425", U"9434"},
-                 true,
-                 LineOutcome::NotYet,
-                 false,
-                 ""}));
+        LineCase{"9434:13 Ü 3 _", "korrekt"}, LineCase{"9434:13 Ü 3 700", "korrekt"},
+        LineCase{"9434:13 Ü 3 800", "korrekt"}, LineCase{"9434:13 Ü 3 625", "korrekt"},
+        LineCase{"9434:13 Ü 3 624", "Fehler: 624 liegt zu weit weg. Runde so, dass du leicht "
+                                    "teilen kannst, zum Beispiel 9100 : 13 = 700."},
+        LineCase{"9434:13 Ü 4 700", "Fehler: 13 passt zuerst in 94. Die erste Ziffer des "
+                                    "Ergebnisses gehört also zur Hunderterspalte."},
+        LineCase{"9434:13 Ü _ 700", "leer"},
+        LineCase{"1211:7 Ü 4 _", "Fehler: 7 passt zuerst in 12. Die erste Ziffer des "
+                                 "Ergebnisses gehört also zur Hunderterspalte."},
+        LineCase{"9434:99 Ü 2 100", "korrekt"},
+        LineCase{"9434:99 Ü 2 80", "Fehler: 80 liegt zu weit weg. Runde so, dass du leicht "
+                                   "teilen kannst, zum Beispiel 8910 : 99 = 90."},
+        LineCase{"47:96 Ü 1 _", "korrekt"},
+        LineCase{"47:96 Ü 2 _",
+                 "Fehler: 96 passt nicht in 47: das Ergebnis ist 0, und das ist eine Stelle."},
+        LineCase{":13 Ü 3 _", "keine Aufgabe"}, LineCase{"9434:13 P1 9425", "korrekt"},
+        LineCase{"9434:13 P1 9435",
+                 "Fehler: 725 · 13 ist nicht 9435: rechne das Malnehmen noch einmal nach."},
+        LineCase{"9434:13 P1 9425 offen", "nicht jetzt"}, LineCase{"9434:13 P1 _", "leer"},
+        LineCase{"9434:13 P2 9425 9434",
+                 "korrekt: Die Probe ergibt 9434, die Aufgabe heißt 9434: stimmt."},
+        LineCase{"9434:13 P2 9425 9435",
+                 "Fehler: 9425 + 9 ist nicht 9435: rechne das Zusammenzählen noch einmal nach."},
+        LineCase{"9434:13 P2 9426 9435",
+                 "Fehler: Vor das Plus gehört das Ergebnis von 725 · 13 aus der Zeile darüber."},
+        LineCase{"1211:7 P2 1211 1211",
+                 "korrekt: Die Probe ergibt 1211, die Aufgabe heißt 1211: stimmt."},
+        LineCase{"47:96 P2 0 47", "korrekt: Die Probe ergibt 47, die Aufgabe heißt 47: stimmt."},
+        LineCase{"9434:13 P2 9425 _", "leer"}, LineCase{"9434:13 !P2 9425 9434", "nicht jetzt"}));
+
+constexpr auto U = CheckLine::Ueberschlag;
+constexpr auto P1 = CheckLine::ProbeMal;
 
 // The check command: a wrong line counts and keeps its boxes open, a right
 // one locks them; a line that gives no verdict only says why.
