@@ -250,6 +250,14 @@
         <translation>The worksheet cannot be printed.
 </translation>
     </message>
+    <message>
+        <source>Übers&amp;chlag verlangen</source>
+        <translation>Ask for the &amp;estimate</translation>
+    </message>
+    <message>
+        <source>Pro&amp;be verlangen</source>
+        <translation>Ask for the chec&amp;k</translation>
+    </message>
 </context>
 <context>
     <name>HandoutPrinter</name>
@@ -277,13 +285,21 @@
         <source>Seite %1 von %2</source>
         <translation>Page %1 of %2</translation>
     </message>
+    <message>
+        <source>Überschlag: ___ Stellen, etwa ______</source>
+        <translation>Estimate: ___ digits, about ______</translation>
+    </message>
+    <message>
+        <source>Probe: ______ · ______ = ______</source>
+        <translation>Check: ______ · ______ = ______</translation>
+    </message>
+    <message>
+        <source>______ + ______ = ______</source>
+        <translation>______ + ______ = ______</translation>
+    </message>
 </context>
 <context>
     <name>HintWindow</name>
-    <message>
-        <source>&lt;h3&gt;Wie geht das?&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Aufgabe:&lt;/b&gt; Schreibe oben den Dividenden und den Divisor in die zwei Felder und klicke auf &lt;b&gt;Eingabe&lt;/b&gt;. &lt;b&gt;nächste Aufgabe&lt;/b&gt; denkt sich eine Aufgabe aus; ein Klick auf die Zahlen neben „maximal“ ändert, wie viele Stellen sie hat.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Rechnen:&lt;/b&gt; Schreibe die erste Ziffer des Ergebnisses in das erste Kästchen hinter der Aufgabe und drücke &lt;b&gt;Enter&lt;/b&gt;. Schreibe dann das Produkt unter die Zahl, von der du es abziehst, eine Ziffer in jedes Kästchen: der Cursor steht schon da, wo seine erste Ziffer hingehört.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Prüfen:&lt;/b&gt; Drücke &lt;b&gt;Enter&lt;/b&gt; in der Zeile oder klicke auf das gelbe „korrekt?“ daneben. Grün „korrekt“ heißt: richtig. Rot „Fehler“ heißt: da stimmt etwas nicht; zeige mit der Maus auf „Fehler“, dann steht da, was nicht passt.&lt;/p&gt;&lt;p&gt;Nach einem richtigen Produkt springt der Cursor dorthin, wo der Rest hingehört. Schreibe den Rest und lass ihn genauso prüfen. Die nächste Ziffer kommt von selbst herunter, und es geht mit der nächsten Ziffer des Ergebnisses weiter, bis „Berechnung beendet“ erscheint. Mit den Pfeiltasten oder der Maus kommst du in jedes andere Kästchen.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tipp:&lt;/b&gt; Drücke &lt;b&gt;F1&lt;/b&gt; (Hilfe → Tipp). Jedes Mal hilft es ein Stück mehr: zuerst werden die Kästchen markiert, dann kommt eine Frage, dann die Reihe des Divisors.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Vorlesen&lt;/b&gt; (Hilfe → Vorlesen): &lt;b&gt;F2&lt;/b&gt; liest die Aufgabe vor, &lt;b&gt;F3&lt;/b&gt; die Zeile, in der du gerade schreibst, mit ihren Zahlen, und &lt;b&gt;F4&lt;/b&gt; die ganze Rechnung bis jetzt und was als Nächstes kommt. Der Text steht auch kurz unter dem Kästchen. Sobald eine Zeile „korrekt?“ zeigt, sagt ein Bildschirmleser einmal, dass sie geprüft werden kann.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Speichern:&lt;/b&gt; Im Menü &lt;b&gt;Datei&lt;/b&gt; speicherst du deine Rechnung als &lt;b&gt;.AUF&lt;/b&gt;-Datei und lädst sie später wieder.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;How does it work?&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Task:&lt;/b&gt; Write the dividend and the divisor into the two boxes at the top and click &lt;b&gt;Enter&lt;/b&gt;. &lt;b&gt;next task&lt;/b&gt; makes up a task for you; a click on the numbers beside “at most” changes how many digits it has.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Working:&lt;/b&gt; Write the first digit of the result in the first box after the task and press &lt;b&gt;Enter&lt;/b&gt;. Then write the product under the number you take it away from, one digit in each box: the cursor is already where its first digit belongs.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Checking:&lt;/b&gt; Press &lt;b&gt;Enter&lt;/b&gt; in the row or click the yellow “correct?” beside it. Green “correct” means: right. Red “wrong” means: something is not right; point at “wrong” with the mouse to see what does not fit.&lt;/p&gt;&lt;p&gt;After a right product the cursor jumps to where the remainder belongs. Write the remainder and have it checked the same way. The next digit comes down by itself, and you go on with the next digit of the result until “Calculation finished” appears. With the arrow keys or the mouse you get to any other box.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Hint:&lt;/b&gt; Press &lt;b&gt;F1&lt;/b&gt; (Help → Hint). Each time it helps a bit more: first the boxes are marked, then comes a question, then the divisor&apos;s times table.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Read aloud&lt;/b&gt; (Help → Read aloud): &lt;b&gt;F2&lt;/b&gt; reads the task, &lt;b&gt;F3&lt;/b&gt; the row you are writing in with its numbers, and &lt;b&gt;F4&lt;/b&gt; the whole calculation so far and what comes next. The text also shows briefly under the box. As soon as a row shows “correct?”, a screen reader says once that it can be checked.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Saving:&lt;/b&gt; In the &lt;b&gt;File&lt;/b&gt; menu you save your calculation as a &lt;b&gt;.AUF&lt;/b&gt; file and open it again later.&lt;/p&gt;</translation>
-    </message>
     <message>
         <source>Tipp</source>
         <translation>Hint</translation>
@@ -311,6 +327,10 @@
     <message>
         <source>Wie geht das?</source>
         <translation>How does it work?</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Wie geht das?&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Aufgabe:&lt;/b&gt; Schreibe oben den Dividenden und den Divisor in die zwei Felder und klicke auf &lt;b&gt;Eingabe&lt;/b&gt;. &lt;b&gt;nächste Aufgabe&lt;/b&gt; denkt sich eine Aufgabe aus; ein Klick auf die Zahlen neben „maximal“ ändert, wie viele Stellen sie hat.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Rechnen:&lt;/b&gt; Schreibe die erste Ziffer des Ergebnisses in das erste Kästchen hinter der Aufgabe und drücke &lt;b&gt;Enter&lt;/b&gt;. Schreibe dann das Produkt unter die Zahl, von der du es abziehst, eine Ziffer in jedes Kästchen: der Cursor steht schon da, wo seine erste Ziffer hingehört.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Prüfen:&lt;/b&gt; Drücke &lt;b&gt;Enter&lt;/b&gt; in der Zeile oder klicke auf das gelbe „korrekt?“ daneben. Grün „korrekt“ heißt: richtig. Rot „Fehler“ heißt: da stimmt etwas nicht; zeige mit der Maus auf „Fehler“, dann steht da, was nicht passt.&lt;/p&gt;&lt;p&gt;Nach einem richtigen Produkt springt der Cursor dorthin, wo der Rest hingehört. Schreibe den Rest und lass ihn genauso prüfen. Die nächste Ziffer kommt von selbst herunter, und es geht mit der nächsten Ziffer des Ergebnisses weiter, bis „Berechnung beendet“ erscheint. Mit den Pfeiltasten oder der Maus kommst du in jedes andere Kästchen.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tipp:&lt;/b&gt; Drücke &lt;b&gt;F1&lt;/b&gt; (Hilfe → Tipp). Jedes Mal hilft es ein Stück mehr: zuerst werden die Kästchen markiert, dann kommt eine Frage, dann die Reihe des Divisors.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Vorlesen&lt;/b&gt; (Hilfe → Vorlesen): &lt;b&gt;F2&lt;/b&gt; liest die Aufgabe vor, &lt;b&gt;F3&lt;/b&gt; die Zeile, in der du gerade schreibst, mit ihren Zahlen, und &lt;b&gt;F4&lt;/b&gt; die ganze Rechnung bis jetzt und was als Nächstes kommt. Der Text steht auch kurz unter dem Kästchen. Sobald eine Zeile „korrekt?“ zeigt, sagt ein Bildschirmleser einmal, dass sie geprüft werden kann.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Überschlag und Probe:&lt;/b&gt; Rechts neben der Rechnung fragt das Blatt zuerst: „Wie viele Stellen hat das Ergebnis?“ Schreibe die Zahl und drücke &lt;b&gt;Enter&lt;/b&gt;; bei „etwa“ kannst du ein gerundetes Ergebnis schreiben, dann noch einmal &lt;b&gt;Enter&lt;/b&gt;. Nach „Berechnung beendet“ kommt die Probe: Rechne Ergebnis mal Divisor und zähle den Rest dazu. Dann muss der Dividend herauskommen.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Speichern:&lt;/b&gt; Im Menü &lt;b&gt;Datei&lt;/b&gt; speicherst du deine Rechnung als &lt;b&gt;.AUF&lt;/b&gt;-Datei und lädst sie später wieder.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;How does it work?&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Task:&lt;/b&gt; Write the dividend and the divisor into the two boxes at the top and click &lt;b&gt;Enter&lt;/b&gt;. &lt;b&gt;next task&lt;/b&gt; makes up a task for you; a click on the numbers beside “at most” changes how many digits it has.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Working:&lt;/b&gt; Write the first digit of the result in the first box after the task and press &lt;b&gt;Enter&lt;/b&gt;. Then write the product under the number you take it away from, one digit in each box: the cursor is already where its first digit belongs.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Checking:&lt;/b&gt; Press &lt;b&gt;Enter&lt;/b&gt; in the row or click the yellow “correct?” beside it. Green “correct” means: right. Red “wrong” means: something is not right; point at “wrong” with the mouse to see what does not fit.&lt;/p&gt;&lt;p&gt;After a right product the cursor jumps to where the remainder belongs. Write the remainder and have it checked the same way. The next digit comes down by itself, and you go on with the next digit of the result until “Calculation finished” appears. With the arrow keys or the mouse you get to any other box.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Hint:&lt;/b&gt; Press &lt;b&gt;F1&lt;/b&gt; (Help → Hint). Each time it helps a bit more: first the boxes are marked, then comes a question, then the divisor&apos;s times table.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Read aloud&lt;/b&gt; (Help → Read aloud): &lt;b&gt;F2&lt;/b&gt; reads the task, &lt;b&gt;F3&lt;/b&gt; the row you are writing in with its numbers, and &lt;b&gt;F4&lt;/b&gt; the whole calculation so far and what comes next. The text also shows briefly under the box. As soon as a row shows “correct?”, a screen reader says once that it can be checked.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Estimate and check:&lt;/b&gt; Right of the calculation the sheet first asks: “How many digits does the result have?” Write the number and press &lt;b&gt;Enter&lt;/b&gt;; beside “about” you may write a rounded result, then &lt;b&gt;Enter&lt;/b&gt; again. After “Calculation finished” comes the check: work out result times divisor and add the remainder. The dividend must come out.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Saving:&lt;/b&gt; In the &lt;b&gt;File&lt;/b&gt; menu you save your calculation as a &lt;b&gt;.AUF&lt;/b&gt; file and open it again later.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -562,6 +582,18 @@
     <message>
         <source>Ordner der Klasse wählen</source>
         <translation>Choose the class&apos;s folder</translation>
+    </message>
+    <message>
+        <source>Gilt ab der nächsten Aufgabe (Eingabe oder Laden).</source>
+        <translation>Applies from the next task (Enter or Load).</translation>
+    </message>
+    <message>
+        <source>Ü&amp;berschlag verlangen</source>
+        <translation>Ask for an &amp;estimate</translation>
+    </message>
+    <message>
+        <source>&amp;Probe verlangen</source>
+        <translation>Ask for a &amp;check</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1486,7 @@ More: zifferon --help
         <source>Aufruf: zifferon [DATEI]
        zifferon --worksheet N --pdf DATEI [--digits D,E] [--seed S] [--answers]
                 [--kind ART | --for-mistake FEHLER] [--task-files ORDNER]
+                [--ueberschlag] [--probe]
        zifferon --report ORDNER
 Schriftliche Division üben, wie sie im Rechenheft steht.
 
@@ -1478,6 +1511,9 @@ Arbeitsblatt ohne Fenster:
                        stellenwert (null-im-ergebnis)
   --answers            hängt das Lösungsblatt an
   --task-files ORDNER  speichert jede Aufgabe als Aufgabendatei in ORDNER
+  --ueberschlag        verlangt zu jeder Aufgabe den Überschlag: Platz dafür
+                       auf dem Blatt, die Aufgabendateien fragen ihn ab
+  --probe              verlangt zu jeder Aufgabe die Probe, ebenso
 
 Klassenübersicht ohne Fenster:
   --report ORDNER      schreibt die Übersicht der Aufgabendateien im ORDNER
@@ -1486,6 +1522,7 @@ Klassenübersicht ohne Fenster:
         <translation>Usage: zifferon [FILE]
        zifferon --worksheet N --pdf FILE [--digits D,E] [--seed S] [--answers]
                 [--kind KIND | --for-mistake MISTAKE] [--task-files FOLDER]
+                [--ueberschlag] [--probe]
        zifferon --report FOLDER
 Practise written long division as it stands in the exercise book.
 
@@ -1510,6 +1547,9 @@ Worksheet without a window:
                        stellenwert (null-im-ergebnis)
   --answers            appends the answer sheet
   --task-files FOLDER  saves each task as a task file in FOLDER
+  --ueberschlag        asks for the estimate with each task: room for it on
+                       the sheet, the task files require it
+  --probe              asks for the check the same way
 
 Class overview without a window:
   --report FOLDER      writes the overview of the task files in FOLDER
@@ -1531,6 +1571,202 @@ Class overview without a window:
     <message>
         <source>Schriftliche Zifferon</source>
         <translation>Zifferon Long Division</translation>
+    </message>
+    <message>
+        <source>Wie viele Stellen hat das Ergebnis?</source>
+        <translation>How many digits does the result have?</translation>
+    </message>
+    <message>
+        <source>etwa</source>
+        <translation>about</translation>
+    </message>
+    <message>
+        <source>%1 · %2 =</source>
+        <translation>%1 · %2 =</translation>
+    </message>
+    <message>
+        <source>+ %1 =</source>
+        <translation>+ %1 =</translation>
+    </message>
+    <message>
+        <source>Schreibe zuerst, wie viele Stellen das Ergebnis hat.</source>
+        <translation>First write how many digits the result has.</translation>
+    </message>
+    <message>
+        <source>%1 passt zuerst in %2. Die erste Ziffer des Ergebnisses gehört also zur %3.</source>
+        <translation>%1 first goes into %2. So the first digit of the result belongs to the %3.</translation>
+    </message>
+    <message>
+        <source>%1 passt nicht in %2: das Ergebnis ist 0, und das ist eine Stelle.</source>
+        <translation>%1 does not go into %2: the result is 0, and that is one digit.</translation>
+    </message>
+    <message>
+        <source>%1 liegt zu weit weg. Runde so, dass du leicht teilen kannst, zum Beispiel %2 : %3 = %4.</source>
+        <translation>%1 is too far off. Round so that you can divide easily, for example %2 : %3 = %4.</translation>
+    </message>
+    <message>
+        <source>Schreibe zuerst die Zahlen in die Kästchen der Probe.</source>
+        <translation>First write the numbers into the boxes of the check.</translation>
+    </message>
+    <message>
+        <source>Die Probe kommt, wenn die Aufgabe fertig gerechnet ist.</source>
+        <translation>The check comes once the task is worked to the end.</translation>
+    </message>
+    <message>
+        <source>Zuerst muss die erste Zeile der Probe stimmen.</source>
+        <translation>The first line of the check must be right first.</translation>
+    </message>
+    <message>
+        <source>Vor das Plus gehört das Ergebnis von %1 · %2 aus der Zeile darüber.</source>
+        <translation>Before the plus goes the result of %1 · %2 from the line above.</translation>
+    </message>
+    <message>
+        <source>%1 + %2 ist nicht %3: rechne das Zusammenzählen noch einmal nach.</source>
+        <translation>%1 + %2 is not %3: work the addition again.</translation>
+    </message>
+    <message>
+        <source>Die Probe ergibt %1, die Aufgabe heißt %2: stimmt.</source>
+        <translation>The check gives %1, the task is %2: it is right.</translation>
+    </message>
+    <message>
+        <source>Überschlag: Wie viele Stellen hat das Ergebnis?</source>
+        <translation>Estimate: How many digits does the result have?</translation>
+    </message>
+    <message>
+        <source>Überschlag: etwa, gerundetes Ergebnis, freiwillig</source>
+        <translation>Estimate: about, rounded result, optional</translation>
+    </message>
+    <message>
+        <source>Probe: %1</source>
+        <translation>Check: %1</translation>
+    </message>
+    <message>
+        <source>Ergebnis mal Divisor gleich</source>
+        <translation>result times divisor equals</translation>
+    </message>
+    <message>
+        <source>Probe: das Produkt noch einmal</source>
+        <translation>Check: the product again</translation>
+    </message>
+    <message>
+        <source>plus Rest gleich</source>
+        <translation>plus remainder equals</translation>
+    </message>
+    <message>
+        <source>Prüfung Überschlag</source>
+        <translation>Verdict: estimate</translation>
+    </message>
+    <message>
+        <source>Prüfung Probe, erste Zeile</source>
+        <translation>Verdict: check, first line</translation>
+    </message>
+    <message>
+        <source>Prüfung Probe, zweite Zeile</source>
+        <translation>Verdict: check, second line</translation>
+    </message>
+    <message>
+        <source>Fehler im Überschlag</source>
+        <translation>Mistakes in the estimate</translation>
+    </message>
+    <message>
+        <source>Fehler in der Probe, erste Zeile</source>
+        <translation>Mistakes in the check, first line</translation>
+    </message>
+    <message>
+        <source>Fehler in der Probe, zweite Zeile</source>
+        <translation>Mistakes in the check, second line</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>geteilt durch</source>
+        <translation>divided by</translation>
+    </message>
+    <message>
+        <source>gleich</source>
+        <translation>equals</translation>
+    </message>
+    <message>
+        <source>Der Überschlag kann geprüft werden.</source>
+        <translation>The estimate can be checked.</translation>
+    </message>
+    <message>
+        <source>Die Probe kann geprüft werden.</source>
+        <translation>The check can be verified.</translation>
+    </message>
+    <message>
+        <source>Jetzt kommt die Probe.</source>
+        <translation>Now comes the check.</translation>
+    </message>
+    <message>
+        <source>Überschlage zuerst: Wie viele Stellen hat das Ergebnis? Schau auf die markierten Ziffern des Dividenden.</source>
+        <translation>Estimate first: how many digits does the result have? Look at the marked digits of the dividend.</translation>
+    </message>
+    <message>
+        <source>In welche Zahl am Anfang des Dividenden passt %1 zuerst?</source>
+        <translation>Which number at the start of the dividend does %1 go into first?</translation>
+    </message>
+    <message>
+        <source>%1 passt zuerst in %2. Über der %3 steht die erste Ziffer des Ergebnisses: zähle, wie viele Ziffern des Dividenden von dort bis zum Ende stehen.</source>
+        <translation>%1 goes into %2 first. The first digit of the result stands over the %3: count how many digits of the dividend there are from there to the end.</translation>
+    </message>
+    <message>
+        <source>Schreibe die Probe in die markierten Kästchen.</source>
+        <translation>Write the check into the marked boxes.</translation>
+    </message>
+    <message>
+        <source>Was ist %1 + %2?</source>
+        <translation>What is %1 + %2?</translation>
+    </message>
+    <message>
+        <source>Rechne %1 · %2 und zähle dann den Rest %3 dazu: Das Ergebnis muss %4 sein.</source>
+        <translation>Work out %1 · %2, then add the remainder %3: the result must be %4.</translation>
+    </message>
+    <message>
+        <source>Überschlag: %1 Stellen</source>
+        <translation>Estimate: %1 digits</translation>
+    </message>
+    <message>
+        <source>Überschlag: Stellen noch leer</source>
+        <translation>Estimate: digits still empty</translation>
+    </message>
+    <message>
+        <source>, etwa %1</source>
+        <translation>, about %1</translation>
+    </message>
+    <message>
+        <source>Probe: %1 %2</source>
+        <translation>Check: %1 %2</translation>
+    </message>
+    <message>
+        <source>Probe, zweite Zeile: %1 %2 %3</source>
+        <translation>Check, second line: %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Als Nächstes: der Überschlag.</source>
+        <translation>Next: the estimate.</translation>
+    </message>
+    <message>
+        <source>Überschlag: %1 Stellen, etwa %2</source>
+        <translation>Estimate: %1 digits, about %2</translation>
+    </message>
+    <message>
+        <source>Überschlag: 1 Stelle, etwa %1</source>
+        <translation>Estimate: 1 digit, about %1</translation>
+    </message>
+    <message>
+        <source>Probe: %1 · %2 = %3</source>
+        <translation>Check: %1 · %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1 + %2 = %3</source>
+        <translation>%1 + %2 = %3</translation>
+    </message>
+    <message>
+        <source>Als Nächstes: die Probe.</source>
+        <translation>Next: the check.</translation>
     </message>
 </context>
 </TS>

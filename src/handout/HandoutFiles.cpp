@@ -84,9 +84,10 @@ std::string handoutFileName(int number, const HandoutTask& task) {
            std::to_string(task.divisor) + ".AUF";
 }
 
-TaskFileBytes freshTaskFile(const HandoutTask& task) {
+TaskFileBytes freshTaskFile(const HandoutTask& task, Form1::CheckDemands demands) {
     Form1 form;
     enterHandoutTask(form, task);
+    form.setDemands(demands);
     return writeTaskRecords(form);
 }
 
@@ -162,14 +163,15 @@ Problem handoutTargetsProblem(const std::vector<HandoutTask>& tasks, const std::
     return std::nullopt;
 }
 
-Problem writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
-                          const std::string& pdfPath, std::span<const std::uint8_t> pdf) {
+Problem writeHandoutFiles(const std::vector<HandoutTask>& tasks, Form1::CheckDemands demands,
+                          const std::string& folder, const std::string& pdfPath,
+                          std::span<const std::uint8_t> pdf) {
     std::vector<TaskFileBytes> records;
     records.reserve(tasks.size());
     std::vector<FileToWrite> files;
     if (!folder.empty()) {
         for (std::size_t i = 0; i < tasks.size(); ++i) {
-            records.push_back(freshTaskFile(tasks[i]));
+            records.push_back(freshTaskFile(tasks[i], demands));
             files.push_back(
                 {taskFilePath(folder, static_cast<int>(i) + 1, tasks[i]), records.back(), false});
         }

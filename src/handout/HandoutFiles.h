@@ -22,8 +22,8 @@ namespace zifferon {
 // "Aufgabe 01 - 9434 durch 13.AUF" for the first task.
 std::string handoutFileName(int number, const HandoutTask& task);
 
-// The records of the task as a fresh sheet.
-TaskFileBytes freshTaskFile(const HandoutTask& task);
+// The records of the task as a fresh sheet that asks for what `demands` asks.
+TaskFileBytes freshTaskFile(const HandoutTask& task, Form1::CheckDemands demands);
 
 // Why no PDF can be written to `path`; nothing when one can. A
 // link is followed to the file it names; a link to nothing is refused.
@@ -46,8 +46,9 @@ Problem handoutTargetsProblem(const std::vector<HandoutTask>& tasks, const std::
 // Writes the task files into `folder` (made when missing) and, when `pdf`
 // is not empty, the PDF to `pdfPath`: all of them or, on any failure, none
 // (the failure names the file and what went wrong). Either target may be
-// empty: then it is not written.
-Problem writeHandoutFiles(const std::vector<HandoutTask>& tasks, const std::string& folder,
-                          const std::string& pdfPath, std::span<const std::uint8_t> pdf);
+// empty: then it is not written. The task files ask for what `demands` asks.
+Problem writeHandoutFiles(const std::vector<HandoutTask>& tasks, Form1::CheckDemands demands,
+                          const std::string& folder, const std::string& pdfPath,
+                          std::span<const std::uint8_t> pdf);
 
 } // namespace zifferon

@@ -3,6 +3,7 @@
 
 #include "handout/HandoutTasks.h"
 
+#include "check/CheckLines.h"
 #include "sheet/Catalogue.h"
 #include "task/FixedSeedRandom.h"
 #include "task/RandomTask.h"
@@ -91,6 +92,23 @@ std::string solutionLine(const HandoutTask& task) {
         line = sayUtf8(Msg::SolutionWithRemainder, {line, std::to_string(task.solution.remainder)});
     }
     return line;
+}
+
+std::string estimateLine(const HandoutTask& task) {
+    Form1 form;
+    enterHandoutTask(form, task);
+    const std::string about = std::to_string(roundedTask(form).quotient);
+    const std::size_t digits = task.solution.steps.size();
+    return digits == 1 ? sayUtf8(Msg::HandoutEstimateOneDigit, {about})
+                       : sayUtf8(Msg::HandoutEstimate, {std::to_string(digits), about});
+}
+
+std::array<std::string, 2> probeLines(const HandoutTask& task) {
+    const std::string product = std::to_string(task.solution.quotient * task.divisor);
+    return {sayUtf8(Msg::HandoutProbeTimes, {std::to_string(task.solution.quotient),
+                                             std::to_string(task.divisor), product}),
+            sayUtf8(Msg::HandoutProbePlus, {product, std::to_string(task.solution.remainder),
+                                            std::to_string(task.dividend)})};
 }
 
 void enterHandoutTask(Form1& form, const HandoutTask& task) {

@@ -14,6 +14,7 @@
 #include "sheet/Form1.h"
 #include "task/TaskKind.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -59,6 +60,12 @@ HandoutDraw drawHandout(const HandoutSettings& settings);
 // named when it is 0).
 std::string taskLine(const HandoutTask& task);
 std::string solutionLine(const HandoutTask& task);
+
+// The answer key's Überschlag of the task, "Überschlag: 3 Stellen, etwa 700"
+// (the first quotient digit in its place), and its Probe, "Probe: 725 · 13 =
+// 9425" and "9425 + 9 = 9434".
+std::string estimateLine(const HandoutTask& task);
+std::array<std::string, 2> probeLines(const HandoutTask& task);
 
 // The task typed into the number boxes and taken into the grid ("Eingabe").
 void enterHandoutTask(Form1& form, const HandoutTask& task);

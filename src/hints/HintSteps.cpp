@@ -12,7 +12,63 @@
 
 namespace zifferon {
 
-namespace {} // namespace
+namespace {
+
+// The Überschlag is the step at hand while its boxes are open (before the
+// first quotient digit) and the pupil is in them, or the sheet asks for it.
+bool ueberschlagAtHand(const Form1& form) {
+    const ControlId focus = form.focus();
+    return form.visible(ctl::stellen) && form.enabled(ctl::stellen) &&
+           form.lineVerdict(CheckLine::Ueberschlag) != Verdict::Korrekt &&
+           (focus == ctl::stellen || focus == ctl::etwa || form.demands().ueberschlag);
+}
+
+// The dividend's digits up to the first part the divisor fits into.
+HintStep ueberschlagStep(const Form1& form, const SheetTask& task, HintStep h) {
+    const WorkedStep& first = task.solution.steps[0];
+    h.kind = StepKind::Ueberschlag;
+    h.upper = first.partial;
+    h.digit = first.digit;
+    h.cells = cellsBetween(Kind::Dividend, highestWrittenColumn(form, Kind::Dividend, first.column),
+                           first.column);
+    return h;
+}
+
+// After "Berechnung beendet", the line of the Probe not yet right.
+HintStep probeStep(const Form1& form, const SheetTask& task, HintStep h) {
+    const WorkedSolution& s = task.solution;
+    h.kind = StepKind::Probe;
+    h.digit = s.quotient;
+    h.product = static_cast<long long>(s.quotient) * task.divisor;
+    h.upper = h.product + s.remainder;
+    h.step = form.lineVerdict(CheckLine::ProbeMal) == Verdict::Korrekt ? 1 : 0;
+    h.cells = h.step == 0 ? std::vector<ControlId>{ctl::probe(0)}
+                          : std::vector<ControlId>{ctl::probe(1), ctl::probe(2)};
+    return h;
+}
+
+void lineHint(const HintStep& step, Hint& hint) {
+    const Text divisor = numberText(step.divisor);
+    const Text upper = numberText(step.upper);
+    if (step.kind == StepKind::Ueberschlag) {
+        hint.instruction = say(Msg::HintEstimateWrite);
+        hint.question = say(Msg::HintEstimateWhere, {divisor});
+        hint.explanation = step.digit == 0 ? say(Msg::EstimateQuotientZero, {divisor, upper})
+                                           : say(Msg::HintEstimateCount,
+                                                 {divisor, upper, numberText(step.upper % 10)});
+        return;
+    }
+    const Text quotient = numberText(step.digit);
+    const Text product = numberText(step.product);
+    hint.instruction = say(Msg::HintProbeWrite);
+    hint.question = step.step == 0
+                        ? say(Msg::HintWhatIsProduct, {quotient, divisor})
+                        : say(Msg::HintProbeSum, {product, numberText(step.upper - step.product)});
+    hint.explanation =
+        say(Msg::HintProbeWay, {quotient, divisor, numberText(step.upper - step.product), upper});
+}
+
+} // namespace
 
 bool sameStep(const HintStep& a, const HintStep& b) {
     return a.kind == b.kind && a.step == b.step;
@@ -24,6 +80,9 @@ HintStep currentStep(const Form1& form) {
     h.divisor = task.divisor;
     if (!form.timer1Enabled() || !task.workable()) {
         return h;
+    }
+    if (ueberschlagAtHand(form)) {
+        return ueberschlagStep(form, task, h);
     }
     // The steps of the task's worked solution, the first one not done yet.
     Kind upper = Kind::Dividend;
@@ -59,6 +118,9 @@ HintStep currentStep(const Form1& form) {
         }
         upper = remainderArray;
     }
+    if (form.visible(ctl::probe(0)) && form.lineVerdict(CheckLine::ProbePlus) != Verdict::Korrekt) {
+        return probeStep(form, task, h);
+    }
     HintStep finished;
     finished.kind = StepKind::Finished;
     finished.divisor = h.divisor;
@@ -84,8 +146,18 @@ Hint hintFor(const HintStep& step, int stage) {
         return hint;
     }
 
-    const Text divisor = numberText(step.divisor);
     hint.outline = step.cells;
+    if (!isRowStep(step.kind)) {
+        lineHint(step, hint);
+        if (hint.stage < 2) {
+            hint.question.clear();
+        }
+        if (hint.stage < 3) {
+            hint.explanation.clear();
+        }
+        return hint;
+    }
+    const Text divisor = numberText(step.divisor);
     switch (step.kind) {
     case StepKind::Quotient:
         hint.instruction = say(Msg::HintWriteDigit);

@@ -7,6 +7,7 @@
 #include "check/SheetReading.h"
 #include "hints/HintSteps.h"
 #include "sheet/Catalogue.h"
+#include "sheet/ControlNames.h"
 
 namespace zifferon {
 
@@ -90,6 +91,38 @@ void addVerdict(Text& out, const Form1& form, int row) {
     out += U'.';
 }
 
+// A box of the Überschlag or the Probe: its number, or "leer".
+Text boxText(const Form1& form, ControlId box) {
+    return isEmpty(form.text(box)) ? say(Msg::ReadEmptyCell) : form.text(box);
+}
+
+// The line of a check box with its numbers and verdict: "Überschlag: 3
+// Stellen, etwa 700, korrekt." or "Probe: 725 mal 13 gleich 9425, Fehler."
+Text checkLineReading(const Form1& form, CheckLine line) {
+    Text out;
+    if (line == CheckLine::Ueberschlag) {
+        out = isEmpty(form.text(ctl::stellen)) ? say(Msg::ReadEstimateEmpty)
+                                               : say(Msg::ReadEstimate, {form.text(ctl::stellen)});
+        if (!isEmpty(form.text(ctl::etwa))) {
+            out += say(Msg::ReadEstimateAbout, {form.text(ctl::etwa)});
+        }
+    } else if (line == CheckLine::ProbeMal) {
+        out = say(Msg::ReadProbeFirst,
+                  {spokenCaption(form.caption(ctl::Label8)), boxText(form, ctl::probe(0))});
+    } else {
+        out = say(Msg::ReadProbeSecond,
+                  {boxText(form, ctl::probe(1)), spokenCaption(form.caption(ctl::Label9)),
+                   boxText(form, ctl::probe(2))});
+    }
+    const ControlId label = ctl::pruefung(line);
+    const Verdict verdict = form.visible(label) ? form.lineVerdict(line) : Verdict::None;
+    out += verdict == Verdict::Korrekt   ? say(Msg::ReadVerdictKorrekt)
+           : verdict == Verdict::Fehler  ? say(Msg::ReadVerdictFehler)
+           : verdict == Verdict::Pending ? say(Msg::ReadVerdictPending)
+                                         : Text();
+    return out + U'.';
+}
+
 Text workRowReading(const Form1& form, int row) {
     const Kind kind = workRowKind(row);
     Text out;
@@ -161,6 +194,10 @@ Text nextReading(const Form1& form) {
         }
         return say(product ? Msg::NextWriteProduct : Msg::NextWriteRemainder, {n});
     }
+    case StepKind::Ueberschlag:
+        return say(Msg::NextEstimate);
+    case StepKind::Probe:
+        return say(Msg::Sentence, {say(Msg::Beendet)}) + U' ' + say(Msg::NextProbe);
     case StepKind::Finished:
         return say(Msg::Sentence, {say(Msg::Beendet)});
     case StepKind::NoTask:
@@ -196,6 +233,9 @@ Text rowReading(const Form1& form, ControlId at) {
     if (at.kind == Kind::Resultat) {
         return quotientReading(form);
     }
+    if (isCheckBox(at.kind) && form.visible(at)) {
+        return checkLineReading(form, checkLineOf(at));
+    }
     return taskReading(form);
 }
 
@@ -204,12 +244,20 @@ Text calculationReading(const Form1& form) {
     if (currentStep(form).kind == StepKind::NoTask) {
         return out;
     }
+    const auto addLine = [&](CheckLine line) {
+        if (form.visible(ctl::pruefung(line))) {
+            out += U' ' + checkLineReading(form, line);
+        }
+    };
+    addLine(CheckLine::Ueberschlag);
     for (int row = 0; row < kWorkRows; ++row) {
         if (lowestWrittenColumn(form, workRowKind(row)) || form.visible(ctl::info(row))) {
             out += U' ' + workRowReading(form, row);
         }
     }
     out += U' ' + quotientReading(form);
+    addLine(CheckLine::ProbeMal);
+    addLine(CheckLine::ProbePlus);
     if (const Text next = nextReading(form); !next.empty()) {
         out += U' ' + next;
     }

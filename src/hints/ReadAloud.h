@@ -20,11 +20,14 @@ Text taskReading(const Form1& form);
 // The row of `at`: a product row with the number it stands under ("1.
 // Produkt: 91, unter 94, korrekt."), a remainder row with the digit brought
 // down beside it ("1. Rest: 3, heruntergeholt: 3, korrekt."), a quotient
-// cell as the quotient so far; any other control reads the task.
+// cell as the quotient so far, a box of the Überschlag or the Probe as its
+// line ("Probe: 725 mal 13 gleich 9425, korrekt."); any other control reads
+// the task.
 Text rowReading(const Form1& form, ControlId at);
 
-// The task, every row written so far, the quotient so far and what comes
-// next ("Als Nächstes: die 3. Ziffer des Ergebnisses.").
+// The task, the Überschlag once written, every row written so far, the
+// quotient so far, the Probe once written and what comes next ("Als Nächstes: die 3. Ziffer des
+// Ergebnisses.").
 Text calculationReading(const Form1& form);
 
 } // namespace zifferon

@@ -54,10 +54,11 @@ Text spokenHint(const Form1& form, const Hint& now, bool added) {
         case 2:
             return spokenText(now.question);
         default:
-            return spokenText(multiplesText(now));
+            return spokenText(joined({multiplesText(now), now.explanation}, U" "));
         }
     }
-    return spokenText(joined({instruction, now.question, multiplesText(now)}, U" "));
+    return spokenText(
+        joined({instruction, now.question, multiplesText(now), now.explanation}, U" "));
 }
 
 } // namespace zifferon

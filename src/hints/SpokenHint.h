@@ -15,7 +15,8 @@ Text outlinedCells(const Form1& form, const Hint& hint);
 
 // What a press of "Tipp" says: when the press added a stage (it was counted),
 // that stage alone (the instruction with the framed cells, then the question,
-// then the divisor's multiples); else the whole hint (a press beyond the last
+// then the divisor's multiples or the way to
+// the answer); else the whole hint (a press beyond the last
 // stage, no step to help with).
 Text spokenHint(const Form1& form, const Hint& now, bool added);
 

@@ -3,6 +3,7 @@
 
 #include "input/CellInput.h"
 
+#include "check/CheckLines.h"
 #include "check/RowCheck.h"
 #include "check/SheetTask.h"
 
@@ -14,14 +15,6 @@ namespace {
 
 bool isWorkCell(int row, int column) {
     return row >= 0 && row < kWorkRows && column >= 0 && column < kRowCells;
-}
-
-int digitCount(long value) {
-    int n = 1;
-    for (; value >= 10; value /= 10) {
-        ++n;
-    }
-    return n;
 }
 
 // The column a number with its units digit in `units` starts in.
@@ -139,6 +132,32 @@ void goToProductOnEnter(Form1& form, int step, int keyCode) {
     // go by, one column further right than the product before it.
     const int start = productStart(form, sheetTask(form), step);
     form.setFocus(ctl::workRow(2 * step, start >= 0 ? start : kRowCells - 1 - step));
+}
+
+void checkOrMoveInCheckBox(Form1& form, ControlId box, int keyCode) {
+    if (keyCode != vk::Return || !isValid(box)) {
+        return;
+    }
+    // The second box of a line is where Enter leads from the first; the
+    // check itself moves the focus on once the line is right (the pass does,
+    // when it locks the boxes).
+    if (box == ctl::stellen && !isEmpty(form.text(box))) {
+        form.setFocus(ctl::etwa);
+    } else if (box == ctl::probe(1)) {
+        form.setFocus(ctl::probe(2));
+    } else if (isCheckBox(box.kind)) {
+        checkLine(form, checkLineOf(box));
+    }
+}
+
+Text digitsOnly(TextView text) {
+    Text digits;
+    for (const char32_t c : text) {
+        if (c >= U'0' && c <= U'9') {
+            digits += c;
+        }
+    }
+    return digits;
 }
 
 Text typedIntoCell(TextView before, TextView after) {

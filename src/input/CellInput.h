@@ -26,6 +26,13 @@ class CellChangeRule {
 // next cell to the right.
 void checkOrMoveInWorkRow(Form1& form, int row, int column, int keyCode);
 
+// A key went down in a box of the Überschlag or the Probe: Enter moves on to
+// the line's next box, or in its last box checks the line.
+void checkOrMoveInCheckBox(Form1& form, ControlId box, int keyCode);
+
+// What a box of the Überschlag or the Probe keeps of an edit: its digits.
+Text digitsOnly(TextView text);
+
 // A key went down in resultat(step): Enter moves the focus to where the
 // step's product starts.
 void goToProductOnEnter(Form1& form, int step, int keyCode);

@@ -18,11 +18,11 @@ namespace zifferon {
 namespace {
 
 constexpr std::array<std::string_view, kColumns> kTitles = {
-    "Datei",           "Aufgabe",     "Stand",
-    "Ergebnis",        "Richtig",     "Fehlversuche",
-    "Einmaleins",      "Abziehen",    "Ziffer zu gro\u00DF",
-    "Ziffer zu klein", "Stellenwert", "Tipps",
-    "Wiederholt"};
+    "Datei",           "Aufgabe",         "Stand",
+    "Ergebnis",        "Richtig",         "Fehlversuche",
+    "Einmaleins",      "Abziehen",        "Ziffer zu gro\u00DF",
+    "Ziffer zu klein", "Stellenwert",     "Tipps",
+    "Wiederholt",      "\u00DCberschlag", "Probe"};
 
 constexpr std::array<std::string_view, 4> kStands = {"nicht begonnen", "in Arbeit", "beendet",
                                                      "keine Aufgabendatei"};
@@ -142,6 +142,44 @@ std::size_t utf8Length(std::string_view s, std::size_t i) {
     return n;
 }
 
+// A line is begun once a box of it holds writing or it has been checked.
+CheckReport checkReportOf(const Form1& form, bool asked, std::initializer_list<CheckLine> lines,
+                          std::initializer_list<ControlId> boxes) {
+    CheckReport report;
+    bool begun = std::any_of(boxes.begin(), boxes.end(),
+                             [&form](ControlId box) { return !isBlank(form.text(box)); });
+    bool right = true;
+    for (const CheckLine line : lines) {
+        report.errors = addCapped(report.errors, form.lineErrors(line));
+        begun = begun || form.lineVerdict(line) != Verdict::None || form.lineErrors(line) > 0;
+        right = right && form.lineVerdict(line) == Verdict::Korrekt;
+    }
+    report.stand = right   ? CheckStand::Korrekt
+                   : begun ? CheckStand::Offen
+                   : asked ? CheckStand::Fehlt
+                           : CheckStand::Leer;
+    return report;
+}
+
+// "1 Fehler", "2 Fehlern" after "nach"; "2 Fehler" otherwise.
+std::string errorCount(std::uint64_t errors, bool dative) {
+    return std::to_string(errors) + (errors != 1 && dative ? " Fehlern" : " Fehler");
+}
+
+std::string checkReportText(const CheckReport& report) {
+    switch (report.stand) {
+    case CheckStand::Korrekt:
+        return report.errors == 0 ? "korrekt" : "korrekt nach " + errorCount(report.errors, true);
+    case CheckStand::Offen:
+        return report.errors == 0 ? "offen" : "offen (" + errorCount(report.errors, false) + ")";
+    case CheckStand::Fehlt:
+        return "verlangt, fehlt";
+    case CheckStand::Leer:
+        break;
+    }
+    return {};
+}
+
 ReadResult failure(const Failure& reason) {
     ReadResult r;
     r.failure = reason;
@@ -208,6 +246,11 @@ OverviewRow overviewRow(std::string file, std::string path, const ReadResult& re
         row.tagged = row.tagged || readRowTag(records, r).has_value();
         addTally(row.tally, form.tally(r));
     }
+    const Form1::CheckDemands asked = form.demands();
+    row.ueberschlag =
+        checkReportOf(form, asked.ueberschlag, {CheckLine::Ueberschlag}, {ctl::stellen, ctl::etwa});
+    row.probe = checkReportOf(form, asked.probe, {CheckLine::ProbeMal, CheckLine::ProbePlus},
+                              {ctl::probe(0), ctl::probe(1), ctl::probe(2)});
     return row;
 }
 
@@ -298,8 +341,19 @@ std::optional<std::uint64_t> cellNumber(const OverviewRow& row, Column column) {
     return std::nullopt;
 }
 
+const CheckReport& checkReport(const OverviewRow& row, Column column) {
+    return column == Column::Probe ? row.probe : row.ueberschlag;
+}
+
+std::string_view errorCountTitle(Column column) {
+    return column == Column::Probe ? "Fehler bei der Probe" : "Fehler beim \u00DCberschlag";
+}
+
 std::string cellText(const OverviewRow& row, Column column) {
     switch (column) {
+    case Column::Ueberschlag:
+    case Column::Probe:
+        return checkReportText(checkReport(row, column));
     case Column::Datei:
         return shownName(row.file);
     case Column::Aufgabe:
@@ -373,6 +427,17 @@ std::array<std::string, kColumns> summaryLine(const std::vector<OverviewRow>& ro
         at(Column::Wiederholt) = "bei " + std::to_string(repeating) + " von " +
                                  std::to_string(pupils.size()) +
                                  (pupils.size() == 1 ? " Kind" : " Kindern");
+    }
+    // The lines around the calculation, by how far they got.
+    for (const Column c : {Column::Ueberschlag, Column::Probe}) {
+        std::array<std::size_t, 4> perStand{};
+        for (const OverviewRow& row : rows) {
+            ++perStand[static_cast<std::size_t>(checkReport(row, c).stand)];
+        }
+        const std::size_t missing = perStand[static_cast<std::size_t>(CheckStand::Fehlt)];
+        join(at(c), perStand[static_cast<std::size_t>(CheckStand::Korrekt)], "korrekt");
+        join(at(c), perStand[static_cast<std::size_t>(CheckStand::Offen)], "offen");
+        join(at(c), missing, missing == 1 ? "fehlt" : "fehlen");
     }
     join(at(Column::Richtig), right, "ja");
     join(at(Column::Richtig), wrong, "nein");

@@ -35,8 +35,12 @@ enum class Column {
     Tipps,
     // The kinds of mistake of the file that its pupil made in another file too.
     Wiederholt,
+    // The lines around the calculation; last, so that the columns before
+    // them stay where readers of the CSV expect them.
+    Ueberschlag,
+    Probe,
 };
-inline constexpr int kColumns = 13;
+inline constexpr int kColumns = 15;
 
 // The column's title, UTF-8.
 std::string_view columnTitle(Column column);
@@ -46,6 +50,15 @@ std::optional<MistakeKind> mistakeColumn(Column column);
 // In the order of the work: not begun, begun, finished; then files the load
 // would refuse.
 enum class Stand { NichtBegonnen, InArbeit, Beendet, KeineAufgabendatei };
+
+// How far a file's Überschlag or Probe got: not asked for and not begun,
+// asked for and not begun, begun and not yet right, right.
+enum class CheckStand { Leer, Fehlt, Offen, Korrekt };
+
+struct CheckReport {
+    CheckStand stand = CheckStand::Leer;
+    std::uint64_t errors = 0; // failed checks (both lines of the Probe)
+};
 
 struct OverviewRow {
     std::string file; // relative to the chosen folder (bytes, as the file system has it)
@@ -62,6 +75,8 @@ struct OverviewRow {
     // Per kind of mistake: made in this file and in another file of the same
     // pupil ("wiederholt"); a kind in one file only is a slip.
     std::array<bool, kMistakeKinds> repeated{};
+    CheckReport ueberschlag;
+    CheckReport probe;
 };
 
 // The overview row of one file from what was read of its start.
@@ -106,7 +121,14 @@ std::string pupilKindText(const PupilSummary& pupil, MistakeKind kind);
 // character shows as U+FFFD, the replacement character.
 std::string shownName(std::string_view name);
 
-// The text a cell shows (UTF-8); empty where the column says nothing.
+// The Überschlag or the Probe of the row, for their columns.
+const CheckReport& checkReport(const OverviewRow& row, Column column);
+// The title of the CSV's column of their failed checks, UTF-8.
+std::string_view errorCountTitle(Column column);
+
+// The text a cell shows (UTF-8); empty where the column says nothing. The
+// Überschlag and the Probe: "korrekt", "korrekt nach 2 Fehlern", "offen",
+// "offen (1 Fehler)", "verlangt, fehlt".
 std::string cellText(const OverviewRow& row, Column column);
 // The counting columns' value for sorting; nullopt where the cell is empty.
 std::optional<std::uint64_t> cellNumber(const OverviewRow& row, Column column);

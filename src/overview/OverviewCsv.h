@@ -5,6 +5,8 @@
 
 // The class overview as CSV for spreadsheets: the column titles first, one
 // line per file, fields separated by semicolons, lines ended by "\n", UTF-8.
+// After the columns of the table come the failed checks of the Überschlag
+// and of the Probe as numbers.
 
 #include "overview/ClassOverview.h"
 

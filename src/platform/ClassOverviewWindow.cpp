@@ -129,8 +129,8 @@ void ClassOverviewWindow::buildFileTable() {
 }
 
 void ClassOverviewWindow::fitToScreen(const QMargins& margins) {
-    // All twelve columns side by side on the screen, a projector's 1024
-    // pixels included: the file names give up what the others need.
+    // All columns side by side on the screen, a projector's 1024 pixels
+    // included: the file names give up what the others need.
     const QRect room = screen()->availableGeometry();
     const int width = std::min(room.width() * 19 / 20, 1600);
     const int frame = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width() +
@@ -139,9 +139,19 @@ void ClassOverviewWindow::fitToScreen(const QMargins& margins) {
     // the header keeps for a sort arrow in every column.
     const QFontMetrics titles(table_->horizontalHeader()->font());
     const int padding = 2 * fontMetrics().averageCharWidth();
+    // The Überschlag and the Probe take room only in a class that does them
+    // (the printout and the CSV keep both columns).
+    for (const Column column : {Column::Ueberschlag, Column::Probe}) {
+        const int c = static_cast<int>(column);
+        bool any = false;
+        for (int r = 0; r < sorted_->rowCount() && !any; ++r) {
+            any = !sorted_->index(r, c).data().toString().isEmpty();
+        }
+        table_->setColumnHidden(c, !any);
+    }
     int others = 0;
     for (int c = 0; c < kColumns; ++c) {
-        if (c == static_cast<int>(Column::Datei)) {
+        if (c == static_cast<int>(Column::Datei) || table_->isColumnHidden(c)) {
             continue;
         }
         const QString title = sorted_->headerData(c, Qt::Horizontal).toString();

@@ -80,6 +80,9 @@ void HandoutDialog::makeFields(int dividendDigits, int divisorDigits) {
     kind_->setAccessibleName(QCoreApplication::translate("HandoutDialog", "Aufgabenart"));
     answers_ =
         new QCheckBox(QCoreApplication::translate("HandoutDialog", "&Lösungsblatt anhängen"));
+    ueberschlag_ =
+        new QCheckBox(QCoreApplication::translate("HandoutDialog", "Übers&chlag verlangen"));
+    probe_ = new QCheckBox(QCoreApplication::translate("HandoutDialog", "Pro&be verlangen"));
     taskFiles_ = new QCheckBox(
         QCoreApplication::translate("HandoutDialog", "Aufgaben als &Dateien speichern"));
     folder_ = new QLineEdit;
@@ -126,6 +129,8 @@ QDialogButtonBox* HandoutDialog::layOutFields() {
         labelFor(QCoreApplication::translate("HandoutDialog", "Nu&mmer des Blatts:"), seed_),
         seedRow);
     form->addRow(answers_);
+    form->addRow(ueberschlag_);
+    form->addRow(probe_);
     form->addRow(taskFiles_);
     form->addRow(labelFor(QCoreApplication::translate("HandoutDialog", "O&rdner:"), folder_),
                  folderRow);
@@ -195,6 +200,10 @@ bool HandoutDialog::answers() const {
     return answers_->isChecked();
 }
 
+Form1::CheckDemands HandoutDialog::demands() const {
+    return {ueberschlag_->isChecked(), probe_->isChecked()};
+}
+
 QString HandoutDialog::taskFolder() const {
     return taskFiles_->isChecked() ? folder_->text().trimmed() : QString();
 }
@@ -233,6 +242,9 @@ const QString kTasksKey = QStringLiteral("Arbeitsblatt/aufgaben");
 const QString kAnswersKey = QStringLiteral("Arbeitsblatt/loesungsblatt");
 const QString kTaskFilesKey = QStringLiteral("Arbeitsblatt/aufgabendateien");
 const QString kFolderKey = QStringLiteral("Arbeitsblatt/ordner");
+// Kept by the window: what it asks its pupils for.
+const QString kUeberschlagKey = QStringLiteral("check/ueberschlag");
+const QString kProbeKey = QStringLiteral("check/probe");
 } // namespace
 
 void HandoutDialog::restoreSettings() {
@@ -241,6 +253,8 @@ void HandoutDialog::restoreSettings() {
     tasks_->setValue(settings.value(kTasksKey, tasks_->value()).toInt());
     answers_->setChecked(settings.value(kAnswersKey, false).toBool());
     taskFiles_->setChecked(settings.value(kTaskFilesKey, false).toBool());
+    ueberschlag_->setChecked(settings.value(kUeberschlagKey, false).toBool());
+    probe_->setChecked(settings.value(kProbeKey, false).toBool());
     if (const QString folder = settings.value(kFolderKey).toString(); !folder.isEmpty()) {
         folderChosen_ = true;
         folder_->setText(folder);
@@ -355,7 +369,7 @@ void createHandout(QWidget* parent, const Form1& form, PdfSaveDialog& pdfDialog,
         return;
     }
     const HandoutSheet sheet{std::move(draw.tasks), dialog.settings().seed, dialog.answers(),
-                             dialog.settings().kind};
+                             dialog.settings().kind, dialog.demands()};
     if (dialog.output() == HandoutDialog::Output::Pdf) {
         saveHandoutAsPdf(sheet, dialog.taskFolder(), pdfDialog, messages);
     } else {

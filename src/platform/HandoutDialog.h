@@ -36,6 +36,9 @@ class HandoutDialog : public QDialog {
 
     HandoutSettings settings() const;
     bool answers() const;
+    // "Überschlag verlangen", "Probe verlangen": room for them beside each
+    // task, and task files that ask for them.
+    Form1::CheckDemands demands() const;
     // The folder for the task files; empty when none are to be written.
     QString taskFolder() const;
     // Which button closed the dialog.
@@ -50,6 +53,8 @@ class HandoutDialog : public QDialog {
     // Chooses the kind, raising the dividend's limit to what it needs.
     void setKind(TaskKind kind);
     QCheckBox* answersBox() const { return answers_; }
+    QCheckBox* ueberschlagBox() const { return ueberschlag_; }
+    QCheckBox* probeBox() const { return probe_; }
     QCheckBox* taskFilesBox() const { return taskFiles_; }
     QLineEdit* folderEdit() const { return folder_; }
     QPushButton* pdfButton() const { return pdfButton_; }
@@ -66,7 +71,8 @@ class HandoutDialog : public QDialog {
     void updateProblem();
     void chooseFolder();
     void finish(Output output);
-    // The set-up is kept between runs (QSettings), all but the sheet's number.
+    // The set-up is kept between runs (QSettings), all but the sheet's number;
+    // what to ask for starts as the window asks its pupils.
     void restoreSettings();
     void saveSettings() const;
 
@@ -77,6 +83,8 @@ class HandoutDialog : public QDialog {
     QPushButton* newSeed_ = nullptr;
     QComboBox* kind_ = nullptr;
     QCheckBox* answers_ = nullptr;
+    QCheckBox* ueberschlag_ = nullptr;
+    QCheckBox* probe_ = nullptr;
     QCheckBox* taskFiles_ = nullptr;
     QLineEdit* folder_ = nullptr;
     QPushButton* folderButton_ = nullptr;

@@ -47,7 +47,7 @@ bool writeHandout(const HandoutSheet& sheet, const std::string& pdfPath,
         }
     }
     const Problem failure =
-        writeHandoutFiles(sheet.tasks, taskFolder, pdfPath,
+        writeHandoutFiles(sheet.tasks, sheet.demands, taskFolder, pdfPath,
                           std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
                                     static_cast<std::size_t>(pdf.size())));
     if (failure) {
@@ -69,7 +69,8 @@ int runHandoutCommand(const HandoutRequest& request) {
         std::fprintf(stderr, "zifferon: %s\n", failureText(*draw.problem).c_str());
         return kWrongUsage;
     }
-    const HandoutSheet sheet{std::move(draw.tasks), settings.seed, request.answers, settings.kind};
+    const HandoutSheet sheet{std::move(draw.tasks), settings.seed, request.answers, settings.kind,
+                             request.demands};
     // A target that cannot take the sheet is a wrong argument, like a bad number.
     if (const Problem problem = handoutTargetsProblem(sheet.tasks, pdfPath, taskFolder)) {
         std::fprintf(stderr, "zifferon: %s\n", failureText(*problem).c_str());

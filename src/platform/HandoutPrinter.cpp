@@ -12,6 +12,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace zifferon {
 
@@ -25,6 +27,10 @@ constexpr double kHeadingHeight = 420;
 constexpr double kColumnGap = 900;
 constexpr double kRowGap = 600;
 constexpr double kFooterFontHeight = 180;
+// A line of the Überschlag or the Probe below the work, high enough to
+// write into.
+constexpr double kCheckLineHeight = 480;
+constexpr int kMostCheckLines = 3;
 constexpr int kColumns = 2;
 constexpr int kRows = kHandoutTasksPerPage / kColumns;
 
@@ -33,12 +39,13 @@ QString qt(const std::string& text) {
 }
 
 // Device units per twip: the two columns fill the width unless the rows
-// would not fit the height.
+// would not fit the height, the lines of the Überschlag and the Probe
+// included.
 double scaleFor(const QRectF& page) {
     const QRectF work = SheetPrinter::workArea();
     const double width = kColumns * work.width() + (kColumns - 1) * kColumnGap;
-    const double height = kPageHeaderHeight + kRows * (kHeadingHeight + work.height()) +
-                          (kRows - 1) * kRowGap + kFooterHeight;
+    const double block = kHeadingHeight + work.height() + kMostCheckLines * kCheckLineHeight;
+    const double height = kPageHeaderHeight + kRows * block + (kRows - 1) * kRowGap + kFooterHeight;
     return std::min(page.width() / width, page.height() / height);
 }
 
@@ -74,6 +81,50 @@ QStringList taskHeadings(const HandoutSheet& sheet, int first, int count, bool a
                         .arg(qt(answers ? solutionLine(task) : taskLine(task)));
     }
     return headings;
+}
+
+// The lines below a task: on an answer page its Überschlag and Probe, on a
+// task page the blanks of those the sheet asks for. The Probe's second line
+// stands under the first one's numbers.
+struct CheckLines {
+    QStringList lines;
+    int indented = -1; // the line that starts under the first one's numbers
+};
+
+CheckLines checkLinesOf(const HandoutSheet& sheet, const HandoutTask& task, bool answers) {
+    CheckLines c;
+    if (answers) {
+        const std::array<std::string, 2> probe = probeLines(task);
+        c.lines << qt(estimateLine(task)) << qt(probe[0]) << qt(probe[1]);
+        c.indented = 2;
+        return c;
+    }
+    if (sheet.demands.ueberschlag) {
+        c.lines << QCoreApplication::translate("HandoutPrinter",
+                                               "Überschlag: ___ Stellen, etwa ______");
+    }
+    if (sheet.demands.probe) {
+        c.lines << QCoreApplication::translate("HandoutPrinter", "Probe: ______ · ______ = ______")
+                << QCoreApplication::translate("HandoutPrinter", "______ + ______ = ______");
+        c.indented = static_cast<int>(c.lines.size()) - 1;
+    }
+    return c;
+}
+
+void paintCheckLines(QPainter& painter, const CheckLines& c, const QFont& font, QPointF corner,
+                     double width, double s) {
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
+    for (int i = 0; i < c.lines.size(); ++i) {
+        double indent = 0;
+        if (i == c.indented && i > 0) {
+            const QString& above = c.lines[i - 1];
+            indent = metrics.horizontalAdvance(above.left(above.indexOf(QLatin1Char(':')) + 2));
+        }
+        painter.drawText(QRectF(corner + QPointF(indent, i * kCheckLineHeight * s),
+                                QSizeF(width - indent, kCheckLineHeight * s)),
+                         Qt::AlignLeft | Qt::AlignBottom, c.lines[i]);
+    }
 }
 
 // Long answer lines make the page's headings smaller rather than lose their end.
@@ -133,7 +184,16 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
     const int count = std::min<int>(kHandoutTasksPerPage, int(sheet.tasks.size()) - first);
     const QStringList headings = taskHeadings(sheet, first, count, answers);
     const double room = work.width() * s;
-    const QFont headingFont = headingFontFor(headings, s, room, painter.device());
+    // The lines below the tasks in the headings' font, all of it as small
+    // as the widest line needs.
+    std::vector<CheckLines> checkLines;
+    QStringList allLines = headings;
+    for (int i = 0; i < count; ++i) {
+        checkLines.push_back(
+            checkLinesOf(sheet, sheet.tasks[static_cast<std::size_t>(first + i)], answers));
+        allLines << checkLines.back().lines;
+    }
+    const QFont headingFont = headingFontFor(allLines, s, room, painter.device());
     for (int i = 0; i < count; ++i) {
         const HandoutTask& task = sheet.tasks[static_cast<std::size_t>(first + i)];
         const QPointF corner(page.left() + (i % kColumns) * columnWidth,
@@ -145,6 +205,8 @@ void HandoutPrinter::paintPage(QPainter& painter, const QRectF& page, const Hand
         Form1 form;
         prepare(form, task, answers);
         SheetPrinter().paintArea(painter, form, work, corner + QPointF(0, kHeadingHeight * s), s);
+        paintCheckLines(painter, checkLines[static_cast<std::size_t>(i)], headingFont,
+                        corner + QPointF(0, (kHeadingHeight + work.height()) * s), room, s);
     }
 
     painter.setPen(Qt::black);

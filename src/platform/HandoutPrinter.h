@@ -11,7 +11,9 @@
 // sheet's own printing. On A4 the cells stand 4.5 mm apart (4.8 mm wide,
 // 5.4 mm high), near the squares of an exercise book. An answer page shows the tasks of the task
 // page with the same number in the same places, fully worked, under the line
-// "9434 : 13 = 725 Rest 9".
+// "9434 : 13 = 725 Rest 9", with their Überschlag and Probe below the work.
+// A sheet that asks for the Überschlag or the Probe leaves lines to write
+// them below each task.
 
 #include "handout/HandoutTasks.h"
 
@@ -33,6 +35,7 @@ struct HandoutSheet {
     std::uint32_t seed = 0; // the sheet's number, printed on every page
     bool answers = false;
     TaskKind kind = TaskKind::Gemischt; // named on every page unless "gemischt"
+    Form1::CheckDemands demands = {};   // lines for them below each task
 };
 
 inline constexpr int kHandoutTasksPerPage = 4;

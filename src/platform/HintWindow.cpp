@@ -60,6 +60,11 @@ const char* const kUsagePage = QT_TRANSLATE_NOOP(
     "bis jetzt und was als Nächstes kommt. Der "
     "Text steht auch kurz unter dem Kästchen. Sobald eine Zeile „korrekt?“ zeigt, sagt ein "
     "Bildschirmleser einmal, dass sie geprüft werden kann.</p>"
+    "<p><b>Überschlag und Probe:</b> Rechts neben der Rechnung fragt das Blatt zuerst: "
+    "„Wie viele Stellen hat das Ergebnis?“ Schreibe die Zahl und drücke <b>Enter</b>; "
+    "bei „etwa“ kannst du ein gerundetes Ergebnis schreiben, dann noch einmal "
+    "<b>Enter</b>. Nach „Berechnung beendet“ kommt die Probe: Rechne Ergebnis mal "
+    "Divisor und zähle den Rest dazu. Dann muss der Dividend herauskommen.</p>"
     "<p><b>Speichern:</b> Im Menü <b>Datei</b> speicherst du deine Rechnung als "
     "<b>.AUF</b>-Datei und lädst sie später wieder.</p>");
 
@@ -136,9 +141,10 @@ HintWindow::HintWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     instruction_ = new QLabel(this);
     question_ = new QLabel(this);
     multiples_ = new QLabel(this);
+    explanation_ = new QLabel(this);
     count_ = new QLabel(this);
     // No names of their own: a screen reader reads each label as its text.
-    for (QLabel* label : {instruction_, question_, multiples_, count_}) {
+    for (QLabel* label : {instruction_, question_, multiples_, explanation_, count_}) {
         label->setWordWrap(label != multiples_);
         label->setTextInteractionFlags(Qt::NoTextInteraction);
         layout->addWidget(label);
@@ -188,6 +194,8 @@ void HintWindow::showHint(const Hint& hint, int hintsUsed, const QString& outlin
     }
     multiples_->setText(lines.join('\n'));
     multiples_->setVisible(!lines.isEmpty());
+    explanation_->setText(toQString(hint.explanation));
+    explanation_->setVisible(!hint.explanation.empty());
     count_->setText(
         QCoreApplication::translate("HintWindow", "Benutzte Tipps seit der letzten Eingabe: %1")
             .arg(hintsUsed));
@@ -202,6 +210,9 @@ QString HintWindow::questionText() const {
 }
 QString HintWindow::multiplesText() const {
     return multiples_->text();
+}
+QString HintWindow::explanationText() const {
+    return explanation_->text();
 }
 QString HintWindow::countText() const {
     return count_->text();

@@ -48,7 +48,8 @@ class HintOverlay : public QWidget {
 };
 
 // The small window beside the sheet: what to do, the question, the divisor's
-// multiples and how many hints were used since the last task entry or load.
+// multiples (for the Überschlag and the Probe the way to the answer) and how
+// many hints were used since the last task entry or load.
 // A screen reader sees a dialog "Tipp" whose labels read as their texts; it
 // never takes the focus, and a hint is read aloud through the sheet's notice.
 class HintWindow : public QDialog {
@@ -63,12 +64,14 @@ class HintWindow : public QDialog {
     QString instructionText() const;
     QString questionText() const;
     QString multiplesText() const;
+    QString explanationText() const;
     QString countText() const;
 
   private:
     QLabel* instruction_ = nullptr;
     QLabel* question_ = nullptr;
     QLabel* multiples_ = nullptr;
+    QLabel* explanation_ = nullptr;
     QLabel* count_ = nullptr;
     double zoom_ = 1.0;
 

@@ -126,8 +126,9 @@ TableTexts tableTexts(const std::vector<OverviewRow>& rows) {
     for (int c = 0; c < kColumns; ++c) {
         const auto i = static_cast<std::size_t>(c);
         texts.titles[i] = QString::fromStdString(std::string(columnTitle(static_cast<Column>(c))));
-        // One count per line: "1 beendet,\n2 in Arbeit".
-        texts.summary[i] = QString::fromStdString(summaryTexts[i]).replace(", ", ",\n");
+        // One count per line: "1 beendet,\n2 in Arbeit"; "bei 3\nvon 5 Kindern".
+        texts.summary[i] =
+            QString::fromStdString(summaryTexts[i]).replace(", ", ",\n").replace(" von ", "\nvon ");
     }
     for (const OverviewRow& row : rows) {
         texts.body.push_back(lineOf(row));
@@ -135,14 +136,24 @@ TableTexts tableTexts(const std::vector<OverviewRow>& rows) {
     return texts;
 }
 
+// The width a title needs at least: its longest word, the title wrapped
+// at its spaces.
+double titleWidth(const QString& title, const QFontMetricsF& metrics) {
+    double widest = 0;
+    for (const QString& word : title.split(' ')) {
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    }
+    return widest;
+}
+
 // Column widths from the widest text of each column; when the table is
 // wider than the page, the widest columns give way first, down to a
-// common width (the summary line wraps there, the other lines are cut).
+// common width (their cells wrap there, a file name is cut in its middle).
 std::array<double, kColumns> columnWidths(const TableTexts& texts, const QFontMetricsF& metrics,
                                           double pad, double room) {
     std::array<double, kColumns> widths{};
     for (std::size_t c = 0; c < widths.size(); ++c) {
-        widths[c] = metrics.horizontalAdvance(texts.titles[c]);
+        widths[c] = titleWidth(texts.titles[c], metrics);
         for (const QString& part : texts.summary[c].split('\n')) {
             widths[c] = std::max(widths[c], metrics.horizontalAdvance(part));
         }
@@ -162,21 +173,30 @@ class TableWriter {
                 const std::array<double, kColumns>& widths, double pad)
         : painter_(painter), device_(device), pages_(pages), widths_(widths), pad_(pad) {}
 
-    // The height the summary line needs with its cells wrapped.
-    double wrappedHeight(const Line& texts) const {
+    // The height a line needs with its cells wrapped in `font`.
+    double wrappedHeight(const Line& texts, const QFont& font, bool fileLine) const {
         const double line = pages_.lineHeight();
-        const double boldHeight = QFontMetricsF(pages_.bold(), &device_).height();
-        painter_.setFont(pages_.bold());
+        const QFontMetricsF metrics(font, &device_);
+        painter_.setFont(font);
         double height = line;
         for (std::size_t c = 0; c < widths_.size(); ++c) {
             const QRectF room(0, 0, widths_[c] - pad_, 100 * line);
-            const double text = painter_.boundingRect(room, Qt::TextWordWrap, texts[c]).height();
-            height = std::max(height, text + line - boldHeight);
+            const QString text = shown(texts, c, metrics, fileLine);
+            const double textHeight = painter_.boundingRect(room, Qt::TextWordWrap, text).height();
+            height = std::max(height, textHeight + line - metrics.height());
         }
         return height;
     }
 
-    void drawLine(const Line& texts, const QFont& font, double height, bool wrap) {
+    // Draws a line, starting a page first when it does not fit (with the
+    // titles again for a line of a file); true then.
+    bool drawLine(const Line& texts, const QFont& font, const Line* titles) {
+        const bool fileLine = titles != nullptr;
+        const double height = wrappedHeight(texts, font, fileLine);
+        const bool newPage = pages_.ensureRoom(height);
+        if (newPage && titles) {
+            drawTitles(*titles);
+        }
         painter_.setFont(font);
         const QFontMetricsF metrics(font, &device_);
         double x = pages_.page().left();
@@ -185,12 +205,16 @@ class TableWriter {
             const bool counting = static_cast<Column>(c) >= Column::Fehlversuche &&
                                   static_cast<Column>(c) <= Column::Tipps;
             const int align = (counting ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-            painter_.drawText(cell, wrap ? align | Qt::TextWordWrap : align,
-                              wrap ? texts[c]
-                                   : metrics.elidedText(texts[c], Qt::ElideMiddle, cell.width()));
+            painter_.drawText(cell, align | Qt::TextWordWrap, shown(texts, c, metrics, fileLine));
             x += widths_[c];
         }
         pages_.skip(height);
+        return newPage;
+    }
+
+    void drawTitles(const Line& titles) {
+        drawLine(titles, pages_.bold(), nullptr);
+        rule();
     }
 
     void rule() {
@@ -199,6 +223,26 @@ class TableWriter {
     }
 
   private:
+    // A cell's text as it fits its column: wrapped at its spaces, a word
+    // too wide for the column shortened in its middle; a file's name, which
+    // seldom has spaces to wrap at, kept on one line and shortened.
+    QString shown(const Line& texts, std::size_t c, const QFontMetricsF& metrics,
+                  bool fileLine) const {
+        const double width = widths_[c] - pad_;
+        if (fileLine && static_cast<Column>(c) == Column::Datei) {
+            return metrics.elidedText(texts[c], Qt::ElideMiddle, width);
+        }
+        QStringList lines = texts[c].split('\n');
+        for (QString& line : lines) {
+            QStringList words = line.split(' ');
+            for (QString& word : words) {
+                word = metrics.elidedText(word, Qt::ElideMiddle, width);
+            }
+            line = words.join(' ');
+        }
+        return lines.join('\n');
+    }
+
     QPainter& painter_;
     QPagedPaintDevice& device_;
     PageWriter& pages_;
@@ -235,19 +279,14 @@ bool OverviewPrinter::paint(QPagedPaintDevice& device, QString* error) const {
     TableWriter table(painter, device, pages,
                       columnWidths(texts, QFontMetricsF(pages.bold(), &device), pad, page.width()),
                       pad);
-    table.drawLine(texts.titles, pages.bold(), line, false);
-    table.rule();
+    table.drawTitles(texts.titles);
     for (const Line& l : texts.body) {
-        if (pages.ensureRoom(line)) {
-            table.drawLine(texts.titles, pages.bold(), line, false);
-            table.rule();
-        }
-        table.drawLine(l, pages.normal(), line, false);
+        table.drawLine(l, pages.normal(), &texts.titles);
     }
-    const double summaryHeight = table.wrappedHeight(texts.summary);
-    pages.ensureRoom(summaryHeight);
+    // The rule above the summary on the page the summary stands on.
+    pages.ensureRoom(table.wrappedHeight(texts.summary, pages.bold(), false));
     table.rule();
-    table.drawLine(texts.summary, pages.bold(), summaryHeight, true);
+    table.drawLine(texts.summary, pages.bold(), nullptr);
 
     if (pages.refused()) {
         setErrorText(error, printingText(kPageRefused));

@@ -35,6 +35,8 @@ QString shortTitle(Column column) {
         return QStringLiteral("Stelle");
     case Column::Wiederholt:
         return QStringLiteral("Wdh.");
+    case Column::Ueberschlag:
+        return QString::fromUtf8("\u00DCbers.");
     default:
         return qt(std::string(columnTitle(column)));
     }
@@ -49,6 +51,28 @@ QString repeatedShort(const OverviewRow& row) {
         }
     }
     return kinds.join(QStringLiteral(", "));
+}
+
+// The Überschlag and the Probe in few letters: "korrekt (2 F.)", "offen",
+// "fehlt"; the tooltip has the whole text.
+QString checkShort(const CheckReport& report) {
+    const QString errors =
+        report.errors > 0 ? QStringLiteral(" (%1 F.)").arg(report.errors) : QString();
+    switch (report.stand) {
+    case CheckStand::Korrekt:
+        return QStringLiteral("korrekt") + errors;
+    case CheckStand::Offen:
+        return QStringLiteral("offen") + errors;
+    case CheckStand::Fehlt:
+        return QStringLiteral("fehlt");
+    case CheckStand::Leer:
+        break;
+    }
+    return {};
+}
+
+bool isCheckColumn(Column column) {
+    return column == Column::Ueberschlag || column == Column::Probe;
 }
 
 } // namespace
@@ -92,13 +116,17 @@ QVariant OverviewTableModel::data(const QModelIndex& index, int role) const {
     const OverviewRow& row = rows_[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
+        if (isCheckColumn(column)) {
+            return checkShort(checkReport(row, column));
+        }
         return column == Column::Wiederholt ? repeatedShort(row) : qt(cellText(row, column));
     case Qt::ToolTipRole:
         if (column == Column::Stand && row.refusal) {
             return qt(failureText(*row.refusal));
         }
-        if (column == Column::Wiederholt && !cellText(row, column).empty()) {
-            return qt("Wiederholt: " + cellText(row, column));
+        if ((column == Column::Wiederholt || isCheckColumn(column)) &&
+            !cellText(row, column).empty()) {
+            return qt(std::string(columnTitle(column)) + ": " + cellText(row, column));
         }
         return column == Column::Datei ? qt(shownName(row.path)) : QVariant();
     case SortRole:

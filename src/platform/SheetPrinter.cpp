@@ -44,10 +44,28 @@ QString qtText(const Text& text) {
 }
 
 // The controls of the upper edge (number boxes, buttons, digit limits) are
-// for setting up a task; the page shows the work only.
+// for setting up a task; the page shows the work only: the grid, the row
+// labels and counts, "Berechnung beendet", and the Überschlag and the Probe.
 bool onPage(ControlId id) {
-    return isCell(id.kind) || id.kind == Kind::Info || id.kind == Kind::Fehler ||
-           id.kind == Kind::Label4;
+    return isCell(id.kind) || isCheckBox(id.kind) || id.kind == Kind::Info ||
+           id.kind == Kind::Fehler || id.kind == Kind::Label4 ||
+           (isLabel(id.kind) && id.kind >= Kind::Label6);
+}
+
+// The labels' text stands as in the window: a caption ends at its box,
+// "Berechnung beendet" is centred, the others start after an inset.
+Qt::Alignment labelAlignment(Kind kind) {
+    if (kind == Kind::Label4) {
+        return Qt::AlignCenter;
+    }
+    return (captionLeadsToBox(kind) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+// The Überschlag's digit count stands centred in its box, the numbers right
+// aligned; a grid cell holds one centred character.
+Qt::Alignment boxAlignment(Kind kind) {
+    return isCheckBox(kind) && kind != Kind::Stellen ? Qt::AlignRight | Qt::AlignVCenter
+                                                     : Qt::AlignCenter;
 }
 
 // The part of the window the page shows, in twips: every control on the page
@@ -232,17 +250,20 @@ void SheetPrinter::paintArea(QPainter& painter, const Form1& form, const QRectF&
             painter.fillRect(box, QColor(bg->r, bg->g, bg->b));
         }
         painter.setPen(Qt::black);
-        const Qt::Alignment align =
-            id.kind == Kind::Label4 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
-        const QRectF textBox =
-            id.kind == Kind::Label4 ? box : box.adjusted(kLabelTextInset * s, 0, 0, 0);
+        const Qt::Alignment align = labelAlignment(id.kind);
+        const QRectF textBox = id.kind == Kind::Label4 ? box
+                               : align & Qt::AlignRight
+                                   ? box.adjusted(0, 0, -kLabelTextInset * s, 0)
+                                   : box.adjusted(kLabelTextInset * s, 0, 0, 0);
         painter.drawText(textBox, align, qtText(shownWords(form.caption(id))));
     }
 
-    // The cells: a thin grey frame each, the written character centred in it.
+    // The cells, and the boxes of the Überschlag and the Probe while shown: a
+    // thin grey frame each, what is written in it.
     const QPen framePen(QColor(150, 150, 150), kFrameWidth * s);
     for (ControlId id : allControls()) {
-        if (!isCell(id.kind) || !inArea(geometry(id))) {
+        if (!(isCell(id.kind) || (isCheckBox(id.kind) && form.visible(id))) ||
+            !inArea(geometry(id))) {
             continue;
         }
         const QRectF box = place(geometry(id));
@@ -252,7 +273,10 @@ void SheetPrinter::paintArea(QPainter& painter, const Form1& form, const QRectF&
         const Text& text = form.text(id);
         if (!text.empty()) {
             painter.setPen(Qt::black);
-            painter.drawText(box, Qt::AlignCenter, qtText(text));
+            const QRectF textBox = isCheckBox(id.kind) && id.kind != Kind::Stellen
+                                       ? box.adjusted(0, 0, -kLabelTextInset * s, 0)
+                                       : box;
+            painter.drawText(textBox, boxAlignment(id.kind), qtText(text));
         }
     }
 

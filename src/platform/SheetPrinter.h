@@ -7,8 +7,9 @@
 //
 // The page is drawn from the model, not from the widgets: every written cell
 // in its framed box, the underlines, the visible row labels with their
-// colours, the error counts and "Berechnung beendet", under a header with the
-// task and the date. Everything is drawn as text and lines, so a PDF stays
+// colours, the error counts and "Berechnung beendet", and the Überschlag and
+// the Probe as far as they are shown, under a header with the task and the
+// date. Everything is drawn as text and lines, so a PDF stays
 // sharp at any size and its text can be searched and read aloud.
 
 #include "sheet/Form1.h"

@@ -6,6 +6,8 @@
 
 #include "platform/SheetWindow.h"
 
+#include "sheet/ControlNames.h"
+
 #include "platform/QtKeyCodes.h"
 #include "platform/SheetWidgets.h"
 #include "sheet/Layout.h"
@@ -24,14 +26,8 @@ int packId(ControlId id) {
 }
 
 QString controlName(ControlId id) {
-    static const char* const names[] = {
-        "",           "Text1",      "Text2",      "Command1",   "Command2",
-        "Label1",     "Label2",     "Label4",     "Label3",     "Label5",
-        "info",       "fehler",     "dividend",   "divisor",    "resultat",
-        "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4", "kontrolle5",
-        "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10",
-    };
-    const QString base = QString::fromLatin1(names[static_cast<int>(id.kind)]);
+    const std::string_view kind = kindName(id.kind);
+    const QString base = QString::fromLatin1(kind.data(), static_cast<qsizetype>(kind.size()));
     return arraySize(id.kind) > 1 || id.kind == Kind::Label3 ? base + QString("_%1").arg(id.index)
                                                              : base;
 }
@@ -79,11 +75,19 @@ QWidget* SheetWindow::makeTextBox(ControlId id) {
     if (isCell(id.kind)) {
         edit->setTextMargins(0, 0, 0, 0);
     }
-    edit->selectOnArrival = id.kind == Kind::Resultat || isKontrolle(id.kind);
+    edit->selectOnArrival =
+        id.kind == Kind::Resultat || isKontrolle(id.kind) || id.kind == Kind::Stellen;
     if (id.kind == Kind::Text1) {
         edit->setMaxLength(static_cast<int>(Form1::kText1MaxLength));
     } else if (id.kind == Kind::Text2) {
         edit->setMaxLength(static_cast<int>(Form1::kText2MaxLength));
+    } else if (isCheckBox(id.kind)) {
+        // The count of digits takes a second digit for a moment, so that the
+        // sheet can let it replace the first, as in a cell.
+        const std::size_t room = checkBoxLength(id.kind) + (id.kind == Kind::Stellen ? 1 : 0);
+        edit->setMaxLength(static_cast<int>(room));
+        edit->setAlignment(id.kind == Kind::Stellen ? Qt::AlignCenter : Qt::AlignRight);
+        edit->setTextMargins(0, 0, 0, 0);
     }
     // The key's handler runs first; the widgets follow the model only
     // once the key's own character has landed in this cell (afterKey):
@@ -113,9 +117,10 @@ QWidget* SheetWindow::makeButton(ControlId id) {
 
 QWidget* SheetWindow::makeLabel(ControlId id) {
     auto* label = new ClickableLabel(page_);
-    label->setAlignment(id.kind == Kind::Label4 ? Qt::AlignCenter
-                                                : Qt::AlignLeft | Qt::AlignVCenter);
-    if (id.kind == Kind::Info || id.kind == Kind::Label3) {
+    label->setAlignment(id.kind == Kind::Label4      ? Qt::AlignCenter
+                        : captionLeadsToBox(id.kind) ? Qt::AlignRight | Qt::AlignVCenter
+                                                     : Qt::AlignLeft | Qt::AlignVCenter);
+    if (id.kind == Kind::Info || id.kind == Kind::Label3 || id.kind == Kind::Pruefung) {
         label->setCursor(Qt::PointingHandCursor);
         connect(label, &ClickableLabel::clicked, this,
                 [this, id] { handle([id](Worksheet& sheet) { sheet.click(id); }); });

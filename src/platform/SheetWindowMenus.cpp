@@ -9,6 +9,7 @@
 #include "sheet/Catalogue.h"
 
 #include "overview/ClassOverview.h"
+#include "platform/CheckDemandSettings.h"
 #include "platform/ClassOverviewWindow.h"
 #include "platform/HandoutDialog.h"
 #include "platform/HintWindow.h"
@@ -106,6 +107,37 @@ void SheetWindow::buildTaskKindMenu() {
         connect(a, &QAction::triggered, this,
                 [this, kind] { handle([kind](Worksheet& sheet) { sheet.setTaskKind(kind); }); });
     }
+    // What the sheet asks for besides the division. Kept between runs, unlike
+    // the kind: it is the teacher's choice for the class, not one task's.
+    // A task already on the sheet keeps what it asked for.
+    kinds->addSeparator();
+    kinds->setToolTipsVisible(true);
+    sheet_.setCheckDemands(keptCheckDemands());
+    const QString fromNextTask = QCoreApplication::translate(
+        "SheetWindowMenus", "Gilt ab der nächsten Aufgabe (Eingabe oder Laden).");
+    const auto addDemand = [&](const char* name, const QString& text, bool on) {
+        QAction* a = kinds->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setCheckable(true);
+        a->setChecked(on);
+        a->setToolTip(fromNextTask);
+        a->setStatusTip(fromNextTask);
+        return a;
+    };
+    QAction* ueberschlag =
+        addDemand("mUeberschlagVerlangen",
+                  QCoreApplication::translate("SheetWindowMenus", "Ü&berschlag verlangen"),
+                  sheet_.checkDemands().ueberschlag);
+    QAction* probe = addDemand("mProbeVerlangen",
+                               QCoreApplication::translate("SheetWindowMenus", "&Probe verlangen"),
+                               sheet_.checkDemands().probe);
+    const auto demandsChanged = [this, ueberschlag, probe] {
+        const Form1::CheckDemands demands{ueberschlag->isChecked(), probe->isChecked()};
+        keepCheckDemands(demands);
+        handle([demands](Worksheet& sheet) { sheet.setCheckDemands(demands); });
+    };
+    connect(ueberschlag, &QAction::toggled, this, demandsChanged);
+    connect(probe, &QAction::toggled, this, demandsChanged);
 }
 
 void SheetWindow::buildViewMenu() {

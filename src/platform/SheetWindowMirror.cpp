@@ -79,12 +79,15 @@ void SheetWindow::mirrorState(ControlId id) {
         w->setAccessibleName(name);
     }
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        if (id.kind == Kind::Resultat || isKontrolle(id.kind)) {
+        if (id.kind == Kind::Resultat || isKontrolle(id.kind) || isCheckBox(id.kind)) {
             if (edit->isReadOnly() == f.enabled(id)) {
                 showLocked(edit, !f.enabled(id));
             }
         } else if (edit->isEnabled() != f.enabled(id)) {
             edit->setEnabled(f.enabled(id));
+        }
+        if (isCheckBox(id.kind) && edit->isVisibleTo(page_) != f.visible(id)) {
+            edit->setVisible(f.visible(id));
         }
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         mirrorLabel(label, id);
@@ -106,7 +109,8 @@ void SheetWindow::mirrorLabel(QLabel* label, ControlId id) {
     if (label->toolTip() != tip) {
         label->setToolTip(tip);
     }
-    if (id.kind == Kind::Info && label->accessibleDescription() != tip) {
+    if ((id.kind == Kind::Info || id.kind == Kind::Pruefung) &&
+        label->accessibleDescription() != tip) {
         label->setAccessibleDescription(tip);
     }
     const auto background = f.background(id);

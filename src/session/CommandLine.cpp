@@ -60,6 +60,13 @@ CommandLine wrong(Failure error) {
 constexpr std::array<std::string_view, 7> kHandoutOptionsWithValue = {
     "--worksheet", "--digits", "--seed", "--pdf", "--task-files", "--kind", "--for-mistake"};
 
+// The worksheet's options without a value.
+constexpr std::array<std::string_view, 3> kHandoutFlags = {"--answers", "--ueberschlag", "--probe"};
+
+bool isHandoutFlag(std::string_view arg) {
+    return std::find(kHandoutFlags.begin(), kHandoutFlags.end(), arg) != kHandoutFlags.end();
+}
+
 Failure quoted(std::string_view text) {
     return inQuotes(std::string(text));
 }
@@ -143,8 +150,10 @@ Failure missingValue(const std::string& option, const std::string& next) {
 Problem takeHandoutArgument(const std::vector<std::string>& args, std::size_t& i,
                             std::string_view name, CommandLine& c) {
     const std::string& arg = args[i];
-    if (arg == "--answers") {
-        c.handout.answers = true;
+    if (isHandoutFlag(arg)) {
+        c.handout.answers = c.handout.answers || arg == "--answers";
+        c.handout.demands.ueberschlag = c.handout.demands.ueberschlag || arg == "--ueberschlag";
+        c.handout.demands.probe = c.handout.demands.probe || arg == "--probe";
         return std::nullopt;
     }
     std::string value;
@@ -218,7 +227,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             continue;
         }
         const std::string_view name = std::string_view(arg).substr(0, arg.find('='));
-        if (contains(kHandoutOptionsWithValue, name) || arg == "--answers") {
+        if (contains(kHandoutOptionsWithValue, name) || isHandoutFlag(arg)) {
             worksheet = worksheet || name == "--worksheet";
             if (handoutOption.empty() || name == "--worksheet") {
                 handoutOption = name;

@@ -19,7 +19,7 @@
 namespace zifferon {
 
 // --worksheet N [--digits D,E] [--seed S] [--kind K | --for-mistake M] --pdf FILE
-// [--answers] [--task-files FOLDER]
+// [--answers] [--ueberschlag] [--probe] [--task-files FOLDER]
 struct HandoutRequest {
     HandoutSettings settings;
     bool seedGiven = false; // otherwise the sheet's number is drawn from the clock
@@ -30,6 +30,9 @@ struct HandoutRequest {
     bool kindGiven = false;
     std::optional<MistakeKind> forMistake =
         std::nullopt; // the sheet practises this kind of mistake
+    // Room for the Überschlag and the Probe beside each task, and task files
+    // that ask for them.
+    Form1::CheckDemands demands = {};
 };
 
 struct CommandLine {

@@ -3,6 +3,7 @@
 
 #include "session/Worksheet.h"
 
+#include "check/CheckLines.h"
 #include "check/RowCheck.h"
 #include "check/SheetTask.h"
 #include "task/RandomTask.h"
@@ -65,6 +66,8 @@ void Worksheet::keyDown(ControlId control, int keyCode) {
         goToProductOnEnter(form, control.index, keyCode);
     } else if (isKontrolle(control.kind)) {
         checkOrMoveInWorkRow(form, workRowOf(control.kind), control.index, keyCode);
+    } else if (isCheckBox(control.kind)) {
+        checkOrMoveInCheckBox(form, control, keyCode);
     }
 }
 
@@ -81,6 +84,11 @@ void Worksheet::edited(ControlId box, TextView text) {
     // arrives without a key (a paste) goes to the cell's change rule whole.
     if (keyInProgress_ && (box.kind == Kind::Resultat || isKontrolle(box.kind))) {
         form.setText(box, typedIntoCell(form.text(box), text));
+    } else if (isCheckBox(box.kind)) {
+        // The count of digits is one digit: a digit typed beside it replaces
+        // it, as in a cell.
+        const bool replaces = keyInProgress_ && box.kind == Kind::Stellen;
+        form.setText(box, digitsOnly(replaces ? typedIntoCell(form.text(box), text) : Text(text)));
     } else {
         form.setText(box, text);
     }
@@ -102,6 +110,7 @@ void Worksheet::click(ControlId control) {
         if (!takeTaskIn(form)) {
             return; // refused: the sheet stays as it was, Label5 says why
         }
+        form.setDemands(demands_);
         coach_.restart();
         afterEvent();
         markSaved();
@@ -113,6 +122,9 @@ void Worksheet::click(ControlId control) {
     case Kind::Info:
         CheckRow(form, control.index);
         break;
+    case Kind::Pruefung:
+        checkLine(form, checkLineOf(control));
+        break;
     case Kind::Label3:
         cycleDigitLimit(form, control.index, taskKind_);
         break;
@@ -120,6 +132,10 @@ void Worksheet::click(ControlId control) {
         return;
     }
     afterEvent();
+}
+
+void Worksheet::setCheckDemands(Form1::CheckDemands demands) {
+    demands_ = demands;
 }
 
 void Worksheet::setTaskKind(TaskKind kind) {
@@ -142,6 +158,12 @@ void Worksheet::load(const TaskFileServices& services) {
     const std::optional<std::string> loaded = loadTaskFileOntoSheet(form, services);
     afterEvent();
     if (loaded) {
+        // A file asks for what its teacher asked for; the user's own
+        // settings add to that.
+        const Form1::CheckDemands fromFile = form.demands();
+        form.setDemands(
+            {fromFile.ueberschlag || demands_.ueberschlag, fromFile.probe || demands_.probe});
+        afterEvent();
         coach_.restart();
         told_.take(form);
         markSaved();
@@ -169,10 +191,11 @@ bool Worksheet::saveTo(const TaskFileServices& services, const std::string& path
 
 Hint Worksheet::askForHint() {
     // A counted hint goes to the row the step writes next: the quotient digit
-    // and its product to the product row, the remainder to its own row.
+    // and its product to the product row, the remainder to its own row. A
+    // hint for the Überschlag or the Probe belongs to no row.
     const int used = coach_.hintsUsed();
     Hint hint = coach_.press(form);
-    if (coach_.hintsUsed() > used) {
+    if (coach_.hintsUsed() > used && isRowStep(coach_.step()->kind)) {
         const HintStep& step = *coach_.step();
         form.countHint(2 * step.step + (step.kind == StepKind::Remainder ? 1 : 0));
     }

@@ -81,6 +81,10 @@ class Worksheet {
     // The hint to show now; the count of hints since the last task entry or load.
     Hint shownHint() const { return coach_.shown(form); }
     int hintsUsed() const { return coach_.hintsUsed(); }
+    // "Überschlag verlangen", "Probe verlangen": what the next task entered
+    // asks for, and what a loaded file asks for at least.
+    Form1::CheckDemands checkDemands() const { return demands_; }
+    void setCheckDemands(Form1::CheckDemands demands);
     // A tick of Timer1.
     void tick();
     // The kind of task "nächste Aufgabe" draws ("Aufgabenart"); choosing a
@@ -104,6 +108,7 @@ class Worksheet {
     AnnouncedSheet told_{form};
     bool keyInProgress_ = false;
     TaskKind taskKind_ = TaskKind::Gemischt;
+    Form1::CheckDemands demands_;
     // The task file the sheet was last entered, loaded or saved as.
     TaskFileBytes saved_{};
     std::string filePath_;

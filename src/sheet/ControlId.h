@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace zifferon {
@@ -35,6 +36,16 @@ enum class Kind : std::uint8_t {
     Kontrolle8,
     Kontrolle9,
     Kontrolle10,
+    // The lines around the calculation (see CheckLine below).
+    Label6,   // "Wie viele Stellen hat das Ergebnis?"
+    Label7,   // "etwa"
+    Label8,   // the Probe's first line up to its box: "Probe: 725 · 13 ="
+    Label9,   // the Probe's second line between its boxes: "+ 9 ="
+    Stellen,  // the Überschlag's count of quotient digits, one character
+    Etwa,     // the Überschlag's rounded quotient, optional
+    Probe,    // array of 3: the product, the product again, the sum
+    Pruefung, // array of 3: verdict label of each CheckLine
+    PFehler,  // array of 3: error count of each CheckLine
 };
 
 struct ControlId {
@@ -50,6 +61,17 @@ inline constexpr int kResultatCells = 5;
 inline constexpr int kRowCells = 6;
 inline constexpr int kWorkRows = 10;
 inline constexpr int kFehlerLabels = 11;
+inline constexpr int kProbeBoxes = 3;
+
+// The lines judged around the calculation, each with a verdict label
+// pruefung(line) and an error count pfehler(line): the Überschlag before the
+// first quotient digit, and the Probe's two lines after the last
+// ("725 · 13 = ____", "____ + 9 = ____").
+enum class CheckLine : std::uint8_t { Ueberschlag, ProbeMal, ProbePlus };
+inline constexpr int kCheckLines = 3;
+constexpr int lineIndex(CheckLine line) {
+    return static_cast<int>(line);
+}
 
 constexpr bool isKontrolle(Kind k) {
     return k >= Kind::Kontrolle1 && k <= Kind::Kontrolle10;
@@ -71,13 +93,25 @@ constexpr Kind workRowKind(int row) {
 constexpr bool isCell(Kind k) {
     return k == Kind::Dividend || k == Kind::Divisor || k == Kind::Resultat || isKontrolle(k);
 }
+// The number boxes of the Überschlag and the Probe: digits only.
+constexpr bool isCheckBox(Kind k) {
+    return k == Kind::Stellen || k == Kind::Etwa || k == Kind::Probe;
+}
+// Digits a check box takes: the count of quotient digits is one digit, every
+// number of the Probe is at most the dividend.
+constexpr std::size_t checkBoxLength(Kind k) {
+    return k == Kind::Stellen ? 1 : 6;
+}
 constexpr bool isTextBox(Kind k) {
-    return k == Kind::Text1 || k == Kind::Text2 || isCell(k);
+    return k == Kind::Text1 || k == Kind::Text2 || isCell(k) || isCheckBox(k);
 }
 constexpr bool isLabel(Kind k) {
     return k == Kind::Label1 || k == Kind::Label2 || k == Kind::Label3 || k == Kind::Label4 ||
-           k == Kind::Label5 || k == Kind::Info || k == Kind::Fehler;
+           k == Kind::Label5 || k == Kind::Info || k == Kind::Fehler || k == Kind::Label6 ||
+           k == Kind::Label7 || k == Kind::Label8 || k == Kind::Label9 || k == Kind::Pruefung ||
+           k == Kind::PFehler;
 }
+
 constexpr bool isButton(Kind k) {
     return k == Kind::Command1 || k == Kind::Command2;
 }
@@ -99,6 +133,11 @@ constexpr int arraySize(Kind k) {
         return kDivisorCells;
     case Kind::Resultat:
         return kResultatCells;
+    case Kind::Probe:
+        return kProbeBoxes;
+    case Kind::Pruefung:
+    case Kind::PFehler:
+        return kCheckLines;
     default:
         return isKontrolle(k) ? kRowCells : 1;
     }
@@ -138,6 +177,34 @@ constexpr ControlId resultat(int j) {
 constexpr ControlId workRow(int row, int column) {
     return {workRowKind(row), column};
 }
+inline constexpr ControlId Label6{Kind::Label6, 0};
+inline constexpr ControlId Label7{Kind::Label7, 0};
+inline constexpr ControlId Label8{Kind::Label8, 0};
+inline constexpr ControlId Label9{Kind::Label9, 0};
+inline constexpr ControlId stellen{Kind::Stellen, 0};
+inline constexpr ControlId etwa{Kind::Etwa, 0};
+constexpr ControlId probe(int box) {
+    return {Kind::Probe, box};
+}
+constexpr ControlId pruefung(CheckLine line) {
+    return {Kind::Pruefung, lineIndex(line)};
+}
+constexpr ControlId pfehler(CheckLine line) {
+    return {Kind::PFehler, lineIndex(line)};
+}
 } // namespace ctl
+
+// The line a check box, verdict label or error count belongs to.
+constexpr CheckLine checkLineOf(ControlId id) {
+    switch (id.kind) {
+    case Kind::Probe:
+        return id.index == 0 ? CheckLine::ProbeMal : CheckLine::ProbePlus;
+    case Kind::Pruefung:
+    case Kind::PFehler:
+        return static_cast<CheckLine>(id.index);
+    default:
+        return CheckLine::Ueberschlag;
+    }
+}
 
 } // namespace zifferon

@@ -51,6 +51,17 @@ Form1::Form1() {
     for (auto& label : fehler_) {
         label = {U"Label3", false, std::nullopt, {}};
     }
+    // The Überschlag and the Probe stay out of sight until a task asks for them.
+    for (TextState* box : {&stellen_, &etwa_, &probe_[0], &probe_[1], &probe_[2]}) {
+        *box = {{}, false, false};
+    }
+    for (auto& label : lineCaptions_) {
+        label = {{}, false, std::nullopt, {}};
+    }
+    for (std::size_t line = 0; line < pruefung_.size(); ++line) {
+        pruefung_[line] = {{}, false, verdictColour(Verdict::None), {}};
+        pfehler_[line] = {U"0", false, std::nullopt, {}};
+    }
     // The window starts with the focus on the first control of the tab order.
     focus_ = tabOrder().front();
 }
@@ -75,6 +86,12 @@ const Form1::TextState* Form1::textState(ControlId id) const {
         return &divisor_[i];
     case Kind::Resultat:
         return &resultat_[i];
+    case Kind::Stellen:
+        return &stellen_;
+    case Kind::Etwa:
+        return &etwa_;
+    case Kind::Probe:
+        return &probe_[i];
     default:
         if (isKontrolle(id.kind)) {
             return &kontrolle_[static_cast<std::size_t>(workRowOf(id.kind))][i];
@@ -111,6 +128,16 @@ const Form1::LabelState* Form1::labelState(ControlId id) const {
         return &info_[i];
     case Kind::Fehler:
         return &fehler_[i];
+    case Kind::Label6:
+    case Kind::Label7:
+    case Kind::Label8:
+    case Kind::Label9:
+        return &lineCaptions_[static_cast<std::size_t>(id.kind) -
+                              static_cast<std::size_t>(Kind::Label6)];
+    case Kind::Pruefung:
+        return &pruefung_[i];
+    case Kind::PFehler:
+        return &pfehler_[i];
     default:
         return nullptr;
     }
@@ -130,6 +157,8 @@ void Form1::setText(ControlId id, TextView value) {
         value = value.substr(0, kText1MaxLength);
     } else if (id.kind == Kind::Text2 && value.size() > kText2MaxLength) {
         value = value.substr(0, kText2MaxLength);
+    } else if (isCheckBox(id.kind) && value.size() > checkBoxLength(id.kind)) {
+        value = value.substr(0, checkBoxLength(id.kind));
     }
     // A quotient cell holds one digit: a character typed beside the one it
     // holds replaces it, a longer paste leaves its first character.
@@ -155,7 +184,8 @@ const Text& Form1::caption(ControlId id) const {
 }
 
 void Form1::setCaption(ControlId id, TextView value) {
-    if (id.kind == Kind::Info || id.kind == Kind::Fehler) {
+    if (id.kind == Kind::Info || id.kind == Kind::Fehler || id.kind == Kind::Pruefung ||
+        id.kind == Kind::PFehler) {
         return;
     }
     LabelState* s = labelState(id);
@@ -214,6 +244,34 @@ void Form1::setErrorMark(int i, char32_t mark) {
     writeCaption(fehler_[r], Text(1, mark));
 }
 
+Verdict Form1::lineVerdict(CheckLine line) const {
+    return lineVerdicts_[static_cast<std::size_t>(line)];
+}
+
+void Form1::showLineVerdict(CheckLine line, Verdict verdict) {
+    const auto i = static_cast<std::size_t>(line);
+    lineVerdicts_[i] = verdict;
+    writeCaption(pruefung_[i], verdictCaption(verdict));
+    setBackground(ctl::pruefung(line), verdictColour(verdict));
+}
+
+std::uint64_t Form1::lineErrors(CheckLine line) const {
+    return lineErrors_[static_cast<std::size_t>(line)];
+}
+
+void Form1::setLineErrors(CheckLine line, std::uint64_t count) {
+    const auto i = static_cast<std::size_t>(line);
+    lineErrors_[i] = count;
+    writeCaption(pfehler_[i], fromUtf8(std::to_string(count)));
+}
+
+void Form1::setDemands(CheckDemands demands) {
+    if (demands_ != demands) {
+        demands_ = demands;
+        ++revision_;
+    }
+}
+
 bool Form1::enabled(ControlId id) const {
     const TextState* s = textState(id);
     if (s) {
@@ -234,20 +292,25 @@ void Form1::setEnabled(ControlId id, bool on) {
 }
 
 bool Form1::visible(ControlId id) const {
-    const LabelState* s = labelState(id);
-    if (s) {
+    if (const LabelState* s = labelState(id)) {
         return s->visible;
+    }
+    if (isCheckBox(id.kind)) {
+        return textState(id)->visible;
     }
     return isValid(id);
 }
 
 void Form1::setVisible(ControlId id, bool on) {
-    if (!isLabel(id.kind)) {
-        return;
+    bool* shown = nullptr;
+    if (isLabel(id.kind)) {
+        LabelState* s = labelState(id);
+        shown = s ? &s->visible : nullptr;
+    } else if (isCheckBox(id.kind) && isValid(id)) {
+        shown = &textState(id)->visible;
     }
-    LabelState* s = labelState(id);
-    if (s && s->visible != on) {
-        s->visible = on;
+    if (shown && *shown != on) {
+        *shown = on;
         ++revision_;
     }
 }
@@ -289,7 +352,7 @@ bool Form1::canTakeFocus(ControlId id) const {
         return true;
     }
     const TextState* s = textState(id);
-    return s && s->enabled;
+    return s && s->enabled && s->visible;
 }
 
 ControlId Form1::nextInTabOrder(ControlId from, bool forward) const {

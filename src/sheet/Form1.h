@@ -80,7 +80,8 @@ class Form1 {
     bool enabled(ControlId id) const;
     void setEnabled(ControlId id, bool on);
 
-    // Labels only; every other control is always visible.
+    // Labels and the boxes of the Überschlag and the Probe only; every other
+    // control is always visible.
     bool visible(ControlId id) const;
     void setVisible(ControlId id, bool on);
 
@@ -101,6 +102,25 @@ class Form1 {
     // The next control after `from` (before it, for Shift+Tab) in the tab
     // order that can take the focus.
     ControlId nextInTabOrder(ControlId from, bool forward = true) const;
+
+    // The lines around the calculation: the verdict pruefung(line) shows (its
+    // caption and colour follow it) and the count of failed checks
+    // pfehler(line) shows.
+    Verdict lineVerdict(CheckLine line) const;
+    void showLineVerdict(CheckLine line, Verdict verdict);
+    std::uint64_t lineErrors(CheckLine line) const;
+    void setLineErrors(CheckLine line, std::uint64_t count);
+
+    // Whether this sheet asks for the Überschlag before the first quotient
+    // digit and for the Probe before the task counts as checked. A task file
+    // carries them, so a teacher's worksheet asks its pupils for them.
+    struct CheckDemands {
+        bool ueberschlag = false;
+        bool probe = false;
+        friend bool operator==(CheckDemands, CheckDemands) = default;
+    };
+    CheckDemands demands() const { return demands_; }
+    void setDemands(CheckDemands demands);
 
     // The row's record of mistakes by kind and hints (row 0..9). No control
     // shows it: its changes do not move the revision.
@@ -136,6 +156,7 @@ class Form1 {
     struct TextState {
         Text text;
         bool enabled = true;
+        bool visible = true;
     };
     struct LabelState {
         Text caption;
@@ -156,6 +177,9 @@ class Form1 {
     std::array<TextState, kDivisorCells> divisor_;
     std::array<TextState, kResultatCells> resultat_;
     std::array<std::array<TextState, kRowCells>, kWorkRows> kontrolle_;
+    TextState stellen_;
+    TextState etwa_;
+    std::array<TextState, kProbeBoxes> probe_;
 
     LabelState command1_;
     LabelState command2_;
@@ -166,6 +190,12 @@ class Form1 {
     std::array<LabelState, 2> label3_;
     std::array<LabelState, kWorkRows> info_;
     std::array<LabelState, kFehlerLabels> fehler_;
+    std::array<LabelState, 4> lineCaptions_; // Label6 ... Label9
+    std::array<LabelState, kCheckLines> pruefung_;
+    std::array<LabelState, kCheckLines> pfehler_;
+    std::array<Verdict, kCheckLines> lineVerdicts_{};
+    std::array<std::uint64_t, kCheckLines> lineErrors_{};
+    CheckDemands demands_;
 
     std::array<Verdict, kWorkRows> verdicts_{};
     struct Counter {

@@ -12,6 +12,25 @@ namespace {
 constexpr std::array<int, kWorkRows> kRowTops{1440, 1920, 2280, 2760, 3120,
                                               3600, 3960, 4440, 4800, 5280};
 constexpr int kTopLine = 1080;
+constexpr int kCheckBoxWidth = 780;
+constexpr int kProbeTop = 3000;
+constexpr int kProbeLineHeight = 360;
+// The lines around the calculation: the question on a line of its own (a
+// translation may be longer), then boxes in two columns, the captions ending
+// at the boxes they lead to, so the numbers stand under each other.
+constexpr int kCheckLeft = 4200;
+constexpr int kCheckRightColumn = 5820;
+constexpr int kCaptionGap = 30;
+constexpr int kCaptionHeight = 255;
+// A caption in the row whose boxes start at `top`, from `left` up to the
+// right column.
+constexpr Geometry captionBefore(int left, int top) {
+    return {left, top + 15, kCheckRightColumn - kCaptionGap - left, kCaptionHeight};
+}
+// Top of the boxes of CheckLine `line`.
+constexpr int checkLineTop(int line) {
+    return line == 0 ? 2400 : kProbeTop + (line - 1) * kProbeLineHeight;
+}
 } // namespace
 
 int rowTop(int row) {
@@ -53,6 +72,27 @@ Geometry geometry(ControlId id) {
         return {4680 - 240 * i, kTopLine, kCellWidth, kCellHeight};
     case Kind::Resultat:
         return {5400 + 240 * i, kTopLine, kCellWidth, kCellHeight};
+    // The Überschlag and the Probe stand right of the work rows, under the
+    // quotient, each line ending in its verdict and error count.
+    case Kind::Label6:
+        return {kCheckLeft, 2040, kClientWidth - 30 - kCheckLeft, kCaptionHeight};
+    case Kind::Stellen:
+        return {kCheckLeft, checkLineTop(0), kCellWidth, kCellHeight};
+    case Kind::Label7:
+        return captionBefore(kCheckLeft + kCellWidth + kCaptionGap, checkLineTop(0));
+    case Kind::Etwa:
+        return {kCheckRightColumn, checkLineTop(0), kCheckBoxWidth, kCellHeight};
+    case Kind::Label8:
+        return captionBefore(kCheckLeft, checkLineTop(1));
+    case Kind::Label9:
+        return captionBefore(kCheckLeft + kCheckBoxWidth + 15, checkLineTop(2));
+    case Kind::Probe:
+        return {i == 1 ? kCheckLeft : kCheckRightColumn, checkLineTop(i == 0 ? 1 : 2),
+                kCheckBoxWidth, kCellHeight};
+    case Kind::Pruefung:
+        return {6720, checkLineTop(i) + 15, 900, 255};
+    case Kind::PFehler:
+        return {7680, checkLineTop(i) + 15, 255, 255};
     default:
         if (isKontrolle(id.kind)) {
             return {columnLeft(i), rowTop(workRowOf(id.kind)), kCellWidth, kCellHeight};
@@ -93,6 +133,12 @@ int tabIndex(ControlId id) {
         return 17 + i;
     case Kind::Resultat:
         return 20 + i;
+    case Kind::Stellen:
+        return 90;
+    case Kind::Etwa:
+        return 91;
+    case Kind::Probe:
+        return 92 + i;
     default:
         break;
     }
@@ -126,7 +172,7 @@ int tabIndex(ControlId id) {
 const std::vector<ControlId>& allControls() {
     static const std::vector<ControlId> all = [] {
         std::vector<ControlId> v;
-        for (int k = static_cast<int>(Kind::Text1); k <= static_cast<int>(Kind::Kontrolle10); ++k) {
+        for (int k = static_cast<int>(Kind::Text1); k <= static_cast<int>(Kind::PFehler); ++k) {
             const auto kind = static_cast<Kind>(k);
             for (int i = 0; i < arraySize(kind); ++i) {
                 v.push_back({kind, i});

@@ -56,6 +56,12 @@ constexpr int columnLeft(int column) {
 // Design-time geometry of a control (controls without one, None, give zeros).
 Geometry geometry(ControlId id);
 
+// The captions that lead to the box right of them ("etwa", "725 · 13 =",
+// "+ 9 ="): their text ends at the label's right edge.
+constexpr bool captionLeadsToBox(Kind k) {
+    return k == Kind::Label7 || k == Kind::Label8 || k == Kind::Label9;
+}
+
 // Line1 ... Line6: the underlines below the product rows (Line1 is hidden).
 const std::array<LineGeometry, 6>& lines();
 

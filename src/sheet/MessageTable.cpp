@@ -266,6 +266,7 @@ constexpr Entry kEntries[] = {
         "Aufruf: zifferon [DATEI]\n"
         "       zifferon --worksheet N --pdf DATEI [--digits D,E] [--seed S] [--answers]\n"
         "                [--kind ART | --for-mistake FEHLER] [--task-files ORDNER]\n"
+        "                [--ueberschlag] [--probe]\n"
         "       zifferon --report ORDNER\n"
         "Schriftliche Division üben, wie sie im Rechenheft steht.\n"
         "\n"
@@ -290,6 +291,9 @@ constexpr Entry kEntries[] = {
         "                       stellenwert (null-im-ergebnis)\n"
         "  --answers            hängt das Lösungsblatt an\n"
         "  --task-files ORDNER  speichert jede Aufgabe als Aufgabendatei in ORDNER\n"
+        "  --ueberschlag        verlangt zu jeder Aufgabe den Überschlag: Platz dafür\n"
+        "                       auf dem Blatt, die Aufgabendateien fragen ihn ab\n"
+        "  --probe              verlangt zu jeder Aufgabe die Probe, ebenso\n"
         "\n"
         "Klassenübersicht ohne Fenster:\n"
         "  --report ORDNER      schreibt die Übersicht der Aufgabendateien im ORDNER\n"
@@ -298,6 +302,56 @@ constexpr Entry kEntries[] = {
     {Msg::FileWrittenInPart, QT_TRANSLATE_NOOP("Zifferon", "Die Datei kann nicht vollständig geschrieben werden%1.")},
     {Msg::FileNotWrittenBecause, QT_TRANSLATE_NOOP("Zifferon", "Die Datei kann nicht geschrieben werden: %1.")},
     {Msg::Caption, QT_TRANSLATE_NOOP("Zifferon", "Schriftliche Zifferon")},
+    {Msg::EstimateQuestion, QT_TRANSLATE_NOOP("Zifferon", "Wie viele Stellen hat das Ergebnis?")},
+    {Msg::EstimateAbout, QT_TRANSLATE_NOOP("Zifferon", "etwa")},
+    {Msg::ProbeTimesCaption, QT_TRANSLATE_NOOP("Zifferon", "%1 · %2 =")},
+    {Msg::ProbePlusCaption, QT_TRANSLATE_NOOP("Zifferon", "+ %1 =")},
+    {Msg::EstimateEmpty, QT_TRANSLATE_NOOP("Zifferon", "Schreibe zuerst, wie viele Stellen das Ergebnis hat.")},
+    {Msg::EstimateFirstFits, QT_TRANSLATE_NOOP("Zifferon", "%1 passt zuerst in %2. Die erste Ziffer des Ergebnisses gehört also zur %3.")},
+    {Msg::EstimateQuotientZero, QT_TRANSLATE_NOOP("Zifferon", "%1 passt nicht in %2: das Ergebnis ist 0, und das ist eine Stelle.")},
+    {Msg::EstimateTooFar, QT_TRANSLATE_NOOP("Zifferon", "%1 liegt zu weit weg. Runde so, dass du leicht teilen kannst, zum Beispiel %2 : %3 = %4.")},
+    {Msg::ProbeEmpty, QT_TRANSLATE_NOOP("Zifferon", "Schreibe zuerst die Zahlen in die Kästchen der Probe.")},
+    {Msg::ProbeAfterEnd, QT_TRANSLATE_NOOP("Zifferon", "Die Probe kommt, wenn die Aufgabe fertig gerechnet ist.")},
+    {Msg::ProbeFirstLine, QT_TRANSLATE_NOOP("Zifferon", "Zuerst muss die erste Zeile der Probe stimmen.")},
+    {Msg::ProbeCarryProduct, QT_TRANSLATE_NOOP("Zifferon", "Vor das Plus gehört das Ergebnis von %1 · %2 aus der Zeile darüber.")},
+    {Msg::ProbeSum, QT_TRANSLATE_NOOP("Zifferon", "%1 + %2 ist nicht %3: rechne das Zusammenzählen noch einmal nach.")},
+    {Msg::ProbeRight, QT_TRANSLATE_NOOP("Zifferon", "Die Probe ergibt %1, die Aufgabe heißt %2: stimmt.")},
+    // The Überschlag and the Probe for the screen reader, in hints and read aloud.
+    {Msg::NameEstimateDigits, QT_TRANSLATE_NOOP("Zifferon", "Überschlag: Wie viele Stellen hat das Ergebnis?")},
+    {Msg::NameEstimateAbout, QT_TRANSLATE_NOOP("Zifferon", "Überschlag: etwa, gerundetes Ergebnis, freiwillig")},
+    {Msg::NameProbe, QT_TRANSLATE_NOOP("Zifferon", "Probe: %1")},
+    {Msg::NameProbeTimesHidden, QT_TRANSLATE_NOOP("Zifferon", "Ergebnis mal Divisor gleich")},
+    {Msg::NameProbeAgain, QT_TRANSLATE_NOOP("Zifferon", "Probe: das Produkt noch einmal")},
+    {Msg::NameProbePlusHidden, QT_TRANSLATE_NOOP("Zifferon", "plus Rest gleich")},
+    {Msg::NameCheckEstimate, QT_TRANSLATE_NOOP("Zifferon", "Prüfung Überschlag")},
+    {Msg::NameCheckProbeFirst, QT_TRANSLATE_NOOP("Zifferon", "Prüfung Probe, erste Zeile")},
+    {Msg::NameCheckProbeSecond, QT_TRANSLATE_NOOP("Zifferon", "Prüfung Probe, zweite Zeile")},
+    {Msg::NameEstimateErrors, QT_TRANSLATE_NOOP("Zifferon", "Fehler im Überschlag")},
+    {Msg::NameProbeFirstErrors, QT_TRANSLATE_NOOP("Zifferon", "Fehler in der Probe, erste Zeile")},
+    {Msg::NameProbeSecondErrors, QT_TRANSLATE_NOOP("Zifferon", "Fehler in der Probe, zweite Zeile")},
+    {Msg::SpokenPlus, QT_TRANSLATE_NOOP("Zifferon", "plus")},
+    {Msg::SpokenDivided, QT_TRANSLATE_NOOP("Zifferon", "geteilt durch")},
+    {Msg::SpokenEqualsSign, QT_TRANSLATE_NOOP("Zifferon", "gleich")},
+    {Msg::EstimateReady, QT_TRANSLATE_NOOP("Zifferon", "Der Überschlag kann geprüft werden.")},
+    {Msg::ProbeReady, QT_TRANSLATE_NOOP("Zifferon", "Die Probe kann geprüft werden.")},
+    {Msg::ProbeComes, QT_TRANSLATE_NOOP("Zifferon", "Jetzt kommt die Probe.")},
+    {Msg::HintEstimateWrite, QT_TRANSLATE_NOOP("Zifferon", "Überschlage zuerst: Wie viele Stellen hat das Ergebnis? Schau auf die markierten Ziffern des Dividenden.")},
+    {Msg::HintEstimateWhere, QT_TRANSLATE_NOOP("Zifferon", "In welche Zahl am Anfang des Dividenden passt %1 zuerst?")},
+    {Msg::HintEstimateCount, QT_TRANSLATE_NOOP("Zifferon", "%1 passt zuerst in %2. Über der %3 steht die erste Ziffer des Ergebnisses: zähle, wie viele Ziffern des Dividenden von dort bis zum Ende stehen.")},
+    {Msg::HintProbeWrite, QT_TRANSLATE_NOOP("Zifferon", "Schreibe die Probe in die markierten Kästchen.")},
+    {Msg::HintProbeSum, QT_TRANSLATE_NOOP("Zifferon", "Was ist %1 + %2?")},
+    {Msg::HintProbeWay, QT_TRANSLATE_NOOP("Zifferon", "Rechne %1 · %2 und zähle dann den Rest %3 dazu: Das Ergebnis muss %4 sein.")},
+    {Msg::ReadEstimate, QT_TRANSLATE_NOOP("Zifferon", "Überschlag: %1 Stellen")},
+    {Msg::ReadEstimateEmpty, QT_TRANSLATE_NOOP("Zifferon", "Überschlag: Stellen noch leer")},
+    {Msg::ReadEstimateAbout, QT_TRANSLATE_NOOP("Zifferon", ", etwa %1")},
+    {Msg::ReadProbeFirst, QT_TRANSLATE_NOOP("Zifferon", "Probe: %1 %2")},
+    {Msg::ReadProbeSecond, QT_TRANSLATE_NOOP("Zifferon", "Probe, zweite Zeile: %1 %2 %3")},
+    {Msg::NextEstimate, QT_TRANSLATE_NOOP("Zifferon", "Als Nächstes: der Überschlag.")},
+    {Msg::NextProbe, QT_TRANSLATE_NOOP("Zifferon", "Als Nächstes: die Probe.")},
+    {Msg::HandoutEstimate, QT_TRANSLATE_NOOP("Zifferon", "Überschlag: %1 Stellen, etwa %2")},
+    {Msg::HandoutEstimateOneDigit, QT_TRANSLATE_NOOP("Zifferon", "Überschlag: 1 Stelle, etwa %1")},
+    {Msg::HandoutProbeTimes, QT_TRANSLATE_NOOP("Zifferon", "Probe: %1 · %2 = %3")},
+    {Msg::HandoutProbePlus, QT_TRANSLATE_NOOP("Zifferon", "%1 + %2 = %3")},
 };
 // clang-format on
 

@@ -67,6 +67,22 @@ bool parseDigitString(TextView t, long long& value) {
     return true;
 }
 
+int digitCount(long long value) {
+    int n = 1;
+    for (; value >= 10; value /= 10) {
+        ++n;
+    }
+    return n;
+}
+
+long long powerOfTen(int exponent) {
+    long long p = 1;
+    for (int i = 0; i < exponent; ++i) {
+        p *= 10;
+    }
+    return p;
+}
+
 Text decimalText(long long value) {
     std::string s = std::to_string(value);
     return Text(s.begin(), s.end());

@@ -33,6 +33,10 @@ long long leadingWhole(TextView t);
 
 // Plain decimal text of a whole number (no sign for values >= 0, no grouping).
 Text decimalText(long long value);
+// The count of decimal digits of `value` >= 0 (0 has one).
+int digitCount(long long value);
+// 10 to the power `exponent` (0 to 18).
+long long powerOfTen(int exponent);
 
 std::string toUtf8(TextView t);
 Text fromUtf8(std::string_view s);

@@ -49,18 +49,6 @@ long long drawBetween(RandomSource& random, long long lowest, long long highest)
     return std::min(n, highest);
 }
 
-long long powerOfTen(int digits) {
-    long long p = 1;
-    for (int i = 0; i < digits; ++i) {
-        p *= 10;
-    }
-    return p;
-}
-
-int digitCount(long long n) {
-    return static_cast<int>(decimalText(n).size());
-}
-
 // Each step of the written division, from the first partial dividend not
 // below the divisor on: `step(partial, digit)`.
 template <typename Step> void forEachStep(long long dividend, long long divisor, Step step) {

@@ -51,6 +51,24 @@ void EnterTask(Form1& form) {
         form.setVisible(ctl::fehler(i), false);
         form.setErrorCount(i, 0);
     }
+    // The Überschlag and the Probe start empty; the pass shows them when
+    // their time comes.
+    for (ControlId box : {ctl::stellen, ctl::etwa, ctl::probe(0), ctl::probe(1), ctl::probe(2)}) {
+        form.setText(box, U"");
+        form.setEnabled(box, false);
+        form.setVisible(box, false);
+    }
+    for (ControlId label : {ctl::Label6, ctl::Label7, ctl::Label8, ctl::Label9}) {
+        form.setVisible(label, false);
+    }
+    for (const CheckLine line :
+         {CheckLine::Ueberschlag, CheckLine::ProbeMal, CheckLine::ProbePlus}) {
+        form.showLineVerdict(line, Verdict::None);
+        form.setToolTip(ctl::pruefung(line), U"");
+        form.setVisible(ctl::pruefung(line), false);
+        form.setLineErrors(line, 0);
+        form.setVisible(ctl::pfehler(line), false);
+    }
     form.setFocus(ctl::resultat(0));
     form.setTimer1Enabled(true);
 }

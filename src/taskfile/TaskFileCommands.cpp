@@ -3,6 +3,8 @@
 
 #include "taskfile/TaskFileCommands.h"
 
+#include "check/CheckLines.h"
+
 #include "check/RowExplanation.h"
 #include "check/SheetTask.h"
 #include "sheet/Catalogue.h"
@@ -145,6 +147,7 @@ void putTaskFileOnSheet(Form1& form, std::span<const std::uint8_t, kTaskFileSize
     // A "Fehler" from the file comes without the values it was judged on:
     // its reason is read from the loaded sheet.
     explainRestoredVerdicts(form);
+    explainRestoredLines(form);
     focusWhereTheWorkGoesOn(form);
     // "Berechnung beendet" belongs to the previous task; the tracker shows it
     // again if the loaded one is complete.

@@ -3,6 +3,8 @@
 
 #include "taskfile/TaskRecords.h"
 
+#include "taskfile/CheckLineRecord.h"
+
 #include "sheet/Catalogue.h"
 
 #include <algorithm>
@@ -297,6 +299,7 @@ TaskFileBytes writeTaskRecords(const Form1& form) {
     for (int n = 1; n <= kWorkRows; ++n) {
         putRecord(out, kontrolleRecord(n), cellRecord(form, kontrolleKind(n)));
     }
+    putCheckLineTag(out, form);
     return out;
 }
 
@@ -325,6 +328,7 @@ void applyTaskRecords(Form1& form, std::span<const std::uint8_t, kTaskFileSize> 
             }
         }
     }
+    applyCheckLineTag(form, bytes);
 }
 
 } // namespace zifferon

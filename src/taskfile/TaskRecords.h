@@ -27,7 +27,8 @@
 //   bytes 106..121  the hints asked for the row, 16 digits
 //   bytes 122..127  zero
 //
-// The filler of the cell records stays zero.
+// The filler of record 11 keeps the Überschlag and the Probe (see
+// CheckLineRecord.h); the filler of the other cell records stays zero.
 
 #include "sheet/Failure.h"
 #include "sheet/Form1.h"

@@ -5,6 +5,7 @@
 
 #include "check/SheetReading.h"
 #include "check/SheetTask.h"
+#include "tracker/CheckLineTracker.h"
 
 #include <array>
 
@@ -127,8 +128,7 @@ void closeQuotientAfter(Form1& form, int steps) {
 
 // The steps are those of the task's worked solution: the digit of step k
 // comes down into its bring-down column once both its rows read "korrekt".
-void bringDownStep(Form1& form) {
-    const SheetTask task = sheetTask(form);
+void bringDownStep(Form1& form, const SheetTask& task) {
     if (!task.workable()) {
         return;
     }
@@ -169,7 +169,10 @@ void bringDownStep(Form1& form) {
 void trackProgress(Form1& form) {
     const RowMask emptied = guardStep(form);
     labelStep(form, emptied);
-    bringDownStep(form);
+    // The top line is the task's: no step of the pass writes it.
+    const SheetTask task = sheetTask(form);
+    bringDownStep(form, task);
+    trackCheckLines(form, task);
 }
 
 } // namespace zifferon

@@ -508,12 +508,15 @@ std::string Session::apply(const Event& e) {
         what = eingabe();
         break;
     case Op::FocusClick: {
-        const std::uint32_t i = e.a % 67;
+        const std::uint32_t i = e.a % 72;
         const ControlId target =
             i < 5     ? ctl::resultat(static_cast<int>(i))
             : i < 65  ? ctl::workRow(static_cast<int>((i - 5) / 6), static_cast<int>((i - 5) % 6))
             : i == 65 ? ctl::Text1
-                      : ctl::Text2;
+            : i == 66 ? ctl::Text2
+            : i == 67 ? ctl::stellen
+            : i == 68 ? ctl::etwa
+                      : ctl::probe(static_cast<int>(i - 69));
         const bool taken = pupil_.click(target);
         what = "click into " + controlName(target) + (taken ? "" : " (refused)");
         break;
@@ -783,6 +786,22 @@ std::optional<Violation> Session::check(std::size_t index) {
         if (!right) {
             return violation("\"Berechnung beendet\" under a result that is not integer division's",
                              "quotient " + quoted(quotientCells(form_)));
+        }
+    }
+    // The Überschlag and the Probe shown "korrekt" hold integer division's
+    // numbers: the count of quotient digits, quotient x divisor, the dividend.
+    if (task) {
+        const long quotient = task->dividend / task->divisor;
+        const std::pair<CheckLine, std::pair<ControlId, double>> lines[] = {
+            {CheckLine::Ueberschlag, {ctl::stellen, static_cast<double>(task->steps.size())}},
+            {CheckLine::ProbeMal, {ctl::probe(0), static_cast<double>(quotient * task->divisor)}},
+            {CheckLine::ProbePlus, {ctl::probe(2), static_cast<double>(task->dividend)}}};
+        for (const auto& [line, box] : lines) {
+            if (form_.lineVerdict(line) == Verdict::Korrekt &&
+                leadingNumber(form_.text(box.first)) != box.second) {
+                return violation("a line shown \"korrekt\" does not hold integer division's number",
+                                 controlName(box.first) + " = " + quoted(form_.text(box.first)));
+            }
         }
     }
     const bool label4 = form_.visible(ctl::Label4);

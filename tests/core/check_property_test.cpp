@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "LongDivision.h"
+#include "Pupil.h"
 #include "SheetText.h"
 
 #include "check/RowCheck.h"
@@ -10,9 +11,12 @@
 #include "check/WorkedSolution.h"
 #include "tracker/ProgressTracker.h"
 
+#include "input/KeyCodes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <random>
 #include <string>
@@ -451,6 +455,106 @@ TEST(CheckPropertyRandom, TasksOfEverySizeThroughTheCheckCommand) {
                 return;
             }
         }
+    }
+}
+
+// A task worked with integers as on paper: per step the quotient digit, the
+// product and the remainder (the first number taken is the shortest leading
+// part of the dividend not below the divisor, or all of it).
+struct HandStep {
+    long digit;
+    long product;
+    long remainder;
+};
+std::vector<HandStep> byHand(long dividend, long divisor) {
+    const std::string digits = std::to_string(dividend);
+    std::size_t i = 0;
+    long partial = digits[0] - '0';
+    while (partial < divisor && i + 1 < digits.size()) {
+        partial = partial * 10 + (digits[++i] - '0');
+    }
+    std::vector<HandStep> steps;
+    for (;;) {
+        const long digit = partial / divisor;
+        steps.push_back({digit, digit * divisor, partial - digit * divisor});
+        if (++i == digits.size()) {
+            return steps;
+        }
+        partial = steps.back().remainder * 10 + (digits[i] - '0');
+    }
+}
+
+std::u32string typed(long value) {
+    const std::string s = std::to_string(value);
+    return {s.begin(), s.end()};
+}
+
+// Every task the sheet can finish, worked by a pupil with digits and Enter
+// alone on a sheet that asks for both lines: the right Überschlag opens the
+// first quotient cell, and after "Berechnung beendet" the right Probe is
+// judged "korrekt" line by line.
+TEST(CheckPropertyLines, RightUeberschlagAndProbeFromThePupil) {
+    std::mt19937_64 rng(29);
+    auto pick = [&rng](long lo, long hi) {
+        return std::uniform_int_distribution<long>(lo, hi)(rng);
+    };
+    std::vector<std::pair<long, long>> tasks{{9434, 13}, {1211, 7},     {47, 96}, {100000, 2},
+                                             {99999, 1}, {999999, 999}, {5, 7},   {1000, 10}};
+    while (tasks.size() < 2000) {
+        const long divisor = pick(1, 999);
+        const long dividend = pick(1, 999999);
+        if (dividend / divisor < 100000) {
+            tasks.emplace_back(dividend, divisor);
+        }
+    }
+    for (const auto& [dividend, divisor] : tasks) {
+        const std::string task = std::to_string(dividend) + " : " + std::to_string(divisor);
+        Worksheet sheet;
+        sheet.setCheckDemands({true, true});
+        test::Pupil pupil(sheet);
+        Form1& form = sheet.form;
+        pupil.enterTask(typed(dividend), typed(divisor));
+        ASSERT_EQ(form.focus(), ctl::stellen) << task;
+        ASSERT_FALSE(form.enabled(ctl::resultat(0))) << task;
+
+        const long quotient = dividend / divisor;
+        const std::string q = std::to_string(quotient);
+        const long about = (q[0] - '0') * static_cast<long>(std::pow(10, q.size() - 1));
+        // A slip corrected by typing over it: the count keeps one digit.
+        pupil.type(U"9");
+        pupil.type(typed(static_cast<long>(q.size())));
+        pupil.press(vk::Return);
+        pupil.type(typed(about));
+        pupil.press(vk::Return);
+        ASSERT_EQ(form.lineVerdict(CheckLine::Ueberschlag), Verdict::Korrekt) << task;
+        ASSERT_EQ(form.focus(), ctl::resultat(0)) << task;
+
+        const std::vector<HandStep> steps = byHand(dividend, divisor);
+        for (std::size_t k = 0; k < steps.size(); ++k) {
+            ASSERT_EQ(form.focus(), ctl::resultat(static_cast<int>(k))) << task << " step " << k;
+            pupil.type(typed(steps[k].digit));
+            pupil.press(vk::Return);
+            pupil.type(typed(steps[k].product));
+            pupil.press(vk::Return);
+            pupil.type(typed(steps[k].remainder));
+            pupil.press(vk::Return);
+            ASSERT_EQ(form.verdict(2 * static_cast<int>(k) + 1), Verdict::Korrekt)
+                << task << " step " << k;
+        }
+        ASSERT_TRUE(form.visible(ctl::Label4)) << task;
+        ASSERT_EQ(form.focus(), ctl::probe(0)) << task;
+        pupil.type(typed(quotient * divisor));
+        pupil.press(vk::Return);
+        EXPECT_EQ(form.lineVerdict(CheckLine::ProbeMal), Verdict::Korrekt) << task;
+        pupil.type(typed(quotient * divisor));
+        pupil.press(vk::Return);
+        pupil.type(typed(quotient * divisor + dividend % divisor));
+        pupil.press(vk::Return);
+        EXPECT_EQ(form.lineVerdict(CheckLine::ProbePlus), Verdict::Korrekt) << task;
+        EXPECT_EQ(form.lineErrors(CheckLine::Ueberschlag) + form.lineErrors(CheckLine::ProbeMal) +
+                      form.lineErrors(CheckLine::ProbePlus),
+                  0u)
+            << task;
     }
 }
 

@@ -3,11 +3,14 @@
 
 #include "SheetText.h"
 
+#include "check/CheckLines.h"
 #include "check/RowCheck.h"
 #include "sheet/Layout.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
 #include <vector>
 
 namespace zifferon {
@@ -243,6 +246,134 @@ TEST(CheckRowFailure, NothingChanges) {
             EXPECT_EQ(withoutTips(test::snapshot(form)), before);
         }
     }
+}
+
+} // namespace
+} // namespace zifferon
+
+namespace zifferon {
+namespace {
+
+// The Überschlag and the Probe against tasks worked by hand:
+// 9434 : 13 = 725 Rest 9 (13 first fits into 94, a hundreds digit),
+// 1211 : 7 = 173, 9434 : 99 = 95 Rest 29 (99 first fits into 943),
+// 47 : 96 = 0 Rest 47.
+//
+// A case is "TASK LINE BOXES... [offen]": the line Ü (stellen, etwa), P1
+// (probe(0)) or P2 (probe(1), probe(2); !P2 while the first line shows
+// "Fehler"), "_" for an empty box, "offen" while "Berechnung beendet" is not
+// shown; and what the judgement says: "korrekt", "Fehler", either followed by
+// ": " and its sentence, or the outcome without a verdict.
+struct LineCase {
+    const char* sheet;
+    const char* said;
+};
+
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.sheet;
+}
+
+class CheckLineJudgement : public testing::TestWithParam<LineCase> {};
+
+TEST_P(CheckLineJudgement, VerdictAndSentence) {
+    std::istringstream in(GetParam().sheet);
+    std::string task, line, word;
+    in >> task >> line;
+    const std::size_t colon = task.find(':');
+    Form1 form;
+    test::enterTask(form, fromUtf8(task.substr(0, colon)), fromUtf8(task.substr(colon + 1)));
+    form.setVisible(ctl::Label4, true);
+    const CheckLine which = line == "Ü"    ? CheckLine::Ueberschlag
+                            : line == "P1" ? CheckLine::ProbeMal
+                                           : CheckLine::ProbePlus;
+    const std::vector<ControlId> boxes =
+        which == CheckLine::Ueberschlag ? std::vector{ctl::stellen, ctl::etwa}
+        : which == CheckLine::ProbeMal  ? std::vector{ctl::probe(0)}
+                                        : std::vector{ctl::probe(1), ctl::probe(2)};
+    form.showLineVerdict(CheckLine::ProbeMal, line == "!P2" ? Verdict::Fehler : Verdict::Korrekt);
+    for (std::size_t i = 0; in >> word;) {
+        if (word == "offen") {
+            form.setVisible(ctl::Label4, false);
+        } else {
+            form.setText(boxes.at(i++), fromUtf8(word == "_" ? "" : word));
+        }
+    }
+    if (which == CheckLine::ProbeMal) {
+        form.showLineVerdict(CheckLine::ProbeMal, Verdict::None);
+    }
+    const LineJudgement j = judgeLine(form, which);
+    const std::map<LineOutcome, std::string> outcomes{{LineOutcome::Empty, "leer"},
+                                                      {LineOutcome::NotYet, "nicht jetzt"},
+                                                      {LineOutcome::NoTask, "keine Aufgabe"}};
+    std::string said = j.outcome == LineOutcome::Judged ? (j.right ? "korrekt" : "Fehler")
+                                                        : outcomes.at(j.outcome);
+    if (!j.reason.empty()) {
+        said += ": " + test::utf8(j.reason);
+    }
+    EXPECT_EQ(said, GetParam().said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CheckLineJudgement,
+    testing::Values(
+        LineCase{"9434:13 Ü 3 _", "korrekt"}, LineCase{"9434:13 Ü 3 700", "korrekt"},
+        LineCase{"9434:13 Ü 3 800", "korrekt"}, LineCase{"9434:13 Ü 3 625", "korrekt"},
+        LineCase{"9434:13 Ü 3 624", "Fehler: 624 liegt zu weit weg. Runde so, dass du leicht "
+                                    "teilen kannst, zum Beispiel 9100 : 13 = 700."},
+        LineCase{"9434:13 Ü 4 700", "Fehler: 13 passt zuerst in 94. Die erste Ziffer des "
+                                    "Ergebnisses gehört also zur Hunderterspalte."},
+        LineCase{"9434:13 Ü _ 700", "leer"},
+        LineCase{"1211:7 Ü 4 _", "Fehler: 7 passt zuerst in 12. Die erste Ziffer des "
+                                 "Ergebnisses gehört also zur Hunderterspalte."},
+        LineCase{"9434:99 Ü 2 100", "korrekt"},
+        LineCase{"9434:99 Ü 2 80", "Fehler: 80 liegt zu weit weg. Runde so, dass du leicht "
+                                   "teilen kannst, zum Beispiel 8910 : 99 = 90."},
+        LineCase{"47:96 Ü 1 _", "korrekt"},
+        LineCase{"47:96 Ü 2 _",
+                 "Fehler: 96 passt nicht in 47: das Ergebnis ist 0, und das ist eine Stelle."},
+        LineCase{":13 Ü 3 _", "keine Aufgabe"}, LineCase{"9434:13 P1 9425", "korrekt"},
+        LineCase{"9434:13 P1 9435",
+                 "Fehler: 725 · 13 ist nicht 9435: rechne das Malnehmen noch einmal nach."},
+        LineCase{"9434:13 P1 9425 offen", "nicht jetzt"}, LineCase{"9434:13 P1 _", "leer"},
+        LineCase{"9434:13 P2 9425 9434",
+                 "korrekt: Die Probe ergibt 9434, die Aufgabe heißt 9434: stimmt."},
+        LineCase{"9434:13 P2 9425 9435",
+                 "Fehler: 9425 + 9 ist nicht 9435: rechne das Zusammenzählen noch einmal nach."},
+        LineCase{"9434:13 P2 9426 9435",
+                 "Fehler: Vor das Plus gehört das Ergebnis von 725 · 13 aus der Zeile darüber."},
+        LineCase{"1211:7 P2 1211 1211",
+                 "korrekt: Die Probe ergibt 1211, die Aufgabe heißt 1211: stimmt."},
+        LineCase{"47:96 P2 0 47", "korrekt: Die Probe ergibt 47, die Aufgabe heißt 47: stimmt."},
+        LineCase{"9434:13 P2 9425 _", "leer"}, LineCase{"9434:13 !P2 9425 9434", "nicht jetzt"}));
+
+constexpr auto U = CheckLine::Ueberschlag;
+constexpr auto P1 = CheckLine::ProbeMal;
+
+// The check command: a wrong line counts and keeps its boxes open, a right
+// one locks them; a line that gives no verdict only says why.
+TEST(CheckLineCommand, CountsLocksAndExplains) {
+    Form1 form;
+    test::enterTask(form, U"9434", U"13");
+    form.setText(ctl::stellen, U"4");
+    checkLine(form, U);
+    checkLine(form, U);
+    EXPECT_EQ(form.lineVerdict(U), Verdict::Fehler);
+    EXPECT_EQ(test::utf8(form.caption(ctl::pfehler(U))), "2");
+    EXPECT_TRUE(form.visible(ctl::pfehler(U)));
+    EXPECT_EQ(test::utf8(form.toolTip(ctl::pruefung(U))).substr(0, 22), "13 passt zuerst in 94.");
+    form.setText(ctl::stellen, U"3");
+    checkLine(form, U);
+    EXPECT_EQ(form.caption(ctl::pruefung(U)), texts::Korrekt);
+    EXPECT_EQ(form.background(ctl::pruefung(U)), colors::LightGreen);
+    EXPECT_FALSE(form.enabled(ctl::stellen));
+    EXPECT_FALSE(form.enabled(ctl::etwa));
+    EXPECT_EQ(form.lineErrors(U), 2u) << "a right check keeps the count";
+
+    const auto notices = form.notices();
+    checkLine(form, P1);
+    EXPECT_EQ(form.notices(), notices + 1);
+    EXPECT_EQ(test::utf8(form.notice()), "Die Probe kommt, wenn die Aufgabe fertig gerechnet ist.");
+    EXPECT_EQ(form.lineVerdict(P1), Verdict::None);
 }
 
 } // namespace

@@ -112,15 +112,21 @@ TEST(HandoutDraw, SettingsWithoutASheetAreRefusedInGerman) {
     }
 }
 
-// Every task file loads back as the sheet "Eingabe" makes of its task, and
-// the answer key's line, quotient digits and rows are integer division's
-// result, each row judged right.
+// Every task file loads back as the sheet "Eingabe" makes of its task,
+// asking for what the worksheet asks, and the answer key's line, quotient
+// digits, rows, Überschlag and Probe are integer division's result, each
+// row judged right.
 TEST(HandoutFiles, LoadBackAsFreshSheetsAndTheKeyIsIntegerDivision) {
-    for (const HandoutSettings& s : {HandoutSettings{20, 6, 3, 4711}, {20, 4, 2, 8}}) {
+    const std::pair<HandoutSettings, Form1::CheckDemands> cases[] = {
+        {{20, 6, 3, 4711}, {}}, {{20, 4, 2, 8}, {true, true}}, {{5, 3, 2, 9}, {false, true}}};
+    for (const auto& [s, demands] : cases) {
         const HandoutDraw draw = drawHandout(s);
         test::MemoryTaskFiles files;
         for (std::size_t i = 0; i < draw.tasks.size(); ++i) {
-            const TaskFileBytes bytes = freshTaskFile(draw.tasks[i]);
+            const TaskFileBytes bytes = freshTaskFile(draw.tasks[i], demands);
+            Form1 read;
+            applyTaskRecords(read, bytes);
+            EXPECT_EQ(read.demands(), demands);
             files.files["/klasse/" + handoutFileName(int(i) + 1, draw.tasks[i])] =
                 std::vector<std::uint8_t>(bytes.begin(), bytes.end());
         }
@@ -133,6 +139,7 @@ TEST(HandoutFiles, LoadBackAsFreshSheetsAndTheKeyIsIntegerDivision) {
             loaded.load(files.services());
             EXPECT_TRUE(files.messages.empty());
             Worksheet entered;
+            entered.setCheckDemands(demands);
             entered.form.setText(ctl::Text1, decimalText(task.dividend));
             entered.form.setText(ctl::Text2, decimalText(task.divisor));
             entered.click(ctl::Command1);
@@ -161,6 +168,20 @@ TEST(HandoutFiles, LoadBackAsFreshSheetsAndTheKeyIsIntegerDivision) {
                 }
             }
             EXPECT_EQ(std::stol(digits), quotient);
+            long place = 1;
+            while (quotient / place >= 10) {
+                place *= 10;
+            }
+            const std::string digitCount = std::to_string(std::to_string(quotient).size());
+            EXPECT_EQ(estimateLine(task), "\u00DCberschlag: " + digitCount +
+                                              (place == 1 ? " Stelle" : " Stellen") + ", etwa " +
+                                              std::to_string(quotient / place * place));
+            const std::string product = std::to_string(quotient * divisor);
+            EXPECT_EQ(probeLines(task), (std::array<std::string, 2>{
+                                            "Probe: " + std::to_string(quotient) + " \u00B7 " +
+                                                std::to_string(divisor) + " = " + product,
+                                            product + " + " + std::to_string(remainder) + " = " +
+                                                std::to_string(dividend)}));
         }
     }
 }
@@ -247,7 +268,7 @@ TEST(HandoutFiles, AllOrNothing) {
             if (c.limit) {
                 limit.emplace(c.limit);
             }
-            written = writeHandoutFiles(tasks, klasse, folder / "blatt.pdf", pdf);
+            written = writeHandoutFiles(tasks, {}, klasse, folder / "blatt.pdf", pdf);
         }
         if (*c.failing == 0) {
             ASSERT_FALSE(written) << failureText(*written);

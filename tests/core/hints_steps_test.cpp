@@ -3,6 +3,7 @@
 
 #include "SheetText.h"
 
+#include "check/CheckLines.h"
 #include "check/RowCheck.h"
 #include "hints/HintCoach.h"
 #include "hints/HintPlacement.h"
@@ -37,6 +38,24 @@ Event row(int n, const char* cells, int enters = 1) {
     };
 }
 
+Event focus(ControlId box) {
+    return [=](Form1& f) {
+        trackProgress(f); // the pass shows the boxes
+        f.setFocus(box);
+    };
+}
+
+// Writes the Probe's boxes of `line` and checks it.
+Event probe(CheckLine line, std::vector<const char32_t*> numbers) {
+    return [=](Form1& f) {
+        int box = line == CheckLine::ProbeMal ? 0 : 1;
+        for (const char32_t* n : numbers) {
+            f.setText(ctl::probe(box++), n);
+        }
+        checkLine(f, line);
+    };
+}
+
 std::vector<ControlId> cells(int n, int from, int to) {
     std::vector<ControlId> out;
     for (int c = from; c >= to; --c) {
@@ -51,6 +70,7 @@ struct Stop {
     int step;
     std::vector<ControlId> outline;
     const char* question;
+    const char* explanation = ""; // stage 3 of the Überschlag and the Probe
 };
 
 // Walks a task; at each stop four presses give stages 1, 2, 3 and 3 again,
@@ -94,7 +114,9 @@ void walk(std::u32string_view dividend, const std::vector<Stop>& stops) {
                 for (const Text& line : h.multiples) {
                     shown.push_back(test::utf8(line));
                 }
-                EXPECT_EQ(shown, stage == 3 ? multiples : std::vector<std::string>{});
+                EXPECT_EQ(shown,
+                          stage == 3 && isRowStep(s.kind) ? multiples : std::vector<std::string>{});
+                EXPECT_EQ(test::utf8(h.explanation), stage == 3 ? s.explanation : "");
             }
         }
         used += s.kind == StepKind::Finished ? 0 : kHintStages;
@@ -106,12 +128,20 @@ void walk(std::u32string_view dividend, const std::vector<Stop>& stops) {
     EXPECT_EQ(coach.hintsUsed(), 0);
 }
 
+const char* const kFirstFits = "In welche Zahl am Anfang des Dividenden passt 13 zuerst?";
+
 TEST(HintStages, EveryStepOf9434By13) {
     const auto Q = StepKind::Quotient, P = StepKind::Product, R = StepKind::Remainder;
+    const auto U = StepKind::Ueberschlag, Probe = StepKind::Probe;
+    const char* const back =
+        "Rechne 725 · 13 und zähle dann den Rest 9 dazu: Das Ergebnis muss 9434 sein.";
     // clang-format off
     walk(U"9434",
          {
              {nullptr, Q, 0, {ctl::resultat(0)}, "Wie oft passt 13 in 94?"},
+             {focus(ctl::stellen), U, 0, {ctl::dividend(5), ctl::dividend(4)}, kFirstFits,
+              "13 passt zuerst in 94. Über der 4 steht die erste Ziffer des Ergebnisses: zähle, "
+              "wie viele Ziffern des Dividenden von dort bis zum Ende stehen."},
              {digit(0, U"7"), P, 0, cells(1, 5, 4), "Was ist 13 · 7?"},
              {row(1, "91...."), R, 0, cells(2, 5, 4), "Was bleibt, wenn du 91 von 94 abziehst?"},
              {row(2, ".3...."), Q, 1, {ctl::resultat(1)}, "Wie oft passt 13 in 33?"},
@@ -120,14 +150,21 @@ TEST(HintStages, EveryStepOf9434By13) {
              {row(4, "..7..."), Q, 2, {ctl::resultat(2)}, "Wie oft passt 13 in 74?"},
              {digit(2, U"5"), P, 2, cells(5, 3, 2), "Was ist 13 · 5?"},
              {row(5, "..65.."), R, 2, cells(6, 3, 2), "Was bleibt, wenn du 65 von 74 abziehst?"},
-             {row(6, "...9.."), StepKind::Finished, 0, {}, ""},
+             {row(6, "...9.."), Probe, 0, {ctl::probe(0)}, "Was ist 725 · 13?", back},
+             {probe(CheckLine::ProbeMal, {U"9425"}), Probe, 1, {ctl::probe(1), ctl::probe(2)},
+              "Was ist 9425 + 9?", back},
+             {probe(CheckLine::ProbePlus, {U"9425", U"9434"}), StepKind::Finished, 0, {}, ""},
          });
     // clang-format on
 }
 
 TEST(HintStages, EveryStepOf1313By13WithTheZeroDigit) {
     const auto Q = StepKind::Quotient, P = StepKind::Product, R = StepKind::Remainder;
+    // A sheet that asks for the Überschlag starts with it; a quotient 0 has one digit.
+    const Event asked = [](Form1& f) { f.setDemands({.ueberschlag = true, .probe = false}); };
     // clang-format off
+    walk(U"12", {{asked, StepKind::Ueberschlag, 0, {ctl::dividend(5), ctl::dividend(4)}, kFirstFits,
+                  "13 passt nicht in 12: das Ergebnis ist 0, und das ist eine Stelle."}});
     walk(U"1313",
          {
              {nullptr, Q, 0, {ctl::resultat(0)}, "Wie oft passt 13 in 13?"},
@@ -139,7 +176,8 @@ TEST(HintStages, EveryStepOf1313By13WithTheZeroDigit) {
              {row(4, "..1..."), Q, 2, {ctl::resultat(2)}, "Wie oft passt 13 in 13?"},
              {digit(2, U"1"), P, 2, cells(5, 3, 2), "Was ist 13 · 1?"},
              {row(5, "..13.."), R, 2, cells(6, 3, 2), "Was bleibt, wenn du 13 von 13 abziehst?"},
-             {row(6, "...0.."), StepKind::Finished, 0, {}, ""},
+             {row(6, "...0.."), StepKind::Probe, 0, {ctl::probe(0)}, "Was ist 101 · 13?",
+              "Rechne 101 · 13 und zähle dann den Rest 0 dazu: Das Ergebnis muss 1313 sein."},
          });
     // clang-format on
 }
@@ -169,8 +207,18 @@ TEST(HintStages, FollowingTheOutlinesSolvesRandomTasks) {
         int stops = 0;
         for (HintStep step = currentStep(form); step.kind != StepKind::Finished;
              step = currentStep(form)) {
-            ASSERT_LT(++stops, 3 * kResultatCells + 1) << "the steps do not advance";
+            ASSERT_LT(++stops, 3 * kResultatCells + 3) << "the steps do not advance";
             const Hint h = hintFor(step, kHintStages);
+            if (step.kind == StepKind::Probe) { // quotient x divisor, then the dividend
+                const CheckLine line = step.step == 0 ? CheckLine::ProbeMal : CheckLine::ProbePlus;
+                for (std::size_t i = 0; i < h.outline.size(); ++i) {
+                    const long long n = i == 1 ? dividend : dividend / divisor * divisor;
+                    form.setText(h.outline[i], fromUtf8(std::to_string(n)));
+                }
+                checkLine(form, line);
+                ASSERT_EQ(form.lineVerdict(line), Verdict::Korrekt) << test::utf8(h.question);
+                continue;
+            }
             const auto upper = static_cast<long long>(step.upper);
             const long long answer = step.kind == StepKind::Quotient ? upper / divisor
                                      : step.kind == StepKind::Product
@@ -286,7 +334,15 @@ TEST(ReadAloud, TaskRowAndCalculationOfWorkedSheets) {
          "1. Produkt: 91, unter 94, korrekt. 1. Rest: 3, heruntergeholt: 3, korrekt. "
          "2. Produkt: 26, unter 33, korrekt. 2. Rest: 7, heruntergeholt: 4, korrekt. "
          "3. Produkt: 65, unter 74, korrekt. 3. Rest: 9, korrekt. "
-         "Ergebnis: 725 Rest 9. Berechnung beendet."},
+         "Ergebnis: 725 Rest 9. Berechnung beendet. Als Nächstes: die Probe."},
+        {U"9434", {[](Form1& f) { f.setText(ctl::stellen, U"3"); f.setText(ctl::etwa, U"700"); }},
+         ctl::etwa, "Überschlag: 3 Stellen, etwa 700, noch nicht geprüft.",
+         "Überschlag: 3 Stellen, etwa 700, noch nicht geprüft. Ergebnis: noch keine Ziffer. "
+         "Als Nächstes: die 1. Ziffer des Ergebnisses."},
+        {U"9434", {digit(0, U"7"), row(1, "91...."), row(2, ".3...."), digit(1, U"2"),
+                   row(3, ".26..."), row(4, "..7..."), digit(2, U"5"), row(5, "..65.."),
+                   row(6, "...9.."), probe(CheckLine::ProbeMal, {U"9425"})}, ctl::probe(0),
+         "Probe: 725 mal 13 gleich 9425, korrekt.", nullptr},
         // The zero digit: its product is "0" under each digit of 01; a
         // remainder 0 left empty reads as 0.
         {U"1313", {digit(0, U"1"), row(1, "13...."), row(2, ".0...."), digit(1, U"0"),

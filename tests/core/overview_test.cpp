@@ -89,15 +89,42 @@ std::map<std::string, Bytes> savedByAPupil() {
     }
     EXPECT_TRUE(sheet.form.visible(ctl::Label4));
     p.save(files, "fertig");
-    return {{"dora", files.files.at("dora.AUF")},
-            {"einmal", files.files.at("einmal.AUF")},
-            {"carla", files.files.at("carla.AUF")},
-            {"fertig", files.files.at("fertig.AUF")}};
+    // The Probe: its first line once wrong, then both right.
+    const auto write = [](test::Pupil& pupil, ControlId box, std::u32string_view digits) {
+        pupil.click(box);
+        pupil.paste(box, digits);
+        pupil.press(vk::Return);
+    };
+    write(p, ctl::probe(0), U"9424");
+    p.save(files, "probe-offen");
+    write(p, ctl::probe(0), U"9425");
+    write(p, ctl::probe(1), U"9425");
+    write(p, ctl::probe(2), U"9434");
+    p.save(files, "probe-korrekt");
+    // A sheet that asks for both: untouched, then its Überschlag once wrong
+    // (4 digits) and then right.
+    Worksheet asked;
+    test::Pupil q(asked);
+    asked.setCheckDemands({true, true});
+    q.enterTask(U"9434", U"13");
+    q.save(files, "verlangt");
+    write(q, ctl::stellen, U"4");
+    q.press(vk::Return);
+    write(q, ctl::stellen, U"3");
+    q.press(vk::Return);
+    q.save(files, "ueberschlag");
+    std::map<std::string, Bytes> saved;
+    for (const char* name : {"dora", "einmal", "carla", "fertig", "probe-offen", "probe-korrekt",
+                             "verlangt", "ueberschlag"}) {
+        saved[name] = files.files.at(std::string(name) + ".AUF");
+    }
+    return saved;
 }
 
 const std::string kHeader =
     "Datei;Aufgabe;Stand;Ergebnis;Richtig;Fehlversuche;Einmaleins;"
-    "Abziehen;Ziffer zu gro\u00DF;Ziffer zu klein;Stellenwert;Tipps;Wiederholt\n";
+    "Abziehen;Ziffer zu gro\u00DF;Ziffer zu klein;Stellenwert;Tipps;Wiederholt;\u00DCberschlag;"
+    "Probe;Fehler beim \u00DCberschlag;Fehler bei der Probe\n";
 
 class ClassOverviewTest : public testing::Test {
   protected:
@@ -131,6 +158,15 @@ class ClassOverviewTest : public testing::Test {
         std::copy(count.begin(), count.end(), huge.begin() + recordOffset(2) + 10);
         huge[recordOffset(2) + 3] = '9';
         folder.put("gross.AUF", huge);
+        folder.put("probe-offen.AUF", saved.at("probe-offen"));
+        folder.put("probe-korrekt.AUF", saved.at("probe-korrekt"));
+        folder.put("verlangt.AUF", saved.at("verlangt"));
+        folder.put("ueberschlag.AUF", saved.at("ueberschlag"));
+        // The Probe done, in a file from before the lines were kept.
+        Bytes old = saved.at("probe-korrekt");
+        std::fill_n(old.begin() + static_cast<std::ptrdiff_t>(recordOffset(kDividendRecord) + 6),
+                    122, 0);
+        folder.put("probe-alt.AUF", old);
         // The folder and a subfolder reached again through links.
         fs::create_directory_symlink(folder.root(), folder.root() / "schleife");
         fs::create_directory_symlink("anna", folder.root() / "anna-kopie");
@@ -144,34 +180,44 @@ TEST_F(ClassOverviewTest, RowsOfEveryKindOfFile) {
     std::ostringstream out, err;
     EXPECT_EQ(runReport(folder.root().string(), out, err), 0);
     EXPECT_EQ(err.str(), "");
-    EXPECT_EQ(out.str(), kHeader +
-                             "\"'=summe;1.AUF\";9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0;\n"
-                             "anna/fertig.AUF;9434 : 13;beendet;725 Rest 9;ja;12;1;11;0;0;0;1;\n"
-                             "ben/einmal.AUF;9434 : 13;in Arbeit;bisher 7;;1;1;0;0;0;0;0;"
-                             "Einmaleins\n"
-                             // A wrong digit is never finished, whatever the file says.
-                             "ben/falsch.auf;9434 : 13;in Arbeit;bisher 724;;12;1;11;0;0;0;1;"
-                             "Einmaleins\n"
-                             "carla.AUF;9434 : 13;in Arbeit;bisher 7;;12;1;11;0;0;0;1;\n"
-                             "dora.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0;\n"
-                             "emil.AUF;;keine Aufgabendatei;;;;;;;;;;\n"
-                             "fritz.AUF;9434 : 13;in Arbeit;bisher 7;;2;;;;;;;\n"
-                             "gross.AUF;9434 : 13;in Arbeit;bisher 7;;9007199254740994;1;11;0;0;0;"
-                             "1;\n"
-                             "latin1 \uFFFD.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0;\n"
-                             "rohr.AUF;;keine Aufgabendatei;;;;;;;;;;\n");
+    EXPECT_EQ(out.str(),
+              kHeader + "\"'=summe;1.AUF\";9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0;;;;0;0\n"
+                        "anna/fertig.AUF;9434 : 13;beendet;725 Rest 9;ja;12;1;11;0;0;0;1;;;;0;0\n"
+                        "ben/einmal.AUF;9434 : 13;in Arbeit;bisher 7;;1;1;0;0;0;0;0;"
+                        "Einmaleins;;;0;0\n"
+                        // A wrong digit is never finished, whatever the file says.
+                        "ben/falsch.auf;9434 : 13;in Arbeit;bisher 724;;12;1;11;0;0;0;1;"
+                        "Einmaleins;;;0;0\n"
+                        "carla.AUF;9434 : 13;in Arbeit;bisher 7;;12;1;11;0;0;0;1;;;;0;0\n"
+                        "dora.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0;;;;0;0\n"
+                        "emil.AUF;;keine Aufgabendatei;;;;;;;;;;;;;;\n"
+                        "fritz.AUF;9434 : 13;in Arbeit;bisher 7;;2;;;;;;;;;;0;0\n"
+                        "gross.AUF;9434 : 13;in Arbeit;bisher 7;;9007199254740994;1;11;0;0;0;"
+                        "1;;;;0;0\n"
+                        "latin1 \uFFFD.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0;;;;0;0\n"
+                        "probe-alt.AUF;9434 : 13;beendet;725 Rest 9;ja;12;1;11;0;0;0;1;;;;0;0\n"
+                        "probe-korrekt.AUF;9434 : 13;beendet;725 Rest 9;ja;12;1;11;0;0;0;1;;;"
+                        "korrekt nach 1 Fehler;0;1\n"
+                        "probe-offen.AUF;9434 : 13;beendet;725 Rest 9;ja;12;1;11;0;0;0;1;;;"
+                        "offen (1 Fehler);0;1\n"
+                        "rohr.AUF;;keine Aufgabendatei;;;;;;;;;;;;;;\n"
+                        "ueberschlag.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0;;"
+                        "korrekt nach 1 Fehler;verlangt, fehlt;1;0\n"
+                        "verlangt.AUF;9434 : 13;nicht begonnen;;;0;0;0;0;0;0;0;;"
+                        "verlangt, fehlt;verlangt, fehlt;0;0\n");
 
     const ClassOverview overview = readClassFolder(folder.root().string());
-    ASSERT_EQ(overview.rows.size(), 11u);
+    ASSERT_EQ(overview.rows.size(), 16u);
     EXPECT_NE(problemText(overview.rows[6].refusal).find("zu kurz (100 Bytes"), std::string::npos);
-    EXPECT_EQ(problemText(overview.rows[10].refusal), "Das ist keine gew\u00F6hnliche Datei.");
+    EXPECT_EQ(problemText(overview.rows[13].refusal), "Das ist keine gew\u00F6hnliche Datei.");
     // The name that is not UTF-8 opens by its bytes, as a double-click does.
     EXPECT_EQ(overview.rows[9].path, (folder.root() / "latin1 \xE4.AUF").string());
     EXPECT_FALSE(readFileStart(overview.rows[9].path, kTaskFileSize).failure);
     const std::string csv = overviewCsv(overview.rows, true);
     EXPECT_EQ(csv.substr(csv.rfind('\n', csv.size() - 2) + 1),
-              "Summe: 11 Dateien;;3 nicht begonnen, 5 in Arbeit, 1 beendet, 2 keine "
-              "Aufgabendatei;;1 ja;9007199254741033;5;44;0;0;0;4;bei 1 von 2 Kindern\n");
+              "Summe: 16 Dateien;;5 nicht begonnen, 5 in Arbeit, 4 beendet, 2 keine "
+              "Aufgabendatei;;4 ja;9007199254741069;8;77;0;0;0;7;bei 1 von 2 Kindern;"
+              "1 korrekt, 1 fehlt;1 korrekt, 1 offen, 2 fehlen;1;2\n");
 
     // Per pupil: the files with each kind of mistake, a kind in two files repeated.
     const std::vector<PupilSummary> pupils = pupilSummaries(overview.rows);
@@ -188,8 +234,8 @@ TEST_F(ClassOverviewTest, RowsOfEveryKindOfFile) {
         }
     }
     EXPECT_EQ(mistakeSummary(classTally(overview.rows)),
-              "Fehler der Klasse nach Art: Einmaleins 5, Abziehen 44, Ziffer zu gro\u00DF 0, "
-              "Ziffer zu klein 0, Stellenwert 0 (zusammen 49). Am h\u00E4ufigsten: Abziehen.");
+              "Fehler der Klasse nach Art: Einmaleins 8, Abziehen 77, Ziffer zu gro\u00DF 0, "
+              "Ziffer zu klein 0, Stellenwert 0 (zusammen 85). Am h\u00E4ufigsten: Abziehen.");
 }
 
 // A pipe swapped with a task file under the reader's feet: every read ends,

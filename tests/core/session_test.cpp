@@ -8,6 +8,7 @@
 #include "input/KeyCodes.h"
 #include "session/CommandLine.h"
 #include "session/Worksheet.h"
+#include "sheet/ControlNames.h"
 
 #include <gtest/gtest.h>
 
@@ -186,6 +187,7 @@ TEST(SessionCommandLine, FileHelpVersionAndWrongOptions) {
     EXPECT_NE(commandLineHelp().find("Aufruf: zifferon [DATEI]"), std::string::npos);
     // Only limits that are taken are offered; a wrong line says where the help is.
     EXPECT_NE(commandLineHelp().find("im Dividenden (2 bis 6)"), std::string::npos);
+    EXPECT_NE(commandLineHelp().find("[--ueberschlag] [--probe]"), std::string::npos);
     EXPECT_EQ(wrongUsageText({Msg::UnknownOption, {"--bunt"}}),
               "zifferon: Unbekannte Option: --bunt\nMehr: zifferon --help\n");
 }
@@ -199,6 +201,7 @@ TEST(SessionCommandLine, WorksheetOptions) {
         Action action;
         HandoutRequest want = {};
         std::string reason = "";
+        Form1::CheckDemands demands = {};
     };
     const Case cases[] = {
         {{"--worksheet", "8", "--pdf", "b.pdf"},
@@ -208,6 +211,24 @@ TEST(SessionCommandLine, WorksheetOptions) {
           "--task-files", "klasse"},
          Action::Handout,
          {{20, 6, 3, 4711}, true, true, "b.pdf", "klasse"}},
+        {{"--worksheet", "8", "--probe", "--pdf", "b.pdf", "--ueberschlag"},
+         Action::Handout,
+         {{8, 4, 2, 1}, false, false, "b.pdf", ""},
+         "",
+         {true, true}},
+        {{"--worksheet", "8", "--pdf", "b.pdf", "--probe"},
+         Action::Handout,
+         {{8, 4, 2, 1}, false, false, "b.pdf", ""},
+         "",
+         {false, true}},
+        {{"--probe", "--pdf", "b.pdf"},
+         Action::Wrong,
+         {},
+         "--probe gilt nur zusammen mit --worksheet"},
+        {{"--worksheet", "8", "--pdf", "b.pdf", "--ueberschlag=ja"},
+         Action::Wrong,
+         {},
+         "--ueberschlag=ja"},
         {{"--worksheet", "0", "--pdf", "b.pdf"}, Action::Wrong, {}, "1 bis 20, nicht „0“"},
         {{"--worksheet", "21", "--pdf", "b.pdf"}, Action::Wrong, {}, "1 bis 20"},
         {{"--worksheet", "acht", "--pdf", "b.pdf"}, Action::Wrong, {}, "1 bis 20"},
@@ -247,6 +268,7 @@ TEST(SessionCommandLine, WorksheetOptions) {
             EXPECT_EQ(s.seed, c.want.seedGiven ? w.seed : HandoutSettings{}.seed);
             EXPECT_EQ(std::tuple(line.handout.answers, line.handout.pdf, line.handout.taskFolder),
                       std::tuple(c.want.answers, c.want.pdf, c.want.taskFolder));
+            EXPECT_EQ(line.handout.demands, c.demands);
         }
     }
 }
@@ -317,13 +339,78 @@ TEST(SessionNews, VerdictsAndTheEndOnceNothingFromALoad) {
     EXPECT_EQ(news(), "Fehler. 94 minus 91 ist nicht 4: rechne das Abziehen noch einmal nach.");
     pupil.writeNumber(1, 4, 3);
     pupil.press(vk::Return);
-    EXPECT_EQ(news(), "korrekt. Berechnung beendet.");
+    EXPECT_EQ(news(), "korrekt. Berechnung beendet. Jetzt kommt die Probe.");
     pupil.save(files, "/prog/a");
     pupil.click(ctl::Command1);
     EXPECT_EQ(news(), "");
     pupil.load(files, "/prog/a.AUF");
     EXPECT_TRUE(sheet.form.visible(ctl::Label4));
     EXPECT_EQ(news(), "");
+}
+
+// The Überschlag and the Probe are told like the rows: ready once, each
+// verdict with its reason (a "Fehler" again too), a right Probe with what it
+// proved, the Probe's coming with the end; their names follow the sheet, and
+// their hints count against no row.
+TEST(SessionNews, TheUeberschlagAndTheProbeLikeTheRows) {
+    Worksheet sheet;
+    test::Pupil pupil(sheet);
+    const auto news = [&sheet] { return test::utf8(sheet.takeNews()); };
+    const auto name = [&sheet](ControlId id) { return test::utf8(accessibleName(sheet.form, id)); };
+    const ControlId estimate = ctl::pruefung(CheckLine::Ueberschlag);
+    pupil.enterTask(U"94", U"13");
+    EXPECT_EQ(news(), "");
+    EXPECT_EQ(name(ctl::probe(0)), "Probe: Ergebnis mal Divisor gleich"); // hidden
+    ASSERT_TRUE(pupil.click(ctl::stellen));
+    sheet.askForHint();
+    EXPECT_EQ(sheet.hintsUsed(), 1);
+    EXPECT_EQ(sheet.form.tally(0).hints, 0u);
+    pupil.type(U"2");
+    EXPECT_EQ(news(), "Der Überschlag kann geprüft werden.");
+    EXPECT_EQ(name(estimate), "Prüfung Überschlag: korrekt?");
+    pupil.press(vk::Return);
+    pupil.press(vk::Return); // in "etwa", left empty
+    const std::string why =
+        "13 passt zuerst in 94. Die erste Ziffer des Ergebnisses gehört also zur Einerspalte.";
+    EXPECT_EQ(news(), "Fehler. " + why);
+    pupil.press(vk::Return);
+    EXPECT_EQ(news(), "Fehler. " + why);
+    EXPECT_EQ(test::utf8(shownToolTip(sheet.form, estimate)), why);
+    EXPECT_EQ(name(ctl::pfehler(CheckLine::Ueberschlag)), "Fehler im Überschlag: 2");
+    pupil.click(ctl::stellen);
+    pupil.backspace();
+    pupil.type(U"1");
+    pupil.press(vk::Return);
+    pupil.press(vk::Return);
+    EXPECT_EQ(news(), "korrekt.");
+    pupil.type(U"7");
+    pupil.press(vk::Return);
+    pupil.writeNumber(0, 4, 91);
+    pupil.press(vk::Return);
+    pupil.writeNumber(1, 4, 3);
+    news();
+    pupil.press(vk::Return);
+    EXPECT_EQ(news(), "korrekt. Berechnung beendet. Jetzt kommt die Probe.");
+    EXPECT_EQ(name(ctl::probe(0)), "Probe: 7 mal 13 gleich");
+    EXPECT_EQ(name(ctl::probe(2)), "Probe: plus 3 gleich");
+    pupil.click(ctl::probe(0));
+    pupil.type(U"9");
+    EXPECT_EQ(news(), "Die Probe kann geprüft werden.");
+    pupil.type(U"1");
+    pupil.press(vk::Return);
+    EXPECT_EQ(news(), "korrekt.");
+    pupil.type(U"91");
+    pupil.press(vk::Return);
+    pupil.type(U"95");
+    news();
+    pupil.press(vk::Return);
+    EXPECT_EQ(news(),
+              "Fehler. 91 plus 3 ist nicht 95: rechne das Zusammenzählen noch einmal nach.");
+    pupil.backspace();
+    pupil.type(U"4");
+    pupil.press(vk::Return);
+    EXPECT_EQ(news(), "korrekt. Die Probe ergibt 94, die Aufgabe heißt 94: stimmt.");
+    EXPECT_EQ(name(ctl::pruefung(CheckLine::ProbePlus)), "Prüfung Probe, zweite Zeile: korrekt");
 }
 
 } // namespace

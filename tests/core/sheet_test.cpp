@@ -92,8 +92,9 @@ TEST(Layout, TabOrderIsUniqueAndStartsWithTheButtons) {
     for (ControlId id : order) {
         EXPECT_TRUE(seen.insert(tabIndex(id)).second) << tabIndex(id);
     }
-    // 4 task controls + 6 + 3 + 5 top-line cells + 60 work cells.
-    EXPECT_EQ(order.size(), 78u);
+    // 4 task controls + 6 + 3 + 5 top-line cells + 60 work cells, then the
+    // Überschlag's 2 boxes and the Probe's 3 after them all.
+    EXPECT_EQ(order.size(), 83u);
     const std::vector<std::pair<ControlId, int>> expected{
         {ctl::Command2, 0},       {ctl::workRow(9, 5), 1},  {ctl::Text1, 2},
         {ctl::Text2, 3},          {ctl::Command1, 5},       {ctl::workRow(9, 1), 10},

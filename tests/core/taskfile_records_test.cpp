@@ -3,9 +3,13 @@
 
 #include "SheetText.h"
 
+#include "Pupil.h"
 #include "TaskFileTestSupport.h"
+#include "check/CheckLines.h"
+#include "check/WorkedSolution.h"
 #include "session/Worksheet.h"
 #include "sheet/Layout.h"
+#include "tracker/ProgressTracker.h"
 
 #include "task/TaskEntry.h"
 #include "taskfile/TaskRecords.h"
@@ -13,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <random>
 
 namespace zifferon {
@@ -80,10 +85,20 @@ TEST(TaskRecordsFormat, TwentyThreeRecordsOf128BytesWithTagsAndZeroFiller) {
         EXPECT_EQ(file[start],
                   static_cast<std::uint8_t>(firstBytes[static_cast<std::size_t>(k - 1)]))
             << "record " << k;
-        // The row-state records carry the tag, the rest of the filler is zero.
-        const std::size_t zeroFrom = k <= kWorkRows ? kTagEnd : 6;
+        // The row-state records carry the tag, the dividend's record the
+        // Überschlag and the Probe (none asked, none written: "-", count 0,
+        // empty boxes); the rest of the filler is zero.
+        std::size_t zeroFrom = k <= kWorkRows ? kTagEnd : 6;
         if (k <= kWorkRows) {
             EXPECT_EQ(std::string(file.begin() + start + 6, file.begin() + start + 10), "ZIF1");
+        }
+        if (k == 11) {
+            const std::string line = "-" + std::string(16, '0');
+            const std::string tag = "ZIF2"
+                                    "00" +
+                                    line + line + line + std::string(25, ' ');
+            EXPECT_EQ(std::string(file.begin() + start + 6, file.begin() + start + 6 + 82), tag);
+            zeroFrom = 6 + 82;
         }
         for (std::size_t b = zeroFrom; b < 128; ++b) {
             ASSERT_EQ(file[start + b], 0) << "record " << k << " byte " << b;
@@ -402,6 +417,110 @@ TEST(TaskRecordsTag, FullCountTallyAndHintsComeBackAndGarbageIsIgnored) {
         }
     }
     EXPECT_EQ(plain.form.caption(ctl::fehler(3)), U"1");
+}
+
+// The Überschlag and the Probe in the filler of record 11: what a sheet
+// shows of them comes back from the file; a file without them, or with
+// anything else there, loads with the lines as a new task has them.
+TEST(TaskRecordsCheckLines, LinesComeBackAndAFileWithoutThemLoadsAsBefore) {
+    // 9434 : 13, the count of digits judged wrong twice, an estimate written.
+    Worksheet started;
+    enterTask(started.form, U"9434", U"13");
+    started.form.setDemands({true, false});
+    started.form.setText(ctl::stellen, U"4");
+    checkLine(started.form, CheckLine::Ueberschlag);
+    checkLine(started.form, CheckLine::Ueberschlag);
+    started.form.setText(ctl::etwa, U"700");
+    const TaskFileBytes startedFile = writeTaskRecords(started.form);
+    const std::size_t tag = recordOffset(11) + kTagOffset;
+    const std::string none = "-" + std::string(16, '0');
+    EXPECT_EQ(std::string(startedFile.begin() + tag, startedFile.begin() + tag + 82),
+              "ZIF2"
+              "10"
+              "F" +
+                  std::string(15, '0') + "2" + none + none + "4" + "700   " + std::string(18, ' '));
+
+    // The same task finished, with the Probe right in both lines.
+    Worksheet finished;
+    enterTask(finished.form, U"9434", U"13");
+    writeWorkedSolution(finished.form, *workedSolution("9434", 13));
+    for (int row = 0; row < 6; ++row) {
+        finished.form.showVerdict(row, Verdict::Korrekt);
+        finished.form.setVisible(ctl::info(row), true);
+    }
+    trackProgress(finished.form);
+    ASSERT_TRUE(finished.form.visible(ctl::Label4));
+    finished.form.setText(ctl::probe(0), U"9425");
+    checkLine(finished.form, CheckLine::ProbeMal);
+    finished.form.setText(ctl::probe(1), U"9425");
+    finished.form.setText(ctl::probe(2), U"9434");
+    checkLine(finished.form, CheckLine::ProbePlus);
+    const TaskFileBytes finishedFile = writeTaskRecords(finished.form);
+    EXPECT_EQ(std::string(finishedFile.begin() + tag, finishedFile.begin() + tag + 82),
+              "ZIF2"
+              "00" +
+                  none + "k" + std::string(16, '0') + "k" + std::string(16, '0') +
+                  " "
+                  "      "
+                  "9425  "
+                  "9425  "
+                  "9434  ");
+
+    auto back = [](const TaskFileBytes& file) {
+        auto sheet = std::make_unique<Worksheet>();
+        test::MemoryTaskFiles files;
+        files.files["a.AUF"] = {file.begin(), file.end()};
+        test::Pupil(*sheet).load(files, "a.AUF");
+        return sheet;
+    };
+    const auto again = back(startedFile);
+    const Form1& a = again->form;
+    EXPECT_EQ(a.demands(), (Form1::CheckDemands{true, false}));
+    EXPECT_EQ(a.caption(ctl::pruefung(CheckLine::Ueberschlag)), texts::Fehler);
+    EXPECT_EQ(a.caption(ctl::pfehler(CheckLine::Ueberschlag)), U"2");
+    EXPECT_TRUE(a.visible(ctl::pfehler(CheckLine::Ueberschlag)));
+    EXPECT_EQ(a.text(ctl::etwa), U"700");
+    EXPECT_EQ(test::utf8(a.toolTip(ctl::pruefung(CheckLine::Ueberschlag))),
+              "13 passt zuerst in 94. Die erste Ziffer des Ergebnisses gehört also zur "
+              "Hunderterspalte.");
+    EXPECT_EQ(a.focus(), ctl::stellen) << "the sheet asks for the Überschlag first";
+    EXPECT_EQ(writeTaskRecords(a), startedFile);
+
+    const auto checked = back(finishedFile);
+    const Form1& f = checked->form;
+    EXPECT_TRUE(f.visible(ctl::Label4));
+    EXPECT_EQ(f.caption(ctl::Label8), U"725 · 13 =");
+    EXPECT_EQ(f.caption(ctl::Label9), U"+ 9 =");
+    EXPECT_EQ(f.lineVerdict(CheckLine::ProbePlus), Verdict::Korrekt);
+    EXPECT_FALSE(f.enabled(ctl::probe(2))) << "a right line stays locked";
+    EXPECT_EQ(test::utf8(f.toolTip(ctl::pruefung(CheckLine::ProbePlus))),
+              "Die Probe ergibt 9434, die Aufgabe heißt 9434: stimmt.");
+    EXPECT_EQ(writeTaskRecords(f), finishedFile);
+
+    // Without the tag, or with a letter out of place in it, the file loads
+    // as one from before the lines: nothing asked, nothing written.
+    for (const std::size_t at :
+         {std::size_t{0}, std::size_t{6}, std::size_t{63}, std::size_t{65}}) {
+        TaskFileBytes other = startedFile;
+        if (at == 0) {
+            std::fill_n(other.begin() + static_cast<std::ptrdiff_t>(tag), 82, 0);
+        } else {
+            other[tag + at] = 'x';
+        }
+        const auto plain = back(other);
+        EXPECT_EQ(plain->form.demands(), Form1::CheckDemands{}) << at;
+        EXPECT_TRUE(plain->form.text(ctl::stellen).empty()) << at;
+        EXPECT_FALSE(plain->form.visible(ctl::pruefung(CheckLine::Ueberschlag))) << at;
+        EXPECT_EQ(plain->form.focus(), ctl::resultat(0)) << at;
+    }
+
+    // A user who asks for the Probe gets it asked on top of what the file asks.
+    Worksheet strict;
+    strict.setCheckDemands({false, true});
+    test::MemoryTaskFiles files;
+    files.files["a.AUF"] = {startedFile.begin(), startedFile.end()};
+    test::Pupil(strict).load(files, "a.AUF");
+    EXPECT_EQ(strict.form.demands(), (Form1::CheckDemands{true, true}));
 }
 
 TEST(TaskRecordsCp1252, CharactersAndBytes) {

@@ -510,6 +510,9 @@ TEST(Walkthrough, Task9434By13ToTheEnd) {
     test::Pupil pupil(sheet);
     enterTask(form, U"9434", U"13");
     ASSERT_EQ(form.focus(), ctl::resultat(0));
+    // The first pass shows the Überschlag line; after it the sheet is at rest.
+    tick(form, 1);
+    EXPECT_TRUE(form.visible(ctl::stellen));
     const auto fresh = form.revision();
     tick(form, 3);
     EXPECT_EQ(form.revision(), fresh) << "a pass over the fresh sheet wrote something";
@@ -580,6 +583,17 @@ TEST(Walkthrough, Task9434By13ToTheEnd) {
         EXPECT_FALSE(form.visible(ctl::info(i))) << i;
     }
     EXPECT_EQ(test::dividendText(form), "9434..");
+
+    // Neither line was asked for: the Überschlag closed with the first digit,
+    // the Probe is offered without taking the focus, a click and Enter reach it.
+    EXPECT_FALSE(form.enabled(ctl::stellen));
+    EXPECT_TRUE(form.visible(ctl::probe(0)));
+    EXPECT_EQ(form.focus(), ctl::workRow(5, 1));
+    EXPECT_TRUE(pupil.click(ctl::probe(0)));
+    pupil.type(U"9425");
+    pupil.press(vk::Return);
+    EXPECT_EQ(form.lineVerdict(CheckLine::ProbeMal), Verdict::Korrekt);
+    EXPECT_EQ(form.focus(), ctl::probe(1));
 }
 
 TEST(Walkthrough, Task9434By99BringsTheLastDigitDownAndPullsTheFocus) {

@@ -231,11 +231,20 @@ work_1313_13() {
     key Return
 }
 
-# 455585 : 723 = 630 R 95 with digits and Enter alone: every Enter leaves the
-# focus where the next digit belongs, the zero step is filled in by the
-# check, and no digit is left after it.
+# 455585 : 723 = 630 R 95 with digits and Enter alone, on a sheet that asks
+# for the Überschlag first and the Probe after: every Enter leaves the focus
+# where the next digit belongs, the zero step is filled in by the check, and
+# no digit is left after it.
 work_455585_723() {
+    key alt+t
+    key b              # Aufgabenart -> Überschlag verlangen
+    key alt+t
+    key p              # Aufgabenart -> Probe verlangen
     enter_task 455585 723
+    type_keys 3        # the focus is in "Wie viele Stellen hat das Ergebnis?"
+    key Return         # on to "etwa"
+    type_keys 600
+    key Return         # korrekt; the first quotient cell opens and takes the focus
     type_keys 6
     key Return         # to kontrolle1(5), where 4338 starts under 4555
     type_keys 4338
@@ -252,5 +261,18 @@ work_455585_723() {
     key Return         # to kontrolle5(1), under the 9 of 95
     key Return         # the zeros are written under 95 and judged right; on to kontrolle6(1)
     type_keys 95
-    key Return         # no digit left
+    key Return         # no digit left; the focus goes to the Probe
+    type_keys 455490
+    key Return         # 630 · 723 = 455490 korrekt, on to the second line
+    type_keys 455490
+    key Return
+    type_keys 455585
+    key Return         # 455490 + 95 = 455585: the Probe is right
+}
+
+# The Probe's second line shows "korrekt" (light green).
+expect_probe_right() {
+    local colour
+    colour=$(pixel_at 6720 3375)
+    [[ $colour == "0,255,0" ]] || fail "$1: the Probe is not shown \"korrekt\" (pixel $colour)"
 }

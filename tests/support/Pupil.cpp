@@ -98,7 +98,7 @@ void Pupil::erase(int keyCode, bool beforeCaret) {
 bool Pupil::click(ControlId control) {
     Form1& form = sheet_.form;
     if (isButton(control.kind) || control.kind == Kind::Label3 ||
-        (control.kind == Kind::Info && form.visible(control))) {
+        ((control.kind == Kind::Info || control.kind == Kind::Pruefung) && form.visible(control))) {
         sheet_.click(control);
         return true;
     }

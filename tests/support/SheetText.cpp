@@ -3,10 +3,13 @@
 
 #include "SheetText.h"
 
+#include "sheet/ControlNames.h"
+
 #include "sheet/Layout.h"
 #include "task/TaskEntry.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace zifferon::test {
 
@@ -73,13 +76,7 @@ Text digitsOf(long value) {
 }
 
 std::string controlName(ControlId id) {
-    static const char* const names[] = {
-        "None",       "Text1",      "Text2",      "Command1",   "Command2",
-        "Label1",     "Label2",     "Label4",     "Label3",     "Label5",
-        "info",       "fehler",     "dividend",   "divisor",    "resultat",
-        "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4", "kontrolle5",
-        "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10"};
-    std::string name = names[static_cast<int>(id.kind)];
+    std::string name(id.kind == Kind::None ? std::string_view("None") : kindName(id.kind));
     if (arraySize(id.kind) > 1) {
         name += "(" + std::to_string(id.index) + ")";
     }

@@ -171,10 +171,17 @@ void typeInto(SheetWindow& window, ControlId id, const QString& keys) {
     typeKeys(keys);
 }
 
-// 9434 : 13 as a pupil works it, with one wrong remainder in row 1 corrected.
+// 9434 : 13 as a pupil works it, with one wrong remainder in row 1 corrected,
+// the Überschlag first and the Probe last.
 // Returns the step at which the window did not move the focus as expected.
 QString workTask9434By13(SheetWindow& window) {
     QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    typeInto(window, ctl::stellen, "3");
+    pressEnter();
+    if (!typeAt(window, ctl::etwa, "700")) {
+        return "focus to etwa after the count of digits";
+    }
+    pressEnter();
     if (!typeAt(window, ctl::resultat(0), "7")) {
         return "focus to resultat(0) after Eingabe";
     }
@@ -206,6 +213,14 @@ QString workTask9434By13(SheetWindow& window) {
     if (!QTest::qWaitFor([&] { return window.form().visible(ctl::Label4); })) {
         return "Label4 shown at the end";
     }
+    typeInto(window, ctl::probe(0), "9425");
+    pressEnter();
+    if (!typeAt(window, ctl::probe(1), "9425")) {
+        return "focus to probe(1) after the product";
+    }
+    pressEnter();
+    typeKeys("9434");
+    pressEnter();
     return {};
 }
 
@@ -228,6 +243,18 @@ void workStep(Form1& form, int step, char32_t digit, int productLeft, TextView p
     fillCells(form, ctl::workRow(2 * step + 1, remainderLeft), remainder);
     CheckRow(form, 2 * step + 1);
     trackProgress(form);
+}
+
+// What a task file asks its pupil for, read as "Laden" reads it.
+Form1::CheckDemands demandsInFile(const QString& path) {
+    const QByteArray bytes = readFile(path);
+    Form1 form;
+    if (bytes.size() == qsizetype(kTaskFileSize)) {
+        applyTaskRecords(form,
+                         std::span<const std::uint8_t, kTaskFileSize>(
+                             reinterpret_cast<const std::uint8_t*>(bytes.data()), kTaskFileSize));
+    }
+    return form.demands();
 }
 
 void sheetInState(Worksheet& sheet, const QString& state) {
@@ -342,16 +369,22 @@ void TestPrint::finishedSheetReadsLineByLine() {
         QSKIP("pdftotext (poppler-utils) is not installed");
     }
     // Top to bottom as on paper: the header, the task line (dividend, divisor,
-    // quotient), each row's verdict, its error count when shown, its digits.
+    // quotient), each row's verdict, its error count when shown, its digits;
+    // right of the rows the Überschlag and the Probe (725 · 13 = 9425,
+    // 9425 + 9 = 9434).
     const QStringList expected{
         "Aufgabe: 9434 : 13 " + exportDay_,
         "9 4 3 4 1 3 7 2 5",
         "korrekt 9 1",
         "Berechnung beendet",
         "korrekt 1 3 3",
+        "Wie viele Stellen hat das Ergebnis?",
         "korrekt 2 6",
+        "3 etwa 700 korrekt",
         "korrekt 7 4",
+        "725 · 13 = 9425 korrekt",
         "korrekt 6 5",
+        "9425 +9= 9434 korrekt",
         "korrekt 9",
     };
     QCOMPARE(layoutLines(*text), expected);
@@ -706,7 +739,8 @@ void TestPrint::failedExportSaysWhyInGerman() {
 
 void TestPrint::worksheetPagesReadBack() {
     // Five tasks: a full task page and one with a single task, and their answers.
-    HandoutSheet sheet{drawHandout({5, 4, 2, 4711}).tasks, 4711, true};
+    HandoutSheet sheet{
+        drawHandout({5, 4, 2, 4711}).tasks, 4711, true, TaskKind::Gemischt, {true, true}};
     QCOMPARE(HandoutPrinter::pageCount(sheet), 4);
     QString error;
     const QByteArray pdf = HandoutPrinter().pdf(sheet, &error);
@@ -732,6 +766,15 @@ void TestPrint::worksheetPagesReadBack() {
                     .arg(QString::fromStdString(answers ? solutionLine(t) : taskLine(t)));
             // Tasks 1 to 4 on the first page of each kind, task 5 on the second.
             QCOMPARE(pages[p].simplified().contains(line), (i < 4) == (p % 2 == 0));
+            for (const std::string& check : {estimateLine(t), probeLines(t)[0], probeLines(t)[1]}) {
+                QCOMPARE(pages[p].simplified().contains(QString::fromStdString(check + " ")),
+                         answers && (i < 4) == (p % 2 == 0));
+            }
+        }
+        // Room to write them on the task pages.
+        for (const char* blank :
+             {"Überschlag: ___ Stellen, etwa ______", "Probe: ______ · ______"}) {
+            QCOMPARE(pages[p].count(QString::fromUtf8(blank)), answers ? 0 : p == 0 ? 4 : 1);
         }
     }
 }
@@ -771,14 +814,18 @@ void TestPrint::worksheetFromTheMenu() {
     QVERIFY(at != items.end() && at != items.begin());
     QVERIFY((*(at - 1))->isSeparator());
 
+    // The window asks its pupils for the Probe: the dialog starts asking for it too.
+    QSettings(kSettingsOrganisation, kSettingsApplication).setValue("check/probe", true);
     QString defaults;
     test::whenHandoutDialog(&window, [&](HandoutDialog* dialog) {
-        defaults = QString("%1 %2 %3 %4 %5")
+        defaults = QString("%1 %2 %3 %4 %5 %6 %7")
                        .arg(dialog->taskCountBox()->value())
                        .arg(dialog->dividendDigitsBox()->value())
                        .arg(dialog->divisorDigitsBox()->value())
                        .arg(dialog->answersBox()->isChecked())
-                       .arg(dialog->taskFilesBox()->isChecked());
+                       .arg(dialog->taskFilesBox()->isChecked())
+                       .arg(dialog->ueberschlagBox()->isChecked())
+                       .arg(dialog->probeBox()->isChecked());
         dialog->seedBox()->setValue(4711);
         dialog->taskFilesBox()->setChecked(true);
         dialog->folderEdit()->clear();
@@ -787,7 +834,7 @@ void TestPrint::worksheetFromTheMenu() {
         QTest::mouseClick(dialog->pdfButton(), Qt::LeftButton);
     });
     (*at)->trigger();
-    QCOMPARE(defaults, QString("8 5 2 0 0"));
+    QCOMPARE(defaults, QString("8 5 2 0 0 0 1"));
     // It says where the files went.
     QCOMPARE(messages.messages.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(messages.messages[0].second),
@@ -802,6 +849,8 @@ void TestPrint::worksheetFromTheMenu() {
         names << QString::fromStdString(handoutFileName(int(names.size()) + 1, t));
     }
     QCOMPARE(QDir(dir_.filePath("menu-dateien")).entryList(QDir::Files), names);
+    QVERIFY((demandsInFile(dir_.filePath("menu-dateien/" + names[0])) ==
+             Form1::CheckDemands{false, true}));
 
     // Opened again: the set-up of the last sheet, and Enter in the number
     // field makes the sheet (the PDF's name is asked, here cancelled)
@@ -840,6 +889,11 @@ void TestPrint::worksheetCommandLine_data() {
     QTest::newRow("8 tasks, answers, task files")
         << QStringList{"--worksheet", "8",         "--seed",       "4711",    "--pdf",
                        "@/blatt.pdf", "--answers", "--task-files", "@/klasse"}
+        << 0 << QStringList{"blatt.pdf", "datei", "klasse"} << "";
+    QTest::newRow("task files asking for the Überschlag and the Probe")
+        << QStringList{"--worksheet", "8",         "--seed",  "4711",          "--pdf",
+                       "@/blatt.pdf", "--answers", "--probe", "--ueberschlag", "--task-files",
+                       "@/klasse"}
         << 0 << QStringList{"blatt.pdf", "datei", "klasse"} << "";
     QTest::newRow("20 tasks of every size")
         << QStringList{"--worksheet", "20", "--digits", "6,3", "--pdf", "@/blatt.pdf"} << 0 << files
@@ -913,6 +967,11 @@ void TestPrint::worksheetCommandLine() {
             names << QString::fromStdString(handoutFileName(int(names.size()) + 1, t));
         }
         QCOMPARE(QDir(dir.filePath("klasse")).entryList(QDir::Files), names);
+        // Each file asks for what the command line asked for.
+        const Form1::CheckDemands asked{args.contains("--ueberschlag"), args.contains("--probe")};
+        for (const QString& name : names) {
+            QVERIFY(demandsInFile(dir.filePath("klasse/" + name)) == asked);
+        }
         const auto info = runTool("pdfinfo", {dir.filePath("blatt.pdf")});
         if (info) {
             QVERIFY2(info->contains(QRegularExpression("Pages:\\s+4\\n")), qPrintable(*info));

@@ -6,6 +6,7 @@
 #include "MemoryTaskFiles.h"
 
 #include "platform/Language.h"
+#include "platform/RecentFolder.h"
 #include "platform/SheetWindow.h"
 #include "sheet/Catalogue.h"
 #include "sheet/Layout.h"
@@ -17,6 +18,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 
@@ -41,6 +44,7 @@ class TestWindow : public QObject {
     void languageIsTheKeptOneElseTheDesktops_data();
     void languageIsTheKeptOneElseTheDesktops();
     void englishShowsTheWordsButKeepsTheModelGerman();
+    void demandsFromTheMenuHoldFromTheNextTask();
 };
 
 namespace {
@@ -480,6 +484,33 @@ void TestWindow::englishShowsTheWordsButKeepsTheModelGerman() {
     QCOMPARE(installLanguage("de"), QString("de"));
     QCOMPARE(say(Msg::RowNotYet, {U"3"}),
              Text(U"Zuerst muss Zeile 3 stimmen: diese Zeile kommt danach."));
+}
+
+// Ticked, the entries are kept for the next start and hold from the next task.
+void TestWindow::demandsFromTheMenuHoldFromTheNextTask() {
+    QTemporaryDir apart; // from the user's settings
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, apart.path());
+    QSettings settings(kSettingsOrganisation, kSettingsApplication);
+    const auto tickBoth = [&settings](SheetWindow& window) {
+        window.findChild<QAction*>("mUeberschlagVerlangen")->trigger();
+        window.findChild<QAction*>("mProbeVerlangen")->trigger();
+        settings.sync();
+        return settings.value("check/ueberschlag").toString() + " " +
+               settings.value("check/probe").toString();
+    };
+    QCOMPARE(tickBoth(*std::make_unique<SheetWindow>()), "true true");
+    SheetWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    QCOMPARE(window.form().demands(), (Form1::CheckDemands{true, true}));
+    QVERIFY(window.cell(ctl::resultat(0))->isReadOnly());
+    QTRY_COMPARE(QApplication::focusWidget(), window.cell(ctl::stellen));
+    // Unticked: the task on the sheet keeps what it asked for, the next not.
+    QCOMPARE(tickBoth(window), "false false");
+    QCOMPARE(window.form().demands(), (Form1::CheckDemands{true, true}));
+    QTest::mouseClick(window.button(ctl::Command1), Qt::LeftButton);
+    QCOMPARE(window.form().demands(), Form1::CheckDemands{});
 }
 
 QTEST_MAIN(TestWindow)

@@ -31,13 +31,9 @@ using namespace zifferon;
 namespace {
 
 QString nameOf(ControlId id) {
-    static const char* const kinds[] = {
-        "None",       "Text1",      "Text2",      "Command1",   "Command2",
-        "Label1",     "Label2",     "Label4",     "Label3",     "Label5",
-        "info",       "fehler",     "dividend",   "divisor",    "resultat",
-        "kontrolle1", "kontrolle2", "kontrolle3", "kontrolle4", "kontrolle5",
-        "kontrolle6", "kontrolle7", "kontrolle8", "kontrolle9", "kontrolle10"};
-    return QString("%1(%2)").arg(kinds[static_cast<int>(id.kind)]).arg(id.index);
+    return QString("%1(%2)")
+        .arg(QString::fromStdString(std::string(kindName(id.kind))))
+        .arg(id.index);
 }
 
 // What a screen reader is told a widget is called.
