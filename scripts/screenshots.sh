@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Zifferon developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the README's screenshots from the real window under Xvfb:
-# the fresh sheet, a task in progress and a finished task.
+# the fresh sheet, a task in progress, a finished task, the class overview
+# and a task with the Überschlag and the Probe.
 # Usage: scripts/screenshots.sh [PATH/TO/zifferon]
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -98,4 +99,11 @@ fi
 sleep 0.5
 import -display "$display" -window "$overview" "$out/class-overview.png"
 echo "wrote $out/class-overview.png"
+stop_program
+
+# Last, since the settings it turns on stay for every later start: a task
+# with the Überschlag and the Probe that the settings ask for.
+start_program
+work_455585_723
+shoot ueberschlag-probe
 stop_program
