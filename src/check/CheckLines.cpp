@@ -15,9 +15,6 @@ namespace zifferon {
 
 namespace {
 
-// Sixteen digits: what a task file's tag holds.
-constexpr std::uint64_t kLargestCount = 9'999'999'999'999'999;
-
 long long dividendOf(const SheetTask& task) {
     return static_cast<long long>(task.solution.quotient) * task.divisor + task.solution.remainder;
 }

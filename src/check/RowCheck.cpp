@@ -12,9 +12,6 @@ namespace zifferon {
 
 namespace {
 
-// Sixteen digits: what a task file's tag holds.
-constexpr std::uint64_t kLargestCount = 9'999'999'999'999'999;
-
 void lockRow(Form1& form, int row) {
     for (int c = 0; c < kRowCells; ++c) {
         form.setEnabled(ctl::workRow(row, c), false);

@@ -11,10 +11,6 @@ namespace zifferon {
 
 namespace {
 
-bool isDigit(char32_t c) {
-    return c >= U'0' && c <= U'9';
-}
-
 // At most `size` digits as a number (no overflow: six digits at most).
 long valueOf(std::string_view digits) {
     long value = 0;

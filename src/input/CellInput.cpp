@@ -153,7 +153,7 @@ void checkOrMoveInCheckBox(Form1& form, ControlId box, int keyCode) {
 Text digitsOnly(TextView text) {
     Text digits;
     for (const char32_t c : text) {
-        if (c >= U'0' && c <= U'9') {
+        if (isDigit(c)) {
             digits += c;
         }
     }

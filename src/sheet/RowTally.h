@@ -25,6 +25,10 @@ enum class MistakeKind {
 };
 inline constexpr int kMistakeKinds = 5;
 
+// Every count stops at the largest number a task file's 16 digits hold
+// rather than wrap around.
+inline constexpr std::uint64_t kLargestCount = 9'999'999'999'999'999;
+
 struct RowTally {
     std::array<std::uint64_t, kMistakeKinds> mistakes{};
     std::uint64_t hints = 0;

@@ -7,15 +7,6 @@
 
 namespace zifferon {
 
-namespace {
-bool isDigit(char32_t c) {
-    return c >= U'0' && c <= U'9';
-}
-bool isLeadingBlank(char32_t c) {
-    return c == U' ' || c == U'\t';
-}
-} // namespace
-
 bool isBlank(TextView t) {
     for (char32_t c : t) {
         if (c != U' ') {

@@ -33,6 +33,13 @@ long long leadingWhole(TextView t);
 
 // Plain decimal text of a whole number (no sign for values >= 0, no grouping).
 Text decimalText(long long value);
+// A decimal digit 0 to 9; the blanks a leading number may follow.
+constexpr bool isDigit(char32_t c) {
+    return c >= U'0' && c <= U'9';
+}
+constexpr bool isLeadingBlank(char32_t c) {
+    return c == U' ' || c == U'\t';
+}
 // The count of decimal digits of `value` >= 0 (0 has one).
 int digitCount(long long value);
 // 10 to the power `exponent` (0 to 18).

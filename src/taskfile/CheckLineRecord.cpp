@@ -13,7 +13,6 @@ namespace zifferon {
 namespace {
 
 constexpr std::string_view kMark = "ZIF2";
-constexpr std::uint64_t kLargestCount = 9'999'999'999'999'999; // 16 digits
 constexpr std::array<CheckLine, kCheckLines> kLines{CheckLine::Ueberschlag, CheckLine::ProbeMal,
                                                     CheckLine::ProbePlus};
 constexpr std::array<ControlId, 5> kBoxes{ctl::stellen, ctl::etwa, ctl::probe(0), ctl::probe(1),
@@ -79,15 +78,9 @@ class TagReader {
     }
     std::optional<LineState> line() {
         const std::optional<Verdict> verdict = verdictOf(bytes_[pos_++]);
-        std::uint64_t count = 0;
-        for (std::size_t d = 0; d < kTagDigits; ++d) {
-            const std::uint8_t b = bytes_[pos_++];
-            if (b < '0' || b > '9') {
-                return std::nullopt;
-            }
-            count = count * 10 + (b - '0');
-        }
-        return verdict ? std::optional<LineState>({*verdict, count}) : std::nullopt;
+        const std::optional<std::uint64_t> count = readCount(bytes_, pos_);
+        pos_ += kTagDigits;
+        return verdict && count ? std::optional<LineState>({*verdict, *count}) : std::nullopt;
     }
     // Digits from the left, spaces after.
     std::optional<Text> box(std::size_t width) {
@@ -152,18 +145,14 @@ void putCheckLineTag(TaskFileBytes& out, const Form1& form) {
     put(form.demands().probe ? '1' : '0');
     for (const CheckLine line : kLines) {
         put(letterOf(form, line));
-        std::uint64_t count = std::min(form.lineErrors(line), kLargestCount);
-        std::fill_n(out.begin() + static_cast<std::ptrdiff_t>(pos), kTagDigits, '0');
-        for (std::size_t d = kTagDigits; count > 0; count /= 10) {
-            out[pos + --d] = static_cast<std::uint8_t>('0' + count % 10);
-        }
+        putCount(out, pos, form.lineErrors(line));
         pos += kTagDigits;
     }
     for (const ControlId box : kBoxes) {
         const Text& text = form.text(box);
         for (std::size_t i = 0; i < checkBoxLength(box.kind); ++i) {
             // The boxes take digits only; anything else is left out.
-            const bool digit = i < text.size() && text[i] >= U'0' && text[i] <= U'9';
+            const bool digit = i < text.size() && isDigit(text[i]);
             put(digit ? static_cast<std::uint8_t>(text[i]) : ' ');
         }
     }

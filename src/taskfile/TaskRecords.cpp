@@ -90,7 +90,6 @@ Record rowStateRecord(const Form1& form, int row) {
 }
 
 constexpr std::string_view kTagMark = "ZIF1";
-constexpr std::uint64_t kLargestTagValue = 9'999'999'999'999'999; // 16 digits
 
 void putTag(TaskFileBytes& out, int row, const Form1& form) {
     const RowTally& tally = form.tally(row);
@@ -102,12 +101,8 @@ void putTag(TaskFileBytes& out, int row, const Form1& form) {
     for (char c : kTagMark) {
         out[pos++] = static_cast<std::uint8_t>(c);
     }
-    for (std::uint64_t value : fields) {
-        value = std::min(value, kLargestTagValue);
-        std::fill_n(out.begin() + static_cast<std::ptrdiff_t>(pos), kTagDigits, '0');
-        for (std::size_t d = kTagDigits; value > 0; value /= 10) {
-            out[pos + --d] = static_cast<std::uint8_t>('0' + value % 10);
-        }
+    for (const std::uint64_t value : fields) {
+        putCount(out, pos, value);
         pos += kTagDigits;
     }
 }
@@ -239,11 +234,31 @@ Problem taskFileProblem(std::span<const std::uint8_t, kTaskFileSize> bytes) {
     return std::nullopt;
 }
 
+void putCount(TaskFileBytes& out, std::size_t pos, std::uint64_t count) {
+    count = std::min(count, kLargestCount);
+    for (std::size_t d = kTagDigits; d > 0; count /= 10) {
+        out[pos + --d] = static_cast<std::uint8_t>('0' + count % 10);
+    }
+}
+
+std::optional<std::uint64_t> readCount(std::span<const std::uint8_t, kTaskFileSize> bytes,
+                                       std::size_t pos) {
+    std::uint64_t count = 0;
+    for (std::size_t d = 0; d < kTagDigits; ++d) {
+        const std::uint8_t b = bytes[pos + d];
+        if (b < '0' || b > '9') {
+            return std::nullopt;
+        }
+        count = count * 10 + (b - '0');
+    }
+    return count;
+}
+
 std::uint64_t shownErrorCount(const Form1& form, int row) {
     if (!form.visible(ctl::fehler(row))) {
         return 0;
     }
-    return std::min(form.errorCount(row), kLargestTagValue);
+    return std::min(form.errorCount(row), kLargestCount);
 }
 
 std::optional<RowTag> readRowTag(std::span<const std::uint8_t, kTaskFileSize> bytes, int row) {
@@ -259,12 +274,12 @@ std::optional<RowTag> readRowTag(std::span<const std::uint8_t, kTaskFileSize> by
     }
     std::array<std::uint64_t, kTagFields> fields{};
     for (std::uint64_t& value : fields) {
-        for (std::size_t d = 0; d < kTagDigits; ++d, ++pos) {
-            if (bytes[pos] < '0' || bytes[pos] > '9') {
-                return std::nullopt;
-            }
-            value = value * 10 + (bytes[pos] - '0');
+        const std::optional<std::uint64_t> count = readCount(bytes, pos);
+        if (!count) {
+            return std::nullopt;
         }
+        value = *count;
+        pos += kTagDigits;
     }
     RowTag tag;
     tag.errors = fields[0];

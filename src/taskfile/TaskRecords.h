@@ -82,6 +82,12 @@ inline constexpr std::size_t kTagFields = 2 + kMistakeKinds;
 inline constexpr std::size_t kTagEnd = kTagOffset + 4 + kTagFields * kTagDigits;
 static_assert(kTagEnd <= kRecordLength);
 
+// A count in a tag: 16 decimal digits at `pos`, the count stopping at
+// kLargestCount; read back, nullopt when a byte there is no digit.
+void putCount(TaskFileBytes& out, std::size_t pos, std::uint64_t count);
+std::optional<std::uint64_t> readCount(std::span<const std::uint8_t, kTaskFileSize> bytes,
+                                       std::size_t pos);
+
 // The tag of row `row` (0..9), when it is there and well-formed: the mark,
 // digits only, the kinds adding up to no more than the error count, and the
 // count agreeing with the record's own error mark (hidden: 0; shown: the

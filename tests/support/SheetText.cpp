@@ -120,15 +120,6 @@ std::vector<std::string> snapshot(const Form1& form) {
     return lines;
 }
 
-namespace {
-bool isDigit(char32_t c) {
-    return c >= U'0' && c <= U'9';
-}
-bool isLeadingBlank(char32_t c) {
-    return c == U' ' || c == U'\t';
-}
-} // namespace
-
 double leadingNumber(TextView t) {
     std::size_t i = 0;
     while (i < t.size() && isLeadingBlank(t[i])) {
