@@ -24,11 +24,10 @@ void appendLine(std::string& out, const auto& fields) {
 } // namespace
 
 std::string csvField(std::string_view text) {
-    std::string field;
-    if (!text.empty() &&
-        std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos) {
-        field = "'";
-    }
+    // A field a spreadsheet would take for a formula gets a leading "'".
+    const bool formula =
+        !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    std::string field(formula ? 1 : 0, '\'');
     field += text;
     if (field.find_first_of(";\"\r\n") == std::string::npos) {
         return field;
